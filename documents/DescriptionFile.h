@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Moving the open description between a .qvn file and the main window's boxes
+// (Document().Boxes). Both report failures in message boxes; the caller reads the
+// outcome from the document state (DocumentDirty false after success).
+
+// Writes the open description; ".qvn" is appended to path when it lacks it, and
+// path then holds the name actually written.
+void WriteDescriptionFile(QString& path);
+
+// Replaces the open description with the file's content.
+void LoadDescriptionFile(const QString& path);
+
+// Makes path the current file: CurrentFolder and CurrentFileName, stored as
+// "CurrentDir" and "RecentFile".
+void RememberRecentFile(const QString& path);

@@ -1,0 +1,17 @@
+#include "DocumentState.h"
+
+DocumentState& Document()
+{
+    static DocumentState state;
+    return state;
+}
+
+void ResetDocumentState()
+{
+    Document() = DocumentState{};
+}
+
+QString DocumentState::currentPath() const
+{
+    return CurrentFolder + QLatin1Char('/') + CurrentFileName;
+}

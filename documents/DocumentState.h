@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class DescriptionView;
+
+// The application-wide state of the open document. One instance: Document().
+struct DocumentState {
+    QString CurrentFileName;   // file name without folder; empty: no file yet
+    QString CurrentFolder;     // folder of the last file opened or saved, no trailing separator
+    QString CurrentBookTitle;  // title as last loaded or entered in the wizard
+    bool DocumentDirty = false;
+    QString CommandLineFile;   // file named on the command line, until the main window has used it
+    QString DescriptionFileFilter;
+    QString DescriptionFileExtension;
+
+    DescriptionView* Boxes = nullptr;  // the main window's nine boxes, once it exists
+
+    // The open document's path: folder, separator, file name.
+    QString currentPath() const;
+};
+
+DocumentState& Document();
+
+// Back to the state of a fresh start (for tests).
+void ResetDocumentState();

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Quorvane and runs every test (tests that need a display start their own Xvfb).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/build.sh"
+cd "$root/build"
+ctest --output-on-failure -j2 --timeout 600
