@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
+#include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 
@@ -43,7 +46,6 @@ int main(int argc, char* argv[])
     const PreviewProtocol::OwnerWindow owner = PreviewProtocol::ParseHelperArguments(app.arguments());
 
     Form2 form;
-    PlaceOnOwner(&form, owner);
 
     // The editor waits for "ready" and then hears from us every second; silence means
     // that we hang, and the editor ends us.
@@ -55,8 +57,20 @@ int main(int argc, char* argv[])
         heartbeat.start();
     });
 
+    // A renderer that dies leaves an empty window behind: close it and let the editor
+    // tell the user.
+    bool rendererFailed = false;
+    QObject::connect(form.browser()->page(), &QWebEnginePage::renderProcessTerminated, &form,
+                     [&](QWebEnginePage::RenderProcessTerminationStatus status) {
+                         if (status == QWebEnginePage::NormalTerminationStatus)
+                             return;
+                         rendererFailed = true;
+                         form.reject();
+                     });
+
     form.showPage(page);
-    form.show();
+    // Only now: the browser's first page gives the window a new native window.
+    PlaceOnOwner(&form, owner);
     form.exec();
-    return 0;
+    return rendererFailed ? 3 : 0;
 }
