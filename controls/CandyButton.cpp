@@ -2,8 +2,6 @@
 
 #include "ColorMath.h"
 
-#include <QApplication>
-
 namespace {
 // The colours of each scheme, in the order their setters run: Up, Hover, Down, Bright.
 struct SchemeColors {

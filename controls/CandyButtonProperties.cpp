@@ -33,7 +33,7 @@ int ReadInt(const PropertyBag& bag, const QString& key, int fallback)
 ButtonPicture ReadPicture(const PropertyBag& bag)
 {
     const QVariant value = bag.ReadProperty(QStringLiteral("Picture"));
-    if (value.canConvert<ButtonPicture>() && value.metaType() == QMetaType::fromType<ButtonPicture>())
+    if (value.metaType() == QMetaType::fromType<ButtonPicture>())
         return value.value<ButtonPicture>();
     if (value.metaType() == QMetaType::fromType<QString>())
         return ButtonPicture::Load(value.toString());

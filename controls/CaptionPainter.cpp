@@ -65,7 +65,8 @@ void DrawPrefixedText(PixelSurface& surface, int x, int y, const QString& text)
     QPainter painter(&surface.Image());
     painter.setFont(surface.Font());
     painter.setPen(QColor::fromRgb(ToQRgb(surface.TextColor())));
-    const QRect box(x, y, std::max(surface.Width(), 1) * 4 + 1000, std::max(surface.Height(), 1) * 4 + 1000);
+    // A box far larger than any button: the text starts at (x, y) and is never wrapped or clipped.
+    const QRect box(x, y, 100000, 100000);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
 }
 

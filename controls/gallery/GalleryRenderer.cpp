@@ -11,7 +11,6 @@ QImage RenderButton(const RenderRequest& request)
     QPalette palette = host.palette();
     palette.setColor(QPalette::Window, request.background);
     host.setPalette(palette);
-    host.resize(request.size.width() + 16, request.size.height() + 16);
 
     // Set up the way the program's windows set up their buttons: saved properties first.
     auto* button = new CandyButton(&host);
