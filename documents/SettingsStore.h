@@ -24,8 +24,9 @@ public:
     static QString application() { return QStringLiteral("Quorvane"); }
     static QString generalSection() { return QStringLiteral("General"); }
 
-    // The stored text, or the default when the value does not exist.
-    static QString read(const QString& section, const QString& key, const QString& defaultValue = {});
+    // The stored text, or the default when the value does not exist. (No default argument
+    // here: a two-argument call is read(key, default) in section "General".)
+    static QString read(const QString& section, const QString& key, const QString& defaultValue);
     // Stores the text, creating the file and section as needed; false when it could not be stored.
     static bool write(const QString& section, const QString& key, const QString& value);
 

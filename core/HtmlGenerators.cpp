@@ -1,0 +1,103 @@
+#include "HtmlGenerators.h"
+
+#include <QStringView>
+
+namespace {
+
+// How one section becomes a piece of a fragment. A section without markup is not part of it.
+struct SectionMarkup {
+    bool used;
+    QStringView before;
+    QStringView lineBreak;  // what each CR LF becomes; empty: CR LF passes through
+    QStringView after;
+};
+
+using FragmentMarkup = std::array<SectionMarkup, SectionCount>;
+
+constexpr SectionMarkup Unused{false, {}, {}, {}};
+
+constexpr FragmentMarkup KindleMarkup = {{
+    {true, u"<H2>", {}, u"</H2><BR>"},
+    {true, u"<B>", {}, u"</B><BR><BR>"},
+    {true, {}, u"<BR>", u"<BR><BR>"},
+    {true, u"<H2>", {}, u"</H2>"},
+    {true, u"<ul><li>", u"</li><li>", u"</li></ul>"},
+    {true, {}, u"<BR><BR>", u"<BR><BR>"},
+    {true, {}, u"<BR><BR>", {}},
+    Unused,
+}};
+
+constexpr FragmentMarkup CreateSpaceMarkup = {{
+    {true, u"<B>", {}, u"</B><BR><BR>"},
+    {true, {}, {}, u"<BR><BR>"},
+    {true, {}, u"<BR>", u"<BR><BR>"},
+    {true, u"<B>", {}, u"</B><BR>"},
+    {true, u"<ul><li>", u"</li><li>", u"</li></ul>"},
+    {true, {}, u"<BR><BR>", u"<BR><BR>"},
+    Unused,
+    {true, {}, u"<BR><BR>", {}},
+}};
+
+constexpr QStringView KindleEnding = u"<BR><BR>";
+
+// Blank means nothing but U+0020; tabs and line breaks count as content.
+bool isBlank(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+// Appends text with every CR LF, taken left to right, replaced; lone CRs and LFs stay.
+void appendReplacingLineBreaks(QString& out, QStringView text, QStringView replacement)
+{
+    qsizetype start = 0;
+    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', cr + 1)) {
+        if (cr + 1 < text.size() && text[cr + 1] == u'\n') {
+            out.append(text.mid(start, cr - start));
+            out.append(replacement);
+            start = cr + 2;
+            ++cr;
+        }
+    }
+    out.append(text.mid(start));
+}
+
+QString generate(const Description& description, const FragmentMarkup& markup, QStringView ending)
+{
+    // Room for every text plus its markup; a break-heavy list may still grow once or twice.
+    qsizetype room = ending.size();
+    for (size_t i = 0; i < markup.size(); ++i)
+        room += description.Sections[i].size() + markup[i].before.size() + markup[i].after.size();
+    QString out;
+    out.reserve(room + room / 8);
+
+    for (size_t i = 0; i < markup.size(); ++i) {
+        const SectionMarkup& m = markup[i];
+        const QString& text = description.Sections[i];
+        if (!m.used || isBlank(text))
+            continue;
+        out.append(m.before);
+        if (m.lineBreak.isEmpty())
+            out.append(text);
+        else
+            appendReplacingLineBreaks(out, text, m.lineBreak);
+        out.append(m.after);
+    }
+    out.append(ending);
+    return out;
+}
+
+} // namespace
+
+QString GenerateKindleHTML(const Description& description)
+{
+    return generate(description, KindleMarkup, KindleEnding);
+}
+
+QString GenerateCreatespaceHTML(const Description& description)
+{
+    return generate(description, CreateSpaceMarkup, {});
+}

@@ -1,0 +1,99 @@
+#include "DescriptionFile.h"
+
+#include "DescriptionFileFormat.h"
+#include "DescriptionView.h"
+#include "DocumentState.h"
+#include "MessageBox.h"
+#include "RuntimeError.h"
+#include "SettingsStore.h"
+#include "WholeFile.h"
+
+namespace {
+
+const QString NotRecognisedMessage = QStringLiteral("The specified file is not recognised as a supported type.");
+const QString OpeningCaption = QStringLiteral("Error opening file");
+const QString SavingCaption = QStringLiteral("Error saving file");
+
+void showFileError(int number, const QString& caption)
+{
+    ShowMessage(QStringLiteral("An unexpected error has occurred.\r\n(Error %1 : %2)")
+                    .arg(number)
+                    .arg(StandardErrorDescription(number)),
+                MsgIcon::Exclamation, MsgButtons::OK, caption);
+}
+
+// A load reports its first failure and carries on with the next step; later failures
+// of the same load are silent.
+class FirstFailure {
+public:
+    void report(int number)
+    {
+        if (number == 0 || m_reported)
+            return;
+        m_reported = true;
+        showFileError(number, OpeningCaption);
+    }
+
+private:
+    bool m_reported = false;
+};
+
+} // namespace
+
+void WriteDescriptionFile(QString& path)
+{
+    path = DescriptionFileFormat::withExtension(path);
+    DescriptionView* boxes = Document().Boxes;
+    Q_ASSERT(boxes);
+    const QByteArray bytes = DescriptionFileFormat::format(boxes ? ReadDescription(*boxes) : Description{});
+    if (const int error = WholeFile::save(path, bytes)) {
+        showFileError(error, SavingCaption);
+        return;
+    }
+    RememberRecentFile(path);
+    Document().DocumentDirty = false;
+}
+
+void LoadDescriptionFile(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    FirstFailure failures;
+    const WholeFile::ReadResult file = WholeFile::read(path);
+    failures.report(file.errorNumber);
+
+    const DescriptionFileFormat::Content content = DescriptionFileFormat::parse(file.bytes);
+    if (content.linesRead == 0)
+        failures.report(ErrorNumber::InputPastEndOfFile);
+    if (!content.recognised) {
+        ShowMessage(NotRecognisedMessage, MsgIcon::Exclamation, MsgButtons::OK);
+        return;
+    }
+
+    DescriptionView* boxes = Document().Boxes;
+    Q_ASSERT(boxes);
+    Document().CurrentBookTitle = content.description.BookTitle;
+    if (boxes)
+        boxes->setBoxText(BookTitleBox, content.description.BookTitle);
+    for (int i = 0; i < SectionCount; ++i) {
+        // Section i is on line i + 2.
+        if (content.linesRead < i + 2)
+            failures.report(ErrorNumber::InputPastEndOfFile);
+        if (boxes)
+            boxes->setBoxText(i, content.description.Sections[static_cast<size_t>(i)]);
+    }
+    RememberRecentFile(path);
+    Document().DocumentDirty = false;
+}
+
+void RememberRecentFile(const QString& path)
+{
+    DocumentState& document = Document();
+    const qsizetype separator = path.lastIndexOf(QLatin1Char('/'));
+    document.CurrentFileName = path.mid(separator + 1);
+    if (separator >= 0)
+        document.CurrentFolder = path.left(separator);
+    // A setting that cannot be stored costs only the recent-file offer of the next start.
+    SettingsStore::write(SettingKey::CurrentDir, document.CurrentFolder);
+    SettingsStore::write(SettingKey::RecentFile, document.CurrentFileName);
+}

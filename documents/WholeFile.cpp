@@ -1,0 +1,139 @@
+#include "WholeFile.h"
+
+#include "RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace WholeFile {
+
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Writes everything or returns the errno of the write that failed.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    const char* p = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        p += n;
+        left -= n;
+    }
+    return 0;
+}
+
+} // namespace
+
+int errorNumber(int systemError, Step step, const QString& path)
+{
+    switch (systemError) {
+    case 0:
+        return 0;
+    case ENOENT:
+        // A missing file in an existing folder, or a missing folder.
+        return QFileInfo(QFileInfo(path).absolutePath()).isDir() ? ErrorNumber::FileNotFound
+                                                                 : ErrorNumber::PathNotFound;
+    case ENOTDIR:
+        return ErrorNumber::PathNotFound;
+    case EACCES:
+    case EPERM:
+        return ErrorNumber::PermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return ErrorNumber::DiskFull;
+    case EIO:
+        return ErrorNumber::DeviceIOError;
+    default:
+        return step == Step::Open ? ErrorNumber::PathFileAccessError : ErrorNumber::DeviceIOError;
+    }
+}
+
+ReadResult read(const QString& path)
+{
+    ReadResult result;
+    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        result.errorNumber = errorNumber(errno, Step::Open, path);
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        result.errorNumber = errorNumber(EISDIR, Step::Open, path);
+        return result;
+    }
+    // The size is a hint only: the file may change while it is read. One byte more lets
+    // the read that finds the end happen without growing the buffer.
+    result.bytes.resize(info.st_size > 0 ? static_cast<qsizetype>(info.st_size) + 1 : 0);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == result.bytes.size())
+            result.bytes.resize(filled + qMax<qsizetype>(4096, filled / 2));
+        const ssize_t n = ::read(fd.get(), result.bytes.data() + filled, static_cast<size_t>(result.bytes.size() - filled));
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            result.errorNumber = errorNumber(errno, Step::Transfer, path);
+            break;
+        }
+        filled += n;
+    }
+    result.bytes.truncate(filled);
+    return result;
+}
+
+int save(const QString& path, QByteArrayView bytes)
+{
+    // QSaveFile gives no system error of its own for a folder in the way.
+    if (QFileInfo(path).isDir())
+        return errorNumber(EISDIR, Step::Open, path);
+
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // No errno: QSaveFile refused an existing file it may not write.
+        return errorNumber(errno != 0 ? errno : EACCES, Step::Open, path);
+    }
+    // The bytes go straight to the temporary file, so a failed write keeps its own error
+    // (a full disk is ENOSPC here, where commit() would only say "Unknown error").
+    if (const int error = writeAll(file.handle(), bytes)) {
+        file.cancelWriting();
+        return errorNumber(error, Step::Transfer, path);
+    }
+    errno = 0;
+    if (!file.commit())
+        return errorNumber(errno != 0 ? errno : EIO, Step::Transfer, path);
+    return 0;
+}
+
+} // namespace WholeFile
