@@ -16,6 +16,10 @@ QAbstractButton* CreateCommandButton(QWidget* parent, const ButtonDeclaration& d
                                                                                         : Qt::ToolButtonTextBesideIcon);
     // Buttons take the focus by Tab and by click, as command buttons do.
     button->setFocusPolicy(Qt::StrongFocus);
+    // The command buttons' own small face, so the longest caption fits beside its picture.
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    button->setFont(font);
     button->setGeometry(PixelRect(declaration.rect));
     return button;
 }

@@ -23,7 +23,7 @@ void WindowPosition::restore(QWidget* window)
     const QRect desk = screen->geometry();
     const QSize size = window->frameGeometry().size();
     const auto stored = [](const QString& key) {
-        return SettingsStore::toWindowCoordinate(SettingsStore::read(SettingsStore::generalSection(), key, QStringLiteral("-1")));
+        return SettingsStore::toWindowCoordinate(SettingsStore::read(key, QStringLiteral("-1")));
     };
     const auto left = applied(stored(SettingKey::WindowLeft), TwipsFromPixels(desk.width()), TwipsFromPixels(size.width()));
     const auto top = applied(stored(SettingKey::WindowTop), TwipsFromPixels(desk.height()), TwipsFromPixels(size.height()));
