@@ -54,33 +54,40 @@ void WriteDescriptionFile(QString& path)
     Document().DocumentDirty = false;
 }
 
-void LoadDescriptionFile(const QString& path)
+std::optional<Description> ReadDescriptionFile(const QString& path)
 {
-    if (path.isEmpty())
-        return;
     FirstFailure failures;
     const WholeFile::ReadResult file = WholeFile::read(path);
     failures.report(file.errorNumber);
 
-    const DescriptionFileFormat::Content content = DescriptionFileFormat::parse(file.bytes);
+    DescriptionFileFormat::Content content = DescriptionFileFormat::parse(file.bytes);
     if (content.linesRead == 0)
         failures.report(ErrorNumber::InputPastEndOfFile);
     if (!content.recognised) {
         ShowMessage(NotRecognisedMessage, MsgIcon::Exclamation, MsgButtons::OK);
-        return;
+        return std::nullopt;
     }
+    if (content.linesRead < DescriptionFileFormat::LineCount)
+        failures.report(ErrorNumber::InputPastEndOfFile);
+    return std::move(content.description);
+}
+
+void LoadDescriptionFile(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const std::optional<Description> description = ReadDescriptionFile(path);
+    if (!description)
+        return;
 
     DescriptionView* boxes = Document().Boxes;
     Q_ASSERT(boxes);
-    Document().CurrentBookTitle = content.description.BookTitle;
-    if (boxes)
-        boxes->setBoxText(BookTitleBox, content.description.BookTitle);
-    for (int i = 0; i < SectionCount; ++i) {
-        // Section i is on line i + 2.
-        if (content.linesRead < i + 2)
-            failures.report(ErrorNumber::InputPastEndOfFile);
-        if (boxes)
-            boxes->setBoxText(i, content.description.Sections[static_cast<size_t>(i)]);
+    Document().CurrentBookTitle = description->BookTitle;
+    if (boxes) {
+        // The title box first, then the sections in order, as the file has them.
+        boxes->setBoxText(BookTitleBox, description->BookTitle);
+        for (int i = 0; i < SectionCount; ++i)
+            boxes->setBoxText(i, description->Sections[static_cast<size_t>(i)]);
     }
     RememberRecentFile(path);
     Document().DocumentDirty = false;

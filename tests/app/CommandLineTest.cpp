@@ -1,114 +1,126 @@
-#include "CommandLine.h"
-#include "ExpandToLongPath.h"
 #include "TempFolder.h"
 
-#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
 namespace {
-// Runs with the current directory in folder, and puts the old one back afterwards.
-class CurrentDirectory {
-public:
-    explicit CurrentDirectory(const QString& folder) : m_previous(QDir::currentPath()) { QDir::setCurrent(folder); }
-    ~CurrentDirectory() { QDir::setCurrent(m_previous); }
 
-private:
-    QString m_previous;
+struct ProgramRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
 };
 
-class LongPathTest : public ::testing::Test {
+// The built program, started the way a shell would start it, without any display.
+class CommandLineTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    ProgramRun quorvane(const QStringList& arguments)
     {
-        // The temporary folder itself may sit behind a link; compare against its real path.
-        root = QDir(temp.path()).canonicalPath();
-        QDir(root).mkpath(QStringLiteral("My Books/Garden"));
-        temp.write(QStringLiteral("My Books/Garden/Garden Basics.qvn"), "x");
+        const QString bin = qEnvironmentVariable("QUORVANE_BIN_DIR");
+        EXPECT_FALSE(bin.isEmpty()) << "QUORVANE_BIN_DIR names the folder of the built program";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "xcb");  // a widget application would fail to start
+        env.insert("XDG_CONFIG_HOME", m_config.path());
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(bin + "/quorvane", arguments);
+        EXPECT_TRUE(process.waitForFinished(30000)) << process.errorString().toStdString();
+        ProgramRun run;
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput();
+        run.err = process.readAllStandardError();
+        return run;
     }
 
-    TempFolder temp;
-    QString root;
+    TempFolder m_files;
+    TempFolder m_config;
 };
+
+const QByteArray WorkedExampleFile = "[[[QVN FILE]]]Worked Example\r\nMy Book\r\n\r\nLine one<BR>Line two\r\n   \r\n"
+                                     "Fast<BR>Easy\r\n\r\nBuy now\r\nOrder the paperback\r\n";
+
+const QByteArray GardenBasicsFile = "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\nA beginner's guide\r\n"
+                                    "Gardening is easy.<BR>This book shows how.\r\nIn Garden Basics you will learn:\r\n"
+                                    "Soil<BR>Seeds<BR>Watering\r\n\r\nTake action now.\r\nOrder your copy today.\r\n";
+
 } // namespace
 
-TEST(CommandLineText, JoinsTheArgumentsAfterTheProgramNameWithSingleBlanks)
+TEST_F(CommandLineTest, ExportPrintsEachFragmentByteForByte)
 {
-    EXPECT_EQ(CommandLineText({QStringLiteral("quorvane")}), QString());
-    EXPECT_EQ(CommandLineText({QStringLiteral("quorvane"), QStringLiteral("/home/ann/My"), QStringLiteral("Book.qvn")}),
-              QStringLiteral("/home/ann/My Book.qvn"));
-    EXPECT_EQ(CommandLineText({QStringLiteral("quorvane"), QStringLiteral("a  b")}), QStringLiteral("a  b"));
+    const QString worked = m_files.write("worked.qvn", WorkedExampleFile);
+    ProgramRun kindle = quorvane({"--export", "kindle", worked});
+    EXPECT_EQ(kindle.exitCode, 0);
+    EXPECT_EQ(kindle.out,
+              "<H2>My Book</H2><BR>Line one<BR>Line two<BR><BR><ul><li>Fast</li><li>Easy</li></ul>Buy now<BR><BR>");
+    EXPECT_EQ(kindle.err, "");
+    ProgramRun createSpace = quorvane({"--export", "createspace", worked});
+    EXPECT_EQ(createSpace.exitCode, 0);
+    EXPECT_EQ(createSpace.out,
+              "<B>My Book</B><BR><BR>Line one<BR>Line two<BR><BR><ul><li>Fast</li><li>Easy</li></ul>Order the paperback");
+
+    const QString garden = m_files.write("garden.qvn", GardenBasicsFile);
+    EXPECT_EQ(quorvane({"--export", "kindle", garden}).out,
+              "<H2>Grow More With Less</H2><BR><B>A beginner's guide</B><BR><BR>"
+              "Gardening is easy.<BR>This book shows how.<BR><BR><H2>In Garden Basics you will learn:</H2>"
+              "<ul><li>Soil</li><li>Seeds</li><li>Watering</li></ul>Take action now.<BR><BR>");
+    EXPECT_EQ(quorvane({"--export", "createspace", garden}).out,
+              "<B>Grow More With Less</B><BR><BR>A beginner's guide<BR><BR>"
+              "Gardening is easy.<BR>This book shows how.<BR><BR><B>In Garden Basics you will learn:</B><BR>"
+              "<ul><li>Soil</li><li>Seeds</li><li>Watering</li></ul>Order your copy today.");
+
+    EXPECT_FALSE(QFile::exists(m_config.file("Quorvane/Quorvane.conf"))) << "an export remembers no recent file";
 }
 
-TEST_F(LongPathTest, QuotedPathLosesFirstAndLastCharacterAndIsNotTrimmed)
+TEST_F(CommandLineTest, ExportWritesUtf8WhateverTheFilesEncoding)
 {
-    const QString file = root + QStringLiteral("/My Books/Garden/Garden Basics.qvn");
-    EXPECT_EQ(CommandLineFileFromText(QLatin1Char('"') + file + QLatin1Char('"')), file);
-    // The last character goes whatever it is.
-    EXPECT_EQ(CommandLineFileFromText(QLatin1Char('"') + file + QLatin1Char('x')), file);
-    // Blanks inside the quotes stay: the name with a trailing blank does not exist.
-    EXPECT_EQ(CommandLineFileFromText(QLatin1Char('"') + file + QStringLiteral(" \"")), file + QLatin1Char(' '));
+    const QString western = m_files.write("western.qvn", "[[[QVN FILE]]]\r\nCaf\xE9 \x80" "5\r\n");
+    const ProgramRun fromCodePage = quorvane({"--export", "createspace", western});
+    EXPECT_EQ(fromCodePage.out, "<B>Caf\xC3\xA9 \xE2\x82\xAC" "5</B><BR><BR>");
+    EXPECT_EQ(fromCodePage.exitCode, 0) << "a file that ends early still exports";
+    EXPECT_EQ(fromCodePage.err, "An unexpected error has occurred.\n(Error 62 : Input past end of file)\n");
+
+    const QString chinese = m_files.write("chinese.qvn", "[[[QVN FILE]]]\r\n\xE4\xB8\xAD\xE6\x96\x87\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(quorvane({"--export", "kindle", chinese}).out, "<H2>\xE4\xB8\xAD\xE6\x96\x87</H2><BR><BR><BR>");
 }
 
-TEST_F(LongPathTest, UnquotedPathIsTrimmedOfBlanks)
+TEST_F(CommandLineTest, AFileThatCannotBeReadFailsWithTheLoadersMessages)
 {
-    const QString file = root + QStringLiteral("/My Books/Garden/Garden Basics.qvn");
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral("  ") + file + QStringLiteral("   ")), file);
+    const ProgramRun missing = quorvane({"--export", "kindle", m_files.file("missing.qvn")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "An unexpected error has occurred.\n(Error 53 : File not found)\n"
+                           "The specified file is not recognised as a supported type.\n");
+
+    const ProgramRun other = quorvane({"--export", "createspace", m_files.write("notes.txt", "just some notes\r\n")});
+    EXPECT_EQ(other.exitCode, 1);
+    EXPECT_EQ(other.out, "");
+    EXPECT_EQ(other.err, "The specified file is not recognised as a supported type.\n");
+
+    const ProgramRun empty = quorvane({"--export", "kindle", m_files.write("empty.qvn", "")});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.err, "An unexpected error has occurred.\n(Error 62 : Input past end of file)\n"
+                         "The specified file is not recognised as a supported type.\n");
 }
 
-TEST(CommandLineFile, NothingGivenNamesNoFile)
+TEST_F(CommandLineTest, VersionHelpAndMistakes)
 {
-    EXPECT_EQ(CommandLineFileFromText(QString()), QString());
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral("   ")), QString());
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral("\"")), QString());
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral("\"\"")), QString());
-}
+    const ProgramRun version = quorvane({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "Quorvane 1.4.18\n");
 
-TEST_F(LongPathTest, EveryComponentGetsTheNameStoredOnDisk)
-{
-    const QString typed = root + QStringLiteral("/my books/GARDEN/garden basics.QVN");
-    EXPECT_EQ(ExpandToLongPath(typed), root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-    EXPECT_EQ(CommandLineFileFromText(typed), root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-}
+    const ProgramRun help = quorvane({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("quorvane --export kindle|createspace FILE")) << help.out.constData();
 
-TEST_F(LongPathTest, ExactNameWinsOverNamesThatDifferOnlyInCase)
-{
-    QDir(root).mkpath(QStringLiteral("Notes"));
-    QDir(root).mkpath(QStringLiteral("notes"));
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/notes")), root + QStringLiteral("/notes"));
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/Notes")), root + QStringLiteral("/Notes"));
-    // Two candidates and neither exact: the name stays as typed.
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/NOTES/a.qvn")), root + QStringLiteral("/NOTES/a.qvn"));
-}
-
-TEST_F(LongPathTest, MissingComponentKeepsItsNameAndSoDoesEverythingAfterIt)
-{
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/my books/Gone/garden basics.qvn")),
-              root + QStringLiteral("/My Books/Gone/garden basics.qvn"));
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/MY BOOKS/garden/Missing.qvn")),
-              root + QStringLiteral("/My Books/Garden/Missing.qvn"));
-}
-
-TEST_F(LongPathTest, RelativePathResolvesAgainstTheCurrentDirectory)
-{
-    CurrentDirectory here(root + QStringLiteral("/My Books"));
-    EXPECT_EQ(ExpandToLongPath(QStringLiteral("garden/garden basics.qvn")),
-              root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral(" Garden/Garden Basics.qvn ")),
-              root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-    EXPECT_EQ(ExpandToLongPath(QStringLiteral("./Garden/../Garden/Garden Basics.qvn")),
-              root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-    EXPECT_EQ(ExpandToLongPath(QStringLiteral("new.qvn")), root + QStringLiteral("/My Books/new.qvn"));
-}
-
-TEST_F(LongPathTest, HiddenEntriesAreFoundToo)
-{
-    QDir(root).mkpath(QStringLiteral(".Drafts"));
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/.drafts")), root + QStringLiteral("/.Drafts"));
-}
-
-TEST(ExpandToLongPath, RootAndEmpty)
-{
-    EXPECT_EQ(ExpandToLongPath(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(ExpandToLongPath(QString()), QString());
+    for (const QStringList& wrong : {QStringList{"--export", "pdf", "x.qvn"}, QStringList{"--export", "kindle"},
+                                     QStringList{"--export", "kindle", "a.qvn", "b.qvn"}}) {
+        const ProgramRun run = quorvane(wrong);
+        EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.startsWith("Usage: quorvane")) << run.err.constData();
+    }
 }

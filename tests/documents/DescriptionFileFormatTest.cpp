@@ -102,13 +102,6 @@ TEST(DescriptionFileFormat, AShortFileReadsWhatItHasAndSaysHowFarItWent)
     EXPECT_EQ(Format::parse("[[[QVN FILE]]]\r\n\r\n").linesRead, 2);
 }
 
-TEST(DescriptionFileFormat, LinesAfterTheNinthAreIgnored)
-{
-    const Format::Content c = Format::parse(GardenBasicsFile + "extra line\r\nand more\r\n");
-    EXPECT_EQ(c.linesRead, 9);
-    EXPECT_EQ(c.description, gardenBasics());
-}
-
 TEST(DescriptionFileFormat, BrIsTheOnlyEscapeAndIsCaseSensitive)
 {
     Description d;
@@ -128,22 +121,6 @@ TEST(DescriptionFileFormat, ALoneCrInASectionShiftsEveryLaterSection)
     EXPECT_EQ(c.description[Headline], "head");
     EXPECT_EQ(c.description[Subheadline], "shifted");
     EXPECT_EQ(c.description[OpeningRemarks], "sub");
-}
-
-TEST(DescriptionFileFormat, CharactersTakeTheCodePageOrElseUtf8)
-{
-    Description western;
-    western.BookTitle = QString::fromUtf8("Café");
-    western[Headline] = QString::fromUtf8("Only €5");
-    const QByteArray westernBytes = Format::format(western);
-    EXPECT_TRUE(westernBytes.startsWith("[[[QVN FILE]]]Caf\xE9\r\nOnly \x80" "5\r\n"));
-    EXPECT_EQ(Format::parse(westernBytes).description, western);
-
-    Description chinese = western;
-    chinese[Subheadline] = QString::fromUtf8("中文");
-    const QByteArray chineseBytes = Format::format(chinese);
-    EXPECT_TRUE(chineseBytes.startsWith("[[[QVN FILE]]]Caf\xC3\xA9\r\n")) << "UTF-8, marker first, no BOM";
-    EXPECT_EQ(Format::parse(chineseBytes).description, chinese);
 }
 
 TEST(DescriptionFileFormat, TheExtensionIsAddedUnlessTheLastFourCharactersAreQvn)
