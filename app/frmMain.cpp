@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "cFileDialog.h"
 #include "DocumentCommands.h"
+#include "DocumentDialogs.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
 #include "Help.h"
@@ -118,6 +120,8 @@ bool frmMain::Load()
     ApplyResourceIcon(this, QStringLiteral("AAA"), true);
 
     DocumentState& document = Document();
+    document.SharedFileDialog = std::make_shared<cFileDialog>();
+    InstallDocumentDialogs(this);
     document.DescriptionFileFilter = QStringLiteral("Quorvane Files (*.qvn)|*.qvn");
     document.DescriptionFileExtension = QStringLiteral("qvn");
     document.CurrentFolder = SettingsStore::read(SettingKey::CurrentDir);
@@ -221,6 +225,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::Unload()
 {
     m_unloaded = true;
+    Document().SharedFileDialog.reset();
     WindowPosition::save(this);
     // Nothing to set for the process's error mode here: no system error box to suppress.
 }

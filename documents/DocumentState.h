@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <memory>
+
 class DescriptionView;
+class cFileDialog;
 
 // The application-wide state of the open document. One instance: Document().
 struct DocumentState {
@@ -13,6 +16,9 @@ struct DocumentState {
     QString CommandLineFile;   // file named on the command line, until the main window has used it
     QString DescriptionFileFilter;
     QString DescriptionFileExtension;
+    // The one Open/Save dialog object of the program; the main window creates it on load
+    // and releases it on unload. Both dialog procedures use it.
+    std::shared_ptr<cFileDialog> SharedFileDialog;
 
     DescriptionView* Boxes = nullptr;  // the main window's nine boxes, once it exists
 

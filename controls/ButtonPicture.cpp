@@ -1,0 +1,86 @@
+#include "ButtonPicture.h"
+
+#include "ColorMath.h"
+
+#include <QImageReader>
+
+namespace {
+constexpr double kHimetricPerPixel = 2540.0 / 96.0;
+// An icon pixel at least this opaque belongs to the icon's shape.
+constexpr int kOpaqueAlpha = 128;
+} // namespace
+
+int PixelsToHimetric(int pixels)
+{
+    return RoundHalfEven(pixels * kHimetricPerPixel);
+}
+
+int HimetricToPixels(int himetric)
+{
+    return RoundHalfEven(himetric / kHimetricPerPixel);
+}
+
+ButtonPicture ButtonPicture::FromImage(const QImage& image, Kind kind)
+{
+    ButtonPicture picture;
+    if (image.isNull() || kind == Kind::None)
+        return picture;
+    picture.m_kind = kind;
+    picture.m_widthHimetric = PixelsToHimetric(image.width());
+    picture.m_heightHimetric = PixelsToHimetric(image.height());
+    if (kind == Kind::Bitmap) {
+        picture.m_image = image.convertToFormat(QImage::Format_RGB32);
+        picture.m_color = picture.m_image;
+        return picture;
+    }
+    picture.m_image = image.convertToFormat(QImage::Format_ARGB32);
+    picture.m_color = QImage(image.size(), QImage::Format_RGB32);
+    picture.m_mask = QImage(image.size(), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* source = reinterpret_cast<const QRgb*>(picture.m_image.constScanLine(y));
+        QRgb* color = reinterpret_cast<QRgb*>(picture.m_color.scanLine(y));
+        QRgb* mask = reinterpret_cast<QRgb*>(picture.m_mask.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const bool opaque = qAlpha(source[x]) >= kOpaqueAlpha;
+            color[x] = opaque ? qRgb(qRed(source[x]), qGreen(source[x]), qBlue(source[x])) : qRgb(0, 0, 0);
+            mask[x] = opaque ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        }
+    }
+    return picture;
+}
+
+ButtonPicture ButtonPicture::Load(const QString& path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    ButtonPicture picture = FromImage(image, image.hasAlphaChannel() ? Kind::Icon : Kind::Bitmap);
+    picture.m_sourcePath = path;
+    return picture;
+}
+
+int ButtonPicture::widthPixels() const
+{
+    return HimetricToPixels(m_widthHimetric);
+}
+
+int ButtonPicture::heightPixels() const
+{
+    return HimetricToPixels(m_heightHimetric);
+}
+
+bool ButtonPicture::IsOpaqueAt(int x, int y) const
+{
+    if (m_kind == Kind::None || !m_image.rect().contains(x, y))
+        return false;
+    if (m_kind == Kind::Bitmap)
+        return true; // a bitmap has no transparency: its shape is its rectangle
+    return qRed(m_mask.pixel(x, y)) == 0;
+}
+
+bool ButtonPicture::operator==(const ButtonPicture& other) const
+{
+    return m_kind == other.m_kind && m_widthHimetric == other.m_widthHimetric &&
+           m_heightHimetric == other.m_heightHimetric && m_image == other.m_image;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QImage>
+#include <QMetaType>
+#include <QString>
+
+// The button's Picture: none, a bitmap, or an icon (a colour image with a transparency mask).
+// Its extent is kept in hundredths of a millimetre, as a picture object stores it.
+class ButtonPicture {
+public:
+    enum class Kind { None, Bitmap, Icon };
+
+    ButtonPicture() = default;
+    // An icon keeps the image's transparency; a bitmap is opaque.
+    static ButtonPicture FromImage(const QImage& image, Kind kind);
+    // Loads an image file or resource: images with an alpha channel become icons, others bitmaps.
+    // A file that cannot be read gives no picture.
+    static ButtonPicture Load(const QString& path);
+
+    Kind kind() const { return m_kind; }
+    bool isNull() const { return m_kind == Kind::None; }
+
+    // Extent in hundredths of a millimetre (at 96 pixels per inch).
+    int widthHimetric() const { return m_widthHimetric; }
+    int heightHimetric() const { return m_heightHimetric; }
+    // The extent converted back to pixels, rounded halves to even.
+    int widthPixels() const;
+    int heightPixels() const;
+
+    // What is drawn normally (ARGB; transparent outside an icon's shape).
+    const QImage& image() const { return m_image; }
+    // An icon's colour bitmap (black where transparent) and mask (white where transparent,
+    // black where opaque); a bitmap's colour bitmap is its image and it has no mask.
+    const QImage& colorBitmap() const { return m_color; }
+    const QImage& maskBitmap() const { return m_mask; }
+
+    // Where a one-colour silhouette of the picture is painted.
+    bool IsOpaqueAt(int x, int y) const;
+
+    // The file or resource it came from, when loaded; empty otherwise.
+    const QString& sourcePath() const { return m_sourcePath; }
+
+    bool operator==(const ButtonPicture& other) const;
+
+private:
+    Kind m_kind = Kind::None;
+    int m_widthHimetric = 0;
+    int m_heightHimetric = 0;
+    QImage m_image;
+    QImage m_color;
+    QImage m_mask;
+    QString m_sourcePath;
+};
+
+Q_DECLARE_METATYPE(ButtonPicture)
+
+// Pixels ↔ hundredths of a millimetre at 96 pixels per inch.
+int PixelsToHimetric(int pixels);
+int HimetricToPixels(int himetric);

@@ -1,0 +1,126 @@
+// The repaint entry point, the window outline and the face dispatch of the button.
+#include "CandyButton.h"
+
+#include "CaptionPainter.h"
+#include "ColorMath.h"
+#include "ShapeGeometry.h"
+#include "StandardFaces.h"
+
+#include <QPainter>
+
+void CandyButton::Redraw(ButtonState state)
+{
+    if (m_Checked)
+        state = StateChecked;
+    if (!m_PropertiesReady)
+        return;
+    if (m_Surface.Width() != width() || m_Surface.Height() != height())
+        m_Surface.Resize(width(), height());
+    m_Surface.Clear();
+    switch (m_Style) {
+    case StyleStandard:
+        DrawStandardStyle(state);
+        break;
+    case StyleToolbar:
+        DrawToolbarStyle(state);
+        break;
+    case StyleCapsuleGloss:
+    case StyleRoundedGloss:
+    case StyleCapsuleShine:
+    case StyleBubble:
+    case StyleCentreGlow:
+        DrawGlossStyle(state);
+        break;
+    case StyleCrescent:
+        DrawCrescentStyle(state);
+        break;
+    default:
+        break; // unknown styles have no face; caption and picture still show
+    }
+    DrawIconWCaption(state);
+}
+
+void CandyButton::DrawIconWCaption(ButtonState state)
+{
+    CaptionInputs inputs;
+    inputs.caption = m_Caption;
+    inputs.picture = &m_Picture;
+    inputs.pictureAlignment = m_PictureAlignment;
+    inputs.enabled = m_Enabled;
+    inputs.iconHighLite = m_IconHighLite;
+    inputs.iconHighLiteColor = m_IconHighLiteColor;
+    inputs.captionHighLite = m_CaptionHighLite;
+    inputs.captionHighLiteColor = m_CaptionHighLiteColor;
+    inputs.cornerRadius = m_CornerRadius;
+    DrawCaptionAndPicture(m_Surface, inputs, state);
+    update();
+}
+
+void CandyButton::DrawStandardStyle(ButtonState state)
+{
+    ::DrawStandardStyle(m_Surface, state, HostBackColor());
+}
+
+void CandyButton::DrawToolbarStyle(ButtonState state)
+{
+    ::DrawToolbarStyle(m_Surface, state, m_Enabled, HostBackColor());
+}
+
+void CandyButton::DrawGlossStyle(ButtonState)
+{
+    // The gloss faces are not painted yet: the surface stays cleared inside the outline.
+}
+
+void CandyButton::DrawCrescentStyle(ButtonState)
+{
+    // The crescent face is not painted yet: the surface stays cleared inside the outline.
+}
+
+std::optional<OleColor> CandyButton::HostBackColor() const
+{
+    const QWidget* host = parentWidget();
+    if (!host)
+        return std::nullopt;
+    return FromQColor(host->palette().color(host->backgroundRole()));
+}
+
+ShapeRegion CandyButton::BuildShapeRegion(int left, int top, int width, int height, int radius)
+{
+    m_CornerRadius = std::max(radius, 1);
+    return ::BuildShapeRegion(left, top, width, height, m_CornerRadius);
+}
+
+void CandyButton::RebuildShape()
+{
+    m_InnerShape.reset();
+    const int w = width();
+    const int h = height();
+    const std::optional<int> radius = CornerRadiusFor(m_Style, w, h);
+    if (!radius) {
+        m_WindowShape.reset();
+        clearMask();
+        return;
+    }
+    m_CornerRadius = *radius;
+    m_WindowShape = BuildShapeRegion(0, 0, w, h, m_CornerRadius);
+    setMask(m_WindowShape->ToQRegion());
+    m_InnerShape = BuildShapeRegion(1, 1, w - 2, h - 2, m_CornerRadius);
+}
+
+void CandyButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_Surface.Image());
+}
+
+void CandyButton::resizeEvent(QResizeEvent*)
+{
+    RebuildShape();
+    Redraw(StateNormal);
+}
+
+void CandyButton::showEvent(QShowEvent*)
+{
+    RebuildShape();
+    Redraw(StateNormal);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QImage>
+
+// Every style in every state, with captions and pictures, on one labelled image.
+QImage RenderContactSheet();
