@@ -31,11 +31,6 @@ protected:
 const QString SavePrompt = QStringLiteral("Do you want to save the changes to this document?");
 } // namespace
 
-TEST_F(MainWindowTest, TheWindowsBoxesAreTheDocument)
-{
-    EXPECT_EQ(Document().Boxes, &window.boxes());
-}
-
 TEST_F(MainWindowTest, LineBreaksAreCrLfOnTheDocumentSide)
 {
     DescriptionBoxes& boxes = window.boxes();

@@ -121,19 +121,6 @@ TEST_F(StartDialogTest, AFolderUnderTheRecentNameIsNoFile)
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST_F(StartDialogTest, NotADescriptionKeepsTheDialogOpen)
-{
-    ScriptedMessages messages;
-    temp.write(QStringLiteral("Notes.qvn"), "just some notes\r\n");
-    rememberRecent(QStringLiteral("Notes.qvn"));
-    frmOnLoad dialog(&window);
-    showDialog(dialog);
-    dialog.cmdOpenRecent()->click();
-    EXPECT_EQ(messages.texts(),
-              std::vector<QString>{QStringLiteral("The specified file is not recognised as a supported type.")});
-    EXPECT_TRUE(dialog.isVisible());
-}
-
 TEST_F(StartDialogTest, CancelEscapeAndTheCloseBoxAllCancel)
 {
     for (int way = 0; way < 3; ++way) {

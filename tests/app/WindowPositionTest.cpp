@@ -151,13 +151,3 @@ TEST(MessageBoxDialog, ShowsCaptionTextIconAndButtonsAndReturnsTheAnswer)
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
-TEST(MessageBoxDialog, EscapeAnswersCancelWhereThereIsOne)
-{
-    QTimer::singleShot(0, [] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    EXPECT_EQ(ShowMessageBoxDialog({QStringLiteral("Save?"), MsgIcon::Exclamation, MsgButtons::YesNoCancel, {}}),
-              MsgAnswer::Cancel);
-}
