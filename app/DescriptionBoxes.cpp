@@ -1,0 +1,134 @@
+#include "DescriptionBoxes.h"
+
+#include "MainWindowLayout.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace L = MainWindowLayout;
+
+namespace {
+const QString CrLf = QStringLiteral("\r\n");
+
+QFont boxFont(double pointSize, bool bold)
+{
+    QFont font(QString::fromLatin1(L::FontFamily));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setColours(QWidget* box, const QColor& background, const QColor& text)
+{
+    QPalette palette = box->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, background);
+        palette.setColor(group, QPalette::Window, background);
+        palette.setColor(group, QPalette::Text, text);
+    }
+    box->setPalette(palette);
+}
+} // namespace
+
+DescriptionBoxes::DescriptionBoxes(QWidget* sectionParent, QWidget* titleParent)
+    : QObject(sectionParent)
+{
+    for (const SectionInfo& section : SectionTable)
+        m_widgets[section.index] = createSectionBox(sectionParent, section);
+    m_widgets[BookTitleBox] = createTitleBox(titleParent);
+    for (int i = 1; i < BoxCount; ++i)
+        QWidget::setTabOrder(widget(i - 1), widget(i));
+}
+
+QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& section)
+{
+    const int i = section.index;
+    QWidget* box = nullptr;
+    if (section.multiLine) {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setFrameShape(QFrame::NoFrame);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setTabChangesFocus(true);
+        connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
+        box = edit;
+    } else {
+        auto* edit = new QLineEdit(parent);
+        edit->setFrame(false);
+        connect(edit, &QLineEdit::textChanged, this, [this, i] { noteEdit(i); });
+        box = edit;
+    }
+    box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+    box->setFont(boxFont(section.pointSize, section.bold));
+    setColours(box, L::White, section.orange ? L::Orange : QColor(Qt::black));
+    box->setGeometry(PixelRect(L::SectionBoxes[static_cast<size_t>(i)]));
+    return box;
+}
+
+QWidget* DescriptionBoxes::createTitleBox(QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("Text1_%1").arg(BookTitleBox));
+    edit->setReadOnly(true);
+    edit->setFrame(false);
+    edit->setFont(boxFont(L::BookTitlePointSize, false));
+    setColours(edit, L::TitleGrey, L::DarkBlue);
+    edit->setGeometry(PixelRect(L::BookTitleBox));
+    connect(edit, &QLineEdit::textChanged, this, [this] { noteEdit(BookTitleBox); });
+    return edit;
+}
+
+QString DescriptionBoxes::toDocumentText(QString widgetText)
+{
+    // Paragraph and line separators are how QPlainTextEdit keeps its breaks.
+    widgetText.replace(CrLf, QStringLiteral("\n"));
+    widgetText.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    widgetText.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    widgetText.replace(QLatin1Char('\n'), CrLf);
+    return widgetText;
+}
+
+QString DescriptionBoxes::toWidgetText(QString documentText)
+{
+    documentText.replace(CrLf, QStringLiteral("\n"));
+    return documentText;
+}
+
+QString DescriptionBoxes::widgetText(int box) const
+{
+    // The raw text keeps non-breaking spaces, which toPlainText() would turn into blanks.
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget(box)))
+        return edit->document()->toRawText();
+    return static_cast<QLineEdit*>(widget(box))->text();
+}
+
+QString DescriptionBoxes::boxText(int box) const
+{
+    return toDocumentText(widgetText(box));
+}
+
+void DescriptionBoxes::setBoxText(int box, const QString& text)
+{
+    const QString shown = toWidgetText(text);
+    if (toDocumentText(widgetText(box)) == toDocumentText(shown))
+        return;
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget(box)))
+        edit->setPlainText(shown);
+    else
+        static_cast<QLineEdit*>(widget(box))->setText(shown);
+}
+
+quintptr DescriptionBoxes::ownerWindowHandle() const
+{
+    return static_cast<quintptr>(widget(Headline)->window()->winId());
+}
+
+void DescriptionBoxes::noteEdit(int box)
+{
+    QString now = widgetText(box);
+    if (now == m_seen[static_cast<size_t>(box)])
+        return;
+    m_seen[static_cast<size_t>(box)] = std::move(now);
+    emit changed(box);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Description.h"
+#include "DescriptionView.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class QWidget;
+
+// The main window's nine text boxes: the eight sections, then the read-only title box.
+// The widgets hold line breaks as Qt's text widgets do; the document side speaks CR LF.
+class DescriptionBoxes : public QObject, public DescriptionView {
+    Q_OBJECT
+public:
+    // Sections go on sectionParent, the title box on titleParent.
+    DescriptionBoxes(QWidget* sectionParent, QWidget* titleParent);
+
+    QString boxText(int box) const override;
+    void setBoxText(int box, const QString& text) override;
+    quintptr ownerWindowHandle() const override;
+
+    QWidget* widget(int box) const { return m_widgets[static_cast<size_t>(box)]; }
+
+    // A widget's text as the document holds it, and back.
+    static QString toDocumentText(QString widgetText);
+    static QString toWidgetText(QString documentText);
+
+signals:
+    // The text of a box differs from what it was: typed or assigned.
+    void changed(int box);
+
+private:
+    QWidget* createSectionBox(QWidget* parent, const SectionInfo& section);
+    QWidget* createTitleBox(QWidget* parent);
+    QString widgetText(int box) const;
+    void noteEdit(int box);
+
+    std::array<QWidget*, BoxCount> m_widgets{};
+    // The last text each box was seen holding, so that only a real change counts.
+    std::array<QString, BoxCount> m_seen;
+};

@@ -1,0 +1,86 @@
+#include "MessageBoxDialog.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon dialogIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons dialogButtons(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::OK:
+        return QMessageBox::Ok;
+    case MsgButtons::OKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+// The first button is the default one.
+QMessageBox::StandardButton firstButton(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::OK:
+    case MsgButtons::OKCancel:
+        return QMessageBox::Ok;
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgAnswer answerOf(int button, MsgButtons buttons)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return MsgAnswer::OK;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        break;
+    }
+    // Closed some other way: the answer that changes the least.
+    if (buttons == MsgButtons::OK)
+        return MsgAnswer::OK;
+    return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+}
+} // namespace
+
+MsgAnswer ShowMessageBoxDialog(const MessageRequest& request)
+{
+    QMessageBox box(dialogIcon(request.icon), request.caption, MessageTextForDisplay(request.text),
+                    dialogButtons(request.buttons), QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(firstButton(request.buttons));
+    return answerOf(box.exec(), request.buttons);
+}
+
+void InstallMessageBoxDialogs()
+{
+    SetMessageHandler(ShowMessageBoxDialog);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PreviewPage.h"
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+// Shows a preview page in the helper program beside the editor and waits, as for a
+// modal window, until the user has closed it. The editor's windows take no input
+// meanwhile. Whatever happens to the helper (missing, crashed, hanging) the user gets
+// a message and the editor and its document are left as they were.
+class PreviewLauncher : public QObject {
+    Q_OBJECT
+public:
+    enum class Outcome { Closed, NotStarted, Crashed, Hung };
+
+    // How long the helper may take to show the page, and how long it may then go
+    // without a sign of life.
+    struct Limits {
+        int startMs = 30000;
+        int silenceMs = 10000;
+    };
+
+    explicit PreviewLauncher(QWidget* owner, QObject* parent = nullptr);
+
+    // The helper beside the running program.
+    static QString DefaultHelperPath();
+    void setHelperPath(const QString& path) { m_helperPath = path; }
+    void setLimits(Limits limits) { m_limits = limits; }
+
+    // Returns when the preview has closed, or failed and the user has been told.
+    Outcome run(const QString& page);
+
+    static QString MessageFor(Outcome outcome);
+
+signals:
+    // The helper reports its window and page on screen.
+    void previewShown();
+
+private:
+    Outcome runHelper(const QString& page);
+
+    QWidget* m_owner;
+    QString m_helperPath;
+    Limits m_limits;
+};
+
+// The preview buttons: builds the target's page around the fragment and shows it.
+void ShowPreview(QWidget* owner, PreviewTarget target, const QString& fragment);

@@ -1,0 +1,40 @@
+#include "WindowOperations.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QWidget>
+
+QIcon ResourceIcon(const QString& iconName)
+{
+    QIcon icon;
+    const QDir group(QStringLiteral(":/icons/") + iconName);
+    for (const QString& file : group.entryList(QDir::Files))
+        icon.addFile(group.filePath(file));
+    return icon;
+}
+
+void ApplyResourceIcon(QWidget* window, const QString& iconName, bool forApplication)
+{
+    const QIcon icon = ResourceIcon(iconName);
+    if (forApplication)
+        QApplication::setWindowIcon(icon);
+    window->setWindowIcon(icon);
+}
+
+void SetWindowTopmost(QWidget* window, bool topmost)
+{
+    // Changing the flags hides the window and may forget where it was.
+    const bool placed = window->isVisible() || window->testAttribute(Qt::WA_Moved);
+    const QPoint position = window->pos();
+    const QSize size = window->size();
+    const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
+
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (placed)
+        window->move(position);
+    window->resize(size);
+    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    window->show();
+    window->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+}

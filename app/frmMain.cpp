@@ -1,0 +1,253 @@
+#include "frmMain.h"
+
+#include "AppInfo.h"
+#include "cFileDialog.h"
+#include "DocumentCommands.h"
+#include "DocumentDialogs.h"
+#include "DocumentState.h"
+#include "DottedFrame.h"
+#include "Help.h"
+#include "KeyPreview.h"
+#include "MessageBox.h"
+#include "SettingsStore.h"
+#include "Splash.h"
+#include "StartupTail.h"
+#include "TopBar.h"
+#include "UpdateCheck.h"
+#include "WindowOperations.h"
+#include "WindowPosition.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QSessionManager>
+
+namespace L = MainWindowLayout;
+
+namespace {
+QFont verdana(double pointSize)
+{
+    QFont font(QString::fromLatin1(L::FontFamily));
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+// Each command button's handler, in the order of the button table.
+using Handler = void (frmMain::*)();
+constexpr std::array<Handler, L::MainButtonCount> ButtonHandlers = {
+    &frmMain::cmdNew_Click,
+    &frmMain::cmdOpen_Click,
+    &frmMain::cmdSave_Click,
+    &frmMain::cmdSaveAs_Click,
+    &frmMain::cmdCopyKindleHTML_Click,
+    &frmMain::cmdCopyCreatespaceHTML_Click,
+    &frmMain::cmdPreviewKindle_Click,
+    &frmMain::cmdPreviewCreatespace_Click,
+    &frmMain::cmdHelp_Click,
+    &frmMain::CandyButton2_Click,
+    &frmMain::CandyButton3_Click,
+};
+} // namespace
+
+frmMain::frmMain()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(AppInfo::Title());
+    setFixedSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, L::White);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    createControls();
+    Document().Boxes = m_boxes;
+
+    connect(new KeyPreview(this), &KeyPreview::f1Released, this, &frmMain::helpRequested);
+    connect(this, &frmMain::helpRequested, this, [] { ShowHelp(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &frmMain::onCommitDataRequest);
+}
+
+frmMain::~frmMain()
+{
+    if (Document().Boxes == m_boxes)
+        Document().Boxes = nullptr;
+}
+
+void frmMain::createControls()
+{
+    auto* topBar = new TopBar(this);
+    for (int i = 0; i < L::MainButtonCount; ++i) {
+        m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i]);
+        connect(m_buttons[i], &QAbstractButton::clicked, this, ButtonHandlers[i]);
+    }
+    auto* titleLabel = new QLabel(QStringLiteral("Book Title:"), topBar);
+    titleLabel->setObjectName(QStringLiteral("lblBookTitle"));
+    titleLabel->setFont(verdana(L::BookTitlePointSize));
+    titleLabel->setGeometry(PixelRect(L::BookTitleLabel));
+
+    createSectionFrames();
+    m_boxes = new DescriptionBoxes(this, topBar);
+    connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
+    m_boxes->widget(Headline)->setFocus();
+}
+
+void frmMain::createSectionFrames()
+{
+    for (const SectionInfo& section : SectionTable) {
+        auto* frame = new DottedFrame(this, L::LightGrey);
+        frame->setObjectName(QStringLiteral("Shape1_%1").arg(section.index));
+        frame->setGeometry(PixelRect(L::SectionFrame(section.index)));
+
+        auto* caption = new QLabel(QString::fromLatin1(section.caption), this);
+        caption->setObjectName(QStringLiteral("Label1_%1").arg(section.index));
+        caption->setFont(verdana(L::CaptionPointSize));
+        QPalette colours = caption->palette();
+        colours.setColor(QPalette::Window, L::White);
+        colours.setColor(QPalette::WindowText, L::LightGrey);
+        caption->setPalette(colours);
+        caption->setAutoFillBackground(true);
+        caption->setGeometry(L::CaptionLabelRect(frame->geometry(), caption->sizeHint()));
+    }
+}
+
+bool frmMain::Load()
+{
+    WindowPosition::restore(this);
+    AssociateFileExtn();
+    ApplyResourceIcon(this, QStringLiteral("AAA"), true);
+
+    DocumentState& document = Document();
+    document.SharedFileDialog = std::make_shared<cFileDialog>();
+    InstallDocumentDialogs(this);
+    document.DescriptionFileFilter = QStringLiteral("Quorvane Files (*.qvn)|*.qvn");
+    document.DescriptionFileExtension = QStringLiteral("qvn");
+    document.CurrentFolder = SettingsStore::read(SettingKey::CurrentDir);
+
+    QWidget* splash = ShowSplash(this);
+    if (splash)
+        SetWindowTopmost(splash, true);
+    show();
+    QCoreApplication::processEvents();
+    delete splash;
+
+    if (CheckForUpdates(this)) {
+        close();
+        return !m_unloaded;
+    }
+    if (!OpenStartupDocument(this))
+        close();
+    return !m_unloaded;
+}
+
+void frmMain::AssociateFileExtn()
+{
+    // Registration with the desktop comes with the help and link services.
+}
+
+void frmMain::cmdNew_Click()
+{
+    NewDescription();
+}
+
+void frmMain::cmdOpen_Click()
+{
+    OpenDescription();
+}
+
+void frmMain::cmdSave_Click()
+{
+    SaveDescription();
+}
+
+void frmMain::cmdSaveAs_Click()
+{
+    SaveDescriptionAs();
+}
+
+// The copy and preview buttons get their work with the preview.
+void frmMain::cmdCopyKindleHTML_Click() {}
+void frmMain::cmdCopyCreatespaceHTML_Click() {}
+void frmMain::cmdPreviewKindle_Click() {}
+void frmMain::cmdPreviewCreatespace_Click() {}
+
+void frmMain::cmdHelp_Click()
+{
+    emit helpRequested();
+}
+
+void frmMain::CandyButton2_Click()
+{
+    // The About window is not there yet.
+}
+
+void frmMain::CandyButton3_Click()
+{
+    close();
+}
+
+void frmMain::Text1_Change(int)
+{
+    Document().DocumentDirty = true;
+}
+
+bool frmMain::QueryUnload()
+{
+    if (!Document().DocumentDirty)
+        return true;
+    switch (ShowMessage(QStringLiteral("Do you want to save the changes to this document?"), MsgIcon::Exclamation,
+                        MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Cancel:
+        return false;
+    case MsgAnswer::Yes:
+        // A save that did not happen (dialog cancelled, write failed) keeps the window open.
+        cmdSave_Click();
+        return !Document().DocumentDirty;
+    default:
+        return true;
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        if (!m_closeApproved && !QueryUnload()) {
+            event->ignore();
+            return;
+        }
+        Unload();
+    }
+    event->accept();
+}
+
+void frmMain::Unload()
+{
+    m_unloaded = true;
+    Document().SharedFileDialog.reset();
+    WindowPosition::save(this);
+    // Nothing to set for the process's error mode here: no system error box to suppress.
+}
+
+bool frmMain::EndSession(bool mayAsk)
+{
+    if (m_unloaded)
+        return true;
+    if (mayAsk && !QueryUnload())
+        return false;
+    m_closeApproved = true;
+    close();
+    return true;
+}
+
+void frmMain::onCommitDataRequest(QSessionManager& manager)
+{
+    // Interaction is requested only when there is something to ask about.
+    const bool mayAsk = Document().DocumentDirty && manager.allowsInteraction();
+    const bool ended = EndSession(mayAsk);
+    if (mayAsk)
+        manager.release();
+    if (!ended)
+        manager.cancel();
+}

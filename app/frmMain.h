@@ -1,0 +1,67 @@
+#pragma once
+
+#include "DescriptionBoxes.h"
+#include "MainWindowLayout.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAbstractButton;
+class QSessionManager;
+
+// The program's document window: the top bar of command buttons, the title and the
+// eight section boxes. It lives as long as the program; when it unloads, the program ends.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    frmMain();
+    ~frmMain() override;
+
+    // The window's load, up to the command-line file or the start dialog. False when the
+    // window has unloaded again (the user chose no document, or took an update).
+    bool Load();
+
+    // Registers the description file type with the desktop.
+    void AssociateFileExtn();
+
+    DescriptionBoxes& boxes() { return *m_boxes; }
+    QAbstractButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
+
+    // The desktop session is ending. Asks about unsaved changes when it may; false means
+    // the user wants to keep working and the session end should be cancelled.
+    bool EndSession(bool mayAsk);
+
+    void cmdNew_Click();
+    void cmdOpen_Click();
+    void cmdSave_Click();
+    void cmdSaveAs_Click();
+    void cmdCopyKindleHTML_Click();
+    void cmdCopyCreatespaceHTML_Click();
+    void cmdPreviewKindle_Click();
+    void cmdPreviewCreatespace_Click();
+    void cmdHelp_Click();
+    void CandyButton2_Click();
+    void CandyButton3_Click();
+
+signals:
+    // F1 or the Help button: the help opens (ShowHelp is connected here).
+    void helpRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createSectionFrames();
+    void onCommitDataRequest(QSessionManager& manager);
+    // Asks about unsaved changes; false when the window must stay open.
+    bool QueryUnload();
+    void Unload();
+    void Text1_Change(int box);
+
+    DescriptionBoxes* m_boxes = nullptr;
+    std::array<QAbstractButton*, MainWindowLayout::MainButtonCount> m_buttons{};
+    bool m_closeApproved = false;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QAbstractButton;
+class QPushButton;
+
+// The start dialog: a new description, one saved earlier, or the last one worked on.
+// It closes once a document exists; the caller reads the outcome from Document().
+class frmOnLoad : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmOnLoad(QWidget* owner);
+
+    QAbstractButton* cmdNew() const { return m_cmdNew; }
+    QAbstractButton* cmdOpen() const { return m_cmdOpen; }
+    QAbstractButton* cmdOpenRecent() const { return m_cmdOpenRecent; }
+    QPushButton* cmdCancel() const { return m_cmdCancel; }
+
+    void cmdNew_Click();
+    void cmdOpen_Click();
+    void cmdOpenRecent_Click();
+    void cmdCancel_Click();
+
+private:
+    void createControls();
+
+    QString m_recentFileName;
+    QString m_recentPath;
+    QAbstractButton* m_cmdNew = nullptr;
+    QAbstractButton* m_cmdOpen = nullptr;
+    QAbstractButton* m_cmdOpenRecent = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+};

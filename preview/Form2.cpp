@@ -1,0 +1,139 @@
+#include "Form2.h"
+
+#include "Form2Layout.h"
+#include "PageSchemeHandler.h"
+#include "PreviewEngine.h"
+#include "PreviewWebPage.h"
+#include "RequestBlocker.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+// The icons are compiled into this folder's static library, which the linker would
+// otherwise leave out.
+static void initResources()
+{
+    Q_INIT_RESOURCE(preview);
+}
+
+namespace {
+const QByteArray PageMimeType = QByteArrayLiteral("text/html;charset=UTF-8");
+// The engine refuses addresses longer than this; a data address carries the page
+// percent-encoded behind "data:", the type and a comma.
+constexpr qsizetype MaxAddressLength = 2 * 1024 * 1024;
+} // namespace
+
+Form2::Form2(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+{
+    initResources();
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Preview"));
+    setWindowIcon(QIcon(QStringLiteral(":/preview/icons/preview32.png")));
+    setFixedSize(Form2Layout::ClientSize);
+
+    // No storage name: the profile lives in memory only and dies with this window.
+    m_profile = new QWebEngineProfile(this);
+    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    m_profile->setSpellCheckEnabled(false);
+    m_blocker = new RequestBlocker(this);
+    m_profile->setUrlRequestInterceptor(m_blocker);
+    m_scheme = new PageSchemeHandler(this);
+    m_profile->installUrlSchemeHandler(PreviewEngine::PageScheme(), m_scheme);
+    m_page = new PreviewWebPage(m_profile);
+
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setPage(m_page);
+    WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(Form2Layout::CloseButton);
+    cmdClose->setDefault(true);
+    cmdClose->setContextMenuPolicy(Qt::NoContextMenu);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    connect(WebBrowser1, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (m_loadReported)
+            return;
+        m_loadReported = true;
+        emit pageLoaded(ok);
+    });
+
+    layoutControls();
+
+    // The engine keeps Escape for itself and Enter for a focused link; Close is the
+    // default and the cancel button wherever the focus is, so we see the keys first.
+    qApp->installEventFilter(this);
+}
+
+Form2::~Form2()
+{
+    qApp->removeEventFilter(this);
+    // The page must go before its profile.
+    WebBrowser1->setPage(nullptr);
+    delete m_page;
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !isVisible())
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Escape:
+        reject();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cmdClose->click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form2::FitsInDataAddress(const QByteArray& utf8Page)
+{
+    const qsizetype length = 5 + PageMimeType.size() + 1 + utf8Page.toPercentEncoding().size();
+    return length < MaxAddressLength;
+}
+
+void Form2::showPage(const QByteArray& utf8Page)
+{
+    m_loadReported = false;
+    m_servedByScheme = !FitsInDataAddress(utf8Page);
+    if (m_servedByScheme) {
+        m_scheme->setPage(utf8Page);
+        m_page->expectNavigation(PageSchemeHandler::PageUrl());
+        m_page->load(PageSchemeHandler::PageUrl());
+    } else {
+        m_page->expectNavigation(QUrl());
+        m_page->setContent(utf8Page, QString::fromLatin1(PageMimeType));
+    }
+}
+
+void Form2::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    layoutControls();
+}
+
+void Form2::layoutControls()
+{
+    WebBrowser1->setGeometry(Form2Layout::BrowserGeometry(size(), cmdClose->y()));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+
+class PageSchemeHandler;
+class PreviewWebPage;
+class QPushButton;
+class QWebEngineProfile;
+class QWebEngineView;
+class RequestBlocker;
+
+// The preview window: the built page in a browser above a Close button. Each window
+// has its own private, memory-only browser profile, so nothing of an earlier preview
+// survives into the next.
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form2(QWidget* parent = nullptr);
+    ~Form2() override;
+
+    // Shows the page (UTF-8). Pages too long for a data address go through our scheme.
+    void showPage(const QByteArray& utf8Page);
+    // Whether the last page went through our scheme rather than a data address.
+    bool servedByScheme() const { return m_servedByScheme; }
+
+    QWebEngineView* browser() const { return WebBrowser1; }
+    QPushButton* closeButton() const { return cmdClose; }
+    RequestBlocker* requestBlocker() const { return m_blocker; }
+
+    // Whether a page this long (UTF-8 bytes) fits in a data address.
+    static bool FitsInDataAddress(const QByteArray& utf8Page);
+
+signals:
+    // The page has loaded (or failed to); sent once per showPage().
+    void pageLoaded(bool ok);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layoutControls();
+
+    QWebEngineProfile* m_profile;
+    RequestBlocker* m_blocker;
+    PageSchemeHandler* m_scheme;
+    PreviewWebPage* m_page;
+    QWebEngineView* WebBrowser1;
+    QPushButton* cmdClose;
+    bool m_servedByScheme = false;
+    bool m_loadReported = true;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Where the preview window's controls go. Positions are kept in twips, as the window
+// was designed, and placed at 15 twips a pixel.
+namespace Form2Layout {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int Pixels(int twips) { return twips / TwipsPerPixel; }
+
+constexpr QSize ClientSize{Pixels(11145), Pixels(9705)};
+constexpr QRect CloseButton{Pixels(9780), Pixels(9165), Pixels(1215), Pixels(375)};
+
+// The browser starts 2 pixels outside the client area on the left, top and right, so
+// that its own border is hidden, and ends 12 pixels above the Close button.
+constexpr QRect BrowserGeometry(QSize client, int closeButtonTop)
+{
+    return QRect(-2, -2, client.width() + 4, closeButtonTop - 10);
+}
+
+// Top-left corner that centres a window of the given size on its owner's area, kept
+// inside the screen so that its title bar can still be reached.
+QPoint CentredPosition(const QRect& owner, QSize size, const QRect& screen);
+
+} // namespace Form2Layout
