@@ -144,11 +144,14 @@ TEST_F(QtFileDialogBackendTest, SaveAddsTheDefaultSuffixAndAsksAboutOverwritingO
     EXPECT_EQ(QFileInfo(d.FileName()), QFileInfo(m_folder.file("Chapter.qvn")));
     EXPECT_EQ(d.record().Flags & FileDialogFlag::ExtensionDifferent, 0);
 
-    // An existing file is taken as it is: the program asks its own question.
+    // An existing file is taken as it is: the program asks its own question. (No name is
+    // proposed from here on: a proposal selected once the listing loads would replace typing.)
+    d.setFileName(QString());
     WhenModalShows<QFileDialog>([&](QFileDialog* dialog) { typeAndAccept(dialog, "Taken.qvn"); });
     d.ShowSave();
     EXPECT_EQ(QFileInfo(d.FileName()), QFileInfo(m_folder.file("Taken.qvn")));
 
+    d.setFileName(QString());
     WhenModalShows<QFileDialog>([&](QFileDialog* dialog) { typeAndAccept(dialog, "notes.txt"); });
     d.ShowSave();
     EXPECT_EQ(QFileInfo(d.FileName()).fileName(), "notes.txt");

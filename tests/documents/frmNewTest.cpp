@@ -93,7 +93,7 @@ TEST_F(frmNewTest, ItOpensOverTheMainWindowWithItsTextsAndTheStoredChoices)
         EXPECT_EQ(wizard->windowTitle(), "Start New Description");
         EXPECT_EQ(wizard->parentWidget(), &m_mainWindow);
         EXPECT_TRUE(wizard->isModal());
-        EXPECT_TRUE(child<QLineEdit>(wizard, "txtTitle")->hasFocus());
+        EXPECT_EQ(wizard->focusWidget(), child<QLineEdit>(wizard, "txtTitle"));
         EXPECT_TRUE(child<QCheckBox>(wizard, "chkUseTitle")->isChecked());
         EXPECT_TRUE(child<QCheckBox>(wizard, "chkPrePopulate")->isChecked());
         auto* ok = child<QPushButton>(wizard, "cmdOK");

@@ -39,6 +39,7 @@ public:
 
     int show(FileDialogKind kind, FileDialogRecord& record) override;
     const std::vector<Shown>& shown() const { return m_shown; }
+    int unusedReplies() const { return static_cast<int>(m_replies.size()); }
 
     // NUL-padded to nMaxFile; zero (a failed dialog) when the text and its NUL do not fit.
     static int fillFileBuffer(FileDialogRecord& record, const QString& text);
