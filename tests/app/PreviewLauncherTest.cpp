@@ -1,3 +1,4 @@
+#include "InputBlocker.h"
 #include "MessageBox.h"
 #include "PreviewLauncher.h"
 #include "PreviewPage.h"
@@ -5,6 +6,7 @@
 #include "TempFolder.h"
 #include "X11Probe.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -255,4 +257,23 @@ TEST_F(PreviewLauncherTest, HelperGetsThePageAndTheOwner)
                   .arg(g.y())
                   .arg(g.width())
                   .arg(g.height()));
+}
+
+TEST_F(PreviewLauncherTest, ButtonUnderTheMouseIsLeftAsUnderAModalWindow)
+{
+    owner.activateWindow();
+    QCursor::setPos(button->mapToGlobal(button->rect().center()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return button->underMouse(); }, 5000));
+    {
+        InputBlocker blocker;
+        EXPECT_FALSE(button->underMouse());
+        // Moving about over the editor lights nothing up meanwhile.
+        QCursor::setPos(button->mapToGlobal(button->rect().center() + QPoint(3, 1)));
+        QTest::qWait(200);
+        EXPECT_FALSE(button->underMouse());
+    }
+    QCursor::setPos(button->mapToGlobal(button->rect().center()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button->underMouse(); }, 5000));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
 }

@@ -1,4 +1,5 @@
 #include "Form2Layout.h"
+#include "HtmlGenerators.h"
 #include "PreviewPage.h"
 #include "PreviewWindowFixture.h"
 
@@ -7,12 +8,22 @@
 #include <QPushButton>
 
 namespace {
-const QString KindleFragment = QStringLiteral(
-    "<H2>My Book</H2><BR><B>A sub-headline</B><BR><BR>Line one<BR>Line <i>two</i><BR><BR>"
-    "<H2>Why read it</H2><ul><li>Fast</li><li>Easy</li></ul>Buy now<BR><BR>");
-const QString CreateSpaceFragment = QStringLiteral(
-    "<B>My Book</B><BR><BR>A sub-headline<BR><BR>Line one<BR>Line two<BR><BR>"
-    "<B>Why read it</B><BR><ul><li>Fast</li><li>Easy</li></ul>Order the paperback");
+// A description as the author types it: headings, a list, an italic tag.
+Description example()
+{
+    Description d;
+    d[Headline] = QStringLiteral("My Book");
+    d[Subheadline] = QStringLiteral("A sub-headline");
+    d[OpeningRemarks] = QStringLiteral("Line one\r\nLine <i>two</i>");
+    d[BenefitsHeadline] = QStringLiteral("Why read it");
+    d[MainBenefits] = QStringLiteral("Fast\r\nEasy");
+    d[KindleCallToAction] = QStringLiteral("Buy now");
+    d[CreateSpaceCallToAction] = QStringLiteral("Order the paperback");
+    return d;
+}
+
+const QString KindleFragment = GenerateKindleHTML(example());
+const QString CreateSpaceFragment = GenerateCreatespaceHTML(example());
 
 QMenu* visibleMenu()
 {
@@ -83,8 +94,14 @@ TEST_F(PreviewWindow, CreateSpacePageIsPlainArialWithBoldForHeadings)
     EXPECT_EQ(computed(QStringLiteral("body"), QStringLiteral("font-size")), QStringLiteral("14.5px"));
     EXPECT_EQ(computed(QStringLiteral("li"), QStringLiteral("font-size")), QStringLiteral("14.5px"));
     EXPECT_EQ(probe(QStringLiteral("document.querySelectorAll('h2').length")).toInt(), 0);
-    EXPECT_EQ(computed(QStringLiteral("b"), QStringLiteral("font-weight")), QStringLiteral("700"));
+    // Bold stands in for both headings.
+    EXPECT_EQ(probe(QStringLiteral("Array.from(document.querySelectorAll('b')).map(b => b.textContent + ':' + "
+                                   "getComputedStyle(b).fontWeight).join('|')"))
+                  .toString(),
+              QStringLiteral("My Book:700|Why read it:700"));
+    EXPECT_EQ(computed(QStringLiteral("i"), QStringLiteral("font-style")), QStringLiteral("italic"));
     EXPECT_TRUE(bodyText().startsWith(QStringLiteral("My Book")));
+    EXPECT_TRUE(bodyText().trimmed().endsWith(QStringLiteral("Order the paperback")));
 }
 
 TEST_F(PreviewWindow, NonAsciiTextShowsAsTyped)
