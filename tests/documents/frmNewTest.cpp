@@ -3,6 +3,7 @@
 #include "DocumentState.h"
 #include "MemoryDescriptionView.h"
 #include "ModalDialogs.h"
+#include "ScriptedMessages.h"
 #include "SettingsStore.h"
 #include "TempFolder.h"
 #include "frmNew.h"
@@ -63,11 +64,14 @@ protected:
 
     QWidget m_mainWindow;
     MemoryDescriptionView m_boxes;
+    ScriptedMessages m_messages;  // New on a clean document asks nothing
 };
 } // namespace
 
-TEST_F(frmNewTest, OKIsTheDefaultAndIsEnabledExactlyWhileTheTitleHoldsMoreThanBlanks)
+TEST_F(frmNewTest, OKWaitsForATitleAndEveryCloseStoresTheChoices)
 {
+    m_boxes.setBoxText(Headline, "Kept");
+    Document().DocumentDirty = false;
     runNew([&](const Wizard& w) {
         EXPECT_EQ(w.window->windowTitle(), "Start New Description");
         EXPECT_EQ(w.window->parentWidget(), &m_mainWindow);
@@ -94,10 +98,41 @@ TEST_F(frmNewTest, OKIsTheDefaultAndIsEnabledExactlyWhileTheTitleHoldsMoreThanBl
         EXPECT_TRUE(w.ok->isEnabled());
         QTest::keyClick(w.title, Qt::Key_Backspace);
         EXPECT_FALSE(w.ok->isEnabled());
+        QTest::keyClicks(w.title, "Never used");
+        QTest::mouseClick(w.prePopulate, Qt::LeftButton);
         QTest::mouseClick(w.window->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
     });
+    // Cancelled: the description stays, the choices are stored under the wizard's own spellings.
+    EXPECT_EQ(m_boxes.boxText(Headline), "Kept");
     EXPECT_TRUE(Document().CurrentBookTitle.isEmpty());
     EXPECT_FALSE(Document().DocumentDirty);
+    const QByteArray ini = TempFolder::read(SettingsFile);
+    EXPECT_TRUE(ini.contains("PrePopulate=1") && ini.contains("UseTitleAsHeading=0")) << ini.constData();
+
+    // A fresh wizard with the stored choices; the close box stores them too, and Esc closes it.
+    runNew([](const Wizard& w) {
+        EXPECT_TRUE(w.title->text().isEmpty());
+        EXPECT_TRUE(!w.useTitle->isChecked() && w.prePopulate->isChecked());
+        QTest::mouseClick(w.useTitle, Qt::LeftButton);
+        w.window->close();
+    });
+    runNew([](const Wizard& w) { QTest::keyClick(w.window, Qt::Key_Escape); });
+    // Alt+U and Alt+P untick both, Alt+T goes to the title, Alt+O is OK: only the title is filled.
+    runNew([](const Wizard& w) {
+        EXPECT_TRUE(w.useTitle->isChecked() && w.prePopulate->isChecked());
+        QTest::keyClick(w.window, Qt::Key_U, Qt::AltModifier);
+        QTest::keyClick(w.window, Qt::Key_P, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.useTitle->isChecked() && !w.prePopulate->isChecked(); }, 1000));
+        QTest::keyClick(w.window, Qt::Key_T, Qt::AltModifier);
+        EXPECT_EQ(w.window->focusWidget(), w.title);
+        QTest::keyClicks(w.title, "Plain");
+        QTest::keyClick(w.window, Qt::Key_O, Qt::AltModifier);
+    });
+    Description expected;
+    expected.BookTitle = "Plain";
+    EXPECT_EQ(m_boxes.description(), expected);
+    EXPECT_TRUE(Document().DocumentDirty);
+    EXPECT_EQ(SettingsStore::read(SettingKey::UseTitleAsHeading) + SettingsStore::read(SettingKey::PrePopulate), "00");
 }
 
 TEST_F(frmNewTest, OKWithBothChoicesStartsTheDescriptionFromTheTrimmedTitle)
@@ -123,46 +158,5 @@ TEST_F(frmNewTest, OKWithBothChoicesStartsTheDescriptionFromTheTrimmedTitle)
     EXPECT_EQ(Document().CurrentBookTitle, "Garden Basics");
     EXPECT_TRUE(Document().CurrentFileName.isEmpty());
     EXPECT_EQ(Document().CurrentFolder, "/home/ann/books");
-    EXPECT_TRUE(Document().DocumentDirty);
-}
-
-TEST_F(frmNewTest, TheChoicesAreStoredOnEveryCloseAndReadBackByTheNextWizard)
-{
-    // Esc after typing and ticking: the description stays, the choices are stored.
-    m_boxes.setBoxText(Headline, "Kept");
-    Document().DocumentDirty = false;
-    runNew([](const Wizard& w) {
-        QTest::keyClicks(w.title, "Never used");
-        QTest::mouseClick(w.prePopulate, Qt::LeftButton);
-        QTest::keyClick(w.window, Qt::Key_Escape);
-    });
-    EXPECT_EQ(m_boxes.boxText(Headline), "Kept");
-    EXPECT_TRUE(Document().CurrentBookTitle.isEmpty());
-    EXPECT_FALSE(Document().DocumentDirty);
-    const QByteArray ini = TempFolder::read(SettingsFile);  // under the wizard's own spellings
-    EXPECT_TRUE(ini.contains("PrePopulate=1") && ini.contains("UseTitleAsHeading=0")) << ini.constData();
-
-    // A fresh wizard with the stored choices; the close box stores them too.
-    runNew([](const Wizard& w) {
-        EXPECT_TRUE(w.title->text().isEmpty());
-        EXPECT_TRUE(!w.useTitle->isChecked() && w.prePopulate->isChecked());
-        QTest::mouseClick(w.useTitle, Qt::LeftButton);
-        w.window->close();
-    });
-    // Alt+U and Alt+P untick both, Alt+T goes to the title, Alt+O is OK: only the title is filled.
-    runNew([](const Wizard& w) {
-        EXPECT_TRUE(w.useTitle->isChecked() && w.prePopulate->isChecked());
-        QTest::keyClick(w.window, Qt::Key_U, Qt::AltModifier);
-        QTest::keyClick(w.window, Qt::Key_P, Qt::AltModifier);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.useTitle->isChecked() && !w.prePopulate->isChecked(); }, 1000));
-        QTest::keyClick(w.window, Qt::Key_T, Qt::AltModifier);
-        EXPECT_EQ(w.window->focusWidget(), w.title);
-        QTest::keyClicks(w.title, "Plain");
-        QTest::keyClick(w.window, Qt::Key_O, Qt::AltModifier);
-    });
-    Description expected;
-    expected.BookTitle = "Plain";
-    EXPECT_EQ(m_boxes.description(), expected);
-    EXPECT_TRUE(Document().DocumentDirty);
-    EXPECT_EQ(SettingsStore::read(SettingKey::UseTitleAsHeading) + SettingsStore::read(SettingKey::PrePopulate), "00");
+    EXPECT_EQ(SettingsStore::read(SettingKey::UseTitleAsHeading) + SettingsStore::read(SettingKey::PrePopulate), "11");
 }
