@@ -8,33 +8,31 @@
 namespace {
 constexpr OleColor kBack = RgbColor(255, 255, 255);
 constexpr OleColor kText = RgbColor(1, 2, 3);
-constexpr OleColor kIcon = RgbColor(40, 20, 10);     // grays to (10 + 20 + 40) \ 3 = 23
+constexpr OleColor kIcon = RgbColor(40, 20, 10); // grays to (10 + 20 + 40) \ 3 = 23
 constexpr OleColor kGrayIcon = RgbColor(23, 23, 23);
 constexpr OleColor kGrayText = RgbColor(141, 141, 141);
 constexpr OleColor kRed = RgbColor(200, 0, 0);
 constexpr OleColor kBlue = RgbColor(0, 0, 250);
 
-PixelSurface Surface(int w, int h)
-{
-    PixelSurface surface = Cleared(w, h, kBack);
-    surface.SetTextColor(kText);
-    surface.SetFont(CrispFont());
-    return surface;
-}
-
 // 8 × 8 in kIcon, its top-left pixel transparent.
-ButtonPicture SmallIcon()
-{
+const ButtonPicture kSmallIcon = [] {
     QImage image(8, 8, QImage::Format_ARGB32);
     image.fill(qRgba(40, 20, 10, 255));
     image.setPixel(0, 0, qRgba(0, 0, 0, 0));
     return ButtonPicture::FromImage(image, ButtonPicture::Kind::Icon);
-}
-const ButtonPicture kSmallIcon = SmallIcon();
+}();
 
+// A surface in kBack with kText in the crisp font, and what DrawCaptionAndPicture makes of it.
+PixelSurface Blank(int w, int h)
+{
+    PixelSurface s = Cleared(w, h, kBack);
+    s.SetTextColor(kText);
+    s.SetFont(CrispFont());
+    return s;
+}
 PixelSurface Drawn(int w, int h, const CaptionInputs& inputs, ButtonState state)
 {
-    PixelSurface s = Surface(w, h);
+    PixelSurface s = Blank(w, h);
     DrawCaptionAndPicture(s, inputs, state);
     return s;
 }
@@ -59,7 +57,6 @@ TEST(CaptionLayout, TableOfAlignments)
         {PictureRight, 120, 30, 16, 16, 30, 14, 12, 92, 8, 45, 8},
         {4, 120, 30, 16, 16, 30, 14, 12, 0, 0, 0, 0},
         {-1, 120, 30, 16, 16, 30, 14, 12, 0, 0, 0, 0},
-        {100, 120, 30, 16, 16, 30, 14, 12, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
         const auto at = LayOutIconAndCaption(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
@@ -70,27 +67,23 @@ TEST(CaptionLayout, TableOfAlignments)
 
 TEST(CaptionPainter, CaptionAndPictureGoWhereTheTableSays)
 {
-    EXPECT_EQ(ColoursIn(Drawn(40, 20, CaptionInputs{}, StateNormal)), std::set{kBack}) << "nothing to draw";
+    EXPECT_EQ(ColoursIn(Drawn(40, 20, {}, StateNormal)), std::set{kBack}) << "nothing to draw";
 
-    CaptionInputs inputs;
-    inputs.caption = QStringLiteral("OK");
+    CaptionInputs inputs{QStringLiteral("OK")};
     const PixelSurface ok = Drawn(75, 23, inputs, StateNormal);
     const QSize size = MeasureCaption(ok, inputs.caption);
-    PixelSurface expected = Surface(75, 23);
+    PixelSurface expected = Blank(75, 23);
     DrawPrefixedText(expected, 37 - size.width() / 2, 11 - size.height() / 2, QStringLiteral("OK"));
     EXPECT_EQ(ok.Image(), expected.Image());
-    EXPECT_GT(CountOtherThan(ok, kBack), 10);
     EXPECT_EQ(ColoursIn(ok), (std::set{kText, kBack}));
 
-    // PictureLeft on a rectangular button: IconY = (20 − 8) \ 2 + 1 = 7, the icon at (4, 7)–(11, 14).
-    inputs = {QString(), &kSmallIcon, PictureLeft};
-    const PixelSurface left = Drawn(60, 20, inputs, StateNormal);
-    EXPECT_EQ(left.Pixel(4, 7), kBack) << "the icon's transparent corner";
-    EXPECT_EQ(left.Pixel(5, 7), kIcon);
-    EXPECT_EQ(left.Pixel(11, 14), kIcon);
-    for (auto [x, y] : {std::pair{3, 10}, {12, 10}, {8, 6}, {8, 15}})
-        EXPECT_EQ(left.Pixel(x, y), kBack) << x << "," << y;
-    EXPECT_EQ(CountOtherThan(left, kBack), 63);
+    // PictureLeft on a rectangular button: IconY = (20 − 8) \ 2 + 1 = 7, the icon at (4, 7)–(11, 14)
+    // but for its transparent corner.
+    const PixelSurface left = Drawn(60, 20, {QString(), &kSmallIcon, PictureLeft}, StateNormal);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 60; ++x)
+            EXPECT_EQ(left.Pixel(x, y), x >= 4 && x < 12 && y >= 7 && y < 15 && !(x == 4 && y == 7) ? kIcon : kBack)
+                << x << "," << y;
 }
 
 TEST(CaptionPainter, OnlyPressedMovesCaptionAndPicture)
@@ -98,7 +91,7 @@ TEST(CaptionPainter, OnlyPressedMovesCaptionAndPicture)
     const CaptionInputs inputs{QStringLiteral("Save"), &kSmallIcon, PictureAbove};
     const PixelSurface normal = Drawn(63, 51, inputs, StateNormal);
     // Pressed is normal moved one pixel right and down, background coming in at the top and left.
-    PixelSurface shifted = Surface(63, 51);
+    PixelSurface shifted = Blank(63, 51);
     QPainter(&shifted.Image()).drawImage(1, 1, normal.Image());
     EXPECT_EQ(Drawn(63, 51, inputs, StatePressed).Image(), shifted.Image());
     EXPECT_NE(shifted.Image(), normal.Image());
@@ -108,30 +101,24 @@ TEST(CaptionPainter, OnlyPressedMovesCaptionAndPicture)
 
 TEST(CaptionPainter, DisabledGrayAndHoverHighlights)
 {
-    struct Case {
-        bool enabled;
-        ButtonState state;
-        bool captionHighLite, iconHighLite;
-        std::set<OleColor> colours;
-        OleColor iconPixel; // at (5, 7), inside the icon, when not pressed
-    };
-    const Case cases[] = {
+    // Enabled, state, caption and icon highlight, the colours drawn, the icon's pixel (5, 7) unpressed.
+    const std::tuple<bool, ButtonState, bool, bool, std::set<OleColor>, OleColor> cases[] = {
         {false, StateNormal, false, false, {kBack, kGrayText, kGrayIcon}, kGrayIcon},
         {false, StateHover, false, true, {kBack, kGrayText, kGrayIcon}, kGrayIcon}, // no silhouette
         {false, StateHover, true, true, {kBack, kRed, kGrayIcon}, kGrayIcon},       // the highlight beats the gray
         {true, StateHover, true, false, {kBack, kRed, kIcon}, kIcon},
-        {true, StateHover, false, true, {kBack, kText, kBlue}, kBlue}, // a one-colour silhouette
+        {true, StateHover, false, true, {kBack, kText, kBlue}, kBlue},   // a one-colour silhouette
         {true, StatePressed, true, true, {kBack, kText, kIcon}, kIcon}, // highlights only on hover
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "enabled " << c.enabled << " state " << c.state << " highlights "
-                                        << c.captionHighLite << c.iconHighLite);
-        const CaptionInputs inputs{QStringLiteral("Help"), &kSmallIcon, PictureLeft, c.enabled, c.iconHighLite, kBlue,
-                                   c.captionHighLite, kRed};
-        const PixelSurface s = Drawn(80, 20, inputs, c.state);
-        const int shift = c.state == StatePressed ? 1 : 0;
-        EXPECT_EQ(ColoursIn(s), c.colours);
-        EXPECT_EQ(s.Pixel(5 + shift, 7 + shift), c.iconPixel);
+    for (const auto& [enabled, state, captionHighLite, iconHighLite, colours, iconPixel] : cases) {
+        SCOPED_TRACE(testing::Message() << "enabled " << enabled << " state " << state << " highlights "
+                                        << captionHighLite << iconHighLite);
+        const PixelSurface s = Drawn(
+            80, 20, {QStringLiteral("Help"), &kSmallIcon, PictureLeft, enabled, iconHighLite, kBlue, captionHighLite, kRed},
+            state);
+        const int shift = state == StatePressed ? 1 : 0;
+        EXPECT_EQ(ColoursIn(s), colours);
+        EXPECT_EQ(s.Pixel(5 + shift, 7 + shift), iconPixel);
         EXPECT_EQ(s.Pixel(4 + shift, 7 + shift), kBack);
         EXPECT_EQ(s.TextColor(), kText) << "the text colour comes back";
     }
@@ -139,9 +126,9 @@ TEST(CaptionPainter, DisabledGrayAndHoverHighlights)
 
 TEST(CaptionPainter, AmpersandUnderlinesTheNextCharacterAndTwoDrawOne)
 {
-    PixelSurface plain = Surface(100, 30);
+    PixelSurface plain = Blank(100, 30);
     DrawPrefixedText(plain, 0, 0, QStringLiteral("OK"));
-    PixelSurface marked = Surface(100, 30);
+    PixelSurface marked = Blank(100, 30);
     DrawPrefixedText(marked, 0, 0, QStringLiteral("&OK"));
     const QFontMetrics metrics(CrispFont(), &plain.Image());
     int underline = 0;
@@ -158,14 +145,13 @@ TEST(CaptionPainter, AmpersandUnderlinesTheNextCharacterAndTwoDrawOne)
     EXPECT_GT(underline, 3);
 
     // Two ampersands draw one, exactly as the text "A&B" drawn plainly.
-    PixelSurface doubled = Surface(100, 30);
+    PixelSurface doubled = Blank(100, 30);
     DrawPrefixedText(doubled, 0, 0, QStringLiteral("A&&B"));
-    PixelSurface literal = Surface(100, 30);
+    PixelSurface literal = Blank(100, 30);
     QPainter painter(&literal.Image());
     painter.setFont(CrispFont());
     painter.setPen(QColor(1, 2, 3));
     painter.drawText(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("A&B"));
     painter.end();
     EXPECT_EQ(doubled.Image(), literal.Image());
-    EXPECT_GT(CountOtherThan(doubled, kBack), 10);
 }

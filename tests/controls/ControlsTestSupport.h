@@ -46,15 +46,6 @@ inline std::set<OleColor> ColoursIn(const PixelSurface& s)
     return colours;
 }
 
-inline int CountOtherThan(const PixelSurface& s, OleColor colour)
-{
-    int count = 0;
-    for (int y = 0; y < s.Height(); ++y)
-        for (int x = 0; x < s.Width(); ++x)
-            count += s.Pixel(x, y) != colour;
-    return count;
-}
-
 // The surface as letters, one line per row: each pixel the letter its colour has in the
 // legend, '?' for any other colour.
 using Legend = std::map<char, OleColor>;

@@ -32,40 +32,26 @@ TEST(PixelSurface, LinesLeaveOutTheirEndPoint)
                                          ".....#..\n");
 }
 
-TEST(PixelSurface, OutlinesIncludeBothCornersAndFillsLeaveOutRightAndBottom)
-{
-    PixelSurface s = Cleared(7, 6, kBack);
-    s.RectOutline(4, 3, 1, 0, kInk);
-    s.FillRect(4, 4, 6, 5, kInk);
-    EXPECT_EQ(MapOf(s, kInkOnBack), ".####..\n"
-                                    ".#..#..\n"
-                                    ".#..#..\n"
-                                    ".####..\n"
-                                    "....##.\n"
-                                    ".......\n");
-}
-
+// Box (2, 2)–(12, 8): the painted pixels span exactly columns 2–11 and rows 2–7, mirrored
+// about the box's centre, its corners left out.
 TEST(PixelSurface, EllipsesStayInsideTheBoxWithoutItsRightColumnAndBottomRow)
 {
     PixelSurface s = Cleared(16, 12, kBack);
     s.FillEllipse(2, 2, 12, 8, kInk);
+    QRect painted;
     for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 16; ++x) {
-            if (x < 2 || x >= 12 || y < 2 || y >= 8)
-                EXPECT_EQ(s.Pixel(x, y), kBack) << x << "," << y;
-            else
-                EXPECT_TRUE(s.Pixel(x, y) == s.Pixel(13 - x, y) && s.Pixel(x, y) == s.Pixel(x, 9 - y))
-                    << "mirrored " << x << "," << y;
-        }
-    // It reaches every side of the box and leaves its corners.
-    for (auto [x, y] : {std::pair{2, 5}, {11, 5}, {7, 2}, {7, 7}})
-        EXPECT_EQ(s.Pixel(x, y), kInk) << x << "," << y;
+        for (int x = 0; x < 16; ++x)
+            if (s.Pixel(x, y) == kInk) {
+                painted |= QRect(x, y, 1, 1);
+                EXPECT_TRUE(s.Pixel(13 - x, y) == kInk && s.Pixel(x, 9 - y) == kInk) << "mirrored " << x << "," << y;
+            }
+    EXPECT_EQ(painted, QRect(2, 2, 10, 6));
     EXPECT_EQ(s.Pixel(2, 2), kBack);
     EXPECT_EQ(s.Pixel(11, 7), kBack);
     s.Clear();
     s.FillEllipse(3, 1, 3, 4, kInk);
     s.FillEllipse(1, 3, 4, 2, kInk);
-    EXPECT_EQ(CountOtherThan(s, kBack), 0) << "empty boxes";
+    EXPECT_EQ(ColoursIn(s), std::set{kBack}) << "empty boxes";
 }
 
 TEST(PixelSurface, RoundedRectangleTestFollowsTheFillConvention)
@@ -79,18 +65,27 @@ TEST(PixelSurface, RoundedRectangleTestFollowsTheFillConvention)
         EXPECT_EQ(IsInsideRoundRect(x, y, 0, 0, 10, 10, corner, corner), inside) << x << "," << y << " corner " << corner;
 }
 
-TEST(PixelSurface, ClearingRestoresTheBackgroundAndWritesOutsideAreClipped)
+// Outlines include both corners, fills leave out their right column and bottom row, and
+// whatever falls outside the surface is clipped.
+TEST(PixelSurface, OutlinesFillsAndClipping)
 {
-    PixelSurface s = Cleared(4, 3, kBack);
+    PixelSurface s = Cleared(7, 6, kBack);
+    s.RectOutline(4, 3, 1, 0, kInk);
+    s.FillRect(4, 4, 6, 5, kInk);
+    s.Line(-5, 5, 10, 5, kInk);
+    s.FillRect(-3, 4, 1, 9, kInk);
     s.SetPixel(-1, 0, kInk);
-    s.SetPixel(4, 0, kInk);
-    s.Line(-5, 1, 10, 1, kInk);
+    s.SetPixel(7, 0, kInk);
     s.RectOutline(-2, -2, 10, 10, kInk);
-    s.FillRect(-3, 2, 2, 9, kInk);
-    EXPECT_EQ(MapOf(s, kInkOnBack), "....\n####\n##..\n");
+    EXPECT_EQ(MapOf(s, kInkOnBack), ".####..\n"
+                                    ".#..#..\n"
+                                    ".#..#..\n"
+                                    ".####..\n"
+                                    "#...##.\n"
+                                    "#######\n");
     EXPECT_EQ(s.Pixel(-1, 0), 0u);
     s.Clear();
-    EXPECT_EQ(MapOf(s, kInkOnBack), "....\n....\n....\n");
+    EXPECT_EQ(ColoursIn(s), std::set{kBack});
     s.Resize(6, 2);
     EXPECT_EQ(MapOf(s, kInkOnBack), "......\n......\n");
 }

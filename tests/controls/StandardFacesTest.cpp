@@ -19,40 +19,17 @@ PixelSurface Face(bool toolbar, ButtonState state, bool enabled = true, int w = 
 }
 } // namespace
 
-TEST(StandardFaces, FrameOfSixteenOperations)
-{
-    PixelSurface s = Cleared(8, 6, kBack);
-    DrawFrame(s, 7, 5, {RgbColor(1, 1, 1), RgbColor(2, 2, 2), RgbColor(3, 3, 3)});
-    EXPECT_EQ(MapOf(s, {{'.', kBack}, {'C', RgbColor(1, 1, 1)}, {'D', RgbColor(2, 2, 2)}, {'E', RgbColor(3, 3, 3)}}),
-              ".CEEEDC.\n"
-              "CD....DC\n"
-              "D......E\n"
-              "E......D\n"
-              "CD....DC\n"
-              ".CDEEEC.\n");
-}
-
 // 60 × 23 pressed (H1 = 22). Band colours worked out by hand from round(t·E + S − t·S):
 // rows 1–3 from (209,204,193) toward (229,228,221) by thirds; rows 4–17 with t = C / 16
 // toward (226,226,218), where row 8 (t = ½) rounds 227.5 to 228 and 219.5 to 220, row 12
 // rounds 226.5 to 226; rows 18–21 toward (242,241,238) by thirds. Row 22 is outline and frame.
 TEST(StandardFaces, StandardPressedFaceRowByRow)
 {
-    const Legend legend{{'H', kHost},
-                        {'C', RgbColor(122, 149, 168)},
-                        {'D', RgbColor(37, 87, 131)},
-                        {'E', RgbColor(0, 60, 116)},
-                        {'a', RgbColor(209, 204, 193)},
-                        {'b', RgbColor(216, 212, 202)},
-                        {'c', RgbColor(222, 220, 212)},
-                        {'d', RgbColor(228, 228, 220)},
-                        {'e', RgbColor(228, 227, 220)},
-                        {'f', RgbColor(227, 227, 219)},
-                        {'g', RgbColor(227, 226, 219)},
-                        {'h', RgbColor(226, 226, 218)},
-                        {'i', RgbColor(231, 231, 225)},
-                        {'j', RgbColor(237, 236, 231)},
-                        {'k', RgbColor(242, 241, 238)}};
+    const Legend legend{{'H', kHost}, {'C', RgbColor(122, 149, 168)}, {'D', RgbColor(37, 87, 131)},
+                        {'E', RgbColor(0, 60, 116)}, {'a', RgbColor(209, 204, 193)}, {'b', RgbColor(216, 212, 202)},
+                        {'c', RgbColor(222, 220, 212)}, {'d', RgbColor(228, 228, 220)}, {'e', RgbColor(228, 227, 220)},
+                        {'f', RgbColor(227, 227, 219)}, {'g', RgbColor(227, 226, 219)}, {'h', RgbColor(226, 226, 218)},
+                        {'i', RgbColor(231, 231, 225)}, {'j', RgbColor(237, 236, 231)}, {'k', RgbColor(242, 241, 238)}};
     EXPECT_EQ(MapOf(Face(false, StatePressed), legend),
               Widen({"HCEEEEDCH", "CDaaaaaDC", "DbbbbbbbE", "EcccccccE", "EdddddddE", "EeeeeeeeE", "EeeeeeeeE",
                      "EeeeeeeeE", "EeeeeeeeE", "EfffffffE", "EfffffffE", "EfffffffE", "EgggggggE", "EgggggggE",
@@ -63,12 +40,8 @@ TEST(StandardFaces, StandardPressedFaceRowByRow)
 
 TEST(StandardFaces, FacesPixelByPixel)
 {
-    struct Look {
-        bool toolbar;
-        ButtonState state;
-        bool enabled;
-        std::vector<std::tuple<int, int, const char*>> pixels;
-    };
+    // Style 1 or 0, state, enabled, then pixels x, y and their colour.
+    using Look = std::tuple<bool, ButtonState, bool, std::vector<std::tuple<int, int, const char*>>>;
     const Look looks[] = {
         // Style 0 raised: band A with t = y / 19 from white toward (236,235,230); band B over rows 18–21 by thirds.
         {false, StateNormal, true, {{30, 1, "254,254,254"}, {30, 10, "245,244,242"}, {1, 10, "245,244,242"},
@@ -88,24 +61,21 @@ TEST(StandardFaces, FacesPixelByPixel)
         // A disabled toolbar button still shows its pressed face.
         {true, StatePressed, false, {{30, 1, "220,218,209"}, {30, 21, "235,234,229"}, {30, 22, "157,157,146"}}},
     };
-    for (const Look& look : looks) {
-        const PixelSurface s = Face(look.toolbar, look.state, look.enabled);
-        for (auto [x, y, rgb] : look.pixels)
-            EXPECT_EQ(Rgb(s.Pixel(x, y)), rgb) << "toolbar " << look.toolbar << " state " << look.state << " at " << x
-                                               << "," << y;
+    for (const auto& [toolbar, state, enabled, pixels] : looks) {
+        const PixelSurface s = Face(toolbar, state, enabled);
+        for (auto [x, y, rgb] : pixels)
+            EXPECT_EQ(Rgb(s.Pixel(x, y)), rgb) << "toolbar " << toolbar << " state " << state << " at " << x << "," << y;
     }
     // A checked standard button looks idle.
     EXPECT_EQ(Face(false, StateChecked).Image(), Face(false, StateNormal).Image());
 }
 
+// Checked: a white rectangle inside the frame of sixteen operations (C corner, D diagonal,
+// E edge pixels), the extreme corners left in the host's colour H.
 TEST(StandardFaces, ToolbarIsFlatUnlessHoveredPressedOrChecked)
 {
-    const Legend legend{{'.', kBack},
-                        {'H', kHost},
-                        {'W', RgbColor(255, 255, 255)},
-                        {'C', RgbColor(203, 213, 214)},
-                        {'D', RgbColor(152, 175, 190)},
-                        {'E', RgbColor(122, 152, 175)}};
+    const Legend legend{{'.', kBack}, {'H', kHost}, {'W', RgbColor(255, 255, 255)}, {'C', RgbColor(203, 213, 214)},
+                        {'D', RgbColor(152, 175, 190)}, {'E', RgbColor(122, 152, 175)}};
     EXPECT_EQ(MapOf(Face(true, StateChecked), legend),
               Widen({"HCEEEEDCH", "CDWWWWWDC", "DW.....WE", "EW.....WE", "EW.....WD", "CDWWWWWDC", "HCDEEEECH"}, 60,
                     23));
