@@ -45,7 +45,11 @@ protected:
         Document().Boxes = &m_boxes;
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
     }
-    void TearDown() override { ResetDocumentState(); }
+    void TearDown() override
+    {
+        ResetDocumentState();
+        EXPECT_TRUE(m_messages.shown().empty()) << "a message no test step expected";
+    }
 
     // Fills the boxes as typing would, leaving the document changed.
     void type(const Description& d) { WriteDescription(m_boxes, d); }
@@ -72,28 +76,33 @@ protected:
                 setting(SettingKey::RecentFile)};
     }
 
-    // 200 KB of changes, too many to be written in one go; returns the state a failed save keeps.
-    Snapshot changeALot()
+    // Tries to save 200 KB of changes to path, writing files of at most cap bytes (a cap stands
+    // for a full disk, root included), and expects the save to fail with message and leave the
+    // document, the old file and the folder (files) as they were.
+    void expectSaveFails(QString path, const QString& message, const QStringList& files, rlim_t cap = RLIM_INFINITY)
     {
         Document().CurrentFileName = "current.qvn";
         Description large = GardenBasics;
         large[ClosingRemarks] = QString(200 * 1024, u'x');
         type(large);
-        return snapshot();
-    }
-
-    // After a failed save: its one message, the document as before, the old file as it was
-    // and nothing else in its folder.
-    void expectSaveFailed(const Snapshot& before, const QString& message, const QString& folder,
-                          const QStringList& files)
-    {
+        const Snapshot before = snapshot();
+        const QByteArray old = TempFolder::read(path);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limit{cap, previous.rlim_max};
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+        setrlimit(RLIMIT_FSIZE, &limit);
+        WriteDescriptionFile(path);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousSignal);
         ASSERT_EQ(m_messages.texts(), std::vector<QString>{message});
         EXPECT_EQ(m_messages.shown()[0].caption, "Error saving file");
         EXPECT_EQ(m_messages.shown()[0].icon, MsgIcon::Exclamation);
-        EXPECT_EQ(snapshot(), before);
-        EXPECT_EQ(filesIn(folder), files);
-        EXPECT_EQ(TempFolder::read(folder + "/old.qvn"), files.contains("old.qvn") ? GardenBasicsFile : "");
         m_messages.clear();
+        EXPECT_TRUE(Document().DocumentDirty);
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(TempFolder::read(path), old);
+        EXPECT_EQ(filesIn(QFileInfo(path).path()), files);
     }
 
     MemoryDescriptionView m_boxes;
@@ -109,7 +118,6 @@ TEST_F(DescriptionFileTest, LoadFillsEveryBoxAndSaveWritesTheNineLinesBack)
     type({"Old", {"", "", "", "", "", "old closing remarks"}});
     // Lines after the ninth are ignored, and lost on the next save.
     LoadDescriptionFile(m_folder.write("garden.qvn", GardenBasicsFile + "tenth line\r\n"));
-    EXPECT_TRUE(m_messages.shown().empty());
     EXPECT_EQ(boxes(), GardenBasics);
     EXPECT_EQ(Document().CurrentBookTitle, "Garden Basics");
     expectCurrent("garden.qvn", m_folder.path());
@@ -117,7 +125,6 @@ TEST_F(DescriptionFileTest, LoadFillsEveryBoxAndSaveWritesTheNineLinesBack)
     Document().DocumentDirty = true;
     QString path = m_folder.file("Garden Basics");
     WriteDescriptionFile(path);
-    EXPECT_TRUE(m_messages.shown().empty());
     EXPECT_EQ(path, m_folder.file("Garden Basics.qvn"));
     EXPECT_EQ(TempFolder::read(path), GardenBasicsFile);
     expectCurrent("Garden Basics.qvn", m_folder.path());
@@ -126,10 +133,7 @@ TEST_F(DescriptionFileTest, LoadFillsEveryBoxAndSaveWritesTheNineLinesBack)
 
 TEST_F(DescriptionFileTest, SaveAndLoadKeepCharactersBeyondTheCodePage)
 {
-    Description d = GardenBasics;
-    d.BookTitle = "園芸の基本";
-    d[ClosingRemarks] = "中文 and € and é\r\n\r\nlast line\r\n";
-    d[Headline] = "  spaced  ";
+    const Description d{"園芸の基本", {"  spaced  ", "", "", "", "", "中文 and € and é\r\n\r\nlast line\r\n"}};
     type(d);
     // Settings that cannot be stored cost only the recent-file offer, never the save.
     m_config.write("Quorvane", "a file where the settings folder should be");
@@ -140,7 +144,6 @@ TEST_F(DescriptionFileTest, SaveAndLoadKeepCharactersBeyondTheCodePage)
     EXPECT_TRUE(TempFolder::read(path).contains("\xE4\xB8\xAD\xE6\x96\x87")) << "stored as UTF-8";
     type({});
     LoadDescriptionFile(path);
-    EXPECT_TRUE(m_messages.shown().empty());
     EXPECT_EQ(boxes(), d);
     EXPECT_EQ(Document().CurrentBookTitle, d.BookTitle);
 }
@@ -184,8 +187,7 @@ TEST_F(DescriptionFileTest, AFileThatCannotBeLoadedLeavesTheDocumentUntouched)
         EXPECT_EQ(snapshot(), before);
     }
     m_messages.clear();
-    LoadDescriptionFile("");  // no path: nothing at all
-    EXPECT_TRUE(m_messages.shown().empty());
+    LoadDescriptionFile("");  // no path: nothing at all, not even a message
     EXPECT_EQ(snapshot(), before);
 }
 
@@ -194,6 +196,7 @@ TEST_F(DescriptionFileTest, AShortFileReportsError62OnceAndStillLoads)
     type(GardenBasics);
     LoadDescriptionFile(m_folder.write("short.qvn", "  [[[QVN FILE]]]  Short  \r\nHeadline only\r\n"));
     EXPECT_EQ(m_messages.texts(), std::vector<QString>{errorText(62, "Input past end of file")});
+    m_messages.clear();
     EXPECT_EQ(boxes(), (Description{"  Short", {"Headline only"}}));
     EXPECT_EQ(Document().CurrentBookTitle, "  Short");
     expectCurrent("short.qvn", m_folder.path());
@@ -210,45 +213,26 @@ TEST_F(DescriptionFileTest, RememberRecentFileSplitsAtTheLastSeparator)
 
 TEST_F(DescriptionFileTest, AWriteThatFailsHalfwayLeavesTheOldFileIntact)
 {
-    const Snapshot before = changeALot();
-    QString path = m_folder.write("old.qvn", GardenBasicsFile);
-    // Caps every file this process writes at 16 KB, as a full disk would, root included.
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limit = previous;
-    limit.rlim_cur = 16 * 1024;
-    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
-    setrlimit(RLIMIT_FSIZE, &limit);
-    WriteDescriptionFile(path);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousSignal);
-    expectSaveFailed(before, errorText(61, "Disk full"), m_folder.path(), {"old.qvn"});
+    const QString old = m_folder.write("old.qvn", GardenBasicsFile);
+    expectSaveFails(old, errorText(61, "Disk full"), {"old.qvn"}, 16 * 1024);
 }
 
 TEST_F(DescriptionFileTest, AFullDiskIsReportedAsDiskFullAndLeavesTheOldFileIntact)
 {
     // A 64 KB tmpfs of its own, which only root can mount.
-    const QString disk = m_folder.file("disk");
-    QDir().mkdir(disk);
-    if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+    QDir().mkdir(m_folder.file("disk"));
+    const QByteArray disk = QFile::encodeName(m_folder.file("disk"));
+    if (::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "cannot mount a small tmpfs here: needs root";
-    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH); });
-    const Snapshot before = changeALot();
-    QString path = m_folder.write("disk/old.qvn", GardenBasicsFile);
-    WriteDescriptionFile(path);
-    expectSaveFailed(before, errorText(61, "Disk full"), disk, {"old.qvn"});
+    const auto unmount = qScopeGuard([&] { ::umount2(disk.constData(), MNT_DETACH); });
+    expectSaveFails(m_folder.write("disk/old.qvn", GardenBasicsFile), errorText(61, "Disk full"), {"old.qvn"});
 }
 
 TEST_F(DescriptionFileTest, ASaveIntoAMissingFolderOrOverAFolderIsReported)
 {
-    const Snapshot before = changeALot();
-    QString missing = m_folder.file("gone/book.qvn");
-    WriteDescriptionFile(missing);
-    expectSaveFailed(before, errorText(76, "Path not found"), m_folder.path(), {});
-    QString folder = m_folder.file("folder.qvn");
-    QDir().mkdir(folder);
-    WriteDescriptionFile(folder);
-    expectSaveFailed(before, errorText(75, "Path/File access error"), m_folder.path(), {});
+    QDir().mkdir(m_folder.file("folder.qvn"));
+    expectSaveFails(m_folder.file("gone/book.qvn"), errorText(76, "Path not found"), {});
+    expectSaveFails(m_folder.file("folder.qvn"), errorText(75, "Path/File access error"), {});
 }
 
 TEST_F(DescriptionFileTest, ASaveThroughASymbolicLinkWritesItsTargetAndKeepsItsPermissions)
@@ -260,7 +244,6 @@ TEST_F(DescriptionFileTest, ASaveThroughASymbolicLinkWritesItsTargetAndKeepsItsP
     ASSERT_TRUE(QFile::link(target, link));
     type(GardenBasics);
     WriteDescriptionFile(link);
-    EXPECT_TRUE(m_messages.shown().empty());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(TempFolder::read(target), GardenBasicsFile);
     struct stat info {};
