@@ -27,7 +27,6 @@ TEST(HtmlGenerators, EachSectionAloneGivesItsMarkup)
         {KindleCallToAction, "a\r\nb", "a<BR><BR>b<BR><BR>", ""},
         {CreateSpaceCallToAction, "a\r\nb", "<BR><BR>", "a<BR><BR>b"},
         // Blank means spaces only; a tab or a line break is content, and spaces around content stay.
-        {Headline, "     ", "<BR><BR>", ""},
         {Headline, "\t", "<H2>\t</H2><BR><BR><BR>", "<B>\t</B><BR><BR>"},
         {Subheadline, "  x  ", "<B>  x  </B><BR><BR><BR><BR>", "  x  <BR><BR>"},
         {MainBenefits, "\r\n", "<ul><li></li><li></li></ul><BR><BR>", "<ul><li></li><li></li></ul>"},

@@ -4,18 +4,15 @@
 #include "ScriptedMessages.h"
 #include "SettingsStore.h"
 #include "TempFolder.h"
-#include "WholeFile.h"
 
 #include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -251,12 +248,4 @@ TEST_F(DescriptionFileTest, ASaveThroughASymbolicLinkWritesItsTargetAndKeepsItsP
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(filesIn(m_folder.file("real")), QStringList{"book.qvn"});
     expectCurrent("link.qvn", m_folder.path());
-}
-
-// The failures the tests above cannot provoke.
-TEST(WholeFileErrors, SystemErrorsMapToClassicNumbers)
-{
-    EXPECT_EQ(WholeFile::errorNumber(EACCES, WholeFile::Step::Open, "/x.qvn"), 70);
-    EXPECT_EQ(WholeFile::errorNumber(EDQUOT, WholeFile::Step::Transfer, "/x.qvn"), 61);
-    EXPECT_EQ(WholeFile::errorNumber(EIO, WholeFile::Step::Transfer, "/x.qvn"), 57);
 }

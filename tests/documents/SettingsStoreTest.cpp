@@ -28,7 +28,6 @@ TEST_F(SettingsStoreTest, ValuesAreTextInTheGeneralSectionAndMissingOnesReadAsTh
         EXPECT_EQ(SettingsStore::read(SettingKey::RecentFile), value);
     }
     EXPECT_TRUE(fileText().startsWith("[General]\n")) << fileText().constData();
-    EXPECT_EQ(SettingsStore::read("General", SettingKey::RecentFile, {}), "@odd name.qvn");
 }
 
 TEST_F(SettingsStoreTest, NamesCompareWithoutCaseAndWritesKeepTheStoredSpelling)
