@@ -68,6 +68,8 @@ frmNew::frmNew(QWidget* owner) : QDialog(owner)
     chkUseTitle->setChecked(choices.useTitleAsHeading);
     chkPrePopulate->setChecked(choices.prePopulate);
 
+    txtTitle->setFocus();  // the title is what the user types first
+
     connect(txtTitle, &QLineEdit::textChanged, this, &frmNew::txtTitle_Change);
     connect(cmdOK, &QPushButton::clicked, this, &frmNew::cmdOK_Click);
     // Esc closes the dialog the same way (QDialog::reject).

@@ -99,71 +99,57 @@ TEST_F(DocumentCommandsTest, NewOnACleanDocumentAsksNothingAndRunsTheWizard)
     EXPECT_TRUE(m_messages.shown().empty());
     EXPECT_EQ(m_wizardRuns, 1);
     EXPECT_EQ(m_boxes.boxText(BookTitleBox), "Garden Basics");
-    EXPECT_EQ(Document().CurrentBookTitle, "Garden Basics");
     EXPECT_TRUE(Document().DocumentDirty);
 }
 
-TEST_F(DocumentCommandsTest, CancelAtTheSaveChangesPromptEndsNewAndOpen)
+TEST_F(DocumentCommandsTest, CancelEndsTheCommandAndNoKeepsTheTextUntilItIsReplaced)
 {
     typeText("Unsaved");
     m_messages.answer(MsgAnswer::Cancel).answer(MsgAnswer::Cancel);
     NewDescription();
     OpenDescription();
-    ASSERT_EQ(m_messages.shown().size(), 2u);
-    const MessageRequest& prompt = m_messages.shown()[0];
+    const MessageRequest& prompt = m_messages.shown().at(0);
     EXPECT_EQ(prompt.text, SaveChanges);
     EXPECT_EQ(prompt.icon, MsgIcon::Exclamation);
     EXPECT_EQ(prompt.buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(prompt.caption, "Quorvane");
     EXPECT_EQ(m_wizardRuns, 0);
     EXPECT_TRUE(m_dialogs.shown().empty());
-    EXPECT_EQ(m_boxes.boxText(Headline), "Unsaved");
-    EXPECT_TRUE(Document().DocumentDirty);
-}
 
-TEST_F(DocumentCommandsTest, NoKeepsTheUnsavedTextWhenTheWizardOrOpenIsThenCancelled)
-{
-    typeText("Unsaved");
+    // No, then the wizard and the Open dialog are cancelled: the text stays, still unsaved.
     m_messages.answer(MsgAnswer::No).answer(MsgAnswer::No);
     m_dialogs.cancel();
     NewDescription();
-    EXPECT_EQ(m_wizardRuns, 1);
     OpenDescription();
+    EXPECT_EQ(m_wizardRuns, 1);
     EXPECT_EQ(m_dialogs.shown().size(), 1u);
     EXPECT_EQ(m_boxes.boxText(Headline), "Unsaved");
     EXPECT_TRUE(Document().DocumentDirty);
-    EXPECT_TRUE(Document().CurrentFileName.isEmpty());
 }
 
-TEST_F(DocumentCommandsTest, NoThenAConfirmedWizardReplacesTheDocument)
-{
-    openFile("Old.qvn", "Old headline");
-    typeText("Changed");
-    m_messages.answer(MsgAnswer::No);
-    m_wizardTitle = "Fresh";
-    NewDescription();
-    EXPECT_EQ(m_boxes.boxText(Headline), "Fresh");
-    EXPECT_TRUE(Document().CurrentFileName.isEmpty());
-    EXPECT_EQ(Document().CurrentFolder, m_folder.path());
-    EXPECT_TRUE(fileText(m_folder.file("Old.qvn")).contains("Old headline"));
-}
-
-TEST_F(DocumentCommandsTest, YesOnAnUntitledDocumentWhoseSaveIsCancelledEndsTheCommand)
+TEST_F(DocumentCommandsTest, YesWhoseSaveDoesNotHappenEndsTheCommand)
 {
     typeText("Unsaved");
+    // Untitled: the Save dialog is cancelled, and neither wizard nor Open dialog follows.
     m_messages.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
     m_dialogs.cancel().cancel();
     NewDescription();
     OpenDescription();
     ASSERT_EQ(m_dialogs.shown().size(), 2u);
-    EXPECT_EQ(m_dialogs.shown()[0].kind, FileDialogKind::Save);
     EXPECT_EQ(m_dialogs.shown()[1].kind, FileDialogKind::Save);
+    EXPECT_EQ(m_wizardRuns, 0);
+
+    // The write fails: its error shows and the command ends there.
+    m_messages.answer(MsgAnswer::Yes);
+    m_dialogs.choose(m_folder.file("no-such-folder/Book.qvn"));
+    NewDescription();
+    EXPECT_EQ(m_messages.shown().back().caption, "Error saving file");
     EXPECT_EQ(m_wizardRuns, 0);
     EXPECT_EQ(m_boxes.boxText(Headline), "Unsaved");
     EXPECT_TRUE(Document().DocumentDirty);
 }
 
-TEST_F(DocumentCommandsTest, YesSavesAnOpenFileSilentlyAndCarriesOn)
+TEST_F(DocumentCommandsTest, YesSavesAnOpenFileSilentlyThenOpenUsesTheSharedDialog)
 {
     const QString path = openFile("Book.qvn", "First");
     typeText("Second");
@@ -171,31 +157,7 @@ TEST_F(DocumentCommandsTest, YesSavesAnOpenFileSilentlyAndCarriesOn)
     m_dialogs.choose(path);
     OpenDescription();
     ASSERT_EQ(m_dialogs.shown().size(), 1u);
-    EXPECT_EQ(m_dialogs.shown()[0].kind, FileDialogKind::Open);
     EXPECT_TRUE(fileText(path).contains("\r\nSecond\r\n"));
-    EXPECT_EQ(m_boxes.boxText(Headline), "Second");
-    EXPECT_FALSE(Document().DocumentDirty);
-}
-
-TEST_F(DocumentCommandsTest, YesWhoseSaveFailsEndsTheCommandWithTheDocumentStillUnsaved)
-{
-    typeText("Unsaved");
-    m_messages.answer(MsgAnswer::Yes);
-    m_dialogs.choose(m_folder.file("no-such-folder/Book.qvn"));
-    NewDescription();
-    ASSERT_EQ(m_messages.shown().size(), 2u);
-    EXPECT_EQ(m_messages.shown()[1].caption, "Error saving file");
-    EXPECT_EQ(m_wizardRuns, 0);
-    EXPECT_TRUE(Document().DocumentDirty);
-}
-
-TEST_F(DocumentCommandsTest, OpenAsksTheSharedDialogForAnExistingFileInTheLastFolder)
-{
-    const QString path = openFile("Book.qvn", "Loaded headline");
-    m_boxes.setBoxText(Headline, "Other");
-    Document().DocumentDirty = false;
-    m_dialogs.choose(path);
-    OpenDescription();
     const FileDialogRecord& r = dialogRecord(0);
     EXPECT_EQ(m_dialogs.shown()[0].kind, FileDialogKind::Open);
     EXPECT_EQ(r.lpstrTitle, "Open File");
@@ -205,12 +167,11 @@ TEST_F(DocumentCommandsTest, OpenAsksTheSharedDialogForAnExistingFileInTheLastFo
     EXPECT_EQ(r.Flags, 4100);
     EXPECT_EQ(r.hwndOwner, 4711u);
     EXPECT_FALSE(Document().SharedFileDialog->CancelError());
-    EXPECT_EQ(m_boxes.boxText(Headline), "Loaded headline");
     EXPECT_EQ(Document().CurrentFileName, "Book.qvn");
     EXPECT_FALSE(Document().DocumentDirty);
 }
 
-TEST_F(DocumentCommandsTest, SaveWritesAnExistingCurrentFileWithoutAnyQuestion)
+TEST_F(DocumentCommandsTest, SaveWritesAnExistingFileAndAsksForAVanishedOne)
 {
     const QString path = openFile("Book.qvn", "First");
     typeText("Second");
@@ -218,39 +179,30 @@ TEST_F(DocumentCommandsTest, SaveWritesAnExistingCurrentFileWithoutAnyQuestion)
     EXPECT_TRUE(m_dialogs.shown().empty());
     EXPECT_TRUE(m_messages.shown().empty());
     EXPECT_TRUE(fileText(path).contains("\r\nSecond\r\n"));
-    EXPECT_FALSE(Document().DocumentDirty);
-}
 
-TEST_F(DocumentCommandsTest, SaveOfADeletedFileProposesItsNameInItsFolder)
-{
-    const QString path = openFile("Book.qvn", "First");
+    // Deleted since: the Save dialog proposes the old name in the old folder.
     QFile::remove(path);
-    typeText("Second");
+    typeText("Third");
     m_dialogs.choose(path);
     SaveDescription();
-    ASSERT_EQ(m_dialogs.shown().size(), 1u);
     const FileDialogRecord& r = dialogRecord(0);
     EXPECT_EQ(m_dialogs.shown()[0].kind, FileDialogKind::Save);
     EXPECT_EQ(r.lpstrTitle, "Save File");
     EXPECT_EQ(r.lpstrInitialDir, m_folder.path() + QString(2, Nul));
     EXPECT_EQ(TextBeforeFirstNul(r.lpstrFile), "Book.qvn");
     EXPECT_EQ(r.lpstrDefExt, "qvn" + QString(2, Nul));
-    EXPECT_EQ(r.Flags, 0);  // never assigned by Save; no overwrite prompt of the dialog's own
+    EXPECT_EQ(r.Flags, 0);  // never assigned by Save
+    EXPECT_TRUE(Document().SharedFileDialog->CancelError());
     EXPECT_TRUE(m_messages.shown().empty());
-    EXPECT_TRUE(fileText(path).contains("\r\nSecond\r\n"));
+    EXPECT_TRUE(fileText(path).contains("\r\nThird\r\n"));
     EXPECT_FALSE(Document().DocumentDirty);
-}
 
-TEST_F(DocumentCommandsTest, SaveOfAFileInAnUnreadableLocationGoesThroughTheDialog)
-{
-    const QString blocker = m_folder.write("plain", "not a folder");
-    Document().CurrentFolder = blocker;  // a path below a file cannot even be looked at
-    Document().CurrentFileName = "Book.qvn";
-    typeText("Text");
+    // A location that cannot even be looked at counts as no file.
+    Document().CurrentFolder = m_folder.write("plain", "not a folder");
+    typeText("Fourth");
     m_dialogs.cancel();
     SaveDescription();
-    EXPECT_EQ(m_dialogs.shown().size(), 1u);
-    EXPECT_TRUE(Document().DocumentDirty);
+    EXPECT_EQ(m_dialogs.shown().size(), 2u);
 }
 
 TEST_F(DocumentCommandsTest, SaveAsOntoAnExistingFileAsksAndNoLeavesEverything)
@@ -277,11 +229,10 @@ TEST_F(DocumentCommandsTest, SaveAsOntoAnExistingFileAsksAndNoLeavesEverything)
     EXPECT_FALSE(Document().DocumentDirty);
 }
 
-TEST_F(DocumentCommandsTest, ALinkToAFileCountsAsAFileAndAFolderDoesNot)
+TEST_F(DocumentCommandsTest, ALinkToAFileIsAFileAndAFolderOrAnAppendedNameGetsNoQuestion)
 {
-    const QString target = m_folder.write("Target.qvn", "target");
     const QString link = m_folder.file("Link.qvn");
-    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(QFile::link(m_folder.write("Target.qvn", "target"), link));
     typeText("Through the link");
     m_messages.answer(MsgAnswer::Yes);
     m_dialogs.choose(link);
@@ -292,23 +243,20 @@ TEST_F(DocumentCommandsTest, ALinkToAFileCountsAsAFileAndAFolderDoesNot)
     ASSERT_TRUE(QDir(m_folder.path()).mkdir("Shelf"));
     m_dialogs.choose(m_folder.file("Shelf"));
     SaveDescriptionAs();
-    EXPECT_TRUE(m_messages.shown().empty());
     EXPECT_TRUE(QFileInfo(m_folder.file("Shelf.qvn")).isFile());
-}
 
-TEST_F(DocumentCommandsTest, TheAppendedExtensionGetsNoSecondQuestion)
-{
+    // "notes.txt" is written as "notes.txt.qvn", which already exists: no second question.
     const QString extended = m_folder.write("notes.txt.qvn", "old");
-    typeText("Notes");
     m_dialogs.choose(m_folder.file("notes.txt"));
     SaveDescriptionAs();
     EXPECT_TRUE(m_messages.shown().empty());
-    EXPECT_TRUE(fileText(extended).contains("\r\nNotes\r\n"));
+    EXPECT_TRUE(fileText(extended).contains("\r\nThrough the link\r\n"));
     EXPECT_EQ(Document().CurrentFileName, "notes.txt.qvn");
 }
 
-TEST_F(DocumentCommandsTest, OnTheFirstRunBothDialogsStartWithoutAFolder)
+TEST_F(DocumentCommandsTest, WithoutAFolderTheDialogsKeepTheFolderTheSharedObjectHolds)
 {
+    // First run: nothing to start in, so the system's default folder.
     typeText("Text");
     m_dialogs.cancel().cancel();
     SaveDescriptionAs();
@@ -316,38 +264,30 @@ TEST_F(DocumentCommandsTest, OnTheFirstRunBothDialogsStartWithoutAFolder)
     OpenDescription();
     EXPECT_TRUE(dialogRecord(0).lpstrInitialDir.isEmpty());
     EXPECT_TRUE(dialogRecord(1).lpstrInitialDir.isEmpty());
-    EXPECT_TRUE(TextBeforeFirstNul(dialogRecord(0).lpstrFile).isEmpty());
-}
 
-TEST_F(DocumentCommandsTest, TheSharedDialogCarriesFolderAndFlagsFromOneDialogToTheNext)
-{
+    // After an Open in a folder, Save starts there and with the Open dialog's flags.
     Document().CurrentFolder = m_folder.path();
     m_dialogs.cancel();
     OpenDescription();
     Document().CurrentFolder.clear();
-    typeText("Text");
+    typeText("More text");
     m_dialogs.cancel();
     SaveDescriptionAs();
-    const FileDialogRecord& save = dialogRecord(1);
-    EXPECT_EQ(save.lpstrInitialDir, m_folder.path() + QString(2, Nul));
-    EXPECT_EQ(save.Flags, 4100);
-    EXPECT_TRUE(Document().SharedFileDialog->CancelError());
+    EXPECT_EQ(dialogRecord(3).lpstrInitialDir, m_folder.path() + QString(2, Nul));
+    EXPECT_EQ(dialogRecord(3).Flags, 4100);
 }
 
 TEST_F(DocumentCommandsTest, AFailureInsideTheSaveDialogReadsAsACancel)
 {
-    Document().CurrentFileName = QString(1100, 'n');  // cannot be proposed: too long for the buffer
+    Document().CurrentFileName = QString(1100, 'n');  // too long for the dialog's buffer
     typeText("Text");
     m_dialogs.choose(m_folder.file("Chosen.qvn"));
     SaveDescription();
-    // The dialog still showed, but its answer is dropped and nothing is written.
-    EXPECT_EQ(m_dialogs.shown().size(), 1u);
+    EXPECT_EQ(m_dialogs.shown().size(), 1u);  // shown, but the answer is dropped
     EXPECT_FALSE(QFileInfo::exists(m_folder.file("Chosen.qvn")));
     EXPECT_TRUE(Document().DocumentDirty);
-}
 
-TEST_F(DocumentCommandsTest, WithoutTheMainWindowsDialogObjectTheCommandsStillWork)
-{
+    // Before the main window has created the shared object, the commands still work.
     Document().SharedFileDialog.reset();
     m_dialogs.cancel();
     EXPECT_TRUE(ShowOpenDialog(Filter).isEmpty());
