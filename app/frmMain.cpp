@@ -2,13 +2,16 @@
 
 #include "AppInfo.h"
 #include "cFileDialog.h"
+#include "ClipboardExport.h"
 #include "DocumentCommands.h"
 #include "DocumentDialogs.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
 #include "Help.h"
+#include "HtmlGenerators.h"
 #include "KeyPreview.h"
 #include "MessageBox.h"
+#include "PreviewLauncher.h"
 #include "SettingsStore.h"
 #include "Splash.h"
 #include "StartupTail.h"
@@ -167,11 +170,25 @@ void frmMain::cmdSaveAs_Click()
     SaveDescriptionAs();
 }
 
-// The copy and preview buttons get their work with the preview.
-void frmMain::cmdCopyKindleHTML_Click() {}
-void frmMain::cmdCopyCreatespaceHTML_Click() {}
-void frmMain::cmdPreviewKindle_Click() {}
-void frmMain::cmdPreviewCreatespace_Click() {}
+void frmMain::cmdCopyKindleHTML_Click()
+{
+    CopyToClipboard(GenerateKindleHTML(ReadDescription(*m_boxes)));
+}
+
+void frmMain::cmdCopyCreatespaceHTML_Click()
+{
+    CopyToClipboard(GenerateCreatespaceHTML(ReadDescription(*m_boxes)));
+}
+
+void frmMain::cmdPreviewKindle_Click()
+{
+    ShowPreview(this, PreviewTarget::Kindle, GenerateKindleHTML(ReadDescription(*m_boxes)));
+}
+
+void frmMain::cmdPreviewCreatespace_Click()
+{
+    ShowPreview(this, PreviewTarget::CreateSpace, GenerateCreatespaceHTML(ReadDescription(*m_boxes)));
+}
 
 void frmMain::cmdHelp_Click()
 {

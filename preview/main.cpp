@@ -28,10 +28,11 @@ QByteArray readStandardInput()
     return page;
 }
 
-void report(const QByteArray& line)
+// False when nobody listens any more: the editor has gone.
+bool report(const QByteArray& line)
 {
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
-    std::fflush(stdout);
+    const size_t written = std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+    return std::fflush(stdout) == 0 && written == static_cast<size_t>(line.size());
 }
 } // namespace
 
@@ -51,7 +52,11 @@ int main(int argc, char* argv[])
     // that we hang, and the editor ends us.
     QTimer heartbeat;
     heartbeat.setInterval(PreviewProtocol::HeartbeatIntervalMs);
-    QObject::connect(&heartbeat, &QTimer::timeout, [] { report(PreviewProtocol::AliveLine()); });
+    // A preview whose editor has gone would stay on screen with nothing to return to.
+    QObject::connect(&heartbeat, &QTimer::timeout, &form, [&form] {
+        if (!report(PreviewProtocol::AliveLine()))
+            form.reject();
+    });
     QObject::connect(&form, &Form2::pageLoaded, [&heartbeat] {
         report(PreviewProtocol::ReadyLine());
         heartbeat.start();

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-webengine-dev libgl-dev qt6-qpa-plugins
+  qt6-base-dev qt6-webengine-dev libgl-dev qt6-qpa-plugins libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xclip xdotool python3-xlib
   fonts-dejavu-core fonts-liberation2

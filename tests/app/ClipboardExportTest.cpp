@@ -1,41 +1,9 @@
 #include "ClipboardExport.h"
+#include "ClipboardReader.h"
 #include "MessageBox.h"
 #include "ScriptedMessages.h"
 
-#include <QEventLoop>
-#include <QProcess>
-#include <QTimer>
-
 #include <gtest/gtest.h>
-
-namespace {
-// Reads the clipboard the way another program would. Our own event loop must keep
-// running meanwhile, since this process owns the clipboard and has to answer.
-struct ClipboardRead {
-    bool ok = false;
-    QByteArray bytes;
-};
-
-ClipboardRead readClipboardFromOutside()
-{
-    QProcess xclip;
-    QEventLoop loop;
-    QObject::connect(&xclip, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&xclip, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    loop.exec();
-    ClipboardRead read;
-    read.ok = xclip.state() == QProcess::NotRunning && xclip.exitStatus() == QProcess::NormalExit
-              && xclip.exitCode() == 0;
-    read.bytes = xclip.readAllStandardOutput();
-    if (xclip.state() != QProcess::NotRunning) {
-        xclip.kill();
-        xclip.waitForFinished();
-    }
-    return read;
-}
-} // namespace
 
 TEST(ClipboardExport, OutsideProgramReadsTheFragmentByteForByte)
 {
@@ -50,7 +18,7 @@ TEST(ClipboardExport, OutsideProgramReadsTheFragmentByteForByte)
     for (const QString& fragment : fragments) {
         messages.clear();
         CopyToClipboard(fragment);
-        const ClipboardRead read = readClipboardFromOutside();
+        const ClipboardRead read = ReadClipboardFromOutside();
         EXPECT_TRUE(read.ok);
         EXPECT_EQ(read.bytes, fragment.toUtf8());
 
@@ -66,8 +34,8 @@ TEST(ClipboardExport, EmptyFragmentReplacesWhatWasThere)
 {
     ScriptedMessages messages;
     CopyToClipboard(QStringLiteral("<BR><BR>"));
-    EXPECT_EQ(readClipboardFromOutside().bytes, QByteArrayLiteral("<BR><BR>"));
+    EXPECT_EQ(ReadClipboardFromOutside().bytes, QByteArrayLiteral("<BR><BR>"));
     CopyToClipboard(QString());
-    EXPECT_EQ(readClipboardFromOutside().bytes, QByteArray());
+    EXPECT_EQ(ReadClipboardFromOutside().bytes, QByteArray());
     EXPECT_EQ(messages.shown().size(), 2u);
 }
