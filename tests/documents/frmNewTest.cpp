@@ -3,7 +3,6 @@
 #include "DocumentState.h"
 #include "MemoryDescriptionView.h"
 #include "ModalDialogs.h"
-#include "NewDescription.h"
 #include "ScriptedMessages.h"
 #include "SettingsStore.h"
 #include "TempFolder.h"
@@ -13,209 +12,151 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
-const QString KindleStart = "Take action now. Scroll up and click the 'buy' button at the top of this page and you can read ";
-const QString PrintStart =
-    "Take action now. Scroll up and click the 'buy' button at the top of this page and  you will soon be reading ";
+const QString SettingsFile =
+    QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quorvane/Quorvane.conf";
 
-// The wizard as New shows it, over a main window, with settings of its own.
+// The wizard's parts, as a person finds them.
+struct Wizard {
+    frmNew* window;
+    QLineEdit* title;
+    QCheckBox* useTitle;
+    QCheckBox* prePopulate;
+    QPushButton* ok;
+};
+
+// New on a clean document, showing the real wizard over a main window; no settings yet.
 class frmNewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        QFile::remove(SettingsFile);
         ResetDocumentState();
-        m_previousConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
         Document().Boxes = &m_boxes;
-        m_mainWindow.resize(600, 400);
         m_mainWindow.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_mainWindow));
         InstallDocumentDialogs(&m_mainWindow);
     }
-    void TearDown() override
-    {
-        qputenv("XDG_CONFIG_HOME", m_previousConfig);
-        ResetDocumentState();
-    }
+    void TearDown() override { ResetDocumentState(); }
 
-    // Runs New and lets the person act on the wizard once it is up.
-    void runNew(std::function<void(frmNew*)> person)
+    // Runs New; the person acts on the wizard once it is up, and then it must close
+    // (an access key clicks a moment later).
+    void runNew(const std::function<void(const Wizard&)>& person)
     {
         bool shown = false;
-        WhenModalShows<frmNew>([&](frmNew* wizard) {
-            shown = true;
-            ASSERT_TRUE(QTest::qWaitForWindowActive(wizard));
-            person(wizard);
-            // Whatever the person did, the wizard must close (an access key clicks a moment later).
-            waitUntil([wizard] { return !wizard->isVisible(); });
-            if (wizard->isVisible()) {
+        const auto watch = OnNextModal<frmNew>([&](frmNew* w) {
+            shown = QTest::qWaitForWindowActive(w);
+            person({w, w->findChild<QLineEdit*>("txtTitle"), w->findChild<QCheckBox*>("chkUseTitle"),
+                    w->findChild<QCheckBox*>("chkPrePopulate"), w->findChild<QPushButton*>("cmdOK")});
+            if (!QTest::qWaitFor([w] { return !w->isVisible(); }, 1000)) {
                 ADD_FAILURE() << "the wizard is still open";
-                wizard->reject();
+                w->reject();
             }
         });
         NewDescription();
-        ASSERT_TRUE(shown);
+        EXPECT_TRUE(shown);
     }
-
-    template <typename T>
-    static T* child(frmNew* wizard, const char* name)
-    {
-        T* widget = wizard->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    static void waitUntil(const std::function<bool()>& condition)
-    {
-        for (int i = 0; i < 100 && !condition(); ++i)
-            QTest::qWait(10);
-    }
-
-    static QString setting(const QString& key) { return SettingsStore::read(key, "<missing>"); }
 
     QWidget m_mainWindow;
     MemoryDescriptionView m_boxes;
-    TempFolder m_config;
-    ScriptedMessages m_messages;
-    QByteArray m_previousConfig;
+    ScriptedMessages m_messages;  // New on a clean document asks nothing
 };
 } // namespace
 
-TEST_F(frmNewTest, ItOpensOverTheMainWindowWithItsTextsAndTheStoredChoices)
+TEST_F(frmNewTest, OKWaitsForATitleAndEveryCloseStoresTheChoices)
 {
-    SettingsStore::write(SettingKey::UseTitleAsHeading, "1");
-    SettingsStore::write("PREPOPULATE", "7 days");  // any spelling, read as a number
-    runNew([&](frmNew* wizard) {
-        EXPECT_EQ(wizard->windowTitle(), "Start New Description");
-        EXPECT_EQ(wizard->parentWidget(), &m_mainWindow);
-        EXPECT_TRUE(wizard->isModal());
-        EXPECT_EQ(wizard->focusWidget(), child<QLineEdit>(wizard, "txtTitle"));
-        EXPECT_TRUE(child<QCheckBox>(wizard, "chkUseTitle")->isChecked());
-        EXPECT_TRUE(child<QCheckBox>(wizard, "chkPrePopulate")->isChecked());
-        auto* ok = child<QPushButton>(wizard, "cmdOK");
-        EXPECT_EQ(ok->text(), "&OK");
-        EXPECT_TRUE(ok->isDefault());
-        EXPECT_FALSE(ok->isEnabled());
-        EXPECT_EQ(child<QPushButton>(wizard, "cmdCancel")->text(), "Cancel");
-        EXPECT_EQ(child<QCheckBox>(wizard, "chkUseTitle")->text(),
-                  "&Use my book title as the main headline at the start of my description");
-        EXPECT_EQ(child<QCheckBox>(wizard, "chkPrePopulate")->text(), "&Pre-populate my description using default text");
-        QStringList labels;
-        for (const QLabel* label : wizard->findChildren<QLabel*>())
-            labels << label->text();
-        EXPECT_TRUE(labels.contains("Please enter the name of your book and choose from the options below."));
-        EXPECT_TRUE(labels.contains("&The title of your book:"));
-        EXPECT_TRUE(labels.contains("When you are ready to continue, click 'OK'. If you do not want to start a new "
-                                    "description at this time, click 'Cancel'."));
-        QTest::keyClick(wizard, Qt::Key_Escape);
+    m_boxes.setBoxText(Headline, "Kept");
+    Document().DocumentDirty = false;
+    runNew([&](const Wizard& w) {
+        EXPECT_EQ(w.window->windowTitle(), "Start New Description");
+        EXPECT_EQ(w.window->parentWidget(), &m_mainWindow);
+        QStringList texts;
+        for (const QLabel* label : w.window->findChildren<QLabel*>())
+            texts << label->text();
+        for (const QAbstractButton* button : w.window->findChildren<QAbstractButton*>())
+            texts << button->text();
+        texts.sort();
+        EXPECT_EQ(texts, QStringList({"&OK", "&Pre-populate my description using default text", "&The title of your book:",
+                                      "&Use my book title as the main headline at the start of my description", "Cancel",
+                                      "Please enter the name of your book and choose from the options below.",
+                                      "When you are ready to continue, click 'OK'. If you do not want to start a new "
+                                      "description at this time, click 'Cancel'."}));
+        EXPECT_EQ(w.window->focusWidget(), w.title);
+        EXPECT_TRUE(w.ok->isDefault());
+        EXPECT_FALSE(w.ok->isEnabled());
+        EXPECT_FALSE(w.useTitle->isChecked() || w.prePopulate->isChecked());
+        QTest::keyClicks(w.title, "   ");
+        EXPECT_FALSE(w.ok->isEnabled());
+        QTest::keyClick(w.title, Qt::Key_Return);
+        EXPECT_TRUE(w.window->isVisible());
+        QTest::keyClicks(w.title, "A");
+        EXPECT_TRUE(w.ok->isEnabled());
+        QTest::keyClick(w.title, Qt::Key_Backspace);
+        EXPECT_FALSE(w.ok->isEnabled());
+        QTest::keyClicks(w.title, "Never used");
+        QTest::mouseClick(w.prePopulate, Qt::LeftButton);
+        QTest::mouseClick(w.window->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
     });
-}
-
-TEST_F(frmNewTest, OKIsEnabledExactlyWhileTheTitleHoldsMoreThanBlanks)
-{
-    runNew([&](frmNew* wizard) {
-        auto* title = child<QLineEdit>(wizard, "txtTitle");
-        auto* ok = child<QPushButton>(wizard, "cmdOK");
-        QTest::keyClicks(title, "   ");
-        EXPECT_FALSE(ok->isEnabled());
-        QTest::keyClick(title, Qt::Key_Return);
-        EXPECT_TRUE(wizard->isVisible());
-        QTest::keyClicks(title, "A");
-        EXPECT_TRUE(ok->isEnabled());
-        QTest::keyClick(title, Qt::Key_Backspace);
-        EXPECT_FALSE(ok->isEnabled());
-        QTest::mouseClick(child<QPushButton>(wizard, "cmdCancel"), Qt::LeftButton);
-    });
+    // Cancelled: the description stays, the choices are stored under the wizard's own spellings.
+    EXPECT_EQ(m_boxes.boxText(Headline), "Kept");
     EXPECT_TRUE(Document().CurrentBookTitle.isEmpty());
     EXPECT_FALSE(Document().DocumentDirty);
-    // Each New brings a fresh wizard.
-    runNew([&](frmNew* wizard) {
-        EXPECT_TRUE(child<QLineEdit>(wizard, "txtTitle")->text().isEmpty());
-        QTest::keyClick(wizard, Qt::Key_Escape);
-    });
-}
+    const QByteArray ini = TempFolder::read(SettingsFile);
+    EXPECT_TRUE(ini.contains("PrePopulate=1") && ini.contains("UseTitleAsHeading=0")) << ini.constData();
 
-TEST_F(frmNewTest, OKWithBothChoicesStartsTheDescriptionFromTheTrimmedTitle)
-{
-    m_boxes.setBoxText(MainBenefits, "left over");
-    m_boxes.setBoxText(BookTitleBox, "Old Book");
-    Document().CurrentFileName = "Old.qvn";
-    Document().CurrentFolder = "/home/ann/books";
-    Document().DocumentDirty = false;
-    runNew([&](frmNew* wizard) {
-        QTest::keyClicks(child<QLineEdit>(wizard, "txtTitle"), "  Garden Basics  ");
-        QTest::mouseClick(child<QCheckBox>(wizard, "chkUseTitle"), Qt::LeftButton);
-        QTest::mouseClick(child<QCheckBox>(wizard, "chkPrePopulate"), Qt::LeftButton);
-        QTest::keyClick(child<QLineEdit>(wizard, "txtTitle"), Qt::Key_Return);
+    // A fresh wizard with the stored choices; the close box stores them too, and Esc closes it.
+    runNew([](const Wizard& w) {
+        EXPECT_TRUE(w.title->text().isEmpty());
+        EXPECT_TRUE(!w.useTitle->isChecked() && w.prePopulate->isChecked());
+        QTest::mouseClick(w.useTitle, Qt::LeftButton);
+        w.window->close();
     });
-    Description expected;
-    expected.BookTitle = "Garden Basics";
-    expected[Headline] = "Garden Basics";
-    expected[BenefitsHeadline] = "In Garden Basics you will learn:";
-    expected[KindleCallToAction] = KindleStart + "Garden Basics on your Kindle device, computer, tablet or smartphone.";
-    expected[CreateSpaceCallToAction] = PrintStart + "Garden Basics.";
-    EXPECT_EQ(m_boxes.description(), expected);
-    EXPECT_EQ(Document().CurrentBookTitle, "Garden Basics");
-    EXPECT_TRUE(Document().CurrentFileName.isEmpty());
-    EXPECT_EQ(Document().CurrentFolder, "/home/ann/books");
-    EXPECT_TRUE(Document().DocumentDirty);
-    EXPECT_EQ(setting(SettingKey::UseTitleAsHeading), "1");
-    EXPECT_EQ(setting(SettingKey::PrePopulate), "1");
-}
-
-TEST_F(frmNewTest, OKWithNeitherChoiceFillsOnlyTheTitleAndMarksTheDocumentUnsaved)
-{
-    SettingsStore::write(SettingKey::UseTitleAsHeading, "1");
-    SettingsStore::write(SettingKey::PrePopulate, "1");
-    runNew([&](frmNew* wizard) {
-        // The access keys: Alt+U and Alt+P toggle the choices, Alt+T goes to the title, Alt+O is OK.
-        auto* useTitle = child<QCheckBox>(wizard, "chkUseTitle");
-        auto* prePopulate = child<QCheckBox>(wizard, "chkPrePopulate");
-        QTest::keyClick(wizard, Qt::Key_U, Qt::AltModifier);
-        QTest::keyClick(wizard, Qt::Key_P, Qt::AltModifier);
-        waitUntil([&] { return !useTitle->isChecked() && !prePopulate->isChecked(); });
-        EXPECT_FALSE(useTitle->isChecked() || prePopulate->isChecked());
-        EXPECT_FALSE(child<QLineEdit>(wizard, "txtTitle")->hasFocus());
-        QTest::keyClick(wizard, Qt::Key_T, Qt::AltModifier);
-        EXPECT_TRUE(child<QLineEdit>(wizard, "txtTitle")->hasFocus());
-        QTest::keyClicks(wizard->focusWidget(), "Plain");
-        QTest::keyClick(wizard, Qt::Key_O, Qt::AltModifier);
+    runNew([](const Wizard& w) { QTest::keyClick(w.window, Qt::Key_Escape); });
+    // Alt+U and Alt+P untick both, Alt+T goes to the title, Alt+O is OK: only the title is filled.
+    runNew([](const Wizard& w) {
+        EXPECT_TRUE(w.useTitle->isChecked() && w.prePopulate->isChecked());
+        QTest::keyClick(w.window, Qt::Key_U, Qt::AltModifier);
+        QTest::keyClick(w.window, Qt::Key_P, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.useTitle->isChecked() && !w.prePopulate->isChecked(); }, 1000));
+        QTest::keyClick(w.window, Qt::Key_T, Qt::AltModifier);
+        EXPECT_EQ(w.window->focusWidget(), w.title);
+        QTest::keyClicks(w.title, "Plain");
+        QTest::keyClick(w.window, Qt::Key_O, Qt::AltModifier);
     });
     Description expected;
     expected.BookTitle = "Plain";
     EXPECT_EQ(m_boxes.description(), expected);
     EXPECT_TRUE(Document().DocumentDirty);
-    EXPECT_EQ(setting(SettingKey::UseTitleAsHeading), "0");
-    EXPECT_EQ(setting(SettingKey::PrePopulate), "0");
+    EXPECT_EQ(SettingsStore::read(SettingKey::UseTitleAsHeading) + SettingsStore::read(SettingKey::PrePopulate), "00");
 }
 
-TEST_F(frmNewTest, CancelAndTheCloseBoxLeaveTheDescriptionButStoreTheChoices)
+TEST_F(frmNewTest, OKWithBothChoicesStartsTheDescriptionFromTheTrimmedTitle)
 {
-    m_boxes.setBoxText(Headline, "Kept");
+    m_boxes.setBoxText(MainBenefits, "left over");
+    Document().CurrentFileName = "Old.qvn";
+    Document().CurrentFolder = "/home/ann/books";
     Document().DocumentDirty = false;
-    runNew([&](frmNew* wizard) {
-        QTest::keyClicks(child<QLineEdit>(wizard, "txtTitle"), "Never used");
-        QTest::mouseClick(child<QCheckBox>(wizard, "chkPrePopulate"), Qt::LeftButton);
-        QTest::keyClick(wizard, Qt::Key_Escape);
+    runNew([](const Wizard& w) {
+        QTest::keyClicks(w.title, "  Garden Basics  ");
+        QTest::mouseClick(w.useTitle, Qt::LeftButton);
+        QTest::mouseClick(w.prePopulate, Qt::LeftButton);
+        QTest::keyClick(w.title, Qt::Key_Return);
     });
-    EXPECT_EQ(m_boxes.boxText(Headline), "Kept");
-    EXPECT_TRUE(m_boxes.boxText(BookTitleBox).isEmpty());
-    EXPECT_TRUE(Document().CurrentBookTitle.isEmpty());
-    EXPECT_FALSE(Document().DocumentDirty);
-    // Written under the wizard's own spellings.
-    const QByteArray ini = TempFolder::read(m_config.file("Quorvane/Quorvane.conf"));
-    EXPECT_TRUE(ini.contains("PrePopulate=1")) << ini.constData();
-    EXPECT_TRUE(ini.contains("UseTitleAsHeading=0")) << ini.constData();
-
-    runNew([&](frmNew* wizard) {
-        QTest::mouseClick(child<QCheckBox>(wizard, "chkUseTitle"), Qt::LeftButton);
-        wizard->close();
-    });
-    EXPECT_EQ(setting(SettingKey::UseTitleAsHeading), "1");
-    EXPECT_EQ(setting(SettingKey::PrePopulate), "1");
-    EXPECT_EQ(m_boxes.boxText(Headline), "Kept");
+    Description expected;
+    expected.BookTitle = expected[Headline] = "Garden Basics";
+    expected[BenefitsHeadline] = "In Garden Basics you will learn:";
+    expected[KindleCallToAction] = "Take action now. Scroll up and click the 'buy' button at the top of this page and "
+                                   "you can read Garden Basics on your Kindle device, computer, tablet or smartphone.";
+    expected[CreateSpaceCallToAction] = "Take action now. Scroll up and click the 'buy' button at the top of this page "
+                                        "and  you will soon be reading Garden Basics.";
+    EXPECT_EQ(m_boxes.description(), expected);
+    EXPECT_EQ(Document().CurrentBookTitle, "Garden Basics");
+    EXPECT_TRUE(Document().CurrentFileName.isEmpty());
+    EXPECT_EQ(Document().CurrentFolder, "/home/ann/books");
+    EXPECT_EQ(SettingsStore::read(SettingKey::UseTitleAsHeading) + SettingsStore::read(SettingKey::PrePopulate), "11");
 }

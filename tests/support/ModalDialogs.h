@@ -5,25 +5,28 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
-// Acts on the next modal window of type T as soon as it is up (its exec() has started),
-// as a person would after it appears. Used before the call that opens the window.
+// Acts on the next modal window of type T once it is up (its exec() has started), as a
+// person would after it appears; gives up after timeoutMs. Call it before the call that
+// opens the window and keep the result: the watch ends with it, so a watch whose window
+// never came cannot catch a later test's window.
 template <typename T>
-void WhenModalShows(std::function<void(T*)> act, int timeoutMs = 10000)
+[[nodiscard]] std::unique_ptr<QTimer> OnNextModal(std::function<void(T*)> act, int timeoutMs = 10000)
 {
-    auto* timer = new QTimer(qApp);
+    auto timer = std::make_unique<QTimer>();
+    QTimer* watch = timer.get();
     auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, waited, timeoutMs] {
+    QObject::connect(watch, &QTimer::timeout, watch, [watch, act, waited, timeoutMs] {
         *waited += 10;
         T* window = qobject_cast<T*>(QApplication::activeModalWidget());
         if (window && window->isVisible()) {
-            timer->deleteLater();
-            timer->stop();
+            watch->stop();
             act(window);
         } else if (*waited > timeoutMs) {
-            timer->deleteLater();
-            timer->stop();
+            watch->stop();
         }
     });
-    timer->start(10);
+    watch->start(10);
+    return timer;
 }
