@@ -12,17 +12,18 @@ namespace L = MainWindowLayout;
 namespace {
 class MainWindowExport : public FirstRunTest {
 protected:
-    // The worked example of the generators, with a few characters from beyond ASCII.
+    // Characters from beyond ASCII and beyond 16 bits, a line break in a single-line box
+    // (as a file can bring it), markup and an ampersand as typed, blanks around a section.
     void fillExample()
     {
         DescriptionBoxes& boxes = window.boxes();
         boxes.setBoxText(BookTitleBox, QStringLiteral("Ignored Title"));
-        boxes.setBoxText(Headline, QStringLiteral("My Book \u2014 \u00e9t\u00e9"));
-        boxes.setBoxText(Subheadline, QString());
+        boxes.setBoxText(Headline, QStringLiteral("My Book \u2014 \u00e9t\u00e9 \u4e66 \U0001F4D6"));
+        boxes.setBoxText(Subheadline, QStringLiteral("Sub\r\nline & <i>x</i>"));
         boxes.setBoxText(OpeningRemarks, QStringLiteral("Line one\r\nLine two"));
         boxes.setBoxText(BenefitsHeadline, QStringLiteral("   "));
         boxes.setBoxText(MainBenefits, QStringLiteral("Fast\r\nEasy \u20ac"));
-        boxes.setBoxText(ClosingRemarks, QString());
+        boxes.setBoxText(ClosingRemarks, QStringLiteral("  spaced  "));
         boxes.setBoxText(KindleCallToAction, QStringLiteral("Buy now"));
         boxes.setBoxText(CreateSpaceCallToAction, QStringLiteral("Order the paperback"));
     }
@@ -49,14 +50,17 @@ TEST_F(MainWindowExport, CopyButtonsPutTheGeneratorsTextOnTheClipboard)
     Document().DocumentDirty = false;
 
     const QByteArray kindle = copyWith(L::CopyKindleButton);
-    EXPECT_EQ(kindle, QStringLiteral("<H2>My Book \u2014 \u00e9t\u00e9</H2><BR>Line one<BR>Line two<BR><BR>"
-                                     "<ul><li>Fast</li><li>Easy \u20ac</li></ul>Buy now<BR><BR>")
+    EXPECT_EQ(kindle, QStringLiteral("<H2>My Book \u2014 \u00e9t\u00e9 \u4e66 \U0001F4D6</H2><BR>"
+                                     "<B>Sub\r\nline & <i>x</i></B><BR><BR>Line one<BR>Line two<BR><BR>"
+                                     "<ul><li>Fast</li><li>Easy \u20ac</li></ul>  spaced  <BR><BR>Buy now<BR><BR>")
                           .toUtf8());
     EXPECT_EQ(kindle, GenerateKindleHTML(before).toUtf8());
 
     const QByteArray createSpace = copyWith(L::CopyCreatespaceButton);
-    EXPECT_EQ(createSpace, QStringLiteral("<B>My Book \u2014 \u00e9t\u00e9</B><BR><BR>Line one<BR>Line two<BR><BR>"
-                                          "<ul><li>Fast</li><li>Easy \u20ac</li></ul>Order the paperback")
+    EXPECT_EQ(createSpace, QStringLiteral("<B>My Book \u2014 \u00e9t\u00e9 \u4e66 \U0001F4D6</B><BR><BR>"
+                                          "Sub\r\nline & <i>x</i><BR><BR>Line one<BR>Line two<BR><BR>"
+                                          "<ul><li>Fast</li><li>Easy \u20ac</li></ul>  spaced  <BR><BR>"
+                                          "Order the paperback")
                                .toUtf8());
     EXPECT_EQ(createSpace, GenerateCreatespaceHTML(before).toUtf8());
 
@@ -76,6 +80,7 @@ TEST_F(MainWindowExport, EmptyDescriptionCopiesWhatTheGeneratorsGive)
 {
     window.show();
     EXPECT_EQ(copyWith(L::CopyKindleButton), QByteArrayLiteral("<BR><BR>"));
+    // The empty fragment replaces what was there.
     EXPECT_EQ(copyWith(L::CopyCreatespaceButton), QByteArray());
     EXPECT_EQ(messages.shown().size(), 2u);
 }

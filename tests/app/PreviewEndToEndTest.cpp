@@ -128,7 +128,13 @@ protected:
         const QList<xcb_window_t> previews = waitForWindows(QStringLiteral("Preview"), 1);
         ASSERT_EQ(previews.size(), 1);
         const xcb_window_t window = previews.first();
+        // It belongs to the editor's window: above it, out of the task bar, centred on it.
         EXPECT_EQ(x11.transientFor(window), main);
+        EXPECT_TRUE(x11.states(window).contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));
+        EXPECT_TRUE(x11.states(window).contains(QStringLiteral("_NET_WM_STATE_MODAL")));
+        EXPECT_TRUE(x11.types(window).contains(QStringLiteral("_NET_WM_WINDOW_TYPE_DIALOG")));
+        EXPECT_EQ(x11.geometry(window).size(), QSize(743, 647));
+        EXPECT_LE((x11.geometry(window).center() - x11.geometry(main).center()).manhattanLength(), 2);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pixelsOfColour(window, shown) > 1000; }, 15000));
         EXPECT_EQ(pixelsOfColour(window, absent), 0);
 
