@@ -6,109 +6,55 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-// Runs with the current directory in folder, and puts the old one back afterwards.
-class CurrentDirectory {
-public:
-    explicit CurrentDirectory(const QString& folder) : m_previous(QDir::currentPath()) { QDir::setCurrent(folder); }
-    ~CurrentDirectory() { QDir::setCurrent(m_previous); }
-
-private:
-    QString m_previous;
-};
-
-class LongPathTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        // The temporary folder itself may sit behind a link; compare against its real path.
-        root = QDir(temp.path()).canonicalPath();
-        QDir(root).mkpath(QStringLiteral("My Books/Garden"));
-        temp.write(QStringLiteral("My Books/Garden/Garden Basics.qvn"), "x");
-    }
-
-    TempFolder temp;
-    QString root;
-};
-} // namespace
-
 TEST(CommandLineText, JoinsTheArgumentsAfterTheProgramNameWithSingleBlanks)
 {
-    EXPECT_EQ(CommandLineText({QStringLiteral("quorvane")}), QString());
-    EXPECT_EQ(CommandLineText({QStringLiteral("quorvane"), QStringLiteral("/home/ann/My"), QStringLiteral("Book.qvn")}),
-              QStringLiteral("/home/ann/My Book.qvn"));
-    EXPECT_EQ(CommandLineText({QStringLiteral("quorvane"), QStringLiteral("a  b")}), QStringLiteral("a  b"));
+    EXPECT_EQ(CommandLineText({"quorvane"}), QString());
+    EXPECT_EQ(CommandLineText({"quorvane", "/home/ann/My", "Book.qvn"}), QStringLiteral("/home/ann/My Book.qvn"));
+    EXPECT_EQ(CommandLineText({"quorvane", "a  b"}), QStringLiteral("a  b"));
 }
 
-TEST_F(LongPathTest, QuotedPathLosesFirstAndLastCharacterAndIsNotTrimmed)
+// Real folders in a temporary place; "@" in a case stands for that folder's real path.
+TEST(CommandLinePath, FileFromTextAndLongPathOnRealFolders)
 {
-    const QString file = root + QStringLiteral("/My Books/Garden/Garden Basics.qvn");
-    EXPECT_EQ(CommandLineFileFromText(QLatin1Char('"') + file + QLatin1Char('"')), file);
-    // The last character goes whatever it is.
-    EXPECT_EQ(CommandLineFileFromText(QLatin1Char('"') + file + QLatin1Char('x')), file);
-    // Blanks inside the quotes stay: the name with a trailing blank does not exist.
-    EXPECT_EQ(CommandLineFileFromText(QLatin1Char('"') + file + QStringLiteral(" \"")), file + QLatin1Char(' '));
-}
+    TempFolder temp;
+    const QString root = QDir(temp.path()).canonicalPath();  // the temporary folder may sit behind a link
+    for (const char* folder : {"My Books/Garden", "Notes", "notes", ".Drafts"})
+        QDir(root).mkpath(QString::fromLatin1(folder));
+    temp.write(QStringLiteral("My Books/Garden/Garden Basics.qvn"), "x");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(root + QStringLiteral("/My Books"));
 
-TEST_F(LongPathTest, UnquotedPathIsTrimmedOfBlanks)
-{
-    const QString file = root + QStringLiteral("/My Books/Garden/Garden Basics.qvn");
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral("  ") + file + QStringLiteral("   ")), file);
-}
-
-TEST(CommandLineFile, NothingGivenNamesNoFile)
-{
-    EXPECT_EQ(CommandLineFileFromText(QString()), QString());
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral("   ")), QString());
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral("\"")), QString());
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral("\"\"")), QString());
-}
-
-TEST_F(LongPathTest, EveryComponentGetsTheNameStoredOnDisk)
-{
-    const QString typed = root + QStringLiteral("/my books/GARDEN/garden basics.QVN");
-    EXPECT_EQ(ExpandToLongPath(typed), root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-    EXPECT_EQ(CommandLineFileFromText(typed), root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-}
-
-TEST_F(LongPathTest, ExactNameWinsOverNamesThatDifferOnlyInCase)
-{
-    QDir(root).mkpath(QStringLiteral("Notes"));
-    QDir(root).mkpath(QStringLiteral("notes"));
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/notes")), root + QStringLiteral("/notes"));
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/Notes")), root + QStringLiteral("/Notes"));
-    // Two candidates and neither exact: the name stays as typed.
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/NOTES/a.qvn")), root + QStringLiteral("/NOTES/a.qvn"));
-}
-
-TEST_F(LongPathTest, MissingComponentKeepsItsNameAndSoDoesEverythingAfterIt)
-{
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/my books/Gone/garden basics.qvn")),
-              root + QStringLiteral("/My Books/Gone/garden basics.qvn"));
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/MY BOOKS/garden/Missing.qvn")),
-              root + QStringLiteral("/My Books/Garden/Missing.qvn"));
-}
-
-TEST_F(LongPathTest, RelativePathResolvesAgainstTheCurrentDirectory)
-{
-    CurrentDirectory here(root + QStringLiteral("/My Books"));
-    EXPECT_EQ(ExpandToLongPath(QStringLiteral("garden/garden basics.qvn")),
-              root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-    EXPECT_EQ(CommandLineFileFromText(QStringLiteral(" Garden/Garden Basics.qvn ")),
-              root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-    EXPECT_EQ(ExpandToLongPath(QStringLiteral("./Garden/../Garden/Garden Basics.qvn")),
-              root + QStringLiteral("/My Books/Garden/Garden Basics.qvn"));
-    EXPECT_EQ(ExpandToLongPath(QStringLiteral("new.qvn")), root + QStringLiteral("/My Books/new.qvn"));
-}
-
-TEST_F(LongPathTest, HiddenEntriesAreFoundToo)
-{
-    QDir(root).mkpath(QStringLiteral(".Drafts"));
-    EXPECT_EQ(ExpandToLongPath(root + QStringLiteral("/.drafts")), root + QStringLiteral("/.Drafts"));
-}
-
-TEST(ExpandToLongPath, RootAndEmpty)
-{
-    EXPECT_EQ(ExpandToLongPath(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(ExpandToLongPath(QString()), QString());
+    struct Case {
+        bool fromText;  // CommandLineFileFromText, else ExpandToLongPath
+        const char* given;
+        const char* expected;
+    };
+    const Case cases[] = {
+        // Quoted: first and last character go, whatever they are, and nothing is trimmed.
+        {true, "\"@/My Books/Garden/Garden Basics.qvn\"", "@/My Books/Garden/Garden Basics.qvn"},
+        {true, "\"@/My Books/Garden/Garden Basics.qvnx", "@/My Books/Garden/Garden Basics.qvn"},
+        {true, "\"@/My Books/Garden/Garden Basics.qvn \"", "@/My Books/Garden/Garden Basics.qvn "},
+        {true, "  @/My Books/Garden/Garden Basics.qvn   ", "@/My Books/Garden/Garden Basics.qvn"},
+        {true, "", ""}, {true, "   ", ""}, {true, "\"", ""}, {true, "\"\"", ""},
+        {true, "@/my books/GARDEN/garden basics.QVN", "@/My Books/Garden/Garden Basics.qvn"},
+        {true, " Garden/Garden Basics.qvn ", "@/My Books/Garden/Garden Basics.qvn"},
+        {false, "@/my books/GARDEN/garden basics.QVN", "@/My Books/Garden/Garden Basics.qvn"},
+        // The exact name wins over names that differ only in case; two others and the name stays.
+        {false, "@/notes", "@/notes"}, {false, "@/Notes", "@/Notes"}, {false, "@/NOTES/a.qvn", "@/NOTES/a.qvn"},
+        // A missing component keeps its name, and so does everything after it.
+        {false, "@/my books/Gone/garden basics.qvn", "@/My Books/Gone/garden basics.qvn"},
+        {false, "@/MY BOOKS/garden/Missing.qvn", "@/My Books/Garden/Missing.qvn"},
+        {false, "garden/garden basics.qvn", "@/My Books/Garden/Garden Basics.qvn"},
+        {false, "./Garden/../Garden/Garden Basics.qvn", "@/My Books/Garden/Garden Basics.qvn"},
+        {false, "new.qvn", "@/My Books/new.qvn"},
+        {false, "@/.drafts", "@/.Drafts"},
+        {false, "/", "/"}, {false, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given);
+        const QString given = QString::fromLatin1(c.given).replace(QLatin1Char('@'), root);
+        EXPECT_EQ(c.fromText ? CommandLineFileFromText(given) : ExpandToLongPath(given),
+                  QString::fromLatin1(c.expected).replace(QLatin1Char('@'), root));
+    }
+    QDir::setCurrent(previous);
 }

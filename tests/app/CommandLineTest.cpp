@@ -6,11 +6,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-
 struct ProgramRun {
     int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
 };
 
 // The built program, started the way a shell would start it, without any display.
@@ -18,8 +16,6 @@ class CommandLineTest : public ::testing::Test {
 protected:
     ProgramRun quorvane(const QStringList& arguments)
     {
-        const QString bin = qEnvironmentVariable("QUORVANE_BIN_DIR");
-        EXPECT_FALSE(bin.isEmpty()) << "QUORVANE_BIN_DIR names the folder of the built program";
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
@@ -27,90 +23,64 @@ protected:
         env.insert("XDG_CONFIG_HOME", m_config.path());
         QProcess process;
         process.setProcessEnvironment(env);
-        process.start(bin + "/quorvane", arguments);
+        process.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane", arguments);
         EXPECT_TRUE(process.waitForFinished(30000)) << process.errorString().toStdString();
-        ProgramRun run;
-        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = process.readAllStandardOutput();
-        run.err = process.readAllStandardError();
-        return run;
+        const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        return {code, process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+    // Runs one case and checks everything it printed.
+    void expectRun(const QStringList& arguments, int exitCode, const QByteArray& out, const QByteArray& err)
+    {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const ProgramRun run = quorvane(arguments);
+        EXPECT_EQ(run.exitCode, exitCode);
+        EXPECT_EQ(run.out, out);
+        EXPECT_EQ(run.err, err);
     }
 
-    TempFolder m_files;
-    TempFolder m_config;
+    TempFolder m_files, m_config;
 };
 
-const QByteArray WorkedExampleFile = "[[[QVN FILE]]]Worked Example\r\nMy Book\r\n\r\nLine one<BR>Line two\r\n   \r\n"
-                                     "Fast<BR>Easy\r\n\r\nBuy now\r\nOrder the paperback\r\n";
-
-const QByteArray GardenBasicsFile = "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\nA beginner's guide\r\n"
-                                    "Gardening is easy.<BR>This book shows how.\r\nIn Garden Basics you will learn:\r\n"
-                                    "Soil<BR>Seeds<BR>Watering\r\n\r\nTake action now.\r\nOrder your copy today.\r\n";
-
+const QByteArray Error53 = "An unexpected error has occurred.\n(Error 53 : File not found)\n";
+const QByteArray Error62 = "An unexpected error has occurred.\n(Error 62 : Input past end of file)\n";
+const QByteArray NotSupported = "The specified file is not recognised as a supported type.\n";
 } // namespace
 
 TEST_F(CommandLineTest, ExportPrintsEachFragmentByteForByte)
 {
-    const QString worked = m_files.write("worked.qvn", WorkedExampleFile);
-    ProgramRun kindle = quorvane({"--export", "kindle", worked});
-    EXPECT_EQ(kindle.exitCode, 0);
-    EXPECT_EQ(kindle.out,
-              "<H2>My Book</H2><BR>Line one<BR>Line two<BR><BR><ul><li>Fast</li><li>Easy</li></ul>Buy now<BR><BR>");
-    EXPECT_EQ(kindle.err, "");
-    ProgramRun createSpace = quorvane({"--export", "createspace", worked});
-    EXPECT_EQ(createSpace.exitCode, 0);
-    EXPECT_EQ(createSpace.out,
-              "<B>My Book</B><BR><BR>Line one<BR>Line two<BR><BR><ul><li>Fast</li><li>Easy</li></ul>Order the paperback");
+    const QString worked = m_files.write("worked.qvn", "[[[QVN FILE]]]Worked Example\r\nMy Book\r\n\r\nLine one<BR>Line two\r\n"
+                                                       "   \r\nFast<BR>Easy\r\n\r\nBuy now\r\nOrder the paperback\r\n");
+    expectRun({"--export", "kindle", worked}, 0,
+              "<H2>My Book</H2><BR>Line one<BR>Line two<BR><BR><ul><li>Fast</li><li>Easy</li></ul>Buy now<BR><BR>", "");
+    expectRun({"--export", "createspace", worked}, 0,
+              "<B>My Book</B><BR><BR>Line one<BR>Line two<BR><BR><ul><li>Fast</li><li>Easy</li></ul>Order the paperback", "");
 
-    const QString garden = m_files.write("garden.qvn", GardenBasicsFile);
-    EXPECT_EQ(quorvane({"--export", "kindle", garden}).out,
-              "<H2>Grow More With Less</H2><BR><B>A beginner's guide</B><BR><BR>"
-              "Gardening is easy.<BR>This book shows how.<BR><BR><H2>In Garden Basics you will learn:</H2>"
-              "<ul><li>Soil</li><li>Seeds</li><li>Watering</li></ul>Take action now.<BR><BR>");
-    EXPECT_EQ(quorvane({"--export", "createspace", garden}).out,
-              "<B>Grow More With Less</B><BR><BR>A beginner's guide<BR><BR>"
-              "Gardening is easy.<BR>This book shows how.<BR><BR><B>In Garden Basics you will learn:</B><BR>"
-              "<ul><li>Soil</li><li>Seeds</li><li>Watering</li></ul>Order your copy today.");
-
+    const QString garden = m_files.write("garden.qvn", "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\nA beginner's guide\r\n"
+                                                       "Gardening is easy.<BR>This book shows how.\r\nIn Garden Basics you will learn:\r\n"
+                                                       "Soil<BR>Seeds<BR>Watering\r\n\r\nTake action now.\r\nOrder your copy today.\r\n");
+    expectRun({"--export", "kindle", garden}, 0,
+              "<H2>Grow More With Less</H2><BR><B>A beginner's guide</B><BR><BR>Gardening is easy.<BR>This book shows how."
+              "<BR><BR><H2>In Garden Basics you will learn:</H2><ul><li>Soil</li><li>Seeds</li><li>Watering</li></ul>"
+              "Take action now.<BR><BR>", "");
+    expectRun({"--export", "createspace", garden}, 0,
+              "<B>Grow More With Less</B><BR><BR>A beginner's guide<BR><BR>Gardening is easy.<BR>This book shows how.<BR><BR>"
+              "<B>In Garden Basics you will learn:</B><BR><ul><li>Soil</li><li>Seeds</li><li>Watering</li></ul>"
+              "Order your copy today.", "");
     EXPECT_FALSE(QFile::exists(m_config.file("Quorvane/Quorvane.conf"))) << "an export remembers no recent file";
+
+    // UTF-8 out whatever the file's encoding; a file that ends early still exports.
+    expectRun({"--export", "createspace", m_files.write("western.qvn", "[[[QVN FILE]]]\r\nCaf\xE9 \x80" "5\r\n")}, 0,
+              "<B>Caf\xC3\xA9 \xE2\x82\xAC" "5</B><BR><BR>", Error62);
+    expectRun({"--export", "kindle", m_files.write("chinese.qvn", "[[[QVN FILE]]]\r\n\xE4\xB8\xAD\xE6\x96\x87\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n")},
+              0, "<H2>\xE4\xB8\xAD\xE6\x96\x87</H2><BR><BR><BR>", "");
 }
 
-TEST_F(CommandLineTest, ExportWritesUtf8WhateverTheFilesEncoding)
+TEST_F(CommandLineTest, FailuresVersionAndHelp)
 {
-    const QString western = m_files.write("western.qvn", "[[[QVN FILE]]]\r\nCaf\xE9 \x80" "5\r\n");
-    const ProgramRun fromCodePage = quorvane({"--export", "createspace", western});
-    EXPECT_EQ(fromCodePage.out, "<B>Caf\xC3\xA9 \xE2\x82\xAC" "5</B><BR><BR>");
-    EXPECT_EQ(fromCodePage.exitCode, 0) << "a file that ends early still exports";
-    EXPECT_EQ(fromCodePage.err, "An unexpected error has occurred.\n(Error 62 : Input past end of file)\n");
-
-    const QString chinese = m_files.write("chinese.qvn", "[[[QVN FILE]]]\r\n\xE4\xB8\xAD\xE6\x96\x87\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    EXPECT_EQ(quorvane({"--export", "kindle", chinese}).out, "<H2>\xE4\xB8\xAD\xE6\x96\x87</H2><BR><BR><BR>");
-}
-
-TEST_F(CommandLineTest, AFileThatCannotBeReadFailsWithTheLoadersMessages)
-{
-    const ProgramRun missing = quorvane({"--export", "kindle", m_files.file("missing.qvn")});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "An unexpected error has occurred.\n(Error 53 : File not found)\n"
-                           "The specified file is not recognised as a supported type.\n");
-
-    const ProgramRun other = quorvane({"--export", "createspace", m_files.write("notes.txt", "just some notes\r\n")});
-    EXPECT_EQ(other.exitCode, 1);
-    EXPECT_EQ(other.out, "");
-    EXPECT_EQ(other.err, "The specified file is not recognised as a supported type.\n");
-
-    const ProgramRun empty = quorvane({"--export", "kindle", m_files.write("empty.qvn", "")});
-    EXPECT_EQ(empty.exitCode, 1);
-    EXPECT_EQ(empty.err, "An unexpected error has occurred.\n(Error 62 : Input past end of file)\n"
-                         "The specified file is not recognised as a supported type.\n");
-}
-
-TEST_F(CommandLineTest, VersionHelpAndMistakes)
-{
-    const ProgramRun version = quorvane({"--version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "Quorvane 1.4.18\n");
+    expectRun({"--export", "kindle", m_files.file("missing.qvn")}, 1, "", Error53 + NotSupported);
+    expectRun({"--export", "createspace", m_files.write("notes.txt", "just some notes\r\n")}, 1, "", NotSupported);
+    expectRun({"--export", "kindle", m_files.write("empty.qvn", "")}, 1, "", Error62 + NotSupported);
+    expectRun({"--version"}, 0, "Quorvane 1.4.18\n", "");
 
     const ProgramRun help = quorvane({"--help"});
     EXPECT_EQ(help.exitCode, 0);

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <optional>
+
 namespace L = MainWindowLayout;
 
 namespace {
@@ -25,93 +27,109 @@ const QString SavePrompt = QStringLiteral("Do you want to save the changes to th
 
 class DocumentFlowTest : public FirstRunTest {
 protected:
-    DocumentFlowTest()
+    // What the main window's load sets up; the scripted dialogs then stand in for Qt's.
+    void install(frmMain& window)
     {
-        // What the main window's load sets up; the scripted dialogs then stand in for Qt's.
+        dialogs.reset();
         Document().SharedFileDialog = std::make_shared<cFileDialog>();
         InstallDocumentDialogs(&window);
         dialogs = std::make_unique<ScriptedFileDialogs>();
     }
-
-    void showWindow()
+    void showWindow(frmMain& window)
     {
+        install(window);
+        window.move(150, 90);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     QString folder() const { return QDir(temp.path()).absolutePath(); }
-
     // The wizard as a person fills it in: a title, then OK (or Cancel when title is empty).
     static std::unique_ptr<QTimer> answerWizard(const QString& title)
     {
         return OnNextModal<frmNew>([title](frmNew* wizard) {
-            if (title.isEmpty()) {
-                wizard->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-                return;
-            }
-            QTest::keyClicks(wizard->findChild<QLineEdit*>(QStringLiteral("txtTitle")), title);
-            wizard->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            if (!title.isEmpty())
+                QTest::keyClicks(wizard->findChild<QLineEdit*>(QStringLiteral("txtTitle")), title);
+            wizard->findChild<QPushButton*>(title.isEmpty() ? QStringLiteral("cmdCancel") : QStringLiteral("cmdOK"))->click();
         });
     }
 
     TempFolder temp;
-    frmMain window;
     std::unique_ptr<ScriptedFileDialogs> dialogs;
 };
 } // namespace
 
-TEST_F(DocumentFlowTest, YesOnAnUntitledDocumentWhoseSaveIsCancelledKeepsTheWindow)
+TEST_F(DocumentFlowTest, ClosingWithChangesAsksAndActsOnTheAnswer)
 {
-    ScriptedMessages messages;
-    messages.answer(MsgAnswer::Yes);
-    dialogs->cancel();
-    showWindow();
-    window.boxes().setBoxText(Headline, QStringLiteral("Unsaved"));
+    enum How { CloseBox, CloseButton, SessionEnd, SessionEndUnasked };
+    struct Case {
+        const char* name;
+        How how;
+        std::optional<MsgAnswer> answer;  // none: no question
+        const char* saveAs;               // the Save dialog's reply, "" cancelled; null: no dialog
+        bool openFile, closes;
+    };
+    const Case cases[] = {
+        {"close box, Cancel", CloseBox, MsgAnswer::Cancel, nullptr, false, false},
+        {"Close button, Cancel", CloseButton, MsgAnswer::Cancel, nullptr, false, false},
+        {"Close button, No", CloseButton, MsgAnswer::No, nullptr, false, true},
+        {"session end, Cancel", SessionEnd, MsgAnswer::Cancel, nullptr, false, false},
+        {"session end, No", SessionEnd, MsgAnswer::No, nullptr, false, true},
+        {"session end that may not ask", SessionEndUnasked, std::nullopt, nullptr, false, true},
+        {"Yes, untitled, Save cancelled", CloseBox, MsgAnswer::Yes, "", false, false},
+        {"Yes, untitled, saved", CloseBox, MsgAnswer::Yes, "Chapter", false, true},
+        {"Yes, open file", CloseBox, MsgAnswer::Yes, nullptr, true, true},
+    };
+    const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetDocumentState();
+        QFile::remove(settingsFile());
+        ScriptedMessages messages;
+        if (c.answer)
+            messages.answer(*c.answer);
+        frmMain window;
+        showWindow(window);
+        if (c.openFile)
+            LoadDescriptionFile(book);
+        if (c.saveAs)
+            *c.saveAs ? dialogs->choose(folder() + QLatin1Char('/') + QLatin1String(c.saveAs)) : dialogs->cancel();
+        window.boxes().widget(Subheadline)->setFocus();
+        QTest::keyClicks(window.boxes().widget(Subheadline), QStringLiteral("Typed"));
 
-    EXPECT_FALSE(window.close());
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(messages.texts(), std::vector<QString>{SavePrompt});
-    ASSERT_EQ(dialogs->shown().size(), 1u);
-    EXPECT_EQ(dialogs->shown()[0].kind, FileDialogKind::Save);
-    EXPECT_TRUE(Document().DocumentDirty);
-    EXPECT_EQ(window.boxes().boxText(Headline), QStringLiteral("Unsaved"));
-}
-
-TEST_F(DocumentFlowTest, YesOnAnUntitledDocumentSavesThroughTheDialogAndCloses)
-{
-    ScriptedMessages messages;
-    messages.answer(MsgAnswer::Yes);
-    const QString path = folder() + QStringLiteral("/Chapter");
-    dialogs->choose(path);
-    showWindow();
-    window.boxes().setBoxText(BookTitleBox, QStringLiteral("Chapter"));
-
-    EXPECT_TRUE(window.close());
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(TempFolder::read(path + QStringLiteral(".qvn")).startsWith("[[[QVN FILE]]]Chapter\r\n"));
-    EXPECT_FALSE(Document().DocumentDirty);
-}
-
-TEST_F(DocumentFlowTest, YesOnAnOpenFileSavesWithoutADialogAndCloses)
-{
-    ScriptedMessages messages;
-    messages.answer(MsgAnswer::Yes);
-    const QString path = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
-    LoadDescriptionFile(path);
-    ASSERT_EQ(Document().CurrentFileName, QStringLiteral("Book.qvn"));
-    showWindow();
-    window.boxes().widget(Subheadline)->setFocus();
-    QTest::keyClicks(window.boxes().widget(Subheadline), QStringLiteral("Typed"));
-
-    EXPECT_TRUE(window.close());
-    EXPECT_TRUE(dialogs->shown().empty());
-    EXPECT_EQ(TempFolder::read(path), DescriptionFileBytes(QStringLiteral("Book"), {QString(), QStringLiteral("Typed")}));
+        if (c.how == CloseButton)
+            window.button(L::CloseButton)->click();
+        else
+            EXPECT_EQ(c.how == CloseBox ? window.close() : window.EndSession(c.how == SessionEnd), c.closes);
+        EXPECT_EQ(window.isVisible(), !c.closes);
+        EXPECT_EQ(messages.texts(), c.answer ? std::vector<QString>{SavePrompt} : std::vector<QString>{});
+        const MessageRequest& prompt = messages.shown().empty() ? MessageRequest{} : messages.shown()[0];
+        EXPECT_TRUE(!c.answer || (prompt.icon == MsgIcon::Exclamation && prompt.buttons == MsgButtons::YesNoCancel &&
+                                  prompt.caption == QStringLiteral("Quorvane")));
+        EXPECT_EQ(dialogs->shown().size(), c.saveAs ? 1u : 0u);
+        EXPECT_TRUE(!c.saveAs || dialogs->shown().back().kind == FileDialogKind::Save);
+        EXPECT_EQ(window.boxes().boxText(Subheadline), QStringLiteral("Typed"));
+        const bool saved = c.closes && c.answer == MsgAnswer::Yes;
+        if (saved || !c.closes) {
+            EXPECT_EQ(Document().DocumentDirty, !saved);
+        }
+        const QByteArray typed = DescriptionFileBytes(c.openFile ? QStringLiteral("Book") : QString(), {QString(), "Typed"});
+        EXPECT_EQ(TempFolder::read(book), saved && c.openFile ? typed : DescriptionFileBytes(QStringLiteral("Book")));
+        if (saved && !c.openFile) {
+            EXPECT_EQ(TempFolder::read(folder() + QStringLiteral("/Chapter.qvn")), typed);
+        }
+        // Unloading stores where the window was, in twips.
+        const QStringList stored{setting(SettingKey::WindowLeft), setting(SettingKey::WindowTop)};
+        EXPECT_EQ(stored, (c.closes ? QStringList{QString::number(window.x() * 15), QString::number(window.y() * 15)}
+                                    : QStringList{"<none>", "<none>"}));
+    }
 }
 
 TEST_F(DocumentFlowTest, TheDocumentButtonsRunTheirCommands)
 {
     ScriptedMessages messages;
     const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
-    showWindow();
+    frmMain window;
+    showWindow(window);
 
     dialogs->choose(book);
     window.button(L::OpenButton)->click();
@@ -136,50 +154,39 @@ TEST_F(DocumentFlowTest, TheDocumentButtonsRunTheirCommands)
     EXPECT_EQ(dialogs->unusedReplies(), 0);
 }
 
-TEST_F(DocumentFlowTest, StartDialogStaysAfterACancelledWizardAndClosesAfterAConfirmedOne)
+TEST_F(DocumentFlowTest, StartDialogStaysUntilNewOrOpenBringsADocument)
 {
+    ScriptedMessages messages;
+    const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
+    frmMain window;
+    install(window);
     frmOnLoad dialog(&window);
     dialog.show();
     {
         const auto wizard = answerWizard(QString());
         dialog.cmdNew()->click();
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_TRUE(Document().CurrentBookTitle.isEmpty());
     }
-    const auto wizard = answerWizard(QStringLiteral("Garden Basics"));
-    dialog.cmdNew()->click();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Garden Basics"));
-}
-
-TEST_F(DocumentFlowTest, StartDialogStaysAfterACancelledOpenAndClosesAfterALoad)
-{
-    const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
-    frmOnLoad dialog(&window);
-    dialog.show();
-
+    EXPECT_TRUE(Document().CurrentBookTitle.isEmpty());
     dialogs->cancel();
     dialog.cmdOpen()->click();
+    dialogs->choose(temp.write(QStringLiteral("Notes.txt"), "notes\r\n"));
+    dialog.cmdOpen()->click();
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages.texts(), std::vector<QString>{QStringLiteral("The specified file is not recognised as a supported type.")});
 
     dialogs->choose(book);
     dialog.cmdOpen()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Book.qvn"));
-    ASSERT_EQ(dialogs->shown().size(), 2u);
+    ASSERT_EQ(dialogs->shown().size(), 3u);
     EXPECT_EQ(dialogs->shown()[0].kind, FileDialogKind::Open);
-}
 
-TEST_F(DocumentFlowTest, StartDialogStaysWhenTheChosenFileIsNoDescription)
-{
-    ScriptedMessages messages;
-    dialogs->choose(temp.write(QStringLiteral("Notes.txt"), "notes\r\n"));
-    frmOnLoad dialog(&window);
-    dialog.show();
-    dialog.cmdOpen()->click();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(messages.texts(),
-              std::vector<QString>{QStringLiteral("The specified file is not recognised as a supported type.")});
+    frmOnLoad again(&window);
+    again.show();
+    const auto wizard = answerWizard(QStringLiteral("Garden Basics"));
+    again.cmdNew()->click();
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_EQ(again.result(), QDialog::Accepted);
+    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Garden Basics"));
 }

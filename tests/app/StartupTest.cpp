@@ -1,6 +1,5 @@
 #include "AppTestSupport.h"
 #include "ScriptedMessages.h"
-#include "StartupTail.h"
 #include "TempFolder.h"
 #include "frmMain.h"
 #include "frmOnLoad.h"
@@ -16,198 +15,129 @@ class StartDialogTest : public FirstRunTest {
 protected:
     // The folder the way the program keeps it: no trailing separator.
     QString folder() const { return QDir(temp.path()).absolutePath(); }
-    QString writeBook(const QString& name, const QString& title)
+    QString writeBook(const QString& name)
     {
-        return temp.write(name, DescriptionFileBytes(title, {QStringLiteral("Headline of ") + title}));
+        return temp.write(name, DescriptionFileBytes(name.chopped(4), {QStringLiteral("Headline of ") + name}));
     }
-    void rememberRecent(const QString& name)
+    // A shown start dialog after the folder and the recent name were set so.
+    std::unique_ptr<frmOnLoad> startDialog(const QString& folder, const QString& recent)
     {
-        Document().CurrentFolder = folder();
-        SettingsStore::write(SettingKey::RecentFile, name);
-    }
-    void showDialog(frmOnLoad& dialog)
-    {
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        Document().CurrentFolder = folder;
+        SettingsStore::write(SettingKey::RecentFile, recent);
+        auto dialog = std::make_unique<frmOnLoad>(&window);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        return dialog;
     }
 
     TempFolder temp;
     frmMain window;
 };
-
-const QString ErrorOpeningMissingFile =
-    QStringLiteral("An unexpected error has occurred.\r\n(Error 53 : File not found)");
 } // namespace
 
-TEST_F(StartDialogTest, FirstRunOffersNewAndOpenOnly)
+TEST_F(StartDialogTest, TextsAndTheRuleForTheRecentButton)
 {
-    frmOnLoad dialog(&window);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Quorvane"));
-    EXPECT_TRUE(dialog.isModal());
-    QStringList labels;
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        labels << label->text();
-    EXPECT_TRUE(labels.contains(QStringLiteral("Welcome to Quorvane.")));
-    EXPECT_TRUE(labels.contains(QStringLiteral("Please choose an option below to get started.")));
-    EXPECT_EQ(dialog.cmdNew()->text(), QStringLiteral("Start a new book description"));
-    EXPECT_EQ(dialog.cmdOpen()->text(), QStringLiteral("Open a book description I created earlier"));
-    EXPECT_EQ(dialog.cmdOpenRecent()->text(), QStringLiteral("Open the last book description I worked on"));
-    EXPECT_EQ(dialog.cmdCancel()->text(), QStringLiteral("Cancel"));
+    const auto dialog = startDialog(QString(), QString());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Quorvane"));
+    EXPECT_TRUE(dialog->isModal());
+    QStringList texts;
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : {dialog->cmdNew(), dialog->cmdOpen(), dialog->cmdOpenRecent(),
+                                          static_cast<QAbstractButton*>(dialog->cmdCancel())})
+        texts << button->text();
+    for (const char* text : {"Welcome to Quorvane.", "Please choose an option below to get started.", "Start a new book description",
+                             "Open a book description I created earlier", "Open the last book description I worked on", "Cancel"})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
+    EXPECT_TRUE(dialog->cmdNew()->isVisible() && dialog->cmdOpen()->isVisible());
 
-    showDialog(dialog);
-    EXPECT_TRUE(dialog.cmdNew()->isVisible());
-    EXPECT_TRUE(dialog.cmdOpen()->isVisible());
-    EXPECT_FALSE(dialog.cmdOpenRecent()->isVisible());
+    // The recent button shows only with both a folder and a name.
+    for (const auto& [folder, recent, shown] : {std::tuple{QString(), QString(), false}, {folder(), QString(), false},
+                                                {QString(), QStringLiteral("Book.qvn"), false}, {folder(), QStringLiteral("Book.qvn"), true}})
+        EXPECT_EQ(startDialog(folder, recent)->cmdOpenRecent()->isVisible(), shown) << folder.toStdString() << recent.toStdString();
 }
 
-TEST_F(StartDialogTest, RecentButtonShowsOnlyWithBothFolderAndName)
-{
-    struct Case {
-        QString folder, recent;
-        bool shown;
-    };
-    for (const Case& c : {Case{folder(), QString(), false}, Case{QString(), QStringLiteral("Book.qvn"), false},
-                          Case{folder(), QStringLiteral("Book.qvn"), true}}) {
-        Document().CurrentFolder = c.folder;
-        SettingsStore::write(SettingKey::RecentFile, c.recent);
-        frmOnLoad dialog(&window);
-        showDialog(dialog);
-        EXPECT_EQ(dialog.cmdOpenRecent()->isVisible(), c.shown) << c.folder.toStdString() << c.recent.toStdString();
-    }
-}
-
-TEST_F(StartDialogTest, RecentFileLoadsAndTheDialogCloses)
-{
-    writeBook(QStringLiteral("Garden Basics.qvn"), QStringLiteral("Garden Basics"));
-    rememberRecent(QStringLiteral("Garden Basics.qvn"));
-    frmOnLoad dialog(&window);
-    showDialog(dialog);
-
-    dialog.cmdOpenRecent()->click();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Garden Basics.qvn"));
-    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Garden Basics"));
-    EXPECT_EQ(window.boxes().boxText(Headline), QStringLiteral("Headline of Garden Basics"));
-    EXPECT_FALSE(Document().DocumentDirty);
-}
-
-TEST_F(StartDialogTest, MissingRecentFileIsReportedAndTheDialogStays)
-{
-    ScriptedMessages messages;
-    rememberRecent(QStringLiteral("Gone.qvn"));
-    frmOnLoad dialog(&window);
-    showDialog(dialog);
-
-    dialog.cmdOpenRecent()->click();
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("The file 'Gone.qvn' could not be found."));
-    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::OK);
-    EXPECT_EQ(messages.shown()[0].caption, QStringLiteral("Quorvane"));
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(setting(SettingKey::RecentFile), QStringLiteral("Gone.qvn"));
-}
-
-TEST_F(StartDialogTest, AFolderUnderTheRecentNameIsNoFile)
+TEST_F(StartDialogTest, RecentFileCancelAndEnter)
 {
     ScriptedMessages messages;
     QDir(folder()).mkdir(QStringLiteral("Folder.qvn"));
-    rememberRecent(QStringLiteral("Folder.qvn"));
-    frmOnLoad dialog(&window);
-    showDialog(dialog);
-    dialog.cmdOpenRecent()->click();
-    EXPECT_EQ(messages.texts(), std::vector<QString>{QStringLiteral("The file 'Folder.qvn' could not be found.")});
-    EXPECT_TRUE(dialog.isVisible());
-}
+    for (const char* missing : {"Gone.qvn", "Folder.qvn"}) {
+        const auto dialog = startDialog(folder(), QString::fromLatin1(missing));
+        dialog->cmdOpenRecent()->click();
+        EXPECT_TRUE(dialog->isVisible()) << missing;
+        EXPECT_EQ(setting(SettingKey::RecentFile), QString::fromLatin1(missing));
+    }
+    EXPECT_EQ(messages.texts(), (std::vector<QString>{QStringLiteral("The file 'Gone.qvn' could not be found."),
+                                                      QStringLiteral("The file 'Folder.qvn' could not be found.")}));
+    EXPECT_TRUE(messages.shown()[0].icon == MsgIcon::Exclamation && messages.shown()[0].buttons == MsgButtons::OK &&
+                messages.shown()[0].caption == QStringLiteral("Quorvane"));
 
-TEST_F(StartDialogTest, CancelEscapeAndTheCloseBoxAllCancel)
-{
-    for (int way = 0; way < 3; ++way) {
-        frmOnLoad dialog(&window);
-        showDialog(dialog);
-        if (way == 0)
-            dialog.cmdCancel()->click();
-        else if (way == 1)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else
-            dialog.close();
-        EXPECT_FALSE(dialog.isVisible()) << way;
-        EXPECT_EQ(dialog.result(), QDialog::Rejected) << way;
+    writeBook(QStringLiteral("Garden Basics.qvn"));
+    const auto dialog = startDialog(folder(), QStringLiteral("Garden Basics.qvn"));
+    dialog->cmdOpenRecent()->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Garden Basics.qvn"));
+    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Garden Basics"));
+    EXPECT_EQ(window.boxes().boxText(Headline), QStringLiteral("Headline of Garden Basics.qvn"));
+    EXPECT_FALSE(Document().DocumentDirty);
+
+    // Cancel, Escape and the close box cancel; Enter does not.
+    for (int way = 0; way < 4; ++way) {
+        const auto d = startDialog(QString(), QString());
+        d->cmdOpen()->setFocus();
+        way == 0 ? d->cmdCancel()->click() : way == 3 ? QTest::keyClick(d.get(), Qt::Key_Return) : way == 1 ? QTest::keyClick(d.get(), Qt::Key_Escape) : (void)d->close();
+        EXPECT_EQ(d->isVisible(), way == 3) << way;
+        EXPECT_EQ(d->result(), QDialog::Rejected) << way;
     }
 }
 
-TEST_F(StartDialogTest, EnterDoesNotCancel)
-{
-    frmOnLoad dialog(&window);
-    showDialog(dialog);
-    dialog.cmdOpen()->setFocus();
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST_F(StartDialogTest, ACommandLineFileOpensWithoutTheStartDialog)
-{
-    Document().CommandLineFile = writeBook(QStringLiteral("Book.qvn"), QStringLiteral("Book"));
-    bool dialogShown = false;
-    const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) { dialogShown = true; d->reject(); }, 1000);
-
-    EXPECT_TRUE(OpenStartupDocument(&window));
-    EXPECT_FALSE(dialogShown);
-    EXPECT_TRUE(Document().CommandLineFile.isEmpty());
-    EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Book.qvn"));
-    EXPECT_EQ(Document().CurrentFolder, folder());
-    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Book"));
-}
-
-TEST_F(StartDialogTest, AnUnreadableCommandLineFileLeadsToTheStartDialog)
+TEST_F(StartDialogTest, LoadOpensTheCommandLineFileOrElseOffersTheStartDialog)
 {
     ScriptedMessages messages;
-    Document().CommandLineFile = temp.file(QStringLiteral("Missing.qvn"));
     bool dialogShown = false;
-    const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) { dialogShown = true; d->cmdCancel()->click(); });
-
-    EXPECT_FALSE(OpenStartupDocument(&window));
-    EXPECT_TRUE(dialogShown);
+    Document().CommandLineFile = writeBook(QStringLiteral("Book.qvn"));
+    {
+        const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) { dialogShown = true; d->reject(); }, 1000);
+        EXPECT_TRUE(window.Load());
+    }
+    EXPECT_FALSE(dialogShown);
+    EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(Document().CommandLineFile.isEmpty());
-    ASSERT_FALSE(messages.shown().empty());
-    EXPECT_EQ(messages.shown().front().text, ErrorOpeningMissingFile);
-}
-
-TEST_F(StartDialogTest, LoadingWithNothingChosenUnloadsTheWindow)
-{
-    const auto watch = OnNextModal<frmOnLoad>([](frmOnLoad* d) { d->close(); });
-    EXPECT_FALSE(window.Load());
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(Document().CurrentFolder, folder());
+    EXPECT_EQ(window.boxes().boxText(Headline), QStringLiteral("Headline of Book.qvn"));
+    EXPECT_EQ(setting(SettingKey::RecentFile), QStringLiteral("Book.qvn"));
     EXPECT_EQ(Document().DescriptionFileFilter, QStringLiteral("Quorvane Files (*.qvn)|*.qvn"));
     EXPECT_EQ(Document().DescriptionFileExtension, QStringLiteral("qvn"));
-    // Unloading stored where the window was.
-    EXPECT_NE(setting(SettingKey::WindowLeft), QStringLiteral("<none>"));
-}
 
-TEST_F(StartDialogTest, LoadingOffersTheLastFileFromTheSettings)
-{
-    writeBook(QStringLiteral("Last.qvn"), QStringLiteral("Last"));
+    // An unreadable command-line file is reported, then the start dialog (here with the last file) comes.
+    writeBook(QStringLiteral("Last.qvn"));
     SettingsStore::write(SettingKey::CurrentDir, folder());
     SettingsStore::write(SettingKey::RecentFile, QStringLiteral("Last.qvn"));
+    ResetDocumentState();
+    frmMain second;
+    Document().CommandLineFile = temp.file(QStringLiteral("Missing.qvn"));
     bool recentOffered = false;
-    const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) {
-        recentOffered = d->cmdOpenRecent()->isVisible();
-        d->cmdOpenRecent()->click();
-    });
-    EXPECT_TRUE(window.Load());
+    {
+        const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) {
+            recentOffered = d->cmdOpenRecent()->isVisible();
+            d->cmdOpenRecent()->click();
+        });
+        EXPECT_TRUE(second.Load());
+    }
     EXPECT_TRUE(recentOffered);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Last"));
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("An unexpected error has occurred.\r\n(Error 53 : File not found)"));
+    EXPECT_EQ(second.boxes().boxText(BookTitleBox), QStringLiteral("Last"));
     EXPECT_FALSE(Document().DocumentDirty);
-}
 
-TEST_F(StartDialogTest, LoadingWithACommandLineFileKeepsTheWindow)
-{
-    Document().CommandLineFile = writeBook(QStringLiteral("Book.qvn"), QStringLiteral("Book"));
-    EXPECT_TRUE(window.Load());
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.boxes().boxText(Headline), QStringLiteral("Headline of Book"));
-    EXPECT_EQ(setting(SettingKey::RecentFile), QStringLiteral("Book.qvn"));
+    // Nothing chosen: the window unloads, storing where it was.
+    QFile::remove(settingsFile());
+    ResetDocumentState();
+    frmMain third;
+    const auto watch = OnNextModal<frmOnLoad>([](frmOnLoad* d) { d->close(); });
+    EXPECT_FALSE(third.Load());
+    EXPECT_FALSE(third.isVisible());
+    EXPECT_FALSE(third.windowIcon().isNull());
+    EXPECT_NE(setting(SettingKey::WindowLeft), QStringLiteral("<none>"));
 }
