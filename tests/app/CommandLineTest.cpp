@@ -71,8 +71,6 @@ TEST_F(CommandLineTest, ExportPrintsEachFragmentByteForByte)
     // UTF-8 out whatever the file's encoding; a file that ends early still exports.
     expectRun({"--export", "createspace", m_files.write("western.qvn", "[[[QVN FILE]]]\r\nCaf\xE9 \x80" "5\r\n")}, 0,
               "<B>Caf\xC3\xA9 \xE2\x82\xAC" "5</B><BR><BR>", Error62);
-    expectRun({"--export", "kindle", m_files.write("chinese.qvn", "[[[QVN FILE]]]\r\n\xE4\xB8\xAD\xE6\x96\x87\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n")},
-              0, "<H2>\xE4\xB8\xAD\xE6\x96\x87</H2><BR><BR><BR>", "");
 }
 
 TEST_F(CommandLineTest, FailuresVersionAndHelp)
@@ -83,14 +81,9 @@ TEST_F(CommandLineTest, FailuresVersionAndHelp)
     expectRun({"--version"}, 0, "Quorvane 1.4.18\n", "");
 
     const ProgramRun help = quorvane({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("quorvane --export kindle|createspace FILE")) << help.out.constData();
-
-    for (const QStringList& wrong : {QStringList{"--export", "pdf", "x.qvn"}, QStringList{"--export", "kindle"},
-                                     QStringList{"--export", "kindle", "a.qvn", "b.qvn"}}) {
+    EXPECT_TRUE(help.exitCode == 0 && help.out.contains("quorvane --export kindle|createspace FILE")) << help.out.constData();
+    for (const QStringList& wrong : {QStringList{"--export", "pdf", "x.qvn"}, {"--export", "kindle"}, {"--export", "kindle", "a.qvn", "b.qvn"}}) {
         const ProgramRun run = quorvane(wrong);
-        EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
-        EXPECT_EQ(run.out, "");
-        EXPECT_TRUE(run.err.startsWith("Usage: quorvane")) << run.err.constData();
+        EXPECT_TRUE(run.exitCode == 2 && run.out.isEmpty() && run.err.startsWith("Usage: quorvane")) << wrong.join(' ').toStdString();
     }
 }

@@ -3,7 +3,6 @@
 #include "AppTestSupport.h"
 #include "DescriptionFile.h"
 #include "DocumentDialogs.h"
-#include "MainWindowLayout.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
@@ -23,8 +22,6 @@
 namespace L = MainWindowLayout;
 
 namespace {
-const QString SavePrompt = QStringLiteral("Do you want to save the changes to this document?");
-
 class DocumentFlowTest : public FirstRunTest {
 protected:
     // What the main window's load sets up; the scripted dialogs then stand in for Qt's.
@@ -35,25 +32,18 @@ protected:
         InstallDocumentDialogs(&window);
         dialogs = std::make_unique<ScriptedFileDialogs>();
     }
-    void showWindow(frmMain& window)
-    {
-        install(window);
-        window.move(150, 90);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-    QString folder() const { return QDir(temp.path()).absolutePath(); }
     // The wizard as a person fills it in: a title, then OK (or Cancel when title is empty).
     static std::unique_ptr<QTimer> answerWizard(const QString& title)
     {
         return OnNextModal<frmNew>([title](frmNew* wizard) {
-            if (!title.isEmpty())
-                QTest::keyClicks(wizard->findChild<QLineEdit*>(QStringLiteral("txtTitle")), title);
+            QTest::keyClicks(wizard->findChild<QLineEdit*>(QStringLiteral("txtTitle")), title);
             wizard->findChild<QPushButton*>(title.isEmpty() ? QStringLiteral("cmdCancel") : QStringLiteral("cmdOK"))->click();
         });
     }
 
     TempFolder temp;
+    const QString folder = QDir(temp.path()).absolutePath();
+    const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
     std::unique_ptr<ScriptedFileDialogs> dialogs;
 };
 } // namespace
@@ -61,13 +51,8 @@ protected:
 TEST_F(DocumentFlowTest, ClosingWithChangesAsksAndActsOnTheAnswer)
 {
     enum How { CloseBox, CloseButton, SessionEnd, SessionEndUnasked };
-    struct Case {
-        const char* name;
-        How how;
-        std::optional<MsgAnswer> answer;  // none: no question
-        const char* saveAs;               // the Save dialog's reply, "" cancelled; null: no dialog
-        bool openFile, closes;
-    };
+    // saveAs: the Save dialog's reply ("" cancelled; null: no dialog expected).
+    struct Case { const char* name; How how; std::optional<MsgAnswer> answer; const char* saveAs; bool openFile, closes; };
     const Case cases[] = {
         {"close box, Cancel", CloseBox, MsgAnswer::Cancel, nullptr, false, false},
         {"Close button, Cancel", CloseButton, MsgAnswer::Cancel, nullptr, false, false},
@@ -79,7 +64,6 @@ TEST_F(DocumentFlowTest, ClosingWithChangesAsksAndActsOnTheAnswer)
         {"Yes, untitled, saved", CloseBox, MsgAnswer::Yes, "Chapter", false, true},
         {"Yes, open file", CloseBox, MsgAnswer::Yes, nullptr, true, true},
     };
-    const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetDocumentState();
@@ -88,11 +72,14 @@ TEST_F(DocumentFlowTest, ClosingWithChangesAsksAndActsOnTheAnswer)
         if (c.answer)
             messages.answer(*c.answer);
         frmMain window;
-        showWindow(window);
+        install(window);
+        window.move(150, 90);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         if (c.openFile)
             LoadDescriptionFile(book);
         if (c.saveAs)
-            *c.saveAs ? dialogs->choose(folder() + QLatin1Char('/') + QLatin1String(c.saveAs)) : dialogs->cancel();
+            *c.saveAs ? dialogs->choose(folder + QLatin1Char('/') + QLatin1String(c.saveAs)) : dialogs->cancel();
         window.boxes().widget(Subheadline)->setFocus();
         QTest::keyClicks(window.boxes().widget(Subheadline), QStringLiteral("Typed"));
 
@@ -101,92 +88,73 @@ TEST_F(DocumentFlowTest, ClosingWithChangesAsksAndActsOnTheAnswer)
         else
             EXPECT_EQ(c.how == CloseBox ? window.close() : window.EndSession(c.how == SessionEnd), c.closes);
         EXPECT_EQ(window.isVisible(), !c.closes);
-        EXPECT_EQ(messages.texts(), c.answer ? std::vector<QString>{SavePrompt} : std::vector<QString>{});
-        const MessageRequest& prompt = messages.shown().empty() ? MessageRequest{} : messages.shown()[0];
-        EXPECT_TRUE(!c.answer || (prompt.icon == MsgIcon::Exclamation && prompt.buttons == MsgButtons::YesNoCancel &&
-                                  prompt.caption == QStringLiteral("Quorvane")));
-        EXPECT_EQ(dialogs->shown().size(), c.saveAs ? 1u : 0u);
-        EXPECT_TRUE(!c.saveAs || dialogs->shown().back().kind == FileDialogKind::Save);
+        ASSERT_EQ(messages.shown().size(), c.answer ? 1u : 0u);
+        if (c.answer) {
+            const MessageRequest& m = messages.shown()[0];
+            EXPECT_EQ(m.text, QStringLiteral("Do you want to save the changes to this document?"));
+            EXPECT_TRUE(m.icon == MsgIcon::Exclamation && m.buttons == MsgButtons::YesNoCancel && m.caption == "Quorvane");
+        }
+        ASSERT_EQ(dialogs->shown().size(), c.saveAs ? 1u : 0u);
+        EXPECT_TRUE(!c.saveAs || dialogs->shown()[0].kind == FileDialogKind::Save);
         EXPECT_EQ(window.boxes().boxText(Subheadline), QStringLiteral("Typed"));
         const bool saved = c.closes && c.answer == MsgAnswer::Yes;
-        if (saved || !c.closes) {
-            EXPECT_EQ(Document().DocumentDirty, !saved);
-        }
+        EXPECT_TRUE(c.closes != saved || Document().DocumentDirty != saved) << "dirty after a save, or clean while open";
         const QByteArray typed = DescriptionFileBytes(c.openFile ? QStringLiteral("Book") : QString(), {QString(), "Typed"});
         EXPECT_EQ(TempFolder::read(book), saved && c.openFile ? typed : DescriptionFileBytes(QStringLiteral("Book")));
-        if (saved && !c.openFile) {
-            EXPECT_EQ(TempFolder::read(folder() + QStringLiteral("/Chapter.qvn")), typed);
-        }
+        EXPECT_EQ(TempFolder::read(folder + QStringLiteral("/Chapter.qvn")), saved && !c.openFile ? typed : QByteArray());
+        QFile::remove(folder + QStringLiteral("/Chapter.qvn"));
         // Unloading stores where the window was, in twips.
-        const QStringList stored{setting(SettingKey::WindowLeft), setting(SettingKey::WindowTop)};
-        EXPECT_EQ(stored, (c.closes ? QStringList{QString::number(window.x() * 15), QString::number(window.y() * 15)}
-                                    : QStringList{"<none>", "<none>"}));
+        EXPECT_EQ(QStringList({setting(SettingKey::WindowLeft), setting(SettingKey::WindowTop)}),
+                  (c.closes ? QStringList{QString::number(window.x() * 15), QString::number(window.y() * 15)}
+                            : QStringList{"<none>", "<none>"}));
     }
 }
 
-TEST_F(DocumentFlowTest, TheDocumentButtonsRunTheirCommands)
+TEST_F(DocumentFlowTest, TheStartDialogAndTheDocumentButtonsRunTheCommands)
 {
     ScriptedMessages messages;
-    const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
     frmMain window;
-    showWindow(window);
+    install(window);
+    {
+        // The start dialog stays after a cancelled wizard or Open and a file that is no description.
+        frmOnLoad dialog(&window);
+        dialog.show();
+        {
+            const auto wizard = answerWizard(QString());
+            dialog.cmdNew()->click();
+        }
+        dialogs->cancel().choose(temp.write(QStringLiteral("Notes.txt"), "notes\r\n")).choose(book);
+        dialog.cmdOpen()->click();
+        dialog.cmdOpen()->click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(messages.texts(), std::vector<QString>{QStringLiteral("The specified file is not recognised as a supported type.")});
+        dialog.cmdOpen()->click();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Book"));
+        EXPECT_EQ(dialogs->shown().back().kind, FileDialogKind::Open);
 
-    dialogs->choose(book);
+        frmOnLoad again(&window);
+        again.show();
+        const auto wizard = answerWizard(QStringLiteral("Garden Basics"));
+        again.cmdNew()->click();
+        EXPECT_EQ(again.result(), QDialog::Accepted);
+        EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Garden Basics"));
+    }
+
+    Document().DocumentDirty = false;
+    dialogs->choose(book).choose(folder + QStringLiteral("/Copy.qvn"));
     window.button(L::OpenButton)->click();
     EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Book.qvn"));
-    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Book"));
-
     window.boxes().setBoxText(Headline, QStringLiteral("Saved"));
     window.button(L::SaveButton)->click();
     EXPECT_FALSE(Document().DocumentDirty);
     EXPECT_EQ(TempFolder::read(book), DescriptionFileBytes(QStringLiteral("Book"), {QStringLiteral("Saved")}));
-
-    dialogs->choose(folder() + QStringLiteral("/Copy.qvn"));
     window.button(L::SaveAsButton)->click();
     EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Copy.qvn"));
-
     const auto wizard = answerWizard(QStringLiteral("Another Book"));
     window.button(L::NewButton)->click();
-    EXPECT_EQ(Document().CurrentBookTitle, QStringLiteral("Another Book"));
     EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Another Book"));
-    EXPECT_TRUE(Document().CurrentFileName.isEmpty());
-    EXPECT_TRUE(Document().DocumentDirty);
+    EXPECT_TRUE(Document().CurrentFileName.isEmpty() && Document().DocumentDirty);
     EXPECT_EQ(dialogs->unusedReplies(), 0);
-}
-
-TEST_F(DocumentFlowTest, StartDialogStaysUntilNewOrOpenBringsADocument)
-{
-    ScriptedMessages messages;
-    const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
-    frmMain window;
-    install(window);
-    frmOnLoad dialog(&window);
-    dialog.show();
-    {
-        const auto wizard = answerWizard(QString());
-        dialog.cmdNew()->click();
-    }
-    EXPECT_TRUE(Document().CurrentBookTitle.isEmpty());
-    dialogs->cancel();
-    dialog.cmdOpen()->click();
-    dialogs->choose(temp.write(QStringLiteral("Notes.txt"), "notes\r\n"));
-    dialog.cmdOpen()->click();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(messages.texts(), std::vector<QString>{QStringLiteral("The specified file is not recognised as a supported type.")});
-
-    dialogs->choose(book);
-    dialog.cmdOpen()->click();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Book.qvn"));
-    ASSERT_EQ(dialogs->shown().size(), 3u);
-    EXPECT_EQ(dialogs->shown()[0].kind, FileDialogKind::Open);
-
-    frmOnLoad again(&window);
-    again.show();
-    const auto wizard = answerWizard(QStringLiteral("Garden Basics"));
-    again.cmdNew()->click();
-    EXPECT_FALSE(again.isVisible());
-    EXPECT_EQ(again.result(), QDialog::Accepted);
-    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Garden Basics"));
 }

@@ -46,17 +46,15 @@ TEST_F(MainWindowTest, ChangesFromTypingAndFromAssignmentWithCrLfOnTheDocumentSi
 
     // Assigning marks a change only when the text differs; breaks and non-breaking spaces survive.
     DescriptionBoxes& boxes = window.boxes();
-    const struct { int box; QString text; } assigned[] = {
-        {BookTitleBox, QStringLiteral("Garden Basics")}, {MainBenefits, QStringLiteral("Soil\r\nSeeds\r\nWatering")},
-        {Headline, QStringLiteral("Two\r\nlines")}, {OpeningRemarks, QStringLiteral("10\u00A0kg\r\n")}, {OpeningRemarks, QString()}};
-    for (const auto& a : assigned) {
-        SCOPED_TRACE(a.text.toStdString());
+    for (const auto& [index, text] : {std::pair{int(BookTitleBox), QStringLiteral("Garden Basics")}, {MainBenefits, QStringLiteral("Soil\r\nSeeds\r\nWatering")},
+                                      {Headline, QStringLiteral("Two\r\nlines")}, {OpeningRemarks, QStringLiteral("10\u00A0kg\r\n")}, {OpeningRemarks, QString()}}) {
+        SCOPED_TRACE(text.toStdString());
         Document().DocumentDirty = false;
-        boxes.setBoxText(a.box, a.text);
+        boxes.setBoxText(index, text);
         EXPECT_TRUE(Document().DocumentDirty);
-        EXPECT_EQ(boxes.boxText(a.box), a.text);
+        EXPECT_EQ(boxes.boxText(index), text);
         Document().DocumentDirty = false;
-        boxes.setBoxText(a.box, a.text);
+        boxes.setBoxText(index, text);
         EXPECT_FALSE(Document().DocumentDirty);
     }
     EXPECT_EQ(qobject_cast<QPlainTextEdit*>(box(MainBenefits))->toPlainText(), QStringLiteral("Soil\nSeeds\nWatering"));
@@ -71,8 +69,8 @@ TEST_F(MainWindowTest, F1ReleasedAnywhereInTheWindowAsksForHelp)
     EXPECT_EQ(help.count(), 1);
     EXPECT_EQ(window.boxes().boxText(MainBenefits), QStringLiteral("text"));
 
-    QTest::keyClick(window.button(MainWindowLayout::SaveButton), Qt::Key_F1);
-    QTest::keyClick(&window, Qt::Key_F1);
+    for (QWidget* elsewhere : {static_cast<QWidget*>(window.button(MainWindowLayout::SaveButton)), static_cast<QWidget*>(&window)})
+        QTest::keyClick(elsewhere, Qt::Key_F1);
     EXPECT_EQ(help.count(), 3);
 
     // Not other keys, the repeats of a held key, nor F1 in another window.

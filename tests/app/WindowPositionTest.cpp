@@ -47,7 +47,7 @@ TEST_F(FirstRunTest, ARestoredPositionIsWhereTheWindowShowsAndAMinimisedCloseSto
 {
     SettingsStore::write(SettingKey::WindowLeft, QStringLiteral("1500"));
     SettingsStore::write(SettingKey::WindowTop, QStringLiteral("3000"));
-    frmMain window;
+    frmMain window;  // then minimised and moved, it stores nothing
     WindowPosition::restore(&window);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -56,8 +56,7 @@ TEST_F(FirstRunTest, ARestoredPositionIsWhereTheWindowShowsAndAMinimisedCloseSto
     window.showMinimized();
     ASSERT_TRUE(window.isMinimized());
     ASSERT_TRUE(window.close());
-    EXPECT_EQ(setting(SettingKey::WindowLeft), QStringLiteral("1500"));
-    EXPECT_EQ(setting(SettingKey::WindowTop), QStringLiteral("3000"));
+    EXPECT_EQ(QStringList({setting(SettingKey::WindowLeft), setting(SettingKey::WindowTop)}), QStringList({"1500", "3000"}));
 }
 
 TEST(MessageBoxDialog, ShowsCaptionTextIconAndButtonsAndReturnsTheAnswer)
@@ -66,8 +65,8 @@ TEST(MessageBoxDialog, ShowsCaptionTextIconAndButtonsAndReturnsTheAnswer)
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->icon(), QMessageBox::Warning);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        EXPECT_TRUE(box->icon() == QMessageBox::Warning &&
+                    box->standardButtons() == (QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
         seen << box->windowTitle() << box->text();
         box->button(QMessageBox::No)->click();
     });
