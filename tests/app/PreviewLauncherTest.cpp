@@ -1,3 +1,4 @@
+// The editor's side of the preview: a helper that is missing, fails, hangs or keeps talking.
 #include "InputBlocker.h"
 #include "MessageBox.h"
 #include "PreviewLauncher.h"
@@ -13,47 +14,34 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+using Outcome = PreviewLauncher::Outcome;
+
 namespace {
-const QString OwnerText = QStringLiteral("The author's unsaved text");
-
-QString helperPath()
-{
-    return qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane-preview");
-}
-
-const QString Page = BuildPreviewPage(PreviewTarget::Kindle, QStringLiteral("<H2>A page</H2>"));
+const QString OwnerText = u"The author's unsaved text"_s;
 
 // The editor's stand-in: a window with a text box and a button.
 class PreviewLauncherTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        owner.setWindowTitle(QStringLiteral("Owner"));
         auto* layout = new QVBoxLayout(&owner);
-        text = new QLineEdit(OwnerText);
-        button = new QPushButton(QStringLiteral("Button"));
-        layout->addWidget(text);
-        layout->addWidget(button);
+        layout->addWidget(text = new QLineEdit(OwnerText));
+        layout->addWidget(button = new QPushButton(u"Button"_s));
         QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
         owner.setGeometry(200, 150, 994, 747);
         owner.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
     }
 
-    void expectOwnerUntouched()
-    {
-        EXPECT_TRUE(owner.isVisible());
-        EXPECT_EQ(text->text(), OwnerText);
-        EXPECT_EQ(clicks, 0);
-    }
+    void expectOwnerUntouched() { EXPECT_TRUE(owner.isVisible() && text->text() == OwnerText && clicks == 0); }
 
     QString writeHelper(const QString& script)
     {
-        const QString path = folder.write(QStringLiteral("fake-preview"), ("#!/bin/sh\n" + script + "\n").toUtf8());
+        const QString path = folder.write(u"fake-preview"_s, ("#!/bin/sh\n" + script + "\n").toUtf8());
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
@@ -64,121 +52,92 @@ protected:
     int clicks = 0;
     TempFolder folder;
     ScriptedMessages messages;
+    PreviewLauncher launcher{&owner};
 };
 } // namespace
 
-TEST_F(PreviewLauncherTest, MissingHelperLeavesTheEditorAsItWas)
+TEST_F(PreviewLauncherTest, FailingHelperIsReportedAndTheEditorLeftAsItWas)
 {
-    PreviewLauncher launcher(&owner);
-    launcher.setHelperPath(folder.file(QStringLiteral("no-such-helper")));
-    EXPECT_EQ(launcher.run(Page),
-              PreviewLauncher::Outcome::NotStarted);
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].text, PreviewLauncher::MessageFor(PreviewLauncher::Outcome::NotStarted));
-    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(messages.shown()[0].caption, QStringLiteral("Quorvane"));
-    expectOwnerUntouched();
-}
-
-TEST_F(PreviewLauncherTest, CrashingHelperIsReported)
-{
-    PreviewLauncher launcher(&owner);
-    for (const char* script : {"kill -SEGV $$", "cat >/dev/null; echo ready; sleep 0.3; kill -ABRT $$", "exit 0",
-                               "cat >/dev/null; exit 1"}) {
+    // Makes the real helper's engine unable to start.
+    qputenv("QTWEBENGINEPROCESS_PATH", folder.file(u"missing-engine"_s).toUtf8());
+    const struct {
+        const char* helper; // a script; "" = the real helper; nullptr = none at all
+        Outcome outcome;
+    } rows[] = {
+        {nullptr, Outcome::NotStarted},
+        {"", Outcome::Crashed},
+        {"kill -SEGV $$", Outcome::Crashed},
+        {"cat >/dev/null; echo ready; sleep 0.3; kill -ABRT $$", Outcome::Crashed},
+        {"exit 0", Outcome::Crashed},
+        {"cat >/dev/null; exit 1", Outcome::Crashed},
+        // Silent from the start, and silent after saying it is ready.
+        {"exec sleep 60", Outcome::Hung},
+        {"cat >/dev/null; echo ready; exec sleep 60", Outcome::Hung},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.helper ? row.helper : "no helper");
         messages.clear();
-        launcher.setHelperPath(writeHelper(QString::fromLatin1(script)));
-        EXPECT_EQ(launcher.run(QStringLiteral("<p>page</p>")), PreviewLauncher::Outcome::Crashed) << script;
-        ASSERT_EQ(messages.shown().size(), 1u) << script;
-        EXPECT_EQ(messages.shown()[0].text, PreviewLauncher::MessageFor(PreviewLauncher::Outcome::Crashed));
-    }
-    expectOwnerUntouched();
-}
-
-TEST_F(PreviewLauncherTest, HelperWithoutItsEngineIsReported)
-{
-    // The real helper, but the engine's own process is missing.
-    qputenv("QTWEBENGINEPROCESS_PATH", folder.file(QStringLiteral("missing-engine")).toUtf8());
-    PreviewLauncher launcher(&owner);
-    launcher.setHelperPath(helperPath());
-    const auto outcome = launcher.run(Page);
-    qunsetenv("QTWEBENGINEPROCESS_PATH");
-    EXPECT_EQ(outcome, PreviewLauncher::Outcome::Crashed);
-    ASSERT_EQ(messages.shown().size(), 1u);
-    expectOwnerUntouched();
-}
-
-TEST_F(PreviewLauncherTest, HangingHelperIsEndedAndReported)
-{
-    PreviewLauncher launcher(&owner);
-    launcher.setLimits({1000, 1000});
-    // Silent from the start, and silent after saying it is ready.
-    for (const char* script : {"exec sleep 60", "cat >/dev/null; echo ready; exec sleep 60"}) {
-        messages.clear();
-        launcher.setHelperPath(writeHelper(QString::fromLatin1(script)));
+        launcher.setHelperPath(!row.helper ? folder.file(u"no-such-helper"_s)
+                               : *row.helper ? writeHelper(QString::fromLatin1(row.helper))
+                                             : qEnvironmentVariable("QUORVANE_BIN_DIR") + u"/quorvane-preview"_s);
+        launcher.setLimits(row.outcome == Outcome::Hung ? PreviewLauncher::Limits{1000, 1000} : PreviewLauncher::Limits{});
         QElapsedTimer timer;
         timer.start();
-        EXPECT_EQ(launcher.run(QStringLiteral("<p>page</p>")), PreviewLauncher::Outcome::Hung) << script;
-        EXPECT_LT(timer.elapsed(), 10000);
+        EXPECT_EQ(launcher.run(BuildPreviewPage(PreviewTarget::Kindle, u"<H2>A page</H2>"_s)), row.outcome);
+        EXPECT_LT(timer.elapsed(), row.outcome == Outcome::Hung ? 10000 : 60000);
         ASSERT_EQ(messages.shown().size(), 1u);
-        EXPECT_EQ(messages.shown()[0].text, PreviewLauncher::MessageFor(PreviewLauncher::Outcome::Hung));
+        EXPECT_EQ(messages.shown()[0].text, PreviewLauncher::MessageFor(row.outcome));
+        EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Exclamation);
+        EXPECT_EQ(messages.shown()[0].caption, "Quorvane");
     }
+    qunsetenv("QTWEBENGINEPROCESS_PATH");
     expectOwnerUntouched();
 }
 
-TEST_F(PreviewLauncherTest, HelperThatKeepsTalkingIsNotTakenForHanging)
+TEST_F(PreviewLauncherTest, HelperThatKeepsTalkingIsNotTakenForHangingAndTheEditorWaits)
 {
-    PreviewLauncher launcher(&owner);
     launcher.setLimits({1000, 1000});
-    launcher.setHelperPath(writeHelper(QStringLiteral(
-        "cat >/dev/null; echo ready; for i in 1 2 3 4 5 6; do sleep 0.4; echo alive; done; exit 0")));
-    // Meanwhile the editor takes no input.
+    launcher.setHelperPath(
+        writeHelper(u"cat >/dev/null; echo ready; for i in 1 2 3 4 5 6; do sleep 0.4; echo alive; done; exit 0"_s));
     QTimer::singleShot(500, &owner, [this] {
-        QTest::keyClicks(text, QStringLiteral("typed"));
+        QTest::keyClicks(text, u"typed"_s);
         QTest::mouseClick(button, Qt::LeftButton);
     });
-    EXPECT_EQ(launcher.run(QStringLiteral("<p>page</p>")), PreviewLauncher::Outcome::Closed);
+    EXPECT_EQ(launcher.run(u"<p>page</p>"_s), Outcome::Closed);
     EXPECT_TRUE(messages.shown().empty());
     expectOwnerUntouched();
-    // And takes it again afterwards.
-    QTest::keyClicks(text, QStringLiteral("!"));
-    EXPECT_EQ(text->text(), OwnerText + QStringLiteral("!"));
+    // And takes input again afterwards.
+    QTest::keyClicks(text, u"!"_s);
+    EXPECT_EQ(text->text(), OwnerText + u"!"_s);
 }
 
 TEST_F(PreviewLauncherTest, HelperGetsThePageAndTheOwner)
 {
-    // A fake helper that records what it was given and then closes normally.
-    const QString received = folder.file(QStringLiteral("received"));
-    const QString arguments = folder.file(QStringLiteral("arguments"));
-    PreviewLauncher launcher(&owner);
-    launcher.setHelperPath(writeHelper(
-        QStringLiteral("cat >'%1'; echo \"$@\" >'%2'; echo ready").arg(received, arguments)));
-    const QString page = BuildPreviewPage(PreviewTarget::CreateSpace, QStringLiteral("\u00e9t\u00e9 \u2014 <i>x</i>"));
-    EXPECT_EQ(launcher.run(page), PreviewLauncher::Outcome::Closed);
+    const QString received = folder.file(u"received"_s), arguments = folder.file(u"arguments"_s);
+    launcher.setHelperPath(writeHelper(u"cat >'%1'; echo \"$@\" >'%2'; echo ready"_s.arg(received, arguments)));
+    const QString page = BuildPreviewPage(PreviewTarget::CreateSpace, u"\u00e9t\u00e9 \u2014 <i>x</i>"_s);
+    EXPECT_EQ(launcher.run(page), Outcome::Closed);
     EXPECT_EQ(TempFolder::read(received), page.toUtf8());
     const QRect g = owner.geometry();
     EXPECT_EQ(QString::fromUtf8(TempFolder::read(arguments)).trimmed(),
-              QStringLiteral("--owner=%1 --owner-geometry=%2,%3,%4,%5")
-                  .arg(owner.winId())
-                  .arg(g.x())
-                  .arg(g.y())
-                  .arg(g.width())
-                  .arg(g.height()));
+              u"--owner=%1 --owner-geometry=%2,%3,%4,%5"_s.arg(owner.winId()).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()));
 }
 
 TEST_F(PreviewLauncherTest, ButtonUnderTheMouseIsLeftAsUnderAModalWindow)
 {
     owner.activateWindow();
-    QCursor::setPos(button->mapToGlobal(button->rect().center()));
+    const QPoint centre = button->mapToGlobal(button->rect().center());
+    QCursor::setPos(centre);
     ASSERT_TRUE(QTest::qWaitFor([&] { return button->underMouse(); }, 5000));
     {
         InputBlocker blocker;
         EXPECT_FALSE(button->underMouse());
         // Moving about over the editor lights nothing up meanwhile.
-        QCursor::setPos(button->mapToGlobal(button->rect().center() + QPoint(3, 1)));
+        QCursor::setPos(centre + QPoint(3, 1));
         QTest::qWait(200);
         EXPECT_FALSE(button->underMouse());
     }
-    QCursor::setPos(button->mapToGlobal(button->rect().center()));
+    QCursor::setPos(centre);
     EXPECT_TRUE(QTest::qWaitFor([&] { return button->underMouse(); }, 5000));
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
