@@ -77,13 +77,6 @@ TEST(CaptionPainter, CaptionAndPictureGoWhereTheTableSays)
     EXPECT_EQ(ok.Image(), expected.Image());
     EXPECT_EQ(ColoursIn(ok), (std::set{kText, kBack}));
 
-    // PictureLeft on a rectangular button: IconY = (20 − 8) \ 2 + 1 = 7, the icon at (4, 7)–(11, 14)
-    // but for its transparent corner.
-    const PixelSurface left = Drawn(60, 20, {QString(), &kSmallIcon, PictureLeft}, StateNormal);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 60; ++x)
-            EXPECT_EQ(left.Pixel(x, y), x >= 4 && x < 12 && y >= 7 && y < 15 && !(x == 4 && y == 7) ? kIcon : kBack)
-                << x << "," << y;
 }
 
 TEST(CaptionPainter, OnlyPressedMovesCaptionAndPicture)
