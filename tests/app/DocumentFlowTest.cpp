@@ -1,4 +1,4 @@
-// The main window and the start dialog driving the document commands, with scripted
+// The start dialog and the main window driving the document commands, with scripted
 // Open and Save dialogs and the real wizard.
 #include "AppTestSupport.h"
 #include "DescriptionFile.h"
@@ -13,10 +13,12 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <optional>
 
 namespace L = MainWindowLayout;
@@ -41,8 +43,19 @@ protected:
         });
     }
 
+    // A shown start dialog after the folder and the recent name were set so.
+    static std::unique_ptr<frmOnLoad> startDialog(frmMain& window, const QString& folder, const QString& recent)
+    {
+        Document().CurrentFolder = folder;
+        SettingsStore::write(SettingKey::RecentFile, recent);
+        auto dialog = std::make_unique<frmOnLoad>(&window);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        return dialog;
+    }
+
     TempFolder temp;
-    const QString folder = QDir(temp.path()).absolutePath();
+    const QString folder = QDir(temp.path()).absolutePath();  // as the program keeps it: no trailing separator
     const QString book = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book")));
     std::unique_ptr<ScriptedFileDialogs> dialogs;
 };
@@ -89,14 +102,11 @@ TEST_F(DocumentFlowTest, ClosingWithChangesAsksAndActsOnTheAnswer)
             EXPECT_EQ(c.how == CloseBox ? window.close() : window.EndSession(c.how == SessionEnd), c.closes);
         EXPECT_EQ(window.isVisible(), !c.closes);
         ASSERT_EQ(messages.shown().size(), c.answer ? 1u : 0u);
-        if (c.answer) {
-            const MessageRequest& m = messages.shown()[0];
-            EXPECT_EQ(m.text, QStringLiteral("Do you want to save the changes to this document?"));
-            EXPECT_TRUE(m.icon == MsgIcon::Exclamation && m.buttons == MsgButtons::YesNoCancel && m.caption == "Quorvane");
-        }
+        for (const MessageRequest& m : messages.shown())
+            EXPECT_TRUE(m.text == "Do you want to save the changes to this document?" && m.icon == MsgIcon::Exclamation &&
+                        m.buttons == MsgButtons::YesNoCancel && m.caption == "Quorvane");
         ASSERT_EQ(dialogs->shown().size(), c.saveAs ? 1u : 0u);
         EXPECT_TRUE(!c.saveAs || dialogs->shown()[0].kind == FileDialogKind::Save);
-        EXPECT_EQ(window.boxes().boxText(Subheadline), QStringLiteral("Typed"));
         const bool saved = c.closes && c.answer == MsgAnswer::Yes;
         EXPECT_TRUE(c.closes != saved || Document().DocumentDirty != saved) << "dirty after a save, or clean while open";
         const QByteArray typed = DescriptionFileBytes(c.openFile ? QStringLiteral("Book") : QString(), {QString(), "Typed"});
@@ -157,4 +167,108 @@ TEST_F(DocumentFlowTest, TheStartDialogAndTheDocumentButtonsRunTheCommands)
     EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Another Book"));
     EXPECT_TRUE(Document().CurrentFileName.isEmpty() && Document().DocumentDirty);
     EXPECT_EQ(dialogs->unusedReplies(), 0);
+}
+
+TEST_F(DocumentFlowTest, StartDialogTextsTheRecentButtonsRuleAndTheWaysOut)
+{
+    frmMain window;
+    auto dialog = startDialog(window, QString(), QString());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Quorvane"));
+    EXPECT_TRUE(dialog->isModal());
+    QStringList texts;
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
+        texts << b->text();
+    for (const char* text : {"Welcome to Quorvane.", "Please choose an option below to get started.", "Start a new book description",
+                             "Open a book description I created earlier", "Open the last book description I worked on", "Cancel"})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
+    EXPECT_TRUE(dialog->cmdNew()->isVisible() && dialog->cmdOpen()->isVisible());
+
+    // The recent button shows only with both a folder and a name.
+    for (const auto& [where, recent, shown] : {std::tuple{QString(), QString(), false}, {folder, QString(), false},
+                                               {QString(), QStringLiteral("Book.qvn"), false}, {folder, QStringLiteral("Book.qvn"), true}})
+        EXPECT_EQ(startDialog(window, where, recent)->cmdOpenRecent()->isVisible(), shown) << where.toStdString() << recent.toStdString();
+
+    // Cancel, Escape and the close box cancel; Enter does not.
+    const std::function<void(frmOnLoad*)> ways[] = {[](frmOnLoad* d) { d->cmdCancel()->click(); },
+        [](frmOnLoad* d) { QTest::keyClick(d, Qt::Key_Escape); }, [](frmOnLoad* d) { d->close(); },
+        [](frmOnLoad* d) { QTest::keyClick(d, Qt::Key_Return); }};
+    for (int way = 0; way < 4; ++way) {
+        dialog = startDialog(window, QString(), QString());
+        dialog->cmdOpen()->setFocus();
+        ways[way](dialog.get());
+        EXPECT_EQ(dialog->isVisible(), way == 3) << way;
+        EXPECT_EQ(dialog->result(), QDialog::Rejected) << way;
+    }
+}
+
+TEST_F(DocumentFlowTest, TheRecentFileOpensOrIsReportedMissing)
+{
+    frmMain window;
+    ScriptedMessages messages;
+    QDir(folder).mkdir(QStringLiteral("Folder.qvn"));
+    for (const char* missing : {"Gone.qvn", "Folder.qvn"}) {
+        const auto dialog = startDialog(window, folder, QString::fromLatin1(missing));
+        dialog->cmdOpenRecent()->click();
+        EXPECT_TRUE(dialog->isVisible()) << missing;
+        EXPECT_EQ(setting(SettingKey::RecentFile), QString::fromLatin1(missing));
+    }
+    EXPECT_EQ(messages.texts(), (std::vector<QString>{QStringLiteral("The file 'Gone.qvn' could not be found."),
+                                                      QStringLiteral("The file 'Folder.qvn' could not be found.")}));
+    const MessageRequest& m = messages.shown()[0];
+    EXPECT_TRUE(m.icon == MsgIcon::Exclamation && m.buttons == MsgButtons::OK && m.caption == QStringLiteral("Quorvane"));
+
+    temp.write(QStringLiteral("Garden Basics.qvn"), DescriptionFileBytes(QStringLiteral("Garden Basics"), {QStringLiteral("Grow")}));
+    const auto dialog = startDialog(window, folder, QStringLiteral("Garden Basics.qvn"));
+    dialog->cmdOpenRecent()->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Garden Basics.qvn"));
+    EXPECT_EQ(window.boxes().boxText(Headline), QStringLiteral("Grow"));
+    EXPECT_FALSE(Document().DocumentDirty);
+}
+
+TEST_F(DocumentFlowTest, LoadOpensTheCommandLineFileOrElseOffersTheStartDialog)
+{
+    frmMain window;
+    ScriptedMessages messages;
+    bool dialogShown = false;
+    Document().CommandLineFile = book;
+    {
+        const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) { dialogShown = true; d->reject(); }, 1000);
+        EXPECT_TRUE(window.Load());
+    }
+    EXPECT_FALSE(dialogShown);
+    EXPECT_TRUE(window.isVisible() && Document().CommandLineFile.isEmpty());
+    EXPECT_EQ(Document().CurrentFolder, folder);
+    EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Book"));
+    EXPECT_EQ(setting(SettingKey::RecentFile), QStringLiteral("Book.qvn"));
+    EXPECT_EQ(Document().DescriptionFileFilter, QStringLiteral("Quorvane Files (*.qvn)|*.qvn"));
+    EXPECT_EQ(Document().DescriptionFileExtension, QStringLiteral("qvn"));
+
+    // An unreadable command-line file is reported, then the start dialog offers the last file.
+    temp.write(QStringLiteral("Last.qvn"), DescriptionFileBytes(QStringLiteral("Last")));
+    SettingsStore::write(SettingKey::CurrentDir, folder);
+    SettingsStore::write(SettingKey::RecentFile, QStringLiteral("Last.qvn"));
+    ResetDocumentState();
+    frmMain second;
+    Document().CommandLineFile = temp.file(QStringLiteral("Missing.qvn"));
+    {
+        const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) { dialogShown = d->cmdOpenRecent()->isVisible(); d->cmdOpenRecent()->click(); });
+        EXPECT_TRUE(second.Load());
+    }
+    EXPECT_TRUE(dialogShown);
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("An unexpected error has occurred.\r\n(Error 53 : File not found)"));
+    EXPECT_EQ(second.boxes().boxText(BookTitleBox), QStringLiteral("Last"));
+
+    // Nothing chosen: the window unloads, storing where it was.
+    QFile::remove(settingsFile());
+    ResetDocumentState();
+    frmMain third;
+    const auto watch = OnNextModal<frmOnLoad>([](frmOnLoad* d) { d->close(); });
+    EXPECT_FALSE(third.Load());
+    EXPECT_FALSE(third.isVisible());
+    EXPECT_NE(setting(SettingKey::WindowLeft), QStringLiteral("<none>"));
 }

@@ -3,7 +3,7 @@
 #include "cFileDialog.h"
 
 #include <functional>
-#include <utility>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -60,9 +60,8 @@ TEST(cFileDialog, FillsTheRecordAndReadsBackPathIndexAndFlags)
     EXPECT_EQ(std::make_pair(r.nMaxFile, r.nMaxFileTitle), std::make_pair(1024, 1024));
     EXPECT_EQ(r.Flags, 4100);
 
-    EXPECT_EQ(d.FileName(), "/books/Garden.qvn");  // cut at the first NUL
-    EXPECT_EQ(d.FilterIndex(), 2);
-    EXPECT_EQ(d.Flags(), 4100);
+    // Cut at the first NUL; the flags as assigned.
+    EXPECT_EQ(std::make_tuple(d.FileName(), d.FilterIndex(), d.Flags()), std::make_tuple(QString("/books/Garden.qvn"), 2, 4100));
     // The next dialog starts from the assigned flags and the index written back.
     d.ShowSave();
     EXPECT_EQ(std::make_pair(dialogs.shown().at(1).record.Flags, dialogs.shown()[1].record.nFilterIndex),
@@ -98,9 +97,8 @@ TEST(cFileDialog, CancelRulesAndBufferLimits)
     EXPECT_EQ(d.FileName(), "kept.qvn");  // CancelError off: nothing changes
     d.setCancelError(true);
     const RuntimeError cancel = raised([&] { d.ShowOpen(); });
-    EXPECT_EQ(cancel.number(), 32755);
-    EXPECT_EQ(cancel.description(), "User selected cancel.");
-    EXPECT_EQ(cancel.source(), "test_dialogs_filedialog.cFileDialog");
+    EXPECT_EQ(std::make_tuple(cancel.number(), cancel.description(), cancel.source()),
+              std::make_tuple(32755, QString("User selected cancel."), QString("test_dialogs_filedialog.cFileDialog")));
     EXPECT_EQ(d.FileName(), "kept.qvn");
     // An answer that does not fit the buffer is a failed dialog: a cancel.
     dialogs.choose("/" + QString(1100, 'n')).cancel();

@@ -87,8 +87,7 @@ TEST_F(frmNewTest, OKWaitsForATitleAndEveryCloseStoresTheChoices)
                                       "When you are ready to continue, click 'OK'. If you do not want to start a new "
                                       "description at this time, click 'Cancel'."}));
         EXPECT_EQ(w.window->focusWidget(), w.title);
-        EXPECT_TRUE(w.ok->isDefault());
-        EXPECT_FALSE(w.ok->isEnabled());
+        EXPECT_TRUE(w.ok->isDefault() && !w.ok->isEnabled());
         EXPECT_FALSE(w.useTitle->isChecked() || w.prePopulate->isChecked());
         QTest::keyClicks(w.title, "   ");
         EXPECT_FALSE(w.ok->isEnabled());
@@ -128,9 +127,7 @@ TEST_F(frmNewTest, OKWaitsForATitleAndEveryCloseStoresTheChoices)
         QTest::keyClicks(w.title, "Plain");
         QTest::keyClick(w.window, Qt::Key_O, Qt::AltModifier);
     });
-    Description expected;
-    expected.BookTitle = "Plain";
-    EXPECT_EQ(m_boxes.description(), expected);
+    EXPECT_EQ(m_boxes.description(), (Description{"Plain", {}}));
     EXPECT_TRUE(Document().DocumentDirty);
     EXPECT_EQ(SettingsStore::read(SettingKey::UseTitleAsHeading) + SettingsStore::read(SettingKey::PrePopulate), "00");
 }
@@ -147,14 +144,12 @@ TEST_F(frmNewTest, OKWithBothChoicesStartsTheDescriptionFromTheTrimmedTitle)
         QTest::mouseClick(w.prePopulate, Qt::LeftButton);
         QTest::keyClick(w.title, Qt::Key_Return);
     });
-    Description expected;
-    expected.BookTitle = expected[Headline] = "Garden Basics";
-    expected[BenefitsHeadline] = "In Garden Basics you will learn:";
-    expected[KindleCallToAction] = "Take action now. Scroll up and click the 'buy' button at the top of this page and "
-                                   "you can read Garden Basics on your Kindle device, computer, tablet or smartphone.";
-    expected[CreateSpaceCallToAction] = "Take action now. Scroll up and click the 'buy' button at the top of this page "
-                                        "and  you will soon be reading Garden Basics.";
-    EXPECT_EQ(m_boxes.description(), expected);
+    const QString takeAction = "Take action now. Scroll up and click the 'buy' button at the top of this page and ";
+    EXPECT_EQ(m_boxes.description(),
+              (Description{"Garden Basics",
+                           {"Garden Basics", "", "", "In Garden Basics you will learn:", "", "",
+                            takeAction + "you can read Garden Basics on your Kindle device, computer, tablet or smartphone.",
+                            takeAction + " you will soon be reading Garden Basics."}}));
     EXPECT_EQ(Document().CurrentBookTitle, "Garden Basics");
     EXPECT_TRUE(Document().CurrentFileName.isEmpty());
     EXPECT_EQ(Document().CurrentFolder, "/home/ann/books");
