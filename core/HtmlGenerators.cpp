@@ -1,5 +1,7 @@
 #include "HtmlGenerators.h"
 
+#include "AppendReplacing.h"
+
 #include <QStringView>
 
 namespace {
@@ -50,21 +52,6 @@ bool isBlank(QStringView text)
     return true;
 }
 
-// Appends text with every CR LF, taken left to right, replaced; lone CRs and LFs stay.
-void appendReplacingLineBreaks(QString& out, QStringView text, QStringView replacement)
-{
-    qsizetype start = 0;
-    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', cr + 1)) {
-        if (cr + 1 < text.size() && text[cr + 1] == u'\n') {
-            out.append(text.mid(start, cr - start));
-            out.append(replacement);
-            start = cr + 2;
-            ++cr;
-        }
-    }
-    out.append(text.mid(start));
-}
-
 QString generate(const Description& description, const FragmentMarkup& markup, QStringView ending)
 {
     // Room for every text plus its markup; a break-heavy list may still grow once or twice.
@@ -83,7 +70,7 @@ QString generate(const Description& description, const FragmentMarkup& markup, Q
         if (m.lineBreak.isEmpty())
             out.append(text);
         else
-            appendReplacingLineBreaks(out, text, m.lineBreak);
+            AppendReplacing(out, text, u"\r\n", m.lineBreak);
         out.append(m.after);
     }
     out.append(ending);

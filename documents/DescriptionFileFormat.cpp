@@ -1,5 +1,7 @@
 #include "DescriptionFileFormat.h"
 
+#include "AppendReplacing.h"
+
 #include "TextEncoding.h"
 
 #include <QStringView>
@@ -47,31 +49,6 @@ QStringView trimmedSpaces(QStringView s)
     return s.mid(begin, end - begin);
 }
 
-QString unescapeLineBreaks(QStringView line)
-{
-    QString text;
-    text.reserve(line.size());
-    qsizetype start = 0;
-    for (qsizetype at = line.indexOf(LineBreakEscape); at >= 0; at = line.indexOf(LineBreakEscape, start)) {
-        text.append(line.mid(start, at - start));
-        text.append(LineEnd);
-        start = at + LineBreakEscape.size();
-    }
-    text.append(line.mid(start));
-    return text;
-}
-
-void appendEscapingLineBreaks(QString& out, QStringView text)
-{
-    qsizetype start = 0;
-    for (qsizetype at = text.indexOf(LineEnd); at >= 0; at = text.indexOf(LineEnd, start)) {
-        out.append(text.mid(start, at - start));
-        out.append(LineBreakEscape);
-        start = at + LineEnd.size();
-    }
-    out.append(text.mid(start));
-}
-
 } // namespace
 
 Content parse(QByteArrayView bytes)
@@ -94,7 +71,9 @@ Content parse(QByteArrayView bytes)
         if (!lines.next(line))
             break;
         ++content.linesRead;
-        section = unescapeLineBreaks(line);
+        section.clear();
+        section.reserve(line.size());
+        AppendReplacing(section, line, LineBreakEscape, LineEnd);
     }
     return content;
 }
@@ -111,7 +90,7 @@ QByteArray format(const Description& description)
     text.append(description.BookTitle);
     text.append(LineEnd);
     for (const QString& section : description.Sections) {
-        appendEscapingLineBreaks(text, section);
+        AppendReplacing(text, section, LineEnd, LineBreakEscape);
         text.append(LineEnd);
     }
     return EncodeFileText(text);
