@@ -3,6 +3,7 @@
 #include "ColorMath.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 constexpr OleColor kWhite = RgbColor(255, 255, 255);
@@ -38,10 +39,15 @@ void PaintGlow(PixelSurface& surface, OleColor colour, OleColor bright, const Gl
     const int shrinkX = RoundHalfEven(stepX);
     const int shrinkY = RoundHalfEven(stepY);
 
+    struct Ellipse {
+        int left, top, right, bottom;
+        QRgb fill;
+    };
+    std::vector<Ellipse> ellipses;
     int i = 1;
     OleColor fill = colour;
     while (right > left && bottom > top) {
-        surface.FillEllipse(left, top, right, bottom, fill);
+        ellipses.push_back({left, top, right, bottom, ToQRgb(fill)});
         left += shrinkX;
         right -= shrinkX;
         top += shrinkY;
@@ -49,6 +55,39 @@ void PaintGlow(PixelSurface& surface, OleColor colour, OleColor bright, const Gl
         ++i;
         int percent = RoundHalfEven(static_cast<double>(static_cast<long long>(p.GlowStepPercent) * i) / b);
         fill = BlendColors(colour, bright, percent);
+    }
+
+    // Drawn one after the other, each ellipse covers the ones before it. All share one centre,
+    // so in any row their runs are nested: going from the last ellipse back to the first, each
+    // only has to paint what sticks out of the runs already painted. Every pixel is written once.
+    for (int y = 0; y < surface.Height(); ++y) {
+        QRgb* row = surface.Row(y);
+        int coveredLeft = 0;
+        int coveredRight = -1;
+        bool covered = false;
+        for (auto it = ellipses.rbegin(); it != ellipses.rend(); ++it) {
+            int x1 = 0;
+            int x2 = 0;
+            if (!EllipseRowRun(y, it->left, it->top, it->right, it->bottom, x1, x2))
+                continue;
+            const auto paint = [&](int from, int to) {
+                from = std::max(from, 0);
+                to = std::min(to, surface.Width() - 1);
+                if (from <= to)
+                    std::fill(row + from, row + to + 1, it->fill);
+            };
+            if (!covered) {
+                paint(x1, x2);
+                coveredLeft = x1;
+                coveredRight = x2;
+                covered = true;
+                continue;
+            }
+            paint(x1, coveredLeft - 1);
+            paint(coveredRight + 1, x2);
+            coveredLeft = std::min(coveredLeft, x1);
+            coveredRight = std::max(coveredRight, x2);
+        }
     }
 }
 
@@ -79,11 +118,17 @@ void PaintGlossFace(PixelSurface& surface, int width, int height, OleColor colou
     const ShapeRegion empty;
     const ShapeRegion& inner = look.innerShape ? *look.innerShape : empty;
     const int lastRow = std::min(height, surface.Height());
+    const QRgb borderRgb = ToQRgb(border);
     for (int y = 0; y <= lastRow; ++y) {
+        QRgb* row = surface.Row(y);
         for (int x = 0; x <= width / 2; ++x) {
             if (!inner.Contains(x, y)) {
-                surface.SetPixel(x, y, border);
-                surface.SetPixel(width - x, y, border);
+                if (row) {
+                    if (x < surface.Width())
+                        row[x] = borderRgb;
+                    if (width - x < surface.Width())
+                        row[width - x] = borderRgb;
+                }
             } else if (IsInsideRoundRect(x, y, p.GlossLeft, p.GlossTop, p.GlossRight, p.GlossBottom, corner, corner)) {
                 int percent = p.GlossPercentPerRadius * y / radius + p.GlossBasePercent;
                 surface.Line(x, y, width - x + 1, y, BlendColors(kWhite, colour, percent));
