@@ -74,7 +74,8 @@ void CandyButton::DrawToolbarStyle(ButtonState state)
 
 void CandyButton::DrawGlossStyle(ButtonState state)
 {
-    const std::optional<OleColor> colour = FaceColorForState(state, m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown);
+    const std::optional<OleColor> colour =
+        FaceColorForState(state, m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown);
     if (!colour)
         return;
     const int w = m_Surface.Width();
@@ -94,7 +95,8 @@ void CandyButton::DrawGlossStyle(ButtonState state)
 
 void CandyButton::DrawCrescentStyle(ButtonState state)
 {
-    const std::optional<OleColor> colour = FaceColorForState(state, m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown);
+    const std::optional<OleColor> colour =
+        FaceColorForState(state, m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown);
     if (!colour)
         return;
     m_CornerRadius = std::max(m_CornerRadius, 1);

@@ -31,7 +31,8 @@ TEST(Gallery, WritesButtonsAndTheContactSheetAndRefusesBadArguments)
     EXPECT_EQ(capsule.pixel(8, 1), qRgb(255, 255, 255)) << "a white border ring";
 
     // Pressed takes the third colour: the ring at brightness 0 is the face colour itself.
-    ASSERT_EQ(RunGallery(QStringLiteral("--style 2 --state 1 --size 40x20 --colors 102030,405060,708090,A0B0C0"), out), 0);
+    ASSERT_EQ(RunGallery(QStringLiteral("--style 2 --state 1 --size 40x20 --colors 102030,405060,708090,A0B0C0"), out),
+              0);
     EXPECT_EQ(QImage(folder.file(QStringLiteral("button.png"))).pixel(8, 1), qRgb(0x70, 0x80, 0x90));
     // Scheme 3: Hover is 0xA00000, blue 160.
     ASSERT_EQ(RunGallery(QStringLiteral("--style 2 --state 3 --size 40x20 --scheme 3"), out), 0);

@@ -120,11 +120,6 @@ TEST(GlossFace, DegenerateSizesPaintWhatTheyCan)
     // Style 3 seven pixels high has a glow height of 0; its gloss rows still paint:
     // row 3 is 70 · 3 \ 12 = 17 percent from white toward the face.
     EXPECT_EQ(Rgb(Gloss(StyleRoundedGloss, 40, 7).Pixel(20, 3)), "221,238,255");
-
-    for (int style : {StyleCapsuleGloss, StyleRoundedGloss, StyleCapsuleShine, StyleBubble, StyleCentreGlow})
-        for (int h = 1; h <= 9; ++h)
-            for (int w = 0; w <= 9; ++w)
-                Gloss(style, w, h);
 }
 
 // The glow's boxes reach far past the surface; each row's run comes out the same as testing
