@@ -2,15 +2,6 @@
 
 namespace {
 
-QString grouped(qsizetype number)
-{
-    // Thousands with commas whatever the user's locale: the store's form counts the same way.
-    QString digits = QString::number(number < 0 ? -number : number);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QLatin1Char(','));
-    return number < 0 ? QLatin1Char('-') + digits : digits;
-}
-
 QString caption(SectionIndex section)
 {
     return QString::fromLatin1(SectionTable[static_cast<size_t>(section)].caption).trimmed();
@@ -19,10 +10,19 @@ QString caption(SectionIndex section)
 QString tooLong(const FragmentCheck& check)
 {
     return QStringLiteral("%1 characters, %2 more than the store's %3")
-        .arg(grouped(check.length), grouped(check.length - ListingLengthLimit), grouped(ListingLengthLimit));
+        .arg(GroupedNumber(check.length), GroupedNumber(check.length - ListingLengthLimit),
+             GroupedNumber(ListingLengthLimit));
 }
 
 } // namespace
+
+QString GroupedNumber(qsizetype number)
+{
+    QString digits = QString::number(number < 0 ? -number : number);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return number < 0 ? QLatin1Char('-') + digits : digits;
+}
 
 QString ListingTargetName(ListingTarget target)
 {
@@ -31,7 +31,7 @@ QString ListingTargetName(ListingTarget target)
 
 QString LengthAgainstLimit(qsizetype length)
 {
-    return grouped(length) + QStringLiteral(" / ") + grouped(ListingLengthLimit);
+    return GroupedNumber(length) + QStringLiteral(" / ") + GroupedNumber(ListingLengthLimit);
 }
 
 QString FindingText(const TagFinding& finding)
@@ -76,7 +76,7 @@ QString ListingStatusText(const ListingCheck& check)
     const qsizetype count = check.tagFindings.size();
     const QString tags = count == 0   ? QStringLiteral("no tag findings")
                          : count == 1 ? QStringLiteral("1 tag finding")
-                                      : QStringLiteral("%1 tag findings").arg(grouped(count));
+                                      : QStringLiteral("%1 tag findings").arg(GroupedNumber(count));
     return QStringLiteral("%1 %2 \u00b7 %3 %4 \u00b7 %5")
         .arg(ListingTargetName(ListingTarget::Kindle), LengthAgainstLimit(check.kindle.length),
              ListingTargetName(ListingTarget::CreateSpace), LengthAgainstLimit(check.createSpace.length), tags);
@@ -99,6 +99,6 @@ QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
     if (lines.size() <= maxLines)
         return lines;
     QStringList first = lines.first(maxLines);
-    first.append(QStringLiteral("... and %1 more").arg(grouped(lines.size() - maxLines)));
+    first.append(QStringLiteral("... and %1 more").arg(GroupedNumber(lines.size() - maxLines)));
     return first;
 }

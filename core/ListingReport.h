@@ -11,6 +11,9 @@
 // "Kindle" or "Print".
 QString ListingTargetName(ListingTarget target);
 
+// "1,234": thousands with commas whatever the user's locale, as the store's form counts.
+QString GroupedNumber(qsizetype number);
+
 // "1,234 / 4,000".
 QString LengthAgainstLimit(qsizetype length);
 
