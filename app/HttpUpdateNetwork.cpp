@@ -46,6 +46,8 @@ QString HttpUpdateNetwork::DownloadToFile(const QUrl& url, const QString& path)
     qint64 received = 0;
     bool written = true;
     const auto store = [&] {
+        if (!reply->isOpen())
+            return;
         const QByteArray chunk = reply->readAll();
         received += chunk.size();
         written = written && file.write(chunk) == chunk.size();
@@ -79,7 +81,8 @@ void HttpUpdateNetwork::Fetch(const QUrl& url, qint64 maxBytes, std::function<vo
             reply->abort();
     });
     QObject::connect(reply, &QNetworkReply::finished, manager, [manager, reply, body, maxBytes, done] {
-        body->append(reply->readAll());
+        if (reply->isOpen())
+            body->append(reply->readAll());
         const bool whole = replyFault(reply, body->size()).isEmpty() && body->size() <= maxBytes;
         manager->deleteLater();
         done(whole ? std::optional<QByteArray>(*body) : std::nullopt);
