@@ -51,6 +51,8 @@ QString HttpUpdateNetwork::DownloadToFile(const QUrl& url, const QString& path)
         const QByteArray chunk = reply->readAll();
         received += chunk.size();
         written = written && file.write(chunk) == chunk.size();
+        if (received > MaxDownloadSize)
+            reply->abort();
     };
     QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), store);
     QEventLoop loop;
