@@ -31,10 +31,9 @@ QUrl UpdateSource::signatureUrl() const
 UpdateSource DeployedUpdateSource()
 {
     UpdateSource source;
-    const QByteArray overridden = qgetenv("QUORVANE_UPDATE_URL");
-    const bool isOverridden = qEnvironmentVariableIsSet("QUORVANE_UPDATE_URL");
-    source.versionUrl = QUrl(isOverridden ? QString::fromUtf8(overridden)
-                                          : QString::fromLatin1(UpdateDeployment::VersionUrl));
+    source.versionUrl = QUrl(qEnvironmentVariableIsSet("QUORVANE_UPDATE_URL")
+                                 ? qEnvironmentVariable("QUORVANE_UPDATE_URL")
+                                 : QString::fromLatin1(UpdateDeployment::VersionUrl));
     if (!source.versionUrl.isValid() || source.versionUrl.isRelative())
         source.versionUrl.clear();
     source.publicKey = QByteArray::fromBase64(QByteArray(UpdateDeployment::PublicKey));
