@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xclip xdotool python3-xlib
   fonts-dejavu-core fonts-liberation2
   shared-mime-info desktop-file-utils
+  libssl-dev
 )
 
 missing=()
