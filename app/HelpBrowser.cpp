@@ -14,8 +14,9 @@ HelpBrowser::HelpBrowser(QHelpEngineCore* engine, QWidget* parent)
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {
-    if (m_engine && name.scheme() == QLatin1String("qthelp"))
-        return m_engine->fileData(name);
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (m_engine && url.scheme() == QLatin1String("qthelp"))
+        return m_engine->fileData(url);
     return QTextBrowser::loadResource(type, name);
 }
 
