@@ -26,7 +26,8 @@ frmSplash::frmSplash(QWidget* owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(AppInfo::Title());
+    // Not the main window's caption: the splash must not be taken for it.
+    setWindowTitle(QStringLiteral("Starting ") + AppInfo::Title());
     setFixedSize(440, 240);
     setAttribute(Qt::WA_ShowWithoutActivating);
     QPalette background = palette();
