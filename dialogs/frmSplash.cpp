@@ -6,6 +6,7 @@
 #include "Deployment.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QScreen>
 
@@ -34,6 +35,12 @@ frmSplash::frmSplash(QWidget* owner)
     background.setBrush(QPalette::Window, AboutBackground(size()));
     setPalette(background);
     setAutoFillBackground(true);
+
+    // A frameless window needs an edge of its own against whatever is behind it.
+    auto* edge = new QFrame(this);
+    edge->setFrameShape(QFrame::Box);
+    edge->setStyleSheet(QStringLiteral("color: rgb(160, 160, 160)"));
+    edge->setGeometry(rect());
 
     lblTitle = label(this, "lblTitle", 20.25, true);
     lblTitle->setGeometry(40, 70, 380, 44);
