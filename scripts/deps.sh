@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xclip xdotool python3-xlib
   fonts-dejavu-core fonts-liberation2
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
+  dpkg-dev appstream
 )
 
 missing=()
