@@ -7,6 +7,7 @@
 #include "DocumentDialogs.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
+#include "FileTypeRegistration.h"
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
@@ -19,6 +20,7 @@
 #include "UpdateCheck.h"
 #include "WindowOperations.h"
 #include "WindowPosition.h"
+#include "frmAbout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -69,7 +71,7 @@ frmMain::frmMain()
     Document().Boxes = m_boxes;
 
     connect(new KeyPreview(this), &KeyPreview::f1Released, this, &frmMain::helpRequested);
-    connect(this, &frmMain::helpRequested, this, [] { ShowHelp(); });
+    connect(this, &frmMain::helpRequested, this, [this] { ShowHelp(this); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &frmMain::onCommitDataRequest);
 }
 
@@ -147,7 +149,8 @@ bool frmMain::Load()
 
 void frmMain::AssociateFileExtn()
 {
-    // Registration with the desktop comes with the help and link services.
+    // Every start, so that a moved program repairs its registration; failures are ignored.
+    FileTypeRegistration::Register(FileTypeRegistration::DataHome(), QCoreApplication::applicationFilePath());
 }
 
 void frmMain::cmdNew_Click()
@@ -197,7 +200,8 @@ void frmMain::cmdHelp_Click()
 
 void frmMain::CandyButton2_Click()
 {
-    // The About window is not there yet.
+    frmAbout about(this);
+    about.exec();
 }
 
 void frmMain::CandyButton3_Click()

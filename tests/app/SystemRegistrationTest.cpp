@@ -1,10 +1,12 @@
 // Whether an installed package already registers the description file type for this
 // program, so that the per-user registration can stay out of its way.
+#include "FileTypeRegistration.h"
 #include "SystemRegistration.h"
 #include "TempFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +118,32 @@ TEST_F(SystemRegistrationTest, EntryThatWinsMustBeOurs)
     EXPECT_FALSE(SystemRegistrationCovers(program, {system}));
     writeEntry(system, program, u"MimeType=text/plain;\n"_s);
     EXPECT_FALSE(SystemRegistrationCovers(program, {system}));
+}
+
+TEST_F(SystemRegistrationTest, PerUserRegistrationStaysOutOfAnInstalledPackagesWay)
+{
+    writeEntry(system, u"quorvane %f"_s);
+    writeMimePackage(system);
+    const QByteArray savedDirs = qgetenv("XDG_DATA_DIRS");
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("XDG_DATA_DIRS", system.toUtf8());
+    // The package's entry finds the program on the PATH; no cache tools run from there.
+    qputenv("PATH", temp.file(u"bin"_s).toUtf8());
+    const QString home = temp.file(u"home"_s);
+    const QString entry = home + u"/applications/org.quorvane.Quorvane.desktop"_s;
+
+    FileTypeRegistration::Register(home, program);
+    EXPECT_FALSE(QFileInfo::exists(entry));
+    EXPECT_FALSE(QFileInfo::exists(home + u"/mime/packages/quorvane-mime.xml"_s));
+    // A copy elsewhere, such as a build folder, still registers itself for the user.
+    const QString other = executable(u"other/quorvane"_s);
+    FileTypeRegistration::Register(home, other);
+    EXPECT_TRUE(TempFolder::read(entry).contains(other.toUtf8()));
+
+    qputenv("PATH", savedPath);
+    qputenv("XDG_DATA_DIRS", savedDirs);
+    if (savedDirs.isNull())
+        qunsetenv("XDG_DATA_DIRS");
 }
 
 TEST(SystemDataDirs, StandardFoldersWhenUnset)
