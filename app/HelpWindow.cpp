@@ -117,6 +117,12 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     search->reindexDocumentation();
 }
 
+HelpWindow::~HelpWindow()
+{
+    // The engine's files live in the collection folder, which goes before the children do.
+    delete m_engine;
+}
+
 void HelpWindow::openHelpFile(const QString& file)
 {
     // The engine keeps its registry in a collection file; ours lives as long as the window.

@@ -17,6 +17,7 @@ public:
     // Opens the first of the candidate help files that exists; without one the window
     // says where it looked.
     HelpWindow(QWidget* owner, const QStringList& candidates);
+    ~HelpWindow() override;
 
     bool hasHelpFile() const { return m_engine != nullptr; }
     HelpBrowser* browser() const { return m_browser; }

@@ -6,6 +6,7 @@
 #include "Deployment.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QScreen>
 
@@ -26,13 +27,20 @@ frmSplash::frmSplash(QWidget* owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(AppInfo::Title());
+    // Not the main window's caption: the splash must not be taken for it.
+    setWindowTitle(QStringLiteral("Starting ") + AppInfo::Title());
     setFixedSize(440, 240);
     setAttribute(Qt::WA_ShowWithoutActivating);
     QPalette background = palette();
     background.setBrush(QPalette::Window, AboutBackground(size()));
     setPalette(background);
     setAutoFillBackground(true);
+
+    // A frameless window needs an edge of its own against whatever is behind it.
+    auto* edge = new QFrame(this);
+    edge->setFrameShape(QFrame::Box);
+    edge->setStyleSheet(QStringLiteral("color: rgb(160, 160, 160)"));
+    edge->setGeometry(rect());
 
     lblTitle = label(this, "lblTitle", 20.25, true);
     lblTitle->setGeometry(40, 70, 380, 44);

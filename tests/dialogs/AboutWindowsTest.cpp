@@ -138,6 +138,7 @@ TEST(frmSplash, ShowsItselfWithTheIdentityAndTheCopyrightLineAcrossTheWindow)
     EXPECT_EQ(splash.lblCopyright->x(), 0);
     EXPECT_EQ(splash.lblCopyright->width(), splash.width());
     EXPECT_EQ(splash.parentWidget(), &main);
+    EXPECT_NE(splash.windowTitle(), QStringLiteral("Quorvane"));  // never taken for the main window
     // The same picture as the About window, drawn rather than plain.
     const QImage picture = splash.grab().toImage();
     EXPECT_NE(picture.pixelColor(2, splash.height() / 2), picture.pixelColor(splash.width() / 2, 5));
