@@ -1,5 +1,7 @@
 #include "FileTypeRegistration.h"
 
+#include "SystemRegistration.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -130,9 +132,11 @@ QList<File> ChangedFiles(const QList<File>& wanted)
     return changed;
 }
 
-bool ShouldRegisterForUser(const QString&, const QList<File>& changed)
+bool ShouldRegisterForUser(const QString& programPath, const QList<File>& changed)
 {
-    return !changed.isEmpty();
+    // An installed package that registers the type for this very program needs no copy of
+    // ours in the user's folders.
+    return !changed.isEmpty() && !SystemRegistrationCovers(programPath, SystemDataDirs());
 }
 
 void Register(const QString& dataHome, const QString& programPath)
