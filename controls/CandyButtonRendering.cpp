@@ -107,12 +107,6 @@ void CandyButton::RebuildShape()
     m_InnerShape = BuildShapeRegion(1, 1, w - 2, h - 2, m_CornerRadius);
 }
 
-void CandyButton::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, m_Surface.Image());
-}
-
 void CandyButton::resizeEvent(QResizeEvent*)
 {
     RebuildShape();
