@@ -315,3 +315,25 @@ TEST(CandyButtonInput, AccessibleAndHandCursor)
     EXPECT_EQ(rig.button.cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(AccessibleCaption(QStringLiteral("Save As...")), QStringLiteral("Save As..."));
 }
+
+// A shaped style whose outline has no pixel at all shows nothing, not its whole rectangle.
+TEST(CandyButtonOutline, EmptyOutlineShowsNothing)
+{
+    QWidget host;
+    host.setPalette(QPalette(QColor(200, 100, 50)));
+    host.setAutoFillBackground(true);
+    host.resize(30, 30);
+    auto* button = new CandyButton(&host);
+    button->setGeometry(5, 5, 1, 20);
+    button->SetBackColor(RgbColor(10, 20, 30));
+    button->ReadProperties(Saved(StyleCapsuleGloss));
+    host.show();
+    button->RebuildShape();
+    ASSERT_TRUE(button->WindowShape().has_value());
+    EXPECT_EQ(button->WindowShape()->Count(), 0);
+    EXPECT_FALSE(button->mask().isEmpty()) << "an empty mask would show the whole rectangle";
+    EXPECT_TRUE(button->mask().intersected(button->rect()).isEmpty());
+    const QImage shown = host.grab().toImage();
+    for (int y = 5; y < 25; ++y)
+        EXPECT_EQ(QColor(shown.pixel(5, y)), QColor(200, 100, 50)) << y;
+}
