@@ -30,7 +30,6 @@ CandyButton::CandyButton(QWidget* parent) : QWidget(parent)
     m_Surface.SetBackColor(kButtonFace);
     // Moves arrive without a button held too: the hook's hover test needs every one.
     setMouseTracking(true);
-    setAttribute(Qt::WA_Hover, false);
     ApplyFocusPolicy();
     InstallCandyButtonAccessibility();
 }
