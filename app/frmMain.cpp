@@ -11,6 +11,9 @@
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
+#include "ListingCheck.h"
+#include "ListingMeter.h"
+#include "ListingReport.h"
 #include "MessageBox.h"
 #include "PreviewLauncher.h"
 #include "SettingsStore.h"
@@ -95,6 +98,11 @@ void frmMain::createControls()
     createSectionFrames();
     m_boxes = new DescriptionBoxes(this, topBar);
     connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
+    m_meter = new ListingMeter(this, *m_boxes);
+    connect(m_boxes, &DescriptionBoxes::changed, m_meter, [this](int box) {
+        if (box != BookTitleBox)  // the title is in neither fragment
+            m_meter->scheduleUpdate();
+    });
     m_boxes->widget(Headline)->setFocus();
 }
 
@@ -173,12 +181,16 @@ void frmMain::cmdSaveAs_Click()
 
 void frmMain::cmdCopyKindleHTML_Click()
 {
-    CopyToClipboard(GenerateKindleHTML(ReadDescription(*m_boxes)));
+    const Description description = ReadDescription(*m_boxes);
+    CopyToClipboard(GenerateKindleHTML(description),
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle)));
 }
 
 void frmMain::cmdCopyCreatespaceHTML_Click()
 {
-    CopyToClipboard(GenerateCreatespaceHTML(ReadDescription(*m_boxes)));
+    const Description description = ReadDescription(*m_boxes);
+    CopyToClipboard(GenerateCreatespaceHTML(description),
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace)));
 }
 
 void frmMain::cmdPreviewKindle_Click()
