@@ -188,6 +188,16 @@ TEST(CandyButtonInput, EnterKeyAndDisabledButton)
     EXPECT_EQ(events, QStringList({"MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
     EXPECT_EQ(rig.Face(), "focused");
 
+    // Held down, Enter repeats its press; one click when it is let go.
+    events.clear();
+    rig.Key(QEvent::KeyPress, Qt::Key_Enter);
+    QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Enter, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&rig.button, &repeatUp);
+    QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_Enter, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&rig.button, &repeatDown);
+    rig.Key(QEvent::KeyRelease, Qt::Key_Enter);
+    EXPECT_EQ(events, QStringList({"MouseDown(1,0,0,0)", "MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
+
     Rig off(Saved(StyleStandard, false));
     Events none(off.button);
     EXPECT_EQ(off.button.focusPolicy(), Qt::NoFocus) << "Tab passes a disabled button by";
