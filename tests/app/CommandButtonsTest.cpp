@@ -130,3 +130,22 @@ TEST_F(FirstRunTest, TabReachesTheButtonsAndShowsTheFocus)
     EXPECT_EQ(dialog.cmdOpen()->Surface().Image(), unfocused.convertToFormat(dialog.cmdOpen()->Surface().Image().format()))
         << "the cue lies over the face; the face itself is the design's";
 }
+
+// Each window's saved controls are exactly what its buttons save: key for key, in order.
+TEST(SavedControlsResources, AreWhatTheButtonsWouldSave)
+{
+    for (const char* resource : {":/forms/frmMain.controls", ":/forms/frmOnLoad.controls"}) {
+        const QList<SavedControl> controls = ReadSavedControls(QString::fromLatin1(resource));
+        ASSERT_EQ(controls.size(), QByteArray(resource).contains("Main") ? 11 : 3) << resource;
+        for (const SavedControl& control : controls) {
+            SCOPED_TRACE(control.name.toStdString());
+            QWidget host;
+            auto* button = new CandyButton(&host);
+            button->ReadProperties(control.properties);
+            PropertyBag written;
+            button->WriteProperties(written);
+            EXPECT_EQ(written.Keys(), control.properties.Keys());
+            EXPECT_TRUE(written == control.properties);
+        }
+    }
+}
