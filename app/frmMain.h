@@ -7,8 +7,8 @@
 
 #include <array>
 
+class CandyButton;
 class ListingMeter;
-class QAbstractButton;
 class QSessionManager;
 
 // The program's document window: the top bar of command buttons, the title and the
@@ -28,7 +28,7 @@ public:
 
     DescriptionBoxes& boxes() { return *m_boxes; }
     ListingMeter* meter() const { return m_meter; }
-    QAbstractButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
+    CandyButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
 
     // The desktop session is ending. Asks about unsaved changes when it may; false means
     // the user wants to keep working and the session end should be cancelled.
@@ -64,7 +64,7 @@ private:
 
     DescriptionBoxes* m_boxes = nullptr;
     ListingMeter* m_meter = nullptr;
-    std::array<QAbstractButton*, MainWindowLayout::MainButtonCount> m_buttons{};
+    std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};
     bool m_closeApproved = false;
     bool m_unloaded = false;
 };

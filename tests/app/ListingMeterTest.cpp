@@ -109,9 +109,9 @@ TEST_F(ListingMeterTest, CopyingWarnsAndStillCopiesExactly)
     const Description description = ReadDescription(window.boxes());
     QClipboard* clipboard = QGuiApplication::clipboard();
 
-    window.button(L::CopyKindleButton)->click();
+    ClickButton(window.button(L::CopyKindleButton));
     EXPECT_EQ(clipboard->text(), GenerateKindleHTML(description));
-    window.button(L::CopyCreatespaceButton)->click();
+    ClickButton(window.button(L::CopyCreatespaceButton));
     EXPECT_EQ(clipboard->text(), GenerateCreatespaceHTML(description));
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].text, Copied + QStringLiteral("\r\n\r\nHEADLINE: <b> is not closed\r\n"
@@ -122,7 +122,7 @@ TEST_F(ListingMeterTest, CopyingWarnsAndStillCopiesExactly)
     // Nothing found: the message as it always was.
     messages.clear();
     window.boxes().setBoxText(Headline, QStringLiteral("<b>My Book</b>"));
-    window.button(L::CopyCreatespaceButton)->click();
+    ClickButton(window.button(L::CopyCreatespaceButton));
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, Copied);
     EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Information);
@@ -130,7 +130,7 @@ TEST_F(ListingMeterTest, CopyingWarnsAndStillCopiesExactly)
     // Too long, with more findings than a message box can show.
     messages.clear();
     window.boxes().setBoxText(OpeningRemarks, QString(4000, u'x') + QStringLiteral("</i>").repeated(30));
-    window.button(L::CopyCreatespaceButton)->click();
+    ClickButton(window.button(L::CopyCreatespaceButton));
     ASSERT_EQ(messages.shown().size(), 1u);
     const QStringList lines = messages.shown()[0].text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 2 + 20 + 1);

@@ -1,0 +1,151 @@
+// The windows' command buttons: each a CandyButton with the saved properties of its window,
+// its place, its tooltip and its focus in the tab order.
+#include "AppTestSupport.h"
+#include "CommandButtons.h"
+#include "frmMain.h"
+#include "frmOnLoad.h"
+
+#include <QAccessible>
+#include <QPushButton>
+
+namespace L = MainWindowLayout;
+
+namespace {
+struct Expected {
+    const char* name;
+    const char* caption;
+    int alignment;
+    QSize size;
+    const char* toolTip;
+};
+
+// Everything but the caption, alignment and size is the same for every button.
+void ExpectProgramButton(const CandyButton* button, const Expected& e)
+{
+    SCOPED_TRACE(e.name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->objectName(), QString::fromLatin1(e.name));
+    EXPECT_EQ(button->Caption(), QString::fromLatin1(e.caption));
+    EXPECT_EQ(button->PictureAlignment(), e.alignment);
+    EXPECT_EQ(button->size(), e.size);
+    EXPECT_EQ(button->toolTip(), QString::fromLatin1(e.toolTip));
+    EXPECT_EQ(button->Style(), StyleToolbar);
+    EXPECT_EQ(button->ColorScheme(), 0);
+    EXPECT_EQ(button->ColorButtonUp(), 0xE99950u);
+    EXPECT_EQ(button->ColorButtonDown(), 0xE99950u);
+    EXPECT_EQ(button->ColorButtonHover(), 0xFFC090u);
+    EXPECT_EQ(button->ColorBright(), 0xFFEDB0u);
+    EXPECT_EQ(button->BorderBrightness(), 0);
+    EXPECT_TRUE(button->Enabled());
+    EXPECT_FALSE(button->Checked());
+    EXPECT_FALSE(button->DisplayHand());
+    EXPECT_FALSE(button->IconHighLite() || button->CaptionHighLite());
+    EXPECT_EQ(button->IconHighLiteColor(), 0u);
+    EXPECT_EQ(button->CaptionHighLiteColor(), 0u);
+    EXPECT_EQ(button->ForeColor(), 0u);
+    EXPECT_EQ(button->Font().family(), QStringLiteral("Verdana"));
+    EXPECT_DOUBLE_EQ(button->Font().pointSizeF(), 8.25);
+    EXPECT_FALSE(button->Font().bold() || button->Font().italic());
+    EXPECT_EQ(button->Picture().kind(), ButtonPicture::Kind::Icon);
+    // The picture fits the button beside or above its caption.
+    EXPECT_LE(button->Picture().heightPixels(), e.size.height() - 4);
+    EXPECT_NE(button->Hook(), nullptr) << "loaded at run time: hover tracking is on";
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(const_cast<CandyButton*>(button));
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromLatin1(e.caption));
+}
+} // namespace
+
+TEST_F(FirstRunTest, MainWindowButtonsCarryTheirSavedProperties)
+{
+    const Expected expected[L::MainButtonCount] = {
+        {"cmdNew", "New", 0, {63, 51}, "Create a new description file"},
+        {"cmdOpen", "Open", 0, {63, 51}, "Open an existing description file"},
+        {"cmdSave", "Save", 0, {63, 51}, "Save the current description file"},
+        {"cmdSaveAs", "Save As...", 0, {63, 51}, "Save the current description file with a new name"},
+        {"cmdCopyKindleHTML", "Copy Kindle Description", 2, {204, 23},
+         "Copy the Kindle description code to the clipboard"},
+        {"cmdCopyCreatespaceHTML", "Copy Createspace Description", 2, {204, 23},
+         "Copy the Createspace description code to the clipboard"},
+        {"cmdPreviewKindle", "Preview Kindle Description", 2, {219, 23},
+         "Preview how the Kindle description will look on Amazon's site"},
+        {"cmdPreviewCreatespace", "Preview Createspace Description", 2, {219, 23},
+         "Preview how the Createspace description will look on Amazon's site"},
+        {"cmdHelp", "Help", 2, {202, 23}, "Get help on using Quorvane"},
+        {"CandyButton2", "About Quorvane", 2, {202, 23}, "Show information about Quorvane"},
+        {"CandyButton3", "Close", 0, {63, 51}, "Close Quorvane"},
+    };
+    frmMain window;
+    for (int i = 0; i < L::MainButtonCount; ++i)
+        ExpectProgramButton(window.button(static_cast<L::MainButton>(i)), expected[i]);
+    EXPECT_EQ(window.findChildren<CandyButton*>().size(), L::MainButtonCount);
+}
+
+// The start dialog is laid out around its three 460 by 41 buttons; Cancel stays a standard
+// push button below them, inside the dialog.
+TEST_F(FirstRunTest, StartDialogButtonsAndLayout)
+{
+    frmMain window;
+    frmOnLoad dialog(&window);
+    ExpectProgramButton(dialog.cmdNew(), {"cmdNew", "Start a new book description", 2, {460, 41}, ""});
+    ExpectProgramButton(dialog.cmdOpen(), {"cmdOpen", "Open a book description I created earlier", 2, {460, 41}, ""});
+    ExpectProgramButton(dialog.cmdOpenRecent(),
+                        {"cmdOpenRecent", "Open the last book description I worked on", 2, {460, 41}, ""});
+    const QRect client = dialog.rect();
+    QRect previous;
+    for (const CandyButton* b : {dialog.cmdNew(), dialog.cmdOpen(), dialog.cmdOpenRecent()}) {
+        EXPECT_TRUE(client.contains(b->geometry())) << b->objectName().toStdString();
+        EXPECT_GT(b->geometry().left(), 0);
+        EXPECT_LT(b->geometry().right(), client.right());
+        if (previous.isValid())
+            EXPECT_GT(b->geometry().top(), previous.bottom()) << "stacked without overlap";
+        previous = b->geometry();
+    }
+    const QRect cancel = dialog.cmdCancel()->geometry();
+    EXPECT_TRUE(client.contains(cancel));
+    EXPECT_GT(cancel.top(), previous.bottom());
+    EXPECT_EQ(cancel.right(), previous.right()) << "Cancel lines up with the buttons' right edge";
+    for (const QWidget* child : dialog.findChildren<QWidget*>())
+        EXPECT_TRUE(client.contains(child->geometry())) << child->objectName().toStdString();
+}
+
+// Tab moves the focus from button to button in the window's order, and a button reached by
+// Tab shows a focus cue over its face; a click is what the host reacts to.
+TEST_F(FirstRunTest, TabReachesTheButtonsAndShowsTheFocus)
+{
+    frmMain window;
+    frmOnLoad dialog(&window);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    dialog.cmdNew()->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(dialog.cmdNew()->hasFocus());
+    const QImage unfocused = dialog.cmdOpen()->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(dialog.cmdOpen()->hasFocus());
+    EXPECT_TRUE(dialog.cmdOpen()->HasFocus());
+    EXPECT_FALSE(dialog.cmdNew()->HasFocus());
+    EXPECT_NE(dialog.cmdOpen()->grab().toImage(), unfocused) << "the focus shows";
+    EXPECT_EQ(dialog.cmdOpen()->Surface().Image(), unfocused.convertToFormat(dialog.cmdOpen()->Surface().Image().format()))
+        << "the cue lies over the face; the face itself is the design's";
+}
+
+// Each window's saved controls are exactly what its buttons save: key for key, in order.
+TEST(SavedControlsResources, AreWhatTheButtonsWouldSave)
+{
+    for (const char* resource : {":/forms/frmMain.controls", ":/forms/frmOnLoad.controls"}) {
+        const QList<SavedControl> controls = ReadSavedControls(QString::fromLatin1(resource));
+        ASSERT_EQ(controls.size(), QByteArray(resource).contains("Main") ? 11 : 3) << resource;
+        for (const SavedControl& control : controls) {
+            SCOPED_TRACE(control.name.toStdString());
+            QWidget host;
+            auto* button = new CandyButton(&host);
+            button->ReadProperties(control.properties);
+            PropertyBag written;
+            button->WriteProperties(written);
+            EXPECT_EQ(written.Keys(), control.properties.Keys());
+            EXPECT_TRUE(written == control.properties);
+        }
+    }
+}
