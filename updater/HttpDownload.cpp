@@ -26,11 +26,11 @@ QString replyFault(QNetworkReply* reply, qint64 received, qint64 maxBytes)
 {
     if (received > maxBytes)
         return QStringLiteral("more than %1 bytes").arg(maxBytes);
-    if (reply->error() != QNetworkReply::NoError)
-        return reply->errorString();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status != 0 && (status < 200 || status > 299))
-        return QStringLiteral("HTTP status %1").arg(status);
+        return QStringLiteral("HTTP status %1 from %2").arg(status).arg(reply->url().toString());
+    if (reply->error() != QNetworkReply::NoError)
+        return reply->errorString();
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() != received)
         return QStringLiteral("%1 of %2 bytes received").arg(received).arg(length.toLongLong());
