@@ -255,6 +255,23 @@ TEST_F(UpdateCheckTest, ProgressWindowIsUpAndOnTopWhenTheDownloadStarts)
         EXPECT_EQ(qobject_cast<frmProgress*>(w), nullptr) << "the progress window outlived the download";
 }
 
+TEST_F(UpdateCheckTest, AMissingHelperIsAFailedDownloadAndKeepsTheOldVersionText)
+{
+    SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(temp.file(QStringLiteral("no-such-helper"))));
+    offer(installer(), key.sign(installer()));
+    auto watch = takeUpdate();
+    EXPECT_FALSE(RunUpdateCheck(QString::fromLatin1(versionText("1.5")), &owner, source()));
+    EXPECT_EQ(messages.texts(), (std::vector<QString>{Prompt, NotDownloaded}));
+    EXPECT_FALSE(Update().UpdateChosen);
+
+    std::optional<bool> kept;
+    RefreshVersionText(source(), [&](bool k) { kept = k; });
+    for (int waited = 0; waited < 30000 && !kept; waited += 20)
+        QTest::qWait(20);
+    EXPECT_EQ(kept, std::optional<bool>(false));
+    EXPECT_TRUE(server.requests().isEmpty());
+}
+
 TEST_F(UpdateCheckTest, VersionTextIsKeptForTheNextStartAndFailuresKeepTheOldOne)
 {
     const UpdateSource from = source();

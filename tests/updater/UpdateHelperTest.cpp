@@ -158,3 +158,25 @@ TEST_F(UpdateHelper, RefusesIncompleteOrRelativeArguments)
     EXPECT_TRUE(server.requests().isEmpty());
     EXPECT_FALSE(QFile::exists(cacheFile()));
 }
+
+// The network and libcrypto stay out of the editor: only the helper maps them.
+TEST(UpdateHelperLinks, OnlyTheHelperLinksTheNetworkAndCrypto)
+{
+    const auto libraries = [](const QString& program) {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {qEnvironmentVariable("QUORVANE_BIN_DIR") + QLatin1Char('/') + program});
+        ldd.waitForFinished(30000);
+        return QString::fromLocal8Bit(ldd.readAllStandardOutput());
+    };
+    const QString editor = libraries(QStringLiteral("quorvane"));
+    ASSERT_TRUE(editor.contains(QStringLiteral("libQt6Widgets"))) << qPrintable(editor);
+    EXPECT_FALSE(editor.contains(QStringLiteral("libQt6Network"))) << qPrintable(editor);
+    EXPECT_FALSE(editor.contains(QStringLiteral("libcrypto"))) << qPrintable(editor);
+    EXPECT_FALSE(editor.contains(QStringLiteral("libssl"))) << qPrintable(editor);
+
+    const QString helper = libraries(UpdateHelperProtocol::HelperFileName());
+    EXPECT_TRUE(helper.contains(QStringLiteral("libQt6Network")) && helper.contains(QStringLiteral("libcrypto.so")))
+        << qPrintable(helper);
+    EXPECT_FALSE(helper.contains(QStringLiteral("libQt6Gui")) || helper.contains(QStringLiteral("libQt6Widgets")))
+        << qPrintable(helper);
+}
