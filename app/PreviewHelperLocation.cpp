@@ -5,22 +5,31 @@
 #include <QDir>
 #include <QFileInfo>
 
-QStringList PreviewHelperPlaces(const QString& programDir)
+QStringList HelperProgramPlaces(const QString& programDir, const QString& fileName)
 {
     const QDir dir(programDir);
-    const QString name = PreviewProtocol::HelperFileName();
-    return {QDir::cleanPath(dir.filePath(name)),
-            QDir::cleanPath(dir.filePath(QStringLiteral(QUORVANE_HELPER_DIR_FROM_BIN "/") + name))};
+    return {QDir::cleanPath(dir.filePath(fileName)),
+            QDir::cleanPath(dir.filePath(QStringLiteral(QUORVANE_HELPER_DIR_FROM_BIN "/") + fileName))};
 }
 
-QString FindPreviewHelper(const QString& programDir)
+QString FindHelperProgram(const QString& programDir, const QString& fileName)
 {
-    for (const QString& place : PreviewHelperPlaces(programDir)) {
+    for (const QString& place : HelperProgramPlaces(programDir, fileName)) {
         const QFileInfo info(place);
         if (info.isFile() && info.isExecutable())
             return place;
     }
     return {};
+}
+
+QStringList PreviewHelperPlaces(const QString& programDir)
+{
+    return HelperProgramPlaces(programDir, PreviewProtocol::HelperFileName());
+}
+
+QString FindPreviewHelper(const QString& programDir)
+{
+    return FindHelperProgram(programDir, PreviewProtocol::HelperFileName());
 }
 
 QString PreviewHelperMissingMessage(const QStringList& places)

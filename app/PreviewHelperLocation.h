@@ -3,6 +3,13 @@
 #include <QString>
 #include <QStringList>
 
+// Where the editor looks for one of its helper programs, in order: beside itself, then in the
+// helper folder of an installation.
+QStringList HelperProgramPlaces(const QString& programDir, const QString& fileName);
+
+// The first of those places that holds an executable file; empty when none does.
+QString FindHelperProgram(const QString& programDir, const QString& fileName);
+
 // Where the editor looks for its preview helper, in order: beside itself, as in a build
 // folder, then in the helper folder of an installation (<bin>/../libexec/quorvane).
 QStringList PreviewHelperPlaces(const QString& programDir);

@@ -1,6 +1,6 @@
 #include "UpdateNetwork.h"
 
-#include "HttpUpdateNetwork.h"
+#include "HelperUpdateNetwork.h"
 
 namespace {
 std::unique_ptr<UpdateNetwork>& installedNetwork()
@@ -14,7 +14,7 @@ UpdateNetwork& TheUpdateNetwork()
 {
     std::unique_ptr<UpdateNetwork>& network = installedNetwork();
     if (!network)
-        network = std::make_unique<HttpUpdateNetwork>();
+        network = std::make_unique<HelperUpdateNetwork>();
     return *network;
 }
 

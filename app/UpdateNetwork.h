@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 // The update check's only way onto the network. Requests always go to the server: no
 // cached copy is ever used.
@@ -14,16 +13,20 @@ class UpdateNetwork {
 public:
     virtual ~UpdateNetwork() = default;
 
-    // Downloads the URL into the file and returns when it has ended. Empty on success,
-    // else why it failed (the file is then removed). Takes no user input meanwhile.
-    virtual QString DownloadToFile(const QUrl& url, const QString& path) = 0;
+    // Downloads the installer and its detached signature into the folder (under the
+    // installer address's file name, and ".sig") and returns when it has ended: empty when
+    // the installer is whole, signed with the key and executable by this user, else why
+    // not (nothing is then left in the folder). Takes no user input meanwhile.
+    virtual QString DownloadInstaller(const QUrl& installerUrl, const QUrl& signatureUrl, const QString& folder,
+                                      const QByteArray& publicKey) = 0;
 
-    // Starts fetching a small text and returns at once; done gets the body, or nothing on
-    // any failure (network, HTTP status, timeout, more than maxBytes).
-    virtual void Fetch(const QUrl& url, qint64 maxBytes, std::function<void(std::optional<QByteArray>)> done) = 0;
+    // Starts fetching the version text into the cache file and returns at once; the file is
+    // replaced only by a whole answer. done (if given) learns whether it was.
+    virtual void RefreshVersionText(const QUrl& url, const QString& cacheFile, std::function<void(bool)> done) = 0;
 };
 
-// The network the update check uses: plain HTTP(S) unless a test installed another.
+// The network the update check uses: the update helper program unless a test installed
+// another.
 UpdateNetwork& TheUpdateNetwork();
 // Installs a replacement (nothing: back to the real network); returns the one it replaces.
 std::unique_ptr<UpdateNetwork> SetUpdateNetwork(std::unique_ptr<UpdateNetwork> network);

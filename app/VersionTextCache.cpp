@@ -3,22 +3,11 @@
 #include "UpdateNetwork.h"
 #include "UpdateSource.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 // A version line with its notes; anything larger is not one.
 constexpr qint64 MaxVersionTextSize = 64 * 1024;
-
-bool keep(const QString& path, const QByteArray& text)
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-}
 } // namespace
 
 QString ReadCachedVersionText(const UpdateSource& source)
@@ -31,11 +20,5 @@ QString ReadCachedVersionText(const UpdateSource& source)
 
 void RefreshVersionText(const UpdateSource& source, std::function<void(bool)> done)
 {
-    const QString path = source.cacheFile;
-    TheUpdateNetwork().Fetch(source.versionUrl, MaxVersionTextSize,
-                             [path, done = std::move(done)](std::optional<QByteArray> text) {
-                                 const bool kept = text && keep(path, *text);
-                                 if (done)
-                                     done(kept);
-                             });
+    TheUpdateNetwork().RefreshVersionText(source.versionUrl, source.cacheFile, std::move(done));
 }

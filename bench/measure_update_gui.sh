@@ -2,12 +2,15 @@
 # Start-up and idle memory of the built editor with the update check off, and on with an
 # update host that refuses connections or takes the request and never answers, with the
 # shared measuring kit (measure_gui.sh, on a private Xvfb each). Usage:
-#   bench/measure_update_gui.sh [PERFKIT_DIR] [RUNS]
+#   bench/measure_update_gui.sh [PERFKIT_DIR] [RUNS] [BASELINE_EDITOR]
 # PERFKIT_DIR holds measure_gui.sh (default: ../shared/perf beside the project).
+# BASELINE_EDITOR, when given, is another build of the editor (say, one without the update
+# check) measured first the same way, for comparison.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 kit="${1:-$root/../shared/perf}"
 runs="${2:-9}"
+baseline="${3:-}"
 editor="$root/build/bin/quorvane"
 work="$(mktemp -d)"
 server=""
@@ -37,6 +40,7 @@ stalled="http://127.0.0.1:$(cat "$work/port.txt")/qvnlatestversion.txt"
 refused="http://127.0.0.1:$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')/qvnlatestversion.txt"
 
 measure() { "$kit/measure_gui.sh" -n "$runs" "$@" 2>&1 | sed -n '/^== /,$p' | grep -E '^==|first_paint|rss_main|pss_tree'; }
+[ -n "$baseline" ] && measure --label baseline --env QUORVANE_UPDATE_URL= -- "$baseline" "$work/book.qvn"
 measure --label check_off --env QUORVANE_UPDATE_URL= -- "$editor" "$work/book.qvn"
 measure --label host_refuses --env "QUORVANE_UPDATE_URL=$refused" -- "$editor" "$work/book.qvn"
 measure --label host_never_answers --env "QUORVANE_UPDATE_URL=$stalled" -- "$editor" "$work/book.qvn"

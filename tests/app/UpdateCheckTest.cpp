@@ -13,6 +13,7 @@
 #include "frmOnLoad.h"
 #include "frmProgress.h"
 #include "frmUpdateAvailable.h"
+#include "HelperUpdateNetwork.h"
 
 #include <QDir>
 #include <QLabel>
@@ -50,6 +51,9 @@ protected:
     void SetUp() override
     {
         ResetUpdateState();
+        // The built helper does the requests, as in the editor.
+        SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(qEnvironmentVariable("QUORVANE_BIN_DIR") +
+                                                               QStringLiteral("/quorvane-update")));
         ASSERT_TRUE(updateFolders().isEmpty());
         owner.resize(600, 400);
         owner.show();
@@ -58,6 +62,7 @@ protected:
     void TearDown() override
     {
         SetUpdateSource(std::nullopt);
+        SetUpdateNetwork(nullptr);
         ResetUpdateState();
         // Whatever did not get started is cleaned away.
         EXPECT_TRUE(updateFolders().isEmpty());
@@ -103,7 +108,7 @@ protected:
 // Replaces the network and looks at the screen when the installer's download begins.
 class WatchingNetwork : public UpdateNetwork {
 public:
-    QString DownloadToFile(const QUrl&, const QString&) override
+    QString DownloadInstaller(const QUrl&, const QUrl&, const QString&, const QByteArray&) override
     {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* p = qobject_cast<frmProgress*>(w))
@@ -111,7 +116,11 @@ public:
                                 p->lblProgress()->text() == QStringLiteral("Downloading Update, please wait.");
         return QStringLiteral("no network here");
     }
-    void Fetch(const QUrl&, qint64, std::function<void(std::optional<QByteArray>)> done) override { done(std::nullopt); }
+    void RefreshVersionText(const QUrl&, const QString&, std::function<void(bool)> done) override
+    {
+        if (done)
+            done(false);
+    }
     bool progressShown = false;
 };
 } // namespace
@@ -244,6 +253,23 @@ TEST_F(UpdateCheckTest, ProgressWindowIsUpAndOnTopWhenTheDownloadStarts)
     SetUpdateNetwork(std::move(real));
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<frmProgress*>(w), nullptr) << "the progress window outlived the download";
+}
+
+TEST_F(UpdateCheckTest, AMissingHelperIsAFailedDownloadAndKeepsTheOldVersionText)
+{
+    SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(temp.file(QStringLiteral("no-such-helper"))));
+    offer(installer(), key.sign(installer()));
+    auto watch = takeUpdate();
+    EXPECT_FALSE(RunUpdateCheck(QString::fromLatin1(versionText("1.5")), &owner, source()));
+    EXPECT_EQ(messages.texts(), (std::vector<QString>{Prompt, NotDownloaded}));
+    EXPECT_FALSE(Update().UpdateChosen);
+
+    std::optional<bool> kept;
+    RefreshVersionText(source(), [&](bool k) { kept = k; });
+    for (int waited = 0; waited < 30000 && !kept; waited += 20)
+        QTest::qWait(20);
+    EXPECT_EQ(kept, std::optional<bool>(false));
+    EXPECT_TRUE(server.requests().isEmpty());
 }
 
 TEST_F(UpdateCheckTest, VersionTextIsKeptForTheNextStartAndFailuresKeepTheOldOne)

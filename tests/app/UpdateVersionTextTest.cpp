@@ -1,6 +1,4 @@
-// The version text, the notes box text, the installer's addresses and its signature check.
-#include "InstallerSignature.h"
-#include "TestSigningKey.h"
+// The version text, the notes box text and the installer's addresses.
 #include "UpdateSource.h"
 #include "UpdateVersionText.h"
 
@@ -81,24 +79,4 @@ TEST(UpdateSource, EnvironmentOverridesTheAddressAndEmptyTurnsTheCheckOff)
     qputenv("QUORVANE_UPDATE_URL", "not an address");
     EXPECT_TRUE(DeployedUpdateSource().versionUrl.isEmpty());
     qunsetenv("QUORVANE_UPDATE_URL");
-}
-
-TEST(InstallerSignature, OnlyTheRightKeyOverTheExactBytes)
-{
-    const TestSigningKey key;
-    const TestSigningKey otherKey;
-    const QByteArray installer = "#!/bin/sh\necho installing\n";
-    const QByteArray signature = key.sign(installer);
-
-    EXPECT_TRUE(VerifyEd25519Signature(key.publicKey(), installer, signature));
-    EXPECT_FALSE(VerifyEd25519Signature(otherKey.publicKey(), installer, signature));
-    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer.chopped(1), signature));
-    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer + '\n', signature));
-    QByteArray flipped = signature;
-    flipped[10] = static_cast<char>(flipped[10] ^ 1);
-    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer, flipped));
-    // Malformed keys and signatures: no key built in, a signature with a line end added.
-    EXPECT_FALSE(VerifyEd25519Signature({}, installer, signature));
-    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer, signature + '\n'));
-    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer, {}));
 }

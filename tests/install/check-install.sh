@@ -13,6 +13,8 @@ have() { command -v "$1" >/dev/null; }
 [ -x "$usr/bin/quorvane" ] || fail "quorvane is not in bin"
 [ -x "$usr/libexec/quorvane/quorvane-preview" ] || fail "quorvane-preview is not in libexec/quorvane"
 [ -e "$usr/bin/quorvane-preview" ] && fail "quorvane-preview is on the PATH"
+[ -x "$usr/libexec/quorvane/quorvane-update" ] || fail "quorvane-update is not in libexec/quorvane"
+[ -e "$usr/bin/quorvane-update" ] && fail "quorvane-update is on the PATH"
 stray=$(find "$stage" -name 'candybutton-gallery*' -o -name 'test_*' -o -name 'bench_*' -o -name '*.a' -o -name '*.h')
 [ -z "$stray" ] || fail "installed but not for users: $stray"
 if [ "$help" = 1 ]; then

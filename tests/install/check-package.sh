@@ -30,7 +30,7 @@ diff -u "$out/install.files" "$out/package.files" >&2 || fail "package and insta
 control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort | tr '\n' ' ')
 [ "$control" = "control md5sums " ] || fail "control archive holds: $control"
 # The programs are stripped, as Debian wants them.
-for program in usr/bin/quorvane usr/libexec/quorvane/quorvane-preview; do
+for program in usr/bin/quorvane usr/libexec/quorvane/quorvane-preview usr/libexec/quorvane/quorvane-update; do
   dpkg-deb --fsys-tarfile "$deb" | tar -xO "./$program" >"$out/program"
   if readelf -S "$out/program" | grep -q '\.debug_info'; then fail "$program carries debug information"; fi
 done

@@ -1,11 +1,12 @@
-#include "HttpUpdateNetwork.h"
+#include "HttpDownload.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+
+#include <memory>
 
 namespace {
 QNetworkRequest freshRequest(const QUrl& url, int timeoutMs)
@@ -21,48 +22,61 @@ QNetworkRequest freshRequest(const QUrl& url, int timeoutMs)
 }
 
 // Why a finished reply is no good, or empty when it brought the whole body.
-QString replyFault(QNetworkReply* reply, qint64 received)
+QString replyFault(QNetworkReply* reply, qint64 received, qint64 maxBytes)
 {
-    if (reply->error() != QNetworkReply::NoError)
-        return reply->errorString();
+    if (received > maxBytes)
+        return QStringLiteral("more than %1 bytes").arg(maxBytes);
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status != 0 && (status < 200 || status > 299))
-        return QStringLiteral("HTTP status %1").arg(status);
+        return QStringLiteral("HTTP status %1 from %2").arg(status).arg(reply->url().toString());
+    if (reply->error() != QNetworkReply::NoError)
+        return reply->errorString();
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() != received)
         return QStringLiteral("%1 of %2 bytes received").arg(received).arg(length.toLongLong());
     return {};
 }
-} // namespace
 
-QString HttpUpdateNetwork::DownloadToFile(const QUrl& url, const QString& path)
+// Runs the request to its end, handing each piece of the body to take; a piece that takes
+// the total past maxBytes ends it.
+template <typename Take>
+QString fetch(const QUrl& url, qint64 maxBytes, int timeoutMs, Take take)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return file.errorString();
-
     QNetworkAccessManager manager;
-    std::unique_ptr<QNetworkReply> reply(manager.get(freshRequest(url, DownloadTimeoutMs)));
+    std::unique_ptr<QNetworkReply> reply(manager.get(freshRequest(url, timeoutMs)));
     qint64 received = 0;
-    bool written = true;
     const auto store = [&] {
-        if (!reply->isOpen())
+        if (!reply->isOpen() || received > maxBytes)
             return;
         const QByteArray chunk = reply->readAll();
         received += chunk.size();
-        written = written && file.write(chunk) == chunk.size();
-        if (received > MaxDownloadSize)
+        if (received > maxBytes)
             reply->abort();
+        else
+            take(chunk);
     };
     QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), store);
     QEventLoop loop;
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
     store();
+    return replyFault(reply.get(), received, maxBytes);
+}
+} // namespace
 
-    QString fault = replyFault(reply.get(), received);
-    if (fault.isEmpty() && received == 0)
+QString HttpDownload::ToFile(const QUrl& url, const QString& path, qint64 maxBytes, int timeoutMs)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return file.errorString();
+    bool written = true;
+    qint64 size = 0;
+    QString fault = fetch(url, maxBytes, timeoutMs, [&](const QByteArray& chunk) {
+        size += chunk.size();
+        written = written && file.write(chunk) == chunk.size();
+    });
+    if (fault.isEmpty() && size == 0)
         fault = QStringLiteral("empty file");
     if (fault.isEmpty() && (!written || !file.flush()))
         fault = file.errorString();
@@ -72,21 +86,10 @@ QString HttpUpdateNetwork::DownloadToFile(const QUrl& url, const QString& path)
     return fault;
 }
 
-void HttpUpdateNetwork::Fetch(const QUrl& url, qint64 maxBytes, std::function<void(std::optional<QByteArray>)> done)
+std::optional<QByteArray> HttpDownload::Text(const QUrl& url, qint64 maxBytes, int timeoutMs)
 {
-    auto* manager = new QNetworkAccessManager(QCoreApplication::instance());
-    QNetworkReply* reply = manager->get(freshRequest(url, FetchTimeoutMs));
-    auto body = std::make_shared<QByteArray>();
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, body, maxBytes] {
-        body->append(reply->readAll());
-        if (body->size() > maxBytes)
-            reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::finished, manager, [manager, reply, body, maxBytes, done] {
-        if (reply->isOpen())
-            body->append(reply->readAll());
-        const bool whole = replyFault(reply, body->size()).isEmpty() && body->size() <= maxBytes;
-        manager->deleteLater();
-        done(whole ? std::optional<QByteArray>(*body) : std::nullopt);
-    });
+    QByteArray body;
+    if (!fetch(url, maxBytes, timeoutMs, [&](const QByteArray& chunk) { body += chunk; }).isEmpty())
+        return std::nullopt;
+    return body;
 }
