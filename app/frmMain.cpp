@@ -5,6 +5,7 @@
 #include "ClipboardExport.h"
 #include "DocumentCommands.h"
 #include "DocumentDialogs.h"
+#include "DocumentShortcuts.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
 #include "Help.h"
@@ -68,6 +69,7 @@ frmMain::frmMain()
     createControls();
     Document().Boxes = m_boxes;
 
+    AddDocumentShortcuts(this);
     connect(new KeyPreview(this), &KeyPreview::f1Released, this, &frmMain::helpRequested);
     connect(this, &frmMain::helpRequested, this, [] { ShowHelp(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &frmMain::onCommitDataRequest);
