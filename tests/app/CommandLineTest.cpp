@@ -14,10 +14,12 @@ struct ProgramRun {
 // The built program, started the way a shell would start it, without any display.
 class CommandLineTest : public ::testing::Test {
 protected:
-    ProgramRun quorvane(const QStringList& arguments)
+    ProgramRun quorvane(const QStringList& arguments, const QString& display = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
+        if (!display.isEmpty())
+            env.insert("DISPLAY", display);
         env.remove("WAYLAND_DISPLAY");
         env.insert("QT_QPA_PLATFORM", "xcb");  // a widget application would fail to start
         env.insert("XDG_CONFIG_HOME", m_config.path());
@@ -119,4 +121,9 @@ TEST_F(CommandLineTest, EditorWithoutDisplayFailsWithOneClearLine)
     const QString book = m_files.write("-dash.qvn", "[[[QVN FILE]]]Dash\r\n");
     for (const QStringList& arguments : {QStringList{}, QStringList{"book.qvn"}, QStringList{"--", book}, QStringList{"-"}})
         expectRun(arguments, 1, "", NoDisplay);
+
+    // A display that is named but not there.
+    const ProgramRun run = quorvane({}, ":987");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "quorvane: cannot open the editor's window: cannot connect to the display :987\n");
 }
