@@ -1,10 +1,9 @@
 #include "CommandLineOptions.h"
 
 #include "AppInfo.h"
-#include "DescriptionFileFormat.h"
+#include "CheckCommand.h"
+#include "CommandLineFile.h"
 #include "HtmlGenerators.h"
-#include "RuntimeError.h"
-#include "WholeFile.h"
 
 #include <QFile>
 #include <QString>
@@ -24,6 +23,7 @@ struct UsageError {
 };
 
 int runExport(const QStringList& operands);
+int runCheck(const QStringList& operands);
 int runHelp(const QStringList& operands);
 int runVersion(const QStringList& operands);
 
@@ -39,6 +39,7 @@ struct Option {
 // Every option of the program; the usage text is built from this table.
 const Option Options[] = {
     {"--export", nullptr, "kindle|createspace FILE", 2, "write FILE's HTML to standard output", runExport},
+    {"--check", nullptr, "FILE", 1, "check FILE's HTML against the store's limits", runCheck},
     {"--help", "-h", "", 0, "show this help", runHelp},
     {"--version", "-v", "", 0, "show the program's name and version", runVersion},
 };
@@ -64,7 +65,7 @@ QByteArray usage()
         text += "  " + names.leftJustified(38) + ' ' + option.help + '\n';
     }
     text += "\nExit status: 0 done, 1 the file could not be used or there is no display,\n"
-            "2 the command line was wrong.\n";
+            "2 the command line was wrong; --check: 1 with findings, 2 when FILE cannot be read.\n";
     return text;
 }
 
@@ -87,26 +88,6 @@ int usageError(const QString& text)
     return ExitUsage;
 }
 
-// The file's description, or a one-line error naming the file and the reason. A file
-// that ends early still gives one, with its missing sections empty and a warning.
-std::optional<Description> readDescription(const QString& path)
-{
-    const WholeFile::ReadResult file = WholeFile::read(path);
-    if (file.errorNumber != 0) {
-        printError(path + QStringLiteral(": ") + StandardErrorDescription(file.errorNumber));
-        return std::nullopt;
-    }
-    DescriptionFileFormat::Content content = DescriptionFileFormat::parse(file.bytes);
-    if (!content.recognised) {
-        printError(path + (file.bytes.isEmpty() ? QStringLiteral(": the file is empty")
-                                                : QStringLiteral(": not a Quorvane description file")));
-        return std::nullopt;
-    }
-    if (content.linesRead < DescriptionFileFormat::LineCount)
-        printError(path + QStringLiteral(": the file ends early; its missing sections are empty"));
-    return std::move(content.description);
-}
-
 int runExport(const QStringList& operands)
 {
     QString (*generate)(const Description&) = nullptr;
@@ -120,7 +101,7 @@ int runExport(const QStringList& operands)
         throw UsageError{QStringLiteral("--export: the file name is empty")};
 
     // Read without loading: an export opens no document and remembers no recent file.
-    const std::optional<Description> description = readDescription(operands[1]);
+    const std::optional<Description> description = ReadCommandLineDescription(operands[1], stderr);
     if (!description)
         return ExitFailed;
     if (!writeAll(stdout, generate(*description).toUtf8())) {
@@ -128,6 +109,13 @@ int runExport(const QStringList& operands)
         return ExitFailed;
     }
     return ExitOk;
+}
+
+int runCheck(const QStringList& operands)
+{
+    if (operands[0].isEmpty())
+        throw UsageError{QStringLiteral("--check: the file name is empty")};
+    return RunCheckCommand(operands[0], stdout, stderr);
 }
 
 int runHelp(const QStringList&)

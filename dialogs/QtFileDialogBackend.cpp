@@ -14,8 +14,6 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace {
 const QChar Nul(0);
 
@@ -43,7 +41,7 @@ QRect dialogScreenArea(const QWidget& dialog)
 }
 
 // Size, type and date are made as wide as their longest entry whenever the listing
-// changes; the name takes what is left. The user may still drag them.
+// changes (the user may still drag them); the name takes what is left.
 void fitColumns(QFileDialog& dialog)
 {
     auto* model = dialog.findChild<QFileSystemModel*>();
@@ -51,17 +49,13 @@ void fitColumns(QFileDialog& dialog)
     if (!model || !list)
         return;
     list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     const auto fit = [list] {
         // Entries arrive in batches: fit once they are laid out.
         QTimer::singleShot(0, list, [list] {
             list->doItemsLayout();
-            QHeaderView* header = list->header();
-            int others = 0;
-            for (int column = 1; column < header->count(); ++column) {
+            for (int column = 1; column < list->header()->count(); ++column)
                 list->resizeColumnToContents(column);
-                others += header->sectionSize(column);
-            }
-            header->resizeSection(0, std::max(header->sectionSize(0), list->viewport()->width() - others));
         });
     };
     QObject::connect(model, &QAbstractItemModel::rowsInserted, list, fit);
