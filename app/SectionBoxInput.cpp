@@ -6,19 +6,6 @@
 
 #include <algorithm>
 
-SectionBoxInput::SectionBoxInput(QWidget* box) : QObject(box)
-{
-    box->installEventFilter(this);
-    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
-        m_before = edit->text();
-        // textEdited comes first, while m_before still holds the text before the edit.
-        connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) { keepOnOneLine(edit, text); });
-        // The box's own text, not the signal's: an edit that keepOnOneLine corrects still
-        // announces its uncorrected text afterwards.
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { m_before = edit->text(); });
-    }
-}
-
 namespace {
 // A key whose printable text the box would type although Alt or Ctrl is held.
 bool withheld(const QKeyEvent& key)
@@ -33,6 +20,19 @@ bool withheld(const QKeyEvent& key)
     return !SectionBoxInput::TypesText(key);
 }
 } // namespace
+
+SectionBoxInput::SectionBoxInput(QWidget* box) : QObject(box)
+{
+    box->installEventFilter(this);
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+        m_before = edit->text();
+        // textEdited comes first, while m_before still holds the text before the edit.
+        connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) { keepOnOneLine(edit, text); });
+        // The box's own text, not the signal's: an edit that keepOnOneLine corrects still
+        // announces its uncorrected text afterwards.
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { m_before = edit->text(); });
+    }
+}
 
 bool SectionBoxInput::TypesText(const QKeyEvent& key)
 {
