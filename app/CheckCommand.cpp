@@ -1,9 +1,8 @@
 #include "CheckCommand.h"
 
-#include "DescriptionFile.h"
+#include "CommandLineFile.h"
 #include "ListingCheck.h"
 #include "ListingReport.h"
-#include "MessageBox.h"
 
 #include <QByteArray>
 
@@ -20,24 +19,6 @@ bool writeAll(std::FILE* stream, const QByteArray& bytes)
            std::fflush(stream) == 0;
 }
 
-// The loader speaks through message boxes; here each of its messages becomes lines on err.
-class MessagesTo {
-public:
-    explicit MessagesTo(std::FILE* err)
-        : m_previous(SetMessageHandler([err](const MessageRequest& request) {
-              writeAll(err, (MessageTextForDisplay(request.text) + QLatin1Char('\n')).toUtf8());
-              return MsgAnswer::OK;
-          }))
-    {
-    }
-    ~MessagesTo() { SetMessageHandler(std::move(m_previous)); }
-    MessagesTo(const MessagesTo&) = delete;
-    MessagesTo& operator=(const MessagesTo&) = delete;
-
-private:
-    MessageHandler m_previous;
-};
-
 void appendFragment(QString& report, const FragmentCheck& check)
 {
     const QString target = ListingTargetName(check.target) + QStringLiteral(": ");
@@ -53,12 +34,8 @@ void appendFragment(QString& report, const FragmentCheck& check)
 
 int RunCheckCommand(const QString& path, std::FILE* out, std::FILE* err)
 {
-    std::optional<Description> description;
-    {
-        const MessagesTo messages(err);
-        // Read without loading: a check opens no document and remembers no recent file.
-        description = ReadDescriptionFile(path);
-    }
+    // Read without loading: a check opens no document and remembers no recent file.
+    const std::optional<Description> description = ReadCommandLineDescription(path, err);
     if (!description)
         return ExitUnreadable;
 

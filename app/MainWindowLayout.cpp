@@ -10,10 +10,10 @@ constexpr int Small = 16;
 } // namespace
 
 const std::array<ButtonDeclaration, MainButtonCount> Buttons = {{
-    {"cmdNew", "New", {45, 105, 945, 765}, "Create a new description file", ":/icons/new.png", Above, Large},
-    {"cmdOpen", "Open", {1005, 105, 945, 765}, "Open an existing description file", ":/icons/open.png", Above, Large},
-    {"cmdSave", "Save", {1965, 105, 945, 765}, "Save the current description file", ":/icons/save.png", Above, Large},
-    {"cmdSaveAs", "Save As...", {2925, 105, 945, 765}, "Save the current description file with a new name",
+    {"cmdNew", "New", {45, 105, 945, 765}, "Create a new description file (Ctrl+N)", ":/icons/new.png", Above, Large},
+    {"cmdOpen", "Open", {1005, 105, 945, 765}, "Open an existing description file (Ctrl+O)", ":/icons/open.png", Above, Large},
+    {"cmdSave", "Save", {1965, 105, 945, 765}, "Save the current description file (Ctrl+S)", ":/icons/save.png", Above, Large},
+    {"cmdSaveAs", "Save As...", {2925, 105, 945, 765}, "Save the current description file with a new name (Ctrl+Shift+S)",
      ":/icons/saveas.png", Above, Large},
     {"cmdCopyKindleHTML", "Copy Kindle Description", {4035, 120, 3060, 345},
      "Copy the Kindle description code to the clipboard", ":/icons/copykindle.png", Left, Small},

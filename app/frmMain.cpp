@@ -6,6 +6,7 @@
 #include "ClipboardExport.h"
 #include "DocumentCommands.h"
 #include "DocumentDialogs.h"
+#include "DocumentShortcuts.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
 #include "FileTypeRegistration.h"
@@ -73,6 +74,7 @@ frmMain::frmMain()
     createControls();
     Document().Boxes = m_boxes;
 
+    AddDocumentShortcuts(this);
     connect(new KeyPreview(this), &KeyPreview::f1Released, this, &frmMain::helpRequested);
     connect(this, &frmMain::helpRequested, this, [this] { ShowHelp(this); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &frmMain::onCommitDataRequest);

@@ -1,8 +1,16 @@
 #include "QtFileDialogBackend.h"
 
+#include "FileDialogSize.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeView>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -22,6 +30,39 @@ bool fillBuffer(QString& buffer, qint32 size, const QString& text)
         return false;
     buffer = text + QString(size - text.size(), Nul);
     return true;
+}
+
+// The free area of the screen the dialog will open on: its owner's, or the first.
+QRect dialogScreenArea(const QWidget& dialog)
+{
+    const QWidget* owner = dialog.parentWidget();
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Size, type and date are made as wide as their longest entry whenever the listing
+// changes (the user may still drag them); the name takes what is left.
+void fitColumns(QFileDialog& dialog)
+{
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!model || !list)
+        return;
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    const auto fit = [list] {
+        // Entries arrive in batches: fit once they are laid out.
+        QTimer::singleShot(0, list, [list] {
+            list->doItemsLayout();
+            for (int column = 1; column < list->header()->count(); ++column)
+                list->resizeColumnToContents(column);
+        });
+    };
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, list, fit);
+    QObject::connect(model, &QAbstractItemModel::layoutChanged, list, fit);
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, list, fit);
+    // A folder listed before can be there at once.
+    fit();
 }
 
 // What the dialog hands back for the file buffer: one full path, or for several files the
@@ -108,7 +149,11 @@ int QtFileDialogBackend::show(FileDialogKind kind, FileDialogRecord& record)
     if (!startName.isEmpty())
         dialog.selectFile(QFileInfo(startName).isAbsolute() ? QFileInfo(startName).fileName() : startName);
 
-    if (dialog.exec() != QDialog::Accepted)
+    dialog.resize(FileDialogSize::ToOpenAt(dialogScreenArea(dialog)));
+    fitColumns(dialog);
+    const int result = dialog.exec();
+    FileDialogSize::Remember(dialog.size());
+    if (result != QDialog::Accepted)
         return 0;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || !fillBuffer(record.lpstrFile, record.nMaxFile, fileBufferAnswer(files)))

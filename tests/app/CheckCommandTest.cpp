@@ -47,9 +47,10 @@ protected:
     TempFolder m_files, m_config;
 };
 
-const QByteArray Error53 = "An unexpected error has occurred.\n(Error 53 : File not found)\n";
-const QByteArray Error62 = "An unexpected error has occurred.\n(Error 62 : Input past end of file)\n";
-const QByteArray NotSupported = "The specified file is not recognised as a supported type.\n";
+QByteArray errorLine(const QString& path, const char* reason)
+{
+    return "quorvane: " + path.toLocal8Bit() + ": " + reason + "\n";
+}
 } // namespace
 
 TEST_F(CheckCommandTest, CleanDescriptionsPassAndFindingsFail)
@@ -80,18 +81,21 @@ TEST_F(CheckCommandTest, CleanDescriptionsPassAndFindingsFail)
 
 TEST_F(CheckCommandTest, UnreadableFilesAndWrongUse)
 {
-    expectRun(m_files.file("missing.qvn"), 2, "", Error53 + NotSupported);
-    expectRun(m_files.write("notes.txt", "just some notes\r\n"), 2, "", NotSupported);
-    expectRun(m_files.write("empty.qvn", ""), 2, "", Error62 + NotSupported);
+    expectRun(m_files.file("missing.qvn"), 2, "", errorLine(m_files.file("missing.qvn"), "File not found"));
+    const QString notes = m_files.write("notes.txt", "just some notes\r\n");
+    expectRun(notes, 2, "", errorLine(notes, "not a Quorvane description file"));
+    const QString empty = m_files.write("empty.qvn", "");
+    expectRun(empty, 2, "", errorLine(empty, "the file is empty"));
     // A file that ends early is still read, as the editor would read it.
     expectRun(m_files.write("short.qvn", "[[[QVN FILE]]]\r\n<i>My Book\r\n"), 1,
               "Kindle: 31 / 4,000\nKindle: HEADLINE: <i> is not closed\n"
               "Print: 25 / 4,000\nPrint: HEADLINE: <i> is not closed\n",
-              Error62);
+              errorLine(m_files.file("short.qvn"), "the file ends early; its missing sections are empty"));
 
     for (const QStringList& wrong : {QStringList{}, QStringList{"a.qvn", "b.qvn"}, QStringList{""}}) {
         const ProgramRun run = check(wrong);
-        EXPECT_TRUE(run.exitCode == 2 && run.out.isEmpty() && run.err.startsWith("Usage: quorvane")) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(run.exitCode == 2 && run.out.isEmpty() && run.err.startsWith("quorvane: --check")
+                    && run.err.contains("\nUsage: quorvane")) << wrong.join(' ').toStdString();
     }
     const ProgramRun help = check({});
     EXPECT_TRUE(help.err.contains("quorvane --check FILE"));
