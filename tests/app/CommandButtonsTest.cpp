@@ -60,10 +60,10 @@ void ExpectProgramButton(const CandyButton* button, const Expected& e)
 TEST_F(FirstRunTest, MainWindowButtonsCarryTheirSavedProperties)
 {
     const Expected expected[L::MainButtonCount] = {
-        {"cmdNew", "New", 0, {63, 51}, "Create a new description file"},
-        {"cmdOpen", "Open", 0, {63, 51}, "Open an existing description file"},
-        {"cmdSave", "Save", 0, {63, 51}, "Save the current description file"},
-        {"cmdSaveAs", "Save As...", 0, {63, 51}, "Save the current description file with a new name"},
+        {"cmdNew", "New", 0, {63, 51}, "Create a new description file (Ctrl+N)"},
+        {"cmdOpen", "Open", 0, {63, 51}, "Open an existing description file (Ctrl+O)"},
+        {"cmdSave", "Save", 0, {63, 51}, "Save the current description file (Ctrl+S)"},
+        {"cmdSaveAs", "Save As...", 0, {63, 51}, "Save the current description file with a new name (Ctrl+Shift+S)"},
         {"cmdCopyKindleHTML", "Copy Kindle Description", 2, {204, 23},
          "Copy the Kindle description code to the clipboard"},
         {"cmdCopyCreatespaceHTML", "Copy Createspace Description", 2, {204, 23},
