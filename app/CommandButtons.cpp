@@ -1,25 +1,56 @@
 #include "CommandButtons.h"
 
-#include <QIcon>
-#include <QToolButton>
+#include "ButtonPicture.h"
+#include "CandyButton.h"
+#include "ColorMath.h"
 
-QAbstractButton* CreateCommandButton(QWidget* parent, const ButtonDeclaration& declaration)
+#include <QFile>
+
+namespace {
+// What a button the saved controls lack gets: the program's button look with the
+// declaration's caption and picture.
+PropertyBag FallbackProperties(const ButtonDeclaration& declaration)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(declaration.name));
-    button->setText(QString::fromLatin1(declaration.caption));
+    PropertyBag bag;
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    bag.WriteProperty(QStringLiteral("Font"), font);
+    bag.WriteProperty(QStringLiteral("Caption"), QString::fromLatin1(declaration.caption));
+    const QImage image = QImage(QString::fromLatin1(declaration.picture))
+                             .scaled(declaration.pictureSize, declaration.pictureSize, Qt::KeepAspectRatio,
+                                     Qt::SmoothTransformation);
+    bag.WriteProperty(QStringLiteral("Picture"),
+                      QVariant::fromValue(ButtonPicture::FromImage(image, ButtonPicture::Kind::Icon)));
+    bag.WriteProperty(QStringLiteral("PictureAlignment"),
+                      declaration.placement == PicturePlacement::AboveCaption ? PictureAbove : PictureLeft);
+    bag.WriteProperty(QStringLiteral("Style"), static_cast<int>(StyleToolbar));
+    return bag;
+}
+} // namespace
+
+QList<SavedControl> ReadSavedControls(const QString& resource)
+{
+    QFile file(resource);
+    QList<SavedControl> controls;
+    QString error;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) ||
+        !ParseSavedControls(QString::fromUtf8(file.readAll()), controls, &error))
+        qWarning("Cannot read the saved controls %s: %s", qPrintable(resource), qPrintable(error));
+    return controls;
+}
+
+CandyButton* CreateCommandButton(QWidget* parent, const ButtonDeclaration& declaration,
+                                 const QList<SavedControl>& savedControls)
+{
+    auto* button = new CandyButton(parent);
+    const QString name = QString::fromLatin1(declaration.name);
+    button->setObjectName(name);
     if (*declaration.toolTip)
         button->setToolTip(QString::fromLatin1(declaration.toolTip));
-    button->setIcon(QIcon(QString::fromLatin1(declaration.picture)));
-    button->setIconSize({declaration.pictureSize, declaration.pictureSize});
-    button->setToolButtonStyle(declaration.placement == PicturePlacement::AboveCaption ? Qt::ToolButtonTextUnderIcon
-                                                                                        : Qt::ToolButtonTextBesideIcon);
-    // Buttons take the focus by Tab and by click, as command buttons do.
-    button->setFocusPolicy(Qt::StrongFocus);
-    // The command buttons' own small face, so the longest caption fits beside its picture.
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    button->setFont(font);
     button->setGeometry(PixelRect(declaration.rect));
+    // The face around a Style 1 button is its host's.
+    button->SetBackColor(FromQColor(parent->palette().color(parent->backgroundRole())));
+    PropertyBag saved = SavedPropertiesOf(savedControls, name);
+    button->ReadProperties(saved.IsEmpty() ? FallbackProperties(declaration) : saved);
     return button;
 }

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "CandyButton.h"
 #include "cFileDialog.h"
 #include "ClipboardExport.h"
 #include "DocumentCommands.h"
@@ -20,7 +21,6 @@
 #include "WindowOperations.h"
 #include "WindowPosition.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -82,9 +82,10 @@ frmMain::~frmMain()
 void frmMain::createControls()
 {
     auto* topBar = new TopBar(this);
+    const QList<SavedControl> saved = ReadSavedControls(QStringLiteral(":/forms/frmMain.controls"));
     for (int i = 0; i < L::MainButtonCount; ++i) {
-        m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i]);
-        connect(m_buttons[i], &QAbstractButton::clicked, this, ButtonHandlers[i]);
+        m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i], saved);
+        connect(m_buttons[i], &CandyButton::Click, this, ButtonHandlers[i]);
     }
     auto* titleLabel = new QLabel(QStringLiteral("Book Title:"), topBar);
     titleLabel->setObjectName(QStringLiteral("lblBookTitle"));

@@ -7,7 +7,7 @@
 
 #include <array>
 
-class QAbstractButton;
+class CandyButton;
 class QSessionManager;
 
 // The program's document window: the top bar of command buttons, the title and the
@@ -26,7 +26,7 @@ public:
     void AssociateFileExtn();
 
     DescriptionBoxes& boxes() { return *m_boxes; }
-    QAbstractButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
+    CandyButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
 
     // The desktop session is ending. Asks about unsaved changes when it may; false means
     // the user wants to keep working and the session end should be cancelled.
@@ -61,7 +61,7 @@ private:
     void Text1_Change(int box);
 
     DescriptionBoxes* m_boxes = nullptr;
-    std::array<QAbstractButton*, MainWindowLayout::MainButtonCount> m_buttons{};
+    std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};
     bool m_closeApproved = false;
     bool m_unloaded = false;
 };

@@ -1,6 +1,7 @@
 #include "frmOnLoad.h"
 
 #include "AppInfo.h"
+#include "CandyButton.h"
 #include "CommandButtons.h"
 #include "DescriptionFile.h"
 #include "DocumentCommands.h"
@@ -8,7 +9,6 @@
 #include "MessageBox.h"
 #include "SettingsStore.h"
 
-#include <QAbstractButton>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -16,20 +16,29 @@
 #include <array>
 
 namespace {
-constexpr int ClientWidth = 5310;
-constexpr int ClientHeight = 3930;
-constexpr TwipRect WelcomeLabel{240, 180, 4830, 285};
-constexpr TwipRect ChooseLabel{240, 495, 4830, 255};
-constexpr TwipRect CancelButton{3870, 3390, 1200, 375};
+// Laid out around the three 460 by 41 pixel buttons (6900 by 615 twips) with a 16-pixel margin
+// (240 twips) and 8 pixels (120 twips) between them.
+constexpr int Margin = 240;
+constexpr int ButtonWidth = 6900;
+constexpr int ButtonHeight = 615;
+constexpr int ButtonGap = 120;
+constexpr int ClientWidth = Margin + ButtonWidth + Margin;
+constexpr TwipRect WelcomeLabel{Margin, 180, ButtonWidth, 285};
+constexpr TwipRect ChooseLabel{Margin, 495, ButtonWidth, 255};
+constexpr int FirstButtonTop = 900;
+constexpr int ButtonTop(int index) { return FirstButtonTop + index * (ButtonHeight + ButtonGap); }
+constexpr TwipRect CancelButton{ClientWidth - Margin - 1200, ButtonTop(3) + 60, 1200, 375};
+constexpr int ClientHeight = CancelButton.top + CancelButton.height + Margin;
 
 enum StartButton { NewButton, OpenButton, OpenRecentButton };
 constexpr auto Left = PicturePlacement::LeftOfCaption;
 const std::array<ButtonDeclaration, 3> StartButtons = {{
-    {"cmdNew", "Start a new book description", {240, 900, 4830, 705}, "", ":/icons/new.png", Left, 32},
-    {"cmdOpen", "Open a book description I created earlier", {240, 1710, 4830, 705}, "", ":/icons/open.png", Left,
-     32},
-    {"cmdOpenRecent", "Open the last book description I worked on", {240, 2520, 4830, 705}, "",
-     ":/icons/openrecent.png", Left, 32},
+    {"cmdNew", "Start a new book description", {Margin, ButtonTop(0), ButtonWidth, ButtonHeight}, "",
+     ":/icons/new.png", Left, 32},
+    {"cmdOpen", "Open a book description I created earlier", {Margin, ButtonTop(1), ButtonWidth, ButtonHeight}, "",
+     ":/icons/open.png", Left, 32},
+    {"cmdOpenRecent", "Open the last book description I worked on", {Margin, ButtonTop(2), ButtonWidth, ButtonHeight},
+     "", ":/icons/openrecent.png", Left, 32},
 }};
 
 QLabel* label(QWidget* parent, const QString& text, const TwipRect& rect, bool bold)
@@ -69,12 +78,13 @@ void frmOnLoad::createControls()
     label(this, QStringLiteral("Welcome to Quorvane."), WelcomeLabel, true);
     label(this, QStringLiteral("Please choose an option below to get started."), ChooseLabel, false);
 
-    m_cmdNew = CreateCommandButton(this, StartButtons[NewButton]);
-    m_cmdOpen = CreateCommandButton(this, StartButtons[OpenButton]);
-    m_cmdOpenRecent = CreateCommandButton(this, StartButtons[OpenRecentButton]);
-    connect(m_cmdNew, &QAbstractButton::clicked, this, &frmOnLoad::cmdNew_Click);
-    connect(m_cmdOpen, &QAbstractButton::clicked, this, &frmOnLoad::cmdOpen_Click);
-    connect(m_cmdOpenRecent, &QAbstractButton::clicked, this, &frmOnLoad::cmdOpenRecent_Click);
+    const QList<SavedControl> saved = ReadSavedControls(QStringLiteral(":/forms/frmOnLoad.controls"));
+    m_cmdNew = CreateCommandButton(this, StartButtons[NewButton], saved);
+    m_cmdOpen = CreateCommandButton(this, StartButtons[OpenButton], saved);
+    m_cmdOpenRecent = CreateCommandButton(this, StartButtons[OpenRecentButton], saved);
+    connect(m_cmdNew, &CandyButton::Click, this, &frmOnLoad::cmdNew_Click);
+    connect(m_cmdOpen, &CandyButton::Click, this, &frmOnLoad::cmdOpen_Click);
+    connect(m_cmdOpenRecent, &CandyButton::Click, this, &frmOnLoad::cmdOpenRecent_Click);
 
     m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-class QAbstractButton;
+class CandyButton;
 class QPushButton;
 
 // The start dialog: a new description, one saved earlier, or the last one worked on.
@@ -13,9 +13,9 @@ class frmOnLoad : public QDialog {
 public:
     explicit frmOnLoad(QWidget* owner);
 
-    QAbstractButton* cmdNew() const { return m_cmdNew; }
-    QAbstractButton* cmdOpen() const { return m_cmdOpen; }
-    QAbstractButton* cmdOpenRecent() const { return m_cmdOpenRecent; }
+    CandyButton* cmdNew() const { return m_cmdNew; }
+    CandyButton* cmdOpen() const { return m_cmdOpen; }
+    CandyButton* cmdOpenRecent() const { return m_cmdOpenRecent; }
     QPushButton* cmdCancel() const { return m_cmdCancel; }
 
     void cmdNew_Click();
@@ -28,8 +28,8 @@ private:
 
     QString m_recentFileName;
     QString m_recentPath;
-    QAbstractButton* m_cmdNew = nullptr;
-    QAbstractButton* m_cmdOpen = nullptr;
-    QAbstractButton* m_cmdOpenRecent = nullptr;
+    CandyButton* m_cmdNew = nullptr;
+    CandyButton* m_cmdOpen = nullptr;
+    CandyButton* m_cmdOpenRecent = nullptr;
     QPushButton* m_cmdCancel = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "CandyButton.h"
 
+#include "CandyButtonAccessible.h"
 #include "ColorMath.h"
 
 namespace {
@@ -27,9 +28,18 @@ constexpr OleColor kButtonFace = 0x8000000F;
 CandyButton::CandyButton(QWidget* parent) : QWidget(parent)
 {
     m_Surface.SetBackColor(kButtonFace);
+    // Moves arrive without a button held too: the hook's hover test needs every one.
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover, false);
+    ApplyFocusPolicy();
+    InstallCandyButtonAccessibility();
 }
 
-CandyButton::~CandyButton() = default;
+CandyButton::~CandyButton()
+{
+    m_Subclasser.Terminate();
+    m_InnerShape.reset();
+}
 
 QString CandyButton::TypeName()
 {
@@ -45,6 +55,7 @@ void CandyButton::SetDisplayHand(bool value)
 void CandyButton::SetEnabled(bool value)
 {
     m_Enabled = value;
+    ApplyFocusPolicy();
     emit PropertyChanged(QStringLiteral("Enabled"));
     Redraw(StateNormal);
 }

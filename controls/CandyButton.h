@@ -5,11 +5,14 @@
 #include "PixelSurface.h"
 #include "PropertyBag.h"
 #include "ShapeRegion.h"
+#include "WindowHook.h"
+#include "WindowSubclasser.h"
 
 #include <QFont>
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <optional>
 
 // The owner-drawn command button of the main window and the start dialog. It keeps its
@@ -17,7 +20,7 @@
 // cuts its window to the outline of shaped styles and tells its host which saved property
 // changed. It is created empty; the host then initialises it as a new button or reads its
 // saved properties, and only from then on does it draw.
-class CandyButton : public QWidget {
+class CandyButton : public QWidget, private HookCallback {
     Q_OBJECT
 
 public:
@@ -99,17 +102,52 @@ public:
 
     bool IsHovering() const { return m_IsHovering; }
     bool HasFocus() const { return m_HasFocus; }
+    bool HoverTrackingEnabled() const { return m_HoverTrackingEnabled; }
+    bool UseUser32Tracking() const { return m_UseUser32Tracking; }
+    // The hook on the button's own window, present from reading saved properties at run time.
+    WindowHook* Hook() const { return m_Subclasser.HookOf(this); }
+
+    // Pressing the button the way Enter does (MouseDown, MouseUp, Click), for assistive tools.
+    void PressAsByEnter();
 
 signals:
     // A saved property changed; the name is the one the host saves under ("m_ColorScheme", ...).
     void PropertyChanged(const QString& name);
 
+    // Events raised to the host. Button: left 1, right 2, middle 4; Shift: Shift 1, Ctrl 2,
+    // Alt 4; X and Y in the button's own pixels.
+    void Click();
+    void DblClick();
+    void MouseEnter();
+    void MouseLeave();
+    void MouseMove(short Button, short Shift, float X, float Y);
+    void MouseUp(short Button, short Shift, float X, float Y);
+    void MouseDown(short Button, short Shift, float X, float Y);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void WindowProc(bool before, bool& handled, std::intptr_t& result, QWidget* window, int message,
+                    std::uintptr_t wParam, std::intptr_t lParam) override;
+    void OnMouseDown(short button, short shift, float x, float y);
+    void OnMouseMove(short button, short shift, float x, float y);
+    void OnMouseUp(short button, short shift, float x, float y);
+    void OnClick();
+    void OnMouseMoveMessage(std::uintptr_t keyState, std::intptr_t position);
+    void OnMouseLeaveMessage();
+    void RequestMouseLeave();
+    void ApplyFocusPolicy();
     void SetSchemeColor(OleColor& colour, OleColor value, const QString& name);
     ShapeRegion BuildShapeRegion(int left, int top, int width, int height, int radius);
     std::optional<OleColor> HostBackColor() const;
@@ -143,9 +181,13 @@ private:
     bool m_HasFocus = false;
     bool m_PropertiesReady = false;
     bool m_HoverTrackingEnabled = false;
+    bool m_UseUser32Tracking = false;
+    bool m_ClickPending = false;   // a left press on the button that a release may complete
+    bool m_KeyboardFocus = false;  // focus came by Tab: show the focus cue
 
     int m_CornerRadius = 0;
     std::optional<ShapeRegion> m_WindowShape;
     std::optional<ShapeRegion> m_InnerShape;
     PixelSurface m_Surface;
+    WindowSubclasser m_Subclasser{this};
 };

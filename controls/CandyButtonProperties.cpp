@@ -1,6 +1,9 @@
 // Initialising, reading and writing the button's saved properties.
 #include "CandyButton.h"
 
+#include "MouseTracking.h"
+#include "WindowMessages.h"
+
 #include <QApplication>
 
 namespace {
@@ -82,6 +85,7 @@ void CandyButton::ReadProperties(const PropertyBag& bag, bool userMode)
     m_ColorScheme = ReadInt(bag, QStringLiteral("ColorScheme"), 0);
 
     setCursor(m_DisplayHand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    ApplyFocusPolicy();
     m_Surface.SetTextColor(m_ForeColor);
     if (userMode)
         SetUpHoverTracking();
@@ -115,7 +119,16 @@ void CandyButton::WriteProperties(PropertyBag& bag) const
 
 void CandyButton::SetUpHoverTracking()
 {
-    // Qt delivers a leave event to every widget, so a leave notification is always available;
-    // the input handlers build on this flag.
     m_HoverTrackingEnabled = true;
+    m_UseUser32Tracking = MouseTracking::ModuleExports("User32", "TrackMouseEvent");
+    if (!m_UseUser32Tracking && !MouseTracking::ModuleExports("Comctl32", "_TrackMouseEvent"))
+        m_HoverTrackingEnabled = false;
+    // A second reading keeps the hook it already has.
+    if (!m_HoverTrackingEnabled || Hook())
+        return;
+    if (!m_Subclasser.Subclass(this))
+        return;
+    m_Subclasser.AddMessage(this, WindowMessages::WM_PAINT, WindowHook::Before);
+    m_Subclasser.AddMessage(this, WindowMessages::WM_MOUSEMOVE, WindowHook::After);
+    m_Subclasser.AddMessage(this, WindowMessages::WM_MOUSELEAVE, WindowHook::After);
 }

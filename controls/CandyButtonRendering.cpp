@@ -130,14 +130,10 @@ void CandyButton::RebuildShape()
     }
     m_CornerRadius = *radius;
     m_WindowShape = BuildShapeRegion(0, 0, w, h, m_CornerRadius);
-    setMask(m_WindowShape->ToQRegion());
+    // An empty mask would mean no mask at all; an empty outline shows nothing instead.
+    const QRegion outline = m_WindowShape->ToQRegion();
+    setMask(outline.isEmpty() ? QRegion(-1, -1, 1, 1) : outline);
     m_InnerShape = BuildShapeRegion(1, 1, w - 2, h - 2, m_CornerRadius);
-}
-
-void CandyButton::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, m_Surface.Image());
 }
 
 void CandyButton::resizeEvent(QResizeEvent*)

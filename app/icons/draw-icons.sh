@@ -9,6 +9,11 @@ for svg in src/*.svg; do
   [ "$name" = AAA ] && continue
   render "$name" 32 "$name.png"
 done
+# The pictures of the one-line buttons of the main window, drawn small.
+mkdir -p small
+for name in about copycreatespace copykindle help previewcreatespace previewkindle; do
+  render "$name" 16 "small/$name.png"
+done
 # The application icon, one file per size.
 mkdir -p AAA
 for size in 16 32 48; do

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "CandyButton.h"
 #include "DocumentState.h"
 #include "ModalDialogs.h"
 #include "SettingsStore.h"
 
 #include <QFile>
 #include <QStandardPaths>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -35,4 +37,10 @@ inline QByteArray DescriptionFileBytes(const QString& title, const QStringList& 
     for (int i = 0; i < 8; ++i)
         bytes += (i < sections.size() ? sections[i].toLatin1() : QByteArray()) + "\r\n";
     return bytes;
+}
+
+// A left click on a command button, as the mouse gives it: press and release at its centre.
+inline void ClickButton(CandyButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
 }

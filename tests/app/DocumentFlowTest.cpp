@@ -97,7 +97,7 @@ TEST_F(DocumentFlowTest, ClosingWithChangesAsksAndActsOnTheAnswer)
         QTest::keyClicks(window.boxes().widget(Subheadline), QStringLiteral("Typed"));
 
         if (c.how == CloseButton)
-            window.button(L::CloseButton)->click();
+            ClickButton(window.button(L::CloseButton));
         else
             EXPECT_EQ(c.how == CloseBox ? window.close() : window.EndSession(c.how == SessionEnd), c.closes);
         EXPECT_EQ(window.isVisible(), !c.closes);
@@ -131,14 +131,14 @@ TEST_F(DocumentFlowTest, TheStartDialogAndTheDocumentButtonsRunTheCommands)
         dialog.show();
         {
             const auto wizard = answerWizard(QString());
-            dialog.cmdNew()->click();
+            ClickButton(dialog.cmdNew());
         }
         dialogs->cancel().choose(temp.write(QStringLiteral("Notes.txt"), "notes\r\n")).choose(book);
-        dialog.cmdOpen()->click();
-        dialog.cmdOpen()->click();
+        ClickButton(dialog.cmdOpen());
+        ClickButton(dialog.cmdOpen());
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(messages.texts(), std::vector<QString>{QStringLiteral("The specified file is not recognised as a supported type.")});
-        dialog.cmdOpen()->click();
+        ClickButton(dialog.cmdOpen());
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Book"));
@@ -147,23 +147,23 @@ TEST_F(DocumentFlowTest, TheStartDialogAndTheDocumentButtonsRunTheCommands)
         frmOnLoad again(&window);
         again.show();
         const auto wizard = answerWizard(QStringLiteral("Garden Basics"));
-        again.cmdNew()->click();
+        ClickButton(again.cmdNew());
         EXPECT_EQ(again.result(), QDialog::Accepted);
         EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Garden Basics"));
     }
 
     Document().DocumentDirty = false;
     dialogs->choose(book).choose(folder + QStringLiteral("/Copy.qvn"));
-    window.button(L::OpenButton)->click();
+    ClickButton(window.button(L::OpenButton));
     EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Book.qvn"));
     window.boxes().setBoxText(Headline, QStringLiteral("Saved"));
-    window.button(L::SaveButton)->click();
+    ClickButton(window.button(L::SaveButton));
     EXPECT_FALSE(Document().DocumentDirty);
     EXPECT_EQ(TempFolder::read(book), DescriptionFileBytes(QStringLiteral("Book"), {QStringLiteral("Saved")}));
-    window.button(L::SaveAsButton)->click();
+    ClickButton(window.button(L::SaveAsButton));
     EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Copy.qvn"));
     const auto wizard = answerWizard(QStringLiteral("Another Book"));
-    window.button(L::NewButton)->click();
+    ClickButton(window.button(L::NewButton));
     EXPECT_EQ(window.boxes().boxText(BookTitleBox), QStringLiteral("Another Book"));
     EXPECT_TRUE(Document().CurrentFileName.isEmpty() && Document().DocumentDirty);
     EXPECT_EQ(dialogs->unusedReplies(), 0);
@@ -180,6 +180,8 @@ TEST_F(DocumentFlowTest, StartDialogTextsTheRecentButtonsRuleAndTheWaysOut)
         texts << label->text();
     for (const QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
         texts << b->text();
+    for (const CandyButton* b : dialog->findChildren<CandyButton*>())
+        texts << b->Caption();
     for (const char* text : {"Welcome to Quorvane.", "Please choose an option below to get started.", "Start a new book description",
                              "Open a book description I created earlier", "Open the last book description I worked on", "Cancel"})
         EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
@@ -210,7 +212,7 @@ TEST_F(DocumentFlowTest, TheRecentFileOpensOrIsReportedMissing)
     QDir(folder).mkdir(QStringLiteral("Folder.qvn"));
     for (const char* missing : {"Gone.qvn", "Folder.qvn"}) {
         const auto dialog = startDialog(window, folder, QString::fromLatin1(missing));
-        dialog->cmdOpenRecent()->click();
+        ClickButton(dialog->cmdOpenRecent());
         EXPECT_TRUE(dialog->isVisible()) << missing;
         EXPECT_EQ(setting(SettingKey::RecentFile), QString::fromLatin1(missing));
     }
@@ -221,7 +223,7 @@ TEST_F(DocumentFlowTest, TheRecentFileOpensOrIsReportedMissing)
 
     temp.write(QStringLiteral("Garden Basics.qvn"), DescriptionFileBytes(QStringLiteral("Garden Basics"), {QStringLiteral("Grow")}));
     const auto dialog = startDialog(window, folder, QStringLiteral("Garden Basics.qvn"));
-    dialog->cmdOpenRecent()->click();
+    ClickButton(dialog->cmdOpenRecent());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Garden Basics.qvn"));
@@ -255,7 +257,7 @@ TEST_F(DocumentFlowTest, LoadOpensTheCommandLineFileOrElseOffersTheStartDialog)
     frmMain second;
     Document().CommandLineFile = temp.file(QStringLiteral("Missing.qvn"));
     {
-        const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) { dialogShown = d->cmdOpenRecent()->isVisible(); d->cmdOpenRecent()->click(); });
+        const auto watch = OnNextModal<frmOnLoad>([&](frmOnLoad* d) { dialogShown = d->cmdOpenRecent()->isVisible(); ClickButton(d->cmdOpenRecent()); });
         EXPECT_TRUE(second.Load());
     }
     EXPECT_TRUE(dialogShown);

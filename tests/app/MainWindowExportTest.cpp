@@ -18,7 +18,7 @@ protected:
     // Clicks the button and returns what xclip then reads.
     QByteArray copyWith(L::MainButton which)
     {
-        window.button(which)->click();
+        ClickButton(window.button(which));
         QProcess xclip;
         QEventLoop loop; // this process owns the clipboard and has to answer meanwhile
         QObject::connect(&xclip, &QProcess::finished, &loop, &QEventLoop::quit);

@@ -3,6 +3,7 @@
 #include "MainWindowLayout.h"
 #include "WindowPosition.h"
 #include "frmMain.h"
+#include "CandyButton.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -51,7 +52,7 @@ TEST_F(MainWindowTest, LayoutSpotChecks)
     for (const auto& b : buttons) {
         SCOPED_TRACE(b.caption);
         EXPECT_EQ(placeIn(window.button(b.which), &window), b.geometry);
-        EXPECT_EQ(window.button(b.which)->text(), QString::fromLatin1(b.caption));
+        EXPECT_EQ(window.button(b.which)->Caption(), QString::fromLatin1(b.caption));
     }
 
     DescriptionBoxes& boxes = window.boxes();
@@ -136,7 +137,7 @@ TEST_F(MainWindowTest, F1ReleasedAnywhereInTheWindowAsksForHelp)
     QTest::keyClick(&owned, Qt::Key_F1);
     EXPECT_EQ(help.count(), 3);
 
-    window.button(L::HelpButton)->click();
+    ClickButton(window.button(L::HelpButton));
     EXPECT_EQ(help.count(), 4);
 }
 
