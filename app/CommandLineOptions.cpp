@@ -1,14 +1,16 @@
 #include "CommandLineOptions.h"
 
 #include "AppInfo.h"
-#include "DescriptionFile.h"
+#include "DescriptionFileFormat.h"
 #include "HtmlGenerators.h"
+#include "RuntimeError.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QString>
 
 #include <cstdio>
-#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -16,17 +18,55 @@ constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
 
-const char* const Usage =
-    "Usage: quorvane [FILE]\n"
-    "       quorvane --export kindle|createspace FILE\n"
-    "       quorvane --help | --version\n"
-    "\n"
-    "Quorvane edits the sales description of a book; FILE is a .qvn description to open.\n"
-    "\n"
-    "  --export kindle FILE       print the Kindle HTML of FILE to standard output\n"
-    "  --export createspace FILE  print the CreateSpace HTML of FILE to standard output\n"
-    "  --help                     show this help\n"
-    "  --version                  show the program's name and version\n";
+// Thrown by an option whose operands make no sense; main prints it with the usage.
+struct UsageError {
+    QString message;
+};
+
+int runExport(const QStringList& operands);
+int runHelp(const QStringList& operands);
+int runVersion(const QStringList& operands);
+
+struct Option {
+    const char* name;
+    const char* shortName;  // nullptr when there is none
+    const char* operandText;
+    int operandCount;
+    const char* help;
+    int (*run)(const QStringList& operands);
+};
+
+// Every option of the program; the usage text is built from this table.
+const Option Options[] = {
+    {"--export", nullptr, "kindle|createspace FILE", 2, "write FILE's HTML to standard output", runExport},
+    {"--help", "-h", "", 0, "show this help", runHelp},
+    {"--version", "-v", "", 0, "show the program's name and version", runVersion},
+};
+
+QByteArray usage()
+{
+    QByteArray text = "Usage: quorvane [[--] FILE]\n";
+    for (const Option& option : Options) {
+        text += "       quorvane ";
+        if (option.shortName)
+            text += QByteArray(option.shortName) + '|';
+        text += option.name;
+        if (*option.operandText)
+            text += ' ' + QByteArray(option.operandText);
+        text += '\n';
+    }
+    text += "\nQuorvane edits the sales description of a book; FILE is a .qvn description to open\n"
+            "(after \"--\" when its name begins with \"-\").\n\n";
+    for (const Option& option : Options) {
+        QByteArray names = option.shortName ? QByteArray(option.shortName) + ", " + option.name : "    " + QByteArray(option.name);
+        if (*option.operandText)
+            names += ' ' + QByteArray(option.operandText);
+        text += "  " + names.leftJustified(38) + ' ' + option.help + '\n';
+    }
+    text += "\nExit status: 0 done, 1 the file could not be used or there is no display,\n"
+            "2 the command line was wrong.\n";
+    return text;
+}
 
 bool writeAll(std::FILE* stream, const QByteArray& bytes)
 {
@@ -35,54 +75,110 @@ bool writeAll(std::FILE* stream, const QByteArray& bytes)
            std::fflush(stream) == 0;
 }
 
-int usageError()
+void printError(const QString& text)
 {
-    std::fputs(Usage, stderr);
+    writeAll(stderr, ("quorvane: " + text + '\n').toLocal8Bit());
+}
+
+int usageError(const QString& text)
+{
+    printError(text);
+    writeAll(stderr, usage());
     return ExitUsage;
 }
 
-// Prints one fragment of the file, byte for byte. The loader's messages go to standard
-// error: no message handler is installed here, so ShowMessage prints them.
-int exportFragment(const char* target, const char* file)
+// The file's description, or a one-line error naming the file and the reason. A file
+// that ends early still gives one, with its missing sections empty and a warning.
+std::optional<Description> readDescription(const QString& path)
+{
+    const WholeFile::ReadResult file = WholeFile::read(path);
+    if (file.errorNumber != 0) {
+        printError(path + QStringLiteral(": ") + StandardErrorDescription(file.errorNumber));
+        return std::nullopt;
+    }
+    DescriptionFileFormat::Content content = DescriptionFileFormat::parse(file.bytes);
+    if (!content.recognised) {
+        printError(path + (file.bytes.isEmpty() ? QStringLiteral(": the file is empty")
+                                                : QStringLiteral(": not a Quorvane description file")));
+        return std::nullopt;
+    }
+    if (content.linesRead < DescriptionFileFormat::LineCount)
+        printError(path + QStringLiteral(": the file ends early; its missing sections are empty"));
+    return std::move(content.description);
+}
+
+int runExport(const QStringList& operands)
 {
     QString (*generate)(const Description&) = nullptr;
-    if (std::strcmp(target, "kindle") == 0)
+    if (operands[0] == QLatin1String("kindle"))
         generate = GenerateKindleHTML;
-    else if (std::strcmp(target, "createspace") == 0)
+    else if (operands[0] == QLatin1String("createspace"))
         generate = GenerateCreatespaceHTML;
     else
-        return usageError();
+        throw UsageError{QStringLiteral("--export: unknown target '%1' (kindle or createspace)").arg(operands[0])};
+    if (operands[1].isEmpty())
+        throw UsageError{QStringLiteral("--export: the file name is empty")};
 
-    const QString path = QFile::decodeName(file);
-    if (path.isEmpty())
-        return usageError();
     // Read without loading: an export opens no document and remembers no recent file.
-    const std::optional<Description> description = ReadDescriptionFile(path);
+    const std::optional<Description> description = readDescription(operands[1]);
     if (!description)
         return ExitFailed;
     if (!writeAll(stdout, generate(*description).toUtf8())) {
-        std::fputs("quorvane: cannot write to standard output\n", stderr);
+        printError(QStringLiteral("cannot write to standard output"));
         return ExitFailed;
     }
     return ExitOk;
 }
 
+int runHelp(const QStringList&)
+{
+    return writeAll(stdout, usage()) ? ExitOk : ExitFailed;
+}
+
+int runVersion(const QStringList&)
+{
+    const QByteArray line = (AppInfo::Title() + QLatin1Char(' ') + AppInfo::VersionNumbers() + '\n').toUtf8();
+    return writeAll(stdout, line) ? ExitOk : ExitFailed;
+}
+
+const Option* findOption(const QString& argument)
+{
+    for (const Option& option : Options)
+        if (argument == QLatin1String(option.name) || (option.shortName && argument == QLatin1String(option.shortName)))
+            return &option;
+    return nullptr;
+}
+
 } // namespace
 
-std::optional<int> HandleCommandLineOptions(int argc, char* argv[])
+CommandLineRequest HandleCommandLineOptions(int argc, char* argv[])
 {
-    if (argc < 2)
-        return std::nullopt;
-    const char* option = argv[1];
-    if (std::strcmp(option, "--help") == 0) {
-        std::fputs(Usage, stdout);
-        return ExitOk;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    if (arguments.isEmpty())
+        return {};
+
+    const QString& first = arguments.first();
+    if (first == QLatin1String("--"))
+        return {std::nullopt, arguments.mid(1)};
+    // A lone "-" is a name like any other. Only the first argument can be an option:
+    // the rest of an unquoted path with blanks may begin with "-".
+    if (!first.startsWith(QLatin1Char('-')) || first.size() == 1)
+        return {std::nullopt, arguments};
+
+    const Option* option = findOption(first);
+    if (!option)
+        return {usageError(QStringLiteral("unknown option '%1'").arg(first)), {}};
+    const QStringList operands = arguments.mid(1);
+    if (operands.size() != option->operandCount) {
+        const QString wanted = *option->operandText ? QStringLiteral("takes %1").arg(QLatin1String(option->operandText))
+                                                    : QStringLiteral("takes nothing after it");
+        return {usageError(QStringLiteral("%1 %2").arg(QLatin1String(option->name), wanted)), {}};
     }
-    if (std::strcmp(option, "--version") == 0) {
-        const QByteArray line = (AppInfo::Title() + QLatin1Char(' ') + AppInfo::VersionNumbers() + '\n').toUtf8();
-        return writeAll(stdout, line) ? ExitOk : ExitFailed;
+    try {
+        return {option->run(operands), {}};
+    } catch (const UsageError& error) {
+        return {usageError(error.message), {}};
     }
-    if (std::strcmp(option, "--export") == 0)
-        return argc == 4 ? exportFragment(argv[2], argv[3]) : usageError();
-    return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "DescriptionBoxes.h"
 
 #include "MainWindowLayout.h"
+#include "SectionBoxInput.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -60,6 +61,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
         box = edit;
     }
     box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+    new SectionBoxInput(box);
     box->setFont(boxFont(section.pointSize, section.bold));
     setColours(box, L::White, section.orange ? L::Orange : QColor(Qt::black));
     box->setGeometry(PixelRect(L::SectionBoxes[static_cast<size_t>(i)]));

@@ -94,7 +94,8 @@ PreviewLauncher::Outcome PreviewLauncher::runHelper(const QString& page)
     QEventLoop loop;
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    bool shown = false;
+    bool windowUp = false;  // the user can close it from now on
+    bool shown = false;     // and its page has loaded
     bool settled = false;
     Outcome outcome = Outcome::Closed;
     const auto settle = [&](Outcome result) {
@@ -109,7 +110,12 @@ PreviewLauncher::Outcome PreviewLauncher::runHelper(const QString& page)
     connect(&helper, &QProcess::readyReadStandardOutput, &loop, [&] {
         while (helper.canReadLine()) {
             const QByteArray line = helper.readLine();
+            if (!windowUp && line == PreviewProtocol::ShownLine()) {
+                windowUp = true;
+                emit windowShown();
+            }
             if (!shown && line == PreviewProtocol::ReadyLine()) {
+                windowUp = true;
                 shown = true;
                 busy.release();
                 emit previewShown();
@@ -123,7 +129,8 @@ PreviewLauncher::Outcome PreviewLauncher::runHelper(const QString& page)
             settle(Outcome::NotStarted);
     });
     connect(&helper, &QProcess::finished, &loop, [&](int exitCode, QProcess::ExitStatus status) {
-        const bool normal = status == QProcess::NormalExit && exitCode == 0 && shown;
+        // Closed before its page had loaded is closed all the same.
+        const bool normal = status == QProcess::NormalExit && exitCode == 0 && windowUp;
         settle(normal ? Outcome::Closed : Outcome::Crashed);
     });
 

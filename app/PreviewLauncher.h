@@ -36,6 +36,8 @@ public:
     static QString MessageFor(Outcome outcome);
 
 signals:
+    // The helper reports its window on screen, its page perhaps still loading.
+    void windowShown();
     // The helper reports its window and page on screen.
     void previewShown();
 

@@ -1,6 +1,7 @@
 #include "StartProgram.h"
 
 #include "CommandLine.h"
+#include "DisplayCheck.h"
 #include "DocumentState.h"
 #include "MessageBoxDialog.h"
 #include "WindowOperations.h"
@@ -8,14 +9,18 @@
 
 #include <QApplication>
 
-int StartProgram(int argc, char* argv[])
+#include <memory>
+
+int StartProgram(int argc, char* argv[], const QStringList& fileArguments)
 {
     // No common controls to initialise on this platform.
+    auto displayCheck = std::make_unique<DisplayCheck>();
     QApplication app(argc, argv);
+    displayCheck.reset();
     QApplication::setWindowIcon(ResourceIcon(QStringLiteral("AAA")));
     InstallMessageBoxDialogs();
 
-    Document().CommandLineFile = CommandLineFileFromText(CommandLineText(QApplication::arguments()));
+    Document().CommandLineFile = CommandLineFileFromText(CommandLineText(QApplication::arguments().mid(0, 1) + fileArguments));
 
     frmMain window;
     // The load ends with the main window gone when the user chose no document.

@@ -3,8 +3,9 @@
 
 int main(int argc, char* argv[])
 {
-    // --export, --help and --version run without a display and create no window.
-    if (const auto status = HandleCommandLineOptions(argc, argv))
-        return *status;
-    return StartProgram(argc, argv);
+    // The options run without a display and create no window.
+    const CommandLineRequest request = HandleCommandLineOptions(argc, argv);
+    if (request.exitStatus)
+        return *request.exitStatus;
+    return StartProgram(argc, argv, request.fileArguments);
 }

@@ -51,6 +51,11 @@ OwnerWindow ParseHelperArguments(const QStringList& arguments)
     return owner;
 }
 
+QByteArray ShownLine()
+{
+    return QByteArrayLiteral("shown\n");
+}
+
 QByteArray ReadyLine()
 {
     return QByteArrayLiteral("ready\n");

@@ -27,6 +27,9 @@ QStringList HelperArguments(const OwnerWindow& owner);
 // Reads what HelperArguments wrote; anything it does not know is ignored.
 OwnerWindow ParseHelperArguments(const QStringList& arguments);
 
+// Written as soon as the window is on screen, before its page may have loaded: from
+// then on the user can close it, and a clean exit is an ordinary close.
+QByteArray ShownLine();
 // Written once the page has loaded and the window is on screen.
 QByteArray ReadyLine();
 // Written every HeartbeatIntervalMs while the helper's window is open.

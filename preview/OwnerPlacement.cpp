@@ -56,8 +56,14 @@ void PlaceOnOwner(QWidget* window, const PreviewProtocol::OwnerWindow& owner)
         skipTaskBar(window);
     }
 
-    QScreen* screen = window->screen();
+    // The editor sends its place only where screen positions mean something (X11).
+    const bool besideOwner = owner.geometry.isValid();
+    // The window has no place of its own yet, so its screen would be the first one:
+    // keep it inside the screen the editor is on.
+    QScreen* screen = besideOwner ? QGuiApplication::screenAt(owner.geometry.center()) : nullptr;
+    if (!screen)
+        screen = window->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
-    const QRect around = (onX11() && owner.geometry.isValid()) ? owner.geometry : available;
+    const QRect around = besideOwner ? owner.geometry : available;
     window->move(Form2Layout::CentredPosition(around, window->size(), available));
 }

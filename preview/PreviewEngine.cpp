@@ -1,5 +1,7 @@
 #include "PreviewEngine.h"
 
+#include "EngineNotices.h"
+
 #include <QLoggingCategory>
 #include <QWebEngineUrlScheme>
 
@@ -31,7 +33,8 @@ void Prepare()
 {
     // The engine's sandbox refuses to start for root (CI runs us as root), and without
     // this the preview would not open at all. Only then do we go without it.
-    if (geteuid() == 0)
+    const bool asRoot = geteuid() == 0;
+    if (asRoot)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
     // A static page needs no GPU. Drawing it in software throughout, with no GL context
@@ -44,6 +47,7 @@ void Prepare()
     // end up on the editor's terminal for each preview.
     if (!qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    EngineNotices::Quieten(asRoot);
 
     QWebEngineUrlScheme scheme(PageScheme());
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);

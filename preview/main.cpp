@@ -76,6 +76,8 @@ int main(int argc, char* argv[])
     form.showPage(page);
     // Only now: the browser's first page gives the window a new native window.
     PlaceOnOwner(&form, owner);
+    // Runs once exec() has shown the window: from now on a close is the user's.
+    QTimer::singleShot(0, &form, [] { report(PreviewProtocol::ShownLine()); });
     form.exec();
     return rendererFailed ? 3 : 0;
 }

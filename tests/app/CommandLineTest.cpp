@@ -41,9 +41,11 @@ protected:
     TempFolder m_files, m_config;
 };
 
-const QByteArray Error53 = "An unexpected error has occurred.\n(Error 53 : File not found)\n";
-const QByteArray Error62 = "An unexpected error has occurred.\n(Error 62 : Input past end of file)\n";
-const QByteArray NotSupported = "The specified file is not recognised as a supported type.\n";
+QByteArray errorLine(const QString& path, const char* reason)
+{
+    return "quorvane: " + path.toLocal8Bit() + ": " + reason + "\n";
+}
+const QByteArray NoDisplay = "quorvane: cannot open the editor's window: no display (DISPLAY is not set)\n";
 } // namespace
 
 TEST_F(CommandLineTest, ExportPrintsEachFragmentByteForByte)
@@ -59,20 +61,62 @@ TEST_F(CommandLineTest, ExportPrintsEachFragmentByteForByte)
 
     // UTF-8 out whatever the file's encoding; a file that ends early still exports.
     expectRun({"--export", "createspace", m_files.write("western.qvn", "[[[QVN FILE]]]\r\nCaf\xE9 \x80" "5\r\n")}, 0,
-              "<B>Caf\xC3\xA9 \xE2\x82\xAC" "5</B><BR><BR>", Error62);
+              "<B>Caf\xC3\xA9 \xE2\x82\xAC" "5</B><BR><BR>",
+              errorLine(m_files.file("western.qvn"), "the file ends early; its missing sections are empty"));
 }
 
-TEST_F(CommandLineTest, FailuresVersionAndHelp)
+TEST_F(CommandLineTest, FileErrorsNameTheFileAndTheReasonInOneLine)
 {
-    expectRun({"--export", "kindle", m_files.file("missing.qvn")}, 1, "", Error53 + NotSupported);
-    expectRun({"--export", "createspace", m_files.write("notes.txt", "just some notes\r\n")}, 1, "", NotSupported);
-    expectRun({"--export", "kindle", m_files.write("empty.qvn", "")}, 1, "", Error62 + NotSupported);
+    const QString missing = m_files.file("missing.qvn");
+    expectRun({"--export", "kindle", missing}, 1, "", errorLine(missing, "File not found"));
+    const QString notes = m_files.write("notes.txt", "just some notes\r\n");
+    expectRun({"--export", "createspace", notes}, 1, "", errorLine(notes, "not a Quorvane description file"));
+    const QString empty = m_files.write("empty.qvn", "");
+    expectRun({"--export", "kindle", empty}, 1, "", errorLine(empty, "the file is empty"));
+    const QString folder = m_files.file("");
+    const ProgramRun run = quorvane({"--export", "kindle", folder});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith("quorvane: " + folder.toLocal8Bit() + ": ") && run.err.count('\n') == 1) << run.err.constData();
+}
+
+TEST_F(CommandLineTest, VersionAndHelpInBothSpellings)
+{
     expectRun({"--version"}, 0, "Quorvane 1.4.18\n", "");
+    expectRun({"-v"}, 0, "Quorvane 1.4.18\n", "");
 
     const ProgramRun help = quorvane({"--help"});
     EXPECT_TRUE(help.exitCode == 0 && help.out.contains("quorvane --export kindle|createspace FILE")) << help.out.constData();
-    for (const QStringList& wrong : {QStringList{"--export", "pdf", "x.qvn"}, {"--export", "kindle"}, {"--export", "kindle", "a.qvn", "b.qvn"}}) {
-        const ProgramRun run = quorvane(wrong);
-        EXPECT_TRUE(run.exitCode == 2 && run.out.isEmpty() && run.err.startsWith("Usage: quorvane")) << wrong.join(' ').toStdString();
-    }
+    EXPECT_TRUE(help.err.isEmpty());
+    expectRun({"-h"}, 0, help.out, "");
+}
+
+// Every wrong command line gives one line saying what is wrong, then the usage; nothing
+// is taken for a file name and no window is tried.
+TEST_F(CommandLineTest, WrongCommandLinesExitWithTwoBeforeAnyWindow)
+{
+    const QByteArray usage = quorvane({"--help"}).out;
+    ASSERT_TRUE(usage.startsWith("Usage: quorvane"));
+    const struct {
+        QStringList arguments;
+        const char* line;
+    } rows[] = {
+        {{"--versoin"}, "unknown option '--versoin'"},
+        {{"--bogus", "book.qvn"}, "unknown option '--bogus'"},
+        {{"-x"}, "unknown option '-x'"},
+        {{"--export", "pdf", "x.qvn"}, "--export: unknown target 'pdf' (kindle or createspace)"},
+        {{"--export", "kindle"}, "--export takes kindle|createspace FILE"},
+        {{"--export", "kindle", "a.qvn", "b.qvn"}, "--export takes kindle|createspace FILE"},
+        {{"--export", "kindle", ""}, "--export: the file name is empty"},
+        {{"--version", "now"}, "--version takes nothing after it"},
+    };
+    for (const auto& row : rows)
+        expectRun(row.arguments, 2, "", "quorvane: " + QByteArray(row.line) + "\n" + usage);
+}
+
+// The editor itself needs a display; without one it says so in one line.
+TEST_F(CommandLineTest, EditorWithoutDisplayFailsWithOneClearLine)
+{
+    const QString book = m_files.write("-dash.qvn", "[[[QVN FILE]]]Dash\r\n");
+    for (const QStringList& arguments : {QStringList{}, QStringList{"book.qvn"}, QStringList{"--", book}, QStringList{"-"}})
+        expectRun(arguments, 1, "", NoDisplay);
 }

@@ -18,19 +18,21 @@ QStringList xdotool(const QStringList& arguments)
 }
 } // namespace
 
-TEST(EndToEnd, AFileOnTheCommandLineOpensStraightIntoTheMainWindow)
+namespace {
+// Starts the program in the file's folder with the arguments and the file name after them.
+void opensStraightIntoTheMainWindow(const QString& fileName, const QStringList& before)
 {
     TempFolder temp;
     QDir(temp.path()).mkpath(QStringLiteral("config"));
-    const QString book = temp.write(QStringLiteral("Garden Basics.qvn"),
-                                    "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    temp.write(fileName, "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     QProcess program;  // killed on destruction, should a check stop the test early
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
+    program.setWorkingDirectory(temp.path());
+    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), before + QStringList{fileName});
     ASSERT_TRUE(program.waitForStarted(10000));
 
     // The program's visible windows called "Quorvane": the main window, and a moment later still only it.
@@ -46,6 +48,17 @@ TEST(EndToEnd, AFileOnTheCommandLineOpensStraightIntoTheMainWindow)
     xdotool({"mousemove", "--window", shown.front(), "958", "32", "click", "1"});
     EXPECT_TRUE(program.waitForFinished(15000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
     QSettings stored(temp.file(QStringLiteral("config/Quorvane/Quorvane.conf")), QSettings::IniFormat);
-    EXPECT_EQ(stored.value(QStringLiteral("RecentFile")).toString(), QStringLiteral("Garden Basics.qvn"));
+    EXPECT_EQ(stored.value(QStringLiteral("RecentFile")).toString(), fileName);
     EXPECT_FALSE(stored.value(QStringLiteral("WindowLeft")).toString().isEmpty());
+}
+} // namespace
+
+TEST(EndToEnd, AFileOnTheCommandLineOpensStraightIntoTheMainWindow)
+{
+    opensStraightIntoTheMainWindow(QStringLiteral("Garden Basics.qvn"), {});
+}
+
+TEST(EndToEnd, AFileWhoseNameBeginsWithADashOpensAfterTwoDashes)
+{
+    opensStraightIntoTheMainWindow(QStringLiteral("-Garden Basics.qvn"), {QStringLiteral("--")});
 }

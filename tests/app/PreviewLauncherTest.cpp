@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +71,8 @@ TEST_F(PreviewLauncherTest, FailingHelperIsReportedAndTheEditorLeftAsItWas)
         {"cat >/dev/null; echo ready; sleep 0.3; kill -ABRT $$", Outcome::Crashed},
         {"exit 0", Outcome::Crashed},
         {"cat >/dev/null; exit 1", Outcome::Crashed},
+        {"cat >/dev/null; echo shown; exit 1", Outcome::Crashed},
+        {"cat >/dev/null; echo shown; kill -SEGV $$", Outcome::Crashed},
         // Silent from the start, and silent after saying it is ready.
         {"exec sleep 60", Outcome::Hung},
         {"cat >/dev/null; echo ready; exec sleep 60", Outcome::Hung},
@@ -109,6 +112,38 @@ TEST_F(PreviewLauncherTest, HelperThatKeepsTalkingIsNotTakenForHangingAndTheEdit
     // And takes input again afterwards.
     QTest::keyClicks(text, u"!"_s);
     EXPECT_EQ(text->text(), OwnerText + u"!"_s);
+}
+
+TEST_F(PreviewLauncherTest, WindowClosedBeforeItsPageLoadedIsAnOrdinaryClose)
+{
+    int windows = 0;
+    QObject::connect(&launcher, &PreviewLauncher::windowShown, [&] { ++windows; });
+    launcher.setHelperPath(writeHelper(u"cat >/dev/null; echo shown; sleep 0.2; exit 0"_s));
+    EXPECT_EQ(launcher.run(u"<p>page</p>"_s), Outcome::Closed);
+    EXPECT_EQ(windows, 1);
+    EXPECT_TRUE(messages.shown().empty());
+    expectOwnerUntouched();
+}
+
+// The real helper with a page that takes seconds to load, closed with Esc as soon as
+// its window is up.
+TEST_F(PreviewLauncherTest, RealPreviewClosedWhileItsPageLoads)
+{
+    const QString paragraph = u"<p>A long paragraph of the description, written again and again to make a page "
+                              u"that takes the engine a while to lay out.</p>"_s;
+    const QString page = BuildPreviewPage(PreviewTarget::Kindle, paragraph.repeated(8 * 1024 * 1024 / paragraph.size()));
+    launcher.setHelperPath(qEnvironmentVariable("QUORVANE_BIN_DIR") + u"/quorvane-preview"_s);
+    bool loaded = false, loadedBeforeKey = false;
+    QObject::connect(&launcher, &PreviewLauncher::previewShown, [&] { loaded = true; });
+    QObject::connect(&launcher, &PreviewLauncher::windowShown, [&] {
+        QProcess::execute(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, u"^Preview$"_s,
+                                         u"windowfocus"_s, u"--sync"_s, u"key"_s, u"Escape"_s});
+        loadedBeforeKey = loaded;
+    });
+    EXPECT_EQ(launcher.run(page), Outcome::Closed);
+    EXPECT_FALSE(loadedBeforeKey) << "the page loaded before the key could close its window";
+    EXPECT_TRUE(messages.shown().empty());
+    expectOwnerUntouched();
 }
 
 TEST_F(PreviewLauncherTest, HelperGetsThePageAndTheOwner)

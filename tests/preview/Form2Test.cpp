@@ -257,5 +257,5 @@ TEST(PreviewHelper, EndsWhenTheEditorStopsListening)
     shell.start(u"/bin/sh"_s, {u"-c"_s, u"\"$0\" <\"$1\" | head -n 1"_s,
                                qEnvironmentVariable("QUORVANE_BIN_DIR") + u"/quorvane-preview"_s, page});
     EXPECT_TRUE(shell.waitForFinished(60000)) << "the helper kept its window open";
-    EXPECT_EQ(shell.readAllStandardOutput(), PreviewProtocol::ReadyLine());
+    EXPECT_EQ(shell.readAllStandardOutput(), PreviewProtocol::ShownLine());
 }

@@ -1,0 +1,89 @@
+#include "SectionBoxInput.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <algorithm>
+
+SectionBoxInput::SectionBoxInput(QWidget* box) : QObject(box)
+{
+    box->installEventFilter(this);
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+        m_before = edit->text();
+        // textEdited comes first, while m_before still holds the text before the edit.
+        connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) { keepOnOneLine(edit, text); });
+        // The box's own text, not the signal's: an edit that keepOnOneLine corrects still
+        // announces its uncorrected text afterwards.
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { m_before = edit->text(); });
+    }
+}
+
+namespace {
+// A key whose printable text the box would type although Alt or Ctrl is held.
+bool withheld(const QKeyEvent& key)
+{
+    const QString text = key.text();
+    if (text.isEmpty())
+        return false;
+    // Control characters are the boxes' own commands (Ctrl+C, Ctrl+V): not ours to judge.
+    const QChar first = text.front();
+    if (!first.isPrint() && !first.isHighSurrogate() && first.category() != QChar::Other_PrivateUse)
+        return false;
+    return !SectionBoxInput::TypesText(key);
+}
+} // namespace
+
+bool SectionBoxInput::TypesText(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers held = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    return held == Qt::NoModifier || held == (Qt::ControlModifier | Qt::AltModifier);
+}
+
+QString SectionBoxInput::InsertedBreaksAsSpaces(const QString& before, const QString& after, int& cursor)
+{
+    // The edit replaced the middle of before: what lies between the common start and end.
+    const qsizetype most = std::min(before.size(), after.size());
+    qsizetype start = 0;
+    while (start < most && before[start] == after[start])
+        ++start;
+    qsizetype end = 0;
+    while (end < most - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
+        ++end;
+    const QString inserted = after.mid(start, after.size() - end - start);
+    if (!inserted.contains(QLatin1Char('\n')) && !inserted.contains(QLatin1Char('\r')))
+        return after;
+
+    QString flat = inserted;
+    flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    cursor = static_cast<int>(start + flat.size());
+    return after.left(start) + flat + after.right(end);
+}
+
+bool SectionBoxInput::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!withheld(*key))
+        return false;
+    // The same key without its text: the box still acts on it as a command (Ctrl+V is
+    // Ctrl+V whatever text a platform gives it), and what the box has no use for goes
+    // on to the window as usual.
+    QKeyEvent textless(key->type(), key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                       key->nativeModifiers(), QString(), key->isAutoRepeat(), key->count(), key->device());
+    QCoreApplication::sendEvent(watched, &textless);
+    return true;
+}
+
+void SectionBoxInput::keepOnOneLine(QLineEdit* edit, const QString& edited)
+{
+    int cursor = 0;
+    const QString flat = InsertedBreaksAsSpaces(m_before, edited, cursor);
+    if (flat == edited)
+        return;
+    edit->setText(flat);
+    edit->setCursorPosition(cursor);
+}
