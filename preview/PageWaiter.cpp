@@ -4,11 +4,14 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 PageWaiter::PageWaiter(int fd, int idleMs, QObject* parent)
     : QObject(parent), m_fd(fd), m_notifier(new QSocketNotifier(fd, QSocketNotifier::Read, this))
 {
+    // Each wake-up reads all there is, so a page already waiting is known at once.
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
     m_idle.setSingleShot(true);
     m_idle.setInterval(idleMs);
     connect(&m_idle, &QTimer::timeout, this, [this] { finish(Result::IdleTimeOut); });
@@ -28,27 +31,31 @@ PageWaiter::Result PageWaiter::wait()
 void PageWaiter::readSome()
 {
     char buffer[65536];
-    const ssize_t n = read(m_fd, buffer, sizeof buffer);
-    if (n < 0 && (errno == EINTR || errno == EAGAIN))
-        return;
-    if (n <= 0) {
-        finish(Result::InputEnded);
-        return;
-    }
-    for (PreviewCommandReader::Event event : m_reader.feed(QByteArray(buffer, n))) {
-        switch (event) {
-        case PreviewCommandReader::Event::Near:
-            m_idle.stop();
-            break;
-        case PreviewCommandReader::Event::Away:
-            m_idle.start();
-            break;
-        case PreviewCommandReader::Event::Page:
-            finish(Result::Page);
+    while (!m_finished) {
+        const ssize_t n = read(m_fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
             return;
-        case PreviewCommandReader::Event::Malformed:
-            finish(Result::Malformed);
+        if (n <= 0) {
+            finish(Result::InputEnded);
             return;
+        }
+        for (PreviewCommandReader::Event event : m_reader.feed(QByteArray(buffer, n))) {
+            switch (event) {
+            case PreviewCommandReader::Event::Near:
+                m_idle.stop();
+                break;
+            case PreviewCommandReader::Event::Away:
+                m_idle.start();
+                break;
+            case PreviewCommandReader::Event::Page:
+                finish(Result::Page);
+                return;
+            case PreviewCommandReader::Event::Malformed:
+                finish(Result::Malformed);
+                return;
+            }
         }
     }
 }

@@ -17,6 +17,9 @@ public:
 
     explicit PageWaiter(int fd, int idleMs, QObject* parent = nullptr);
 
+    // Reads what has arrived so far, without waiting.
+    void poll() { readSome(); }
+    bool isFinished() const { return m_finished; }
     // Runs the event loop until a result is known.
     Result wait();
 

@@ -63,7 +63,12 @@ int main(int argc, char* argv[])
     // Warm: the engine and the hidden window are ready before the page has come.
     PageWaiter waiter(STDIN_FILENO, PreviewProtocol::ParseIdleMs(arguments));
     QObject::connect(&form, &Form2::warmedUp, [] { report(PreviewProtocol::WarmLine()); });
-    form.warmUp();
+    // A page that came with the click needs no warm-up first: that would only delay it.
+    waiter.poll();
+    if (waiter.isFinished())
+        report(PreviewProtocol::WarmLine());
+    else
+        form.warmUp();
     switch (waiter.wait()) {
     case PageWaiter::Result::Page:
         break;
