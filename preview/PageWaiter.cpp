@@ -13,6 +13,8 @@ PageWaiter::PageWaiter(int fd, int idleMs, QObject* parent)
     // Each wake-up reads all there is, so a page already waiting is known at once.
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
     m_idle.setSingleShot(true);
+    // A coarse timer may fire a little early; the editor counts on the full time.
+    m_idle.setTimerType(Qt::PreciseTimer);
     m_idle.setInterval(idleMs);
     connect(&m_idle, &QTimer::timeout, this, [this] { finish(Result::IdleTimeOut); });
     connect(m_notifier, &QSocketNotifier::activated, this, &PageWaiter::readSome);
