@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "PreviewHelperLocation.h"
 #include "PreviewProtocol.h"
+#include "PreviewWarmer.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -11,6 +12,8 @@
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
+
+#include <cstdio>
 
 namespace {
 PreviewProtocol::OwnerWindow ownerOf(QWidget* owner)
@@ -66,6 +69,9 @@ QString PreviewLauncher::MessageFor(Outcome outcome)
     case Outcome::Hung:
         return QStringLiteral("The preview program stopped responding and was closed. "
                               "Your description is not affected.");
+    case Outcome::Mismatch:
+        return QStringLiteral("The preview could not be shown because the preview program belongs to a different "
+                              "version of Quorvane. Please install Quorvane again.");
     }
     return {};
 }
@@ -88,19 +94,44 @@ PreviewLauncher::Outcome PreviewLauncher::runHelper(const QString& page)
 {
     InputBlocker blocker;
     BusyCursor busy;
-    // Let the click that brought us here finish painting before the helper starts.
+    // No helper warms while this one is in use; the warm one, if any, serves this preview.
+    struct Pause {
+        PreviewWarmer* warmer;
+        explicit Pause(PreviewWarmer* w) : warmer(w) { if (warmer) warmer->setPaused(true); }
+        ~Pause() { if (warmer) warmer->setPaused(false); }
+    } pause(m_warmer);
+    std::unique_ptr<QProcess> helper = m_warmer ? m_warmer->take() : nullptr;
+    const bool wasWarm = helper != nullptr;
+    // Let the click that brought us here finish painting; a cold helper starts meanwhile.
+    if (!helper)
+        helper = PreviewWarmer::StartHelper(m_helperPath, PreviewProtocol::DefaultIdleMs);
     QCoreApplication::processEvents();
 
-    QProcess helper;
-    helper.setProgram(m_helperPath);
-    helper.setArguments(PreviewProtocol::HelperArguments(ownerOf(m_owner)));
-    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QByteArray utf8 = page.toUtf8();
+    QObject guard;
+    connect(this, &PreviewLauncher::previewShown, &guard, [&busy] { busy.release(); });
+    bool windowUp = false;
+    Outcome outcome = runWith(*helper, utf8, &windowUp);
+    // A warm helper that died before taking the page (killed, say) is no reason to fail:
+    // start one as if none had been warm.
+    if (wasWarm && !windowUp && (outcome == Outcome::Crashed || outcome == Outcome::NotStarted)) {
+        helper = PreviewWarmer::StartHelper(m_helperPath, PreviewProtocol::DefaultIdleMs);
+        outcome = runWith(*helper, utf8, &windowUp);
+    }
+    if (helper->state() != QProcess::NotRunning) {
+        helper->kill();
+        helper->waitForFinished(5000);
+    }
+    return outcome;
+}
 
+PreviewLauncher::Outcome PreviewLauncher::runWith(QProcess& helper, const QByteArray& page, bool* windowUp)
+{
     QEventLoop loop;
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    bool windowUp = false;  // the user can close it from now on
-    bool shown = false;     // and its page has loaded
+    bool greeted = false;   // it speaks our version and has the page
+    bool shown = false;     // its window is up and its page has loaded
     bool settled = false;
     Outcome outcome = Outcome::Closed;
     const auto settle = [&](Outcome result) {
@@ -111,50 +142,68 @@ PreviewLauncher::Outcome PreviewLauncher::runHelper(const QString& page)
         loop.quit();
     };
 
-    connect(&watchdog, &QTimer::timeout, &loop, [&] { settle(Outcome::Hung); });
-    connect(&helper, &QProcess::readyReadStandardOutput, &loop, [&] {
-        while (helper.canReadLine()) {
+    const auto readLines = [&] {
+        while (!settled && helper.canReadLine()) {
             const QByteArray line = helper.readLine();
-            if (!windowUp && line == PreviewProtocol::ShownLine()) {
-                windowUp = true;
+            if (!greeted) {
+                if (line != PreviewProtocol::HelloLine()) {
+                    std::fprintf(stderr, "%s\n", qPrintable(PreviewProtocol::EditorRefusal(line)));
+                    settle(Outcome::Mismatch);
+                    return;
+                }
+                greeted = true;
+                // The owner as it is now: the window may have moved since the helper started.
+                helper.write(PreviewProtocol::PageMessage(page, ownerOf(m_owner)));
+                helper.closeWriteChannel();
+                continue;
+            }
+            if (!*windowUp && line == PreviewProtocol::ShownLine()) {
+                *windowUp = true;
                 emit windowShown();
             }
             if (!shown && line == PreviewProtocol::ReadyLine()) {
-                windowUp = true;
+                *windowUp = true;
                 shown = true;
-                busy.release();
                 emit previewShown();
             }
             if (shown)
                 watchdog.start(m_limits.silenceMs);
         }
-    });
-    connect(&helper, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+    };
+
+    QObject guard; // the connections end with this run
+    connect(&watchdog, &QTimer::timeout, &guard, [&] { settle(Outcome::Hung); });
+    connect(&helper, &QProcess::readyReadStandardOutput, &guard, readLines);
+    connect(&helper, &QProcess::errorOccurred, &guard, [&](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             settle(Outcome::NotStarted);
     });
-    connect(&helper, &QProcess::finished, &loop, [&](int exitCode, QProcess::ExitStatus status) {
+    connect(&helper, &QProcess::finished, &guard, [&](int exitCode, QProcess::ExitStatus status) {
+        readLines();
+        if (status == QProcess::NormalExit && exitCode == PreviewProtocol::RefusedExitCode && !*windowUp) {
+            settle(Outcome::Mismatch);
+            return;
+        }
         // Closed before its page had loaded is closed all the same.
-        const bool normal = status == QProcess::NormalExit && exitCode == 0 && windowUp;
+        const bool normal = status == QProcess::NormalExit && exitCode == 0 && *windowUp;
         settle(normal ? Outcome::Closed : Outcome::Crashed);
     });
 
     watchdog.start(m_limits.startMs);
-    helper.start();
-    if (!settled) {
-        helper.write(page.toUtf8());
-        helper.closeWriteChannel();
+    if (helper.state() == QProcess::NotRunning && helper.error() == QProcess::FailedToStart)
+        settle(Outcome::NotStarted);
+    // A warm helper has spoken already.
+    readLines();
+    if (!settled && helper.state() == QProcess::NotRunning)
+        settle(Outcome::Crashed);
+    if (!settled)
         loop.exec();
-    }
-
-    if (helper.state() != QProcess::NotRunning) {
-        helper.kill();
-        helper.waitForFinished(5000);
-    }
     return outcome;
 }
 
 void ShowPreview(QWidget* owner, PreviewTarget target, const QString& fragment)
 {
-    PreviewLauncher(owner).run(BuildPreviewPage(target, fragment));
+    PreviewLauncher launcher(owner);
+    launcher.setWarmer(owner ? owner->window()->findChild<PreviewWarmer*>() : nullptr);
+    launcher.run(BuildPreviewPage(target, fragment));
 }

@@ -5,6 +5,10 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class PreviewWarmer;
+class QProcess;
 class QWidget;
 
 // Shows a preview page in the helper program beside the editor and waits, as for a
@@ -14,7 +18,7 @@ class QWidget;
 class PreviewLauncher : public QObject {
     Q_OBJECT
 public:
-    enum class Outcome { Closed, NotStarted, Crashed, Hung };
+    enum class Outcome { Closed, NotStarted, Crashed, Hung, Mismatch };
 
     // How long the helper may take to show the page, and how long it may then go
     // without a sign of life.
@@ -30,6 +34,8 @@ public:
     static QString DefaultHelperPath();
     void setHelperPath(const QString& path) { m_helperPath = path; }
     void setLimits(Limits limits) { m_limits = limits; }
+    // Where a helper may already be warm; without one, each preview starts its helper.
+    void setWarmer(PreviewWarmer* warmer) { m_warmer = warmer; }
 
     // Returns when the preview has closed, or failed and the user has been told.
     Outcome run(const QString& page);
@@ -44,10 +50,12 @@ signals:
 
 private:
     Outcome runHelper(const QString& page);
+    Outcome runWith(QProcess& helper, const QByteArray& page, bool* windowUp);
 
     QWidget* m_owner;
     QString m_helperPath;
     Limits m_limits;
+    PreviewWarmer* m_warmer = nullptr;
 };
 
 // The preview buttons: builds the target's page around the fragment and shows it.

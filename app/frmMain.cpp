@@ -18,6 +18,7 @@
 #include "ListingReport.h"
 #include "MessageBox.h"
 #include "PreviewLauncher.h"
+#include "PreviewWarmer.h"
 #include "SettingsStore.h"
 #include "Splash.h"
 #include "StartupTail.h"
@@ -94,6 +95,10 @@ void frmMain::createControls()
         m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i], saved);
         connect(m_buttons[i], &CandyButton::Click, this, ButtonHandlers[i]);
     }
+    // The preview's helper starts while the pointer approaches; ShowPreview finds it here.
+    auto* warmer = new PreviewWarmer(this);
+    warmer->watch(m_buttons[L::PreviewKindleButton]);
+    warmer->watch(m_buttons[L::PreviewCreatespaceButton]);
     auto* titleLabel = new QLabel(QStringLiteral("Book Title:"), topBar);
     titleLabel->setObjectName(QStringLiteral("lblBookTitle"));
     titleLabel->setFont(verdana(L::BookTitlePointSize));

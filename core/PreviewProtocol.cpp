@@ -4,6 +4,22 @@ namespace PreviewProtocol {
 namespace {
 const QString OwnerOption = QStringLiteral("--owner=");
 const QString GeometryOption = QStringLiteral("--owner-geometry=");
+const QString VersionOption = QStringLiteral("--protocol=");
+const QString IdleOption = QStringLiteral("--idle-ms=");
+const QByteArray HelloPrefix = QByteArrayLiteral("quorvane-preview ");
+
+int intOption(const QStringList& arguments, const QString& option, int fallback)
+{
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(option))
+            continue;
+        bool ok = false;
+        const int value = argument.mid(option.size()).toInt(&ok);
+        if (ok && value >= 0)
+            return value;
+    }
+    return fallback;
+}
 } // namespace
 
 QString HelperFileName()
@@ -11,7 +27,40 @@ QString HelperFileName()
     return QStringLiteral("quorvane-preview");
 }
 
-QStringList HelperArguments(const OwnerWindow& owner)
+QStringList HelperArguments(int idleMs)
+{
+    return {VersionOption + QString::number(Version), IdleOption + QString::number(idleMs)};
+}
+
+int ParseVersion(const QStringList& arguments)
+{
+    return intOption(arguments, VersionOption, 0);
+}
+
+int ParseIdleMs(const QStringList& arguments)
+{
+    return intOption(arguments, IdleOption, DefaultIdleMs);
+}
+
+QString HelperRefusal(int editorVersion)
+{
+    return QStringLiteral("quorvane-preview: this preview program speaks version %1 of the hand-over and the editor "
+                          "version %2; they come from different builds of Quorvane, so no preview is shown.")
+        .arg(Version)
+        .arg(editorVersion);
+}
+
+QString EditorRefusal(const QByteArray& helloLine)
+{
+    const QByteArray version = helloLine.startsWith(HelloPrefix) ? helloLine.mid(HelloPrefix.size()).trimmed()
+                                                                 : QByteArrayLiteral("unknown");
+    return QStringLiteral("quorvane: the preview program speaks version %1 of the hand-over and this editor version "
+                          "%2; they come from different builds of Quorvane, so it was not used.")
+        .arg(QString::fromLatin1(version))
+        .arg(Version);
+}
+
+QStringList OwnerArguments(const OwnerWindow& owner)
 {
     QStringList arguments;
     if (owner.windowId != 0)
@@ -23,7 +72,7 @@ QStringList HelperArguments(const OwnerWindow& owner)
     return arguments;
 }
 
-OwnerWindow ParseHelperArguments(const QStringList& arguments)
+OwnerWindow ParseOwnerArguments(const QStringList& arguments)
 {
     OwnerWindow owner;
     for (const QString& argument : arguments) {
@@ -49,6 +98,34 @@ OwnerWindow ParseHelperArguments(const QStringList& arguments)
         }
     }
     return owner;
+}
+
+QByteArray HelloLine()
+{
+    return HelloPrefix + QByteArray::number(Version) + '\n';
+}
+
+QByteArray WarmLine()
+{
+    return QByteArrayLiteral("warm\n");
+}
+
+QByteArray NearLine()
+{
+    return QByteArrayLiteral("near\n");
+}
+
+QByteArray AwayLine()
+{
+    return QByteArrayLiteral("away\n");
+}
+
+QByteArray PageMessage(const QByteArray& utf8Page, const OwnerWindow& owner)
+{
+    QByteArray header = QByteArrayLiteral("page ") + QByteArray::number(utf8Page.size());
+    for (const QString& argument : OwnerArguments(owner))
+        header += ' ' + argument.toLatin1();
+    return header + '\n' + utf8Page;
 }
 
 QByteArray ShownLine()

@@ -6,9 +6,13 @@
 #include <QStringList>
 #include <QtGlobal>
 
-// How the editor and its preview helper talk. The editor starts the helper with the
-// arguments below and writes the whole page, UTF-8, on its standard input, then closes
-// it. The helper answers on its standard output, one line at a time.
+// How the editor and its preview helper talk. The editor starts the helper with
+// HelperArguments(); the helper answers HelloLine() at once, starts its engine, prepares
+// a hidden window and says WarmLine(). On the helper's standard input the editor then
+// writes NearLine() / AwayLine() as the pointer and focus come and go, and finally
+// PageMessage() (owner and page, UTF-8) and closes it. A helper that sees the end of its
+// input before a page, or stays away too long, ends by itself. The helper answers on its
+// standard output, one line at a time.
 namespace PreviewProtocol {
 
 // File name of the helper, in the editor's own folder.
@@ -23,9 +27,35 @@ struct OwnerWindow {
     bool operator==(const OwnerWindow&) const = default;
 };
 
-QStringList HelperArguments(const OwnerWindow& owner);
-// Reads what HelperArguments wrote; anything it does not know is ignored.
-OwnerWindow ParseHelperArguments(const QStringList& arguments);
+// Raised whenever either side changes what it writes or expects.
+inline constexpr int Version = 2;
+// Exit code of a helper that refused an editor of another version.
+inline constexpr int RefusedExitCode = 4;
+
+// How long a warm helper waits for its page once the editor has said AwayLine().
+inline constexpr int DefaultIdleMs = 5000;
+QStringList HelperArguments(int idleMs = DefaultIdleMs);
+// The version the editor asked for (0 when none), and the idle time (default when none).
+int ParseVersion(const QStringList& arguments);
+int ParseIdleMs(const QStringList& arguments);
+// What a helper of this build says to an editor of another version, and what an editor
+// says to a helper of another version.
+QString HelperRefusal(int editorVersion);
+QString EditorRefusal(const QByteArray& helloLine);
+
+QStringList OwnerArguments(const OwnerWindow& owner);
+// Reads what OwnerArguments wrote; anything it does not know is ignored.
+OwnerWindow ParseOwnerArguments(const QStringList& arguments);
+
+// The helper's first line: its name and its version.
+QByteArray HelloLine();
+// The engine runs and the hidden window is ready for a page.
+QByteArray WarmLine();
+// Editor to helper: the pointer or the focus is on a preview button, or has left both.
+QByteArray NearLine();
+QByteArray AwayLine();
+// Editor to helper: "page <bytes> <owner arguments>" and the page's bytes.
+QByteArray PageMessage(const QByteArray& utf8Page, const OwnerWindow& owner);
 
 // Written as soon as the window is on screen, before its page may have loaded: from
 // then on the user can close it, and a clean exit is an ordinary close.

@@ -62,6 +62,11 @@ Form2::Form2(QWidget* parent)
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
     connect(WebBrowser1, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (m_warming) {
+            m_warming = false;
+            emit warmedUp();
+            return;
+        }
         if (m_loadReported)
             return;
         m_loadReported = true;
@@ -113,8 +118,16 @@ bool Form2::FitsInDataAddress(const QByteArray& utf8Page)
     return length < MaxAddressLength;
 }
 
+void Form2::warmUp()
+{
+    m_warming = true;
+    m_page->expectNavigation(QUrl());
+    m_page->setContent(QByteArray(), QString::fromLatin1(PageMimeType));
+}
+
 void Form2::showPage(const QByteArray& utf8Page)
 {
+    Q_ASSERT(!m_warming);
     m_loadReported = false;
     m_servedByScheme = !FitsInDataAddress(utf8Page);
     if (m_servedByScheme) {

@@ -19,6 +19,10 @@ public:
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
 
+    // Loads an empty page while hidden, so that the engine's page process is running
+    // when the real page comes. warmedUp() follows, loaded or not.
+    void warmUp();
+    bool isWarmingUp() const { return m_warming; }
     // Shows the page (UTF-8). Pages too long for a data address go through our scheme.
     void showPage(const QByteArray& utf8Page);
     // Whether the last page went through our scheme rather than a data address.
@@ -34,6 +38,7 @@ public:
 signals:
     // The page has loaded (or failed to); sent once per showPage().
     void pageLoaded(bool ok);
+    void warmedUp();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -50,4 +55,5 @@ private:
     QPushButton* cmdClose;
     bool m_servedByScheme = false;
     bool m_loadReported = true;
+    bool m_warming = false;
 };

@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
@@ -34,6 +35,12 @@ QString run(const QString& program, const QStringList& arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 QString xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
+
+QStringList childrenOf(qint64 pid)
+{
+    return QString::fromLatin1(TempFolder::read(QStringLiteral("/proc/%1/task/%1/children").arg(pid)))
+        .split(' ', Qt::SkipEmptyParts);
+}
 
 QList<WId> windowsTitled(const QString& title)
 {
@@ -102,12 +109,14 @@ protected:
         xdotool({"windowfocus", "--sync", QString::number(main)});
         xdotool({"type", "--delay", "20", "typed"});
 
+        const QString helper = xdotool({"getwindowpid", QString::number(window)}).trimmed();
         xdotool({"windowfocus", "--sync", QString::number(window)});
         xdotool({"key", key});
         EXPECT_TRUE(QTest::qWaitFor([&] { return windowsTitled("Preview").isEmpty(); }, 10000));
-        // The editor takes input again once its helper has ended.
-        const QString children = QStringLiteral("/proc/%1/task/%1/children").arg(program.processId());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return TempFolder::read(children).trimmed().isEmpty(); }, 10000));
+        // The editor takes input again once its helper has ended. (Another may warm up
+        // meanwhile for the next preview, the pointer being on the button still.)
+        ASSERT_FALSE(helper.isEmpty());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists("/proc/" + helper); }, 10000));
     }
 
     TempFolder temp;
@@ -138,7 +147,13 @@ TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
         30000));
     QTest::qWait(500);
     preview(main, PreviewKindle, Red, Green, "Escape");
-    // The other page, in a fresh window that shows only its own colour.
+    // The other page, in a fresh window that shows only its own colour; this time the
+    // pointer rests on the button first, so a warm helper shows it.
+    xdotool({"mousemove", "--window", QString::number(main), QString::number(PreviewCreateSpace.x()),
+             QString::number(PreviewCreateSpace.y())});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !childrenOf(program.processId()).isEmpty(); }, 10000))
+        << "resting on the button warmed no helper";
+    QTest::qWait(1000);
     preview(main, PreviewCreateSpace, Green, Red, "Return");
 
     // Close ends the program at once, as the document is as loaded.
@@ -146,6 +161,64 @@ TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
     EXPECT_TRUE(program.waitForFinished(15000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0)
         << "the editor took input while the preview was open";
     EXPECT_EQ(TempFolder::read(book), Book);
+}
+
+// The helper warmed by the pointer ends once the pointer has gone, and with its editor.
+TEST_F(PreviewEndToEnd, WarmHelperEndsWhenNotWantedAndWithItsEditor)
+{
+    QDir(temp.path()).mkpath("config");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", temp.file("config"));
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    // Marks everything the editor starts, down to the engine's own processes.
+    const QString tag = "QUORVANE_E2E_TAG=" + temp.path();
+    environment.insert("QUORVANE_E2E_TAG", temp.path());
+    const auto tagged = [&] {
+        int found = 0;
+        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs))
+            if (pid.toLongLong() > 0)
+                found += TempFolder::read("/proc/" + pid + "/environ").split('\0').contains(tag.toUtf8());
+        return found;
+    };
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane", {temp.write("Colour Book.qvn", Book)});
+    WId main = 0;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (WId window : windowsTitled("Quorvane"))
+                if (geometry(window).size() == QSize(994, 747))
+                    main = window;
+            return main != 0;
+        },
+        30000));
+    QTest::qWait(500);
+    const auto moveTo = [&](QPoint at) {
+        xdotool({"mousemove", "--window", QString::number(main), QString::number(at.x()), QString::number(at.y())});
+    };
+
+    // Nothing runs beside the editor until the pointer comes.
+    EXPECT_TRUE(childrenOf(program.processId()).isEmpty());
+    moveTo(PreviewKindle);
+    QStringList helpers;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(helpers = childrenOf(program.processId())).isEmpty(); }, 10000));
+    EXPECT_EQ(helpers.size(), 1);
+    // From one preview button to the other: the same helper.
+    moveTo(PreviewCreateSpace);
+    QTest::qWait(1000);
+    EXPECT_EQ(childrenOf(program.processId()), helpers);
+    // Away from both: it ends by itself, and its engine with it.
+    moveTo(HeadlineBox);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return childrenOf(program.processId()).isEmpty(); }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tagged() == 1; }, 30000)) << "only the editor should be left";
+
+    // Warm again, then the editor dies: the helper follows.
+    moveTo(PreviewKindle);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !childrenOf(program.processId()).isEmpty(); }, 10000));
+    QTest::qWait(1500);
+    program.kill();
+    program.waitForFinished(5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tagged() == 0; }, 30000)) << "the helper outlived its editor";
 }
 
 TEST(EditorLinks, EditorHasNoWebEngineAndItsHelperHasIt)

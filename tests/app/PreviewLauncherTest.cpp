@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 #include "PreviewLauncher.h"
 #include "PreviewPage.h"
+#include "PreviewProtocol.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
 
@@ -42,7 +43,10 @@ protected:
 
     QString writeHelper(const QString& script)
     {
-        const QString path = folder.write(u"fake-preview"_s, ("#!/bin/sh\n" + script + "\n").toUtf8());
+        // Greets as a helper of this build does.
+        const QString path = folder.write(u"fake-preview"_s,
+                                          ("#!/bin/sh\nprintf '" + PreviewProtocol::HelloLine().replace("\n", "\\n")
+                                           + "'\n" + script.toUtf8() + "\n"));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
@@ -152,10 +156,11 @@ TEST_F(PreviewLauncherTest, HelperGetsThePageAndTheOwner)
     launcher.setHelperPath(writeHelper(u"cat >'%1'; echo \"$@\" >'%2'; echo ready"_s.arg(received, arguments)));
     const QString page = BuildPreviewPage(PreviewTarget::CreateSpace, u"\u00e9t\u00e9 \u2014 <i>x</i>"_s);
     EXPECT_EQ(launcher.run(page), Outcome::Closed);
-    EXPECT_EQ(TempFolder::read(received), page.toUtf8());
     const QRect g = owner.geometry();
-    EXPECT_EQ(QString::fromUtf8(TempFolder::read(arguments)).trimmed(),
-              u"--owner=%1 --owner-geometry=%2,%3,%4,%5"_s.arg(owner.winId()).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()));
+    const QByteArray header = u"page %1 --owner=%2 --owner-geometry=%3,%4,%5,%6\n"_s.arg(page.toUtf8().size())
+                                  .arg(owner.winId()).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()).toUtf8();
+    EXPECT_EQ(TempFolder::read(received), header + page.toUtf8());
+    EXPECT_EQ(QString::fromUtf8(TempFolder::read(arguments)).trimmed(), PreviewProtocol::HelperArguments().join(u' '));
 }
 
 TEST_F(PreviewLauncherTest, ButtonUnderTheMouseIsLeftAsUnderAModalWindow)

@@ -21,8 +21,8 @@ HelperRun runHelper(const QProcessEnvironment& environment)
 {
     QProcess helper;
     helper.setProcessEnvironment(environment);
-    helper.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + u"/quorvane-preview"_s);
-    helper.write(BuildPreviewPage(PreviewTarget::Kindle, u"<H2>Quiet</H2>"_s).toUtf8());
+    helper.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + u"/quorvane-preview"_s, PreviewProtocol::HelperArguments());
+    helper.write(PreviewProtocol::PageMessage(BuildPreviewPage(PreviewTarget::Kindle, u"<H2>Quiet</H2>"_s).toUtf8(), {}));
     helper.closeWriteChannel();
     HelperRun run;
     if (QTest::qWaitFor([&] { return helper.state() == QProcess::NotRunning || helper.peek(64).contains("ready"); }, 60000)
@@ -40,7 +40,8 @@ TEST(EngineNotices, HelperLeavesNoGraphicsNoticesOnTheTerminal)
 {
     const HelperRun run = runHelper(QProcessEnvironment::systemEnvironment());
     EXPECT_TRUE(run.finished);
-    EXPECT_TRUE(run.out.startsWith(PreviewProtocol::ShownLine() + PreviewProtocol::ReadyLine())) << run.out.constData();
+    EXPECT_TRUE(run.out.startsWith(PreviewProtocol::HelloLine() + PreviewProtocol::WarmLine()
+                                    + PreviewProtocol::ShownLine() + PreviewProtocol::ReadyLine())) << run.out.constData();
     for (const char* notice : {"OpenGL", "graphics backend", "Sandboxing"})
         EXPECT_FALSE(run.err.contains(notice)) << run.err.constData();
 }

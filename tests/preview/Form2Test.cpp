@@ -251,11 +251,14 @@ TEST_F(PreviewWindow, LargePagesShowTheirLastWordsAndSurviveAReload)
 TEST(PreviewHelper, EndsWhenTheEditorStopsListening)
 {
     TempFolder folder;
-    const QString page = folder.write(u"page.html"_s, BuildPreviewPage(PreviewTarget::Kindle, u"<H2>A</H2>"_s).toUtf8());
-    // head takes the first line and reads no more, as an editor that has gone away.
+    const QString page = folder.write(
+        u"page.html"_s, PreviewProtocol::PageMessage(BuildPreviewPage(PreviewTarget::Kindle, u"<H2>A</H2>"_s).toUtf8(), {}));
+    // head takes the lines up to "shown" and reads no more, as an editor that has gone away.
     QProcess shell;
-    shell.start(u"/bin/sh"_s, {u"-c"_s, u"\"$0\" <\"$1\" | head -n 1"_s,
-                               qEnvironmentVariable("QUORVANE_BIN_DIR") + u"/quorvane-preview"_s, page});
+    shell.start(u"/bin/sh"_s, {u"-c"_s, u"\"$0\" \"$2\" <\"$1\" | head -n 3"_s,
+                               qEnvironmentVariable("QUORVANE_BIN_DIR") + u"/quorvane-preview"_s, page,
+                               PreviewProtocol::HelperArguments().first()});
     EXPECT_TRUE(shell.waitForFinished(60000)) << "the helper kept its window open";
-    EXPECT_EQ(shell.readAllStandardOutput(), PreviewProtocol::ShownLine());
+    EXPECT_EQ(shell.readAllStandardOutput(),
+              PreviewProtocol::HelloLine() + PreviewProtocol::WarmLine() + PreviewProtocol::ShownLine());
 }
