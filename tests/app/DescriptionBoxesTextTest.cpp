@@ -25,8 +25,9 @@ TEST(DescriptionBoxesTextTest, EveryKindOfWidgetBreakBecomesCrLfAndALoneCrStays)
     for (const auto& [widget, document] : cases) {
         EXPECT_EQ(DescriptionBoxes::toDocumentText(widget), document) << widget.toStdString();
         // A CR right before a break is merged with it on the way into a widget.
-        if (!document.contains(u"\r\r"_s))
+        if (!document.contains(u"\r\r"_s)) {
             EXPECT_EQ(DescriptionBoxes::toDocumentText(DescriptionBoxes::toWidgetText(document)), document);
+        }
     }
     EXPECT_EQ(DescriptionBoxes::toWidgetText(u"a\r\nb\rc\n"_s), u"a\nb\rc\n"_s);
 }
