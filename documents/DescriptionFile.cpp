@@ -8,6 +8,8 @@
 #include "SettingsStore.h"
 #include "WholeFile.h"
 
+#include <QLocale>
+
 namespace {
 
 const QString NotRecognisedMessage = QStringLiteral("The specified file is not recognised as a supported type.");
@@ -22,11 +24,13 @@ void showFileError(int number, const QString& caption)
                 MsgIcon::Exclamation, MsgButtons::OK, caption);
 }
 
-// "64 MB (67,108,864 bytes)"
+// "64 MB (67,108,864 bytes)", the same whatever the user's locale, as the other messages are.
 QString limitText()
 {
     const qint64 limit = DescriptionFileFormat::MaxFileBytes;
-    return QStringLiteral("%1 MB (%L2 bytes)").arg(limit / (1024 * 1024)).arg(limit);
+    return QStringLiteral("%1 MB (%2 bytes)")
+        .arg(limit / (1024 * 1024))
+        .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(limit));
 }
 
 // A load reports its first failure and carries on with the next step; later failures
