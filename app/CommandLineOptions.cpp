@@ -1,6 +1,7 @@
 #include "CommandLineOptions.h"
 
 #include "AppInfo.h"
+#include "CheckCommand.h"
 #include "DescriptionFile.h"
 #include "HtmlGenerators.h"
 
@@ -19,12 +20,16 @@ constexpr int ExitUsage = 2;
 const char* const Usage =
     "Usage: quorvane [FILE]\n"
     "       quorvane --export kindle|createspace FILE\n"
+    "       quorvane --check FILE\n"
     "       quorvane --help | --version\n"
     "\n"
     "Quorvane edits the sales description of a book; FILE is a .qvn description to open.\n"
     "\n"
     "  --export kindle FILE       print the Kindle HTML of FILE to standard output\n"
     "  --export createspace FILE  print the CreateSpace HTML of FILE to standard output\n"
+    "  --check FILE               check both fragments of FILE against the store's 4,000\n"
+    "                             characters and its accepted tags; exit 0 when all is\n"
+    "                             well, 1 with findings, 2 when FILE cannot be read\n"
     "  --help                     show this help\n"
     "  --version                  show the program's name and version\n";
 
@@ -84,5 +89,7 @@ std::optional<int> HandleCommandLineOptions(int argc, char* argv[])
     }
     if (std::strcmp(option, "--export") == 0)
         return argc == 4 ? exportFragment(argv[2], argv[3]) : usageError();
+    if (std::strcmp(option, "--check") == 0)
+        return argc == 3 && *argv[2] ? RunCheckCommand(QFile::decodeName(argv[2]), stdout, stderr) : usageError();
     return std::nullopt;
 }

@@ -2,10 +2,10 @@
 
 #include "InputBlocker.h"
 #include "MessageBox.h"
+#include "PreviewHelperLocation.h"
 #include "PreviewProtocol.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QProcess>
@@ -51,7 +51,7 @@ PreviewLauncher::PreviewLauncher(QWidget* owner, QObject* parent)
 
 QString PreviewLauncher::DefaultHelperPath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(PreviewProtocol::HelperFileName());
+    return FindPreviewHelper(QCoreApplication::applicationDirPath());
 }
 
 QString PreviewLauncher::MessageFor(Outcome outcome)
@@ -72,6 +72,11 @@ QString PreviewLauncher::MessageFor(Outcome outcome)
 
 PreviewLauncher::Outcome PreviewLauncher::run(const QString& page)
 {
+    if (m_helperPath.isEmpty()) {
+        ShowMessage(PreviewHelperMissingMessage(PreviewHelperPlaces(QCoreApplication::applicationDirPath())),
+                    MsgIcon::Exclamation);
+        return Outcome::NotStarted;
+    }
     const Outcome outcome = runHelper(page);
     // Only now, with the editor taking input again, can the user answer a message.
     if (outcome != Outcome::Closed)

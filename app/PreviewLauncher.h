@@ -25,7 +25,8 @@ public:
 
     explicit PreviewLauncher(QWidget* owner, QObject* parent = nullptr);
 
-    // The helper beside the running program.
+    // The helper beside the running program or in its installed folder; empty when in
+    // neither, and run() then says where it looked.
     static QString DefaultHelperPath();
     void setHelperPath(const QString& path) { m_helperPath = path; }
     void setLimits(Limits limits) { m_limits = limits; }

@@ -1,7 +1,8 @@
 #include "Splash.h"
 
-// The splash window comes with the About window; until then the main window shows alone.
-QWidget* ShowSplash(QWidget*)
+#include "frmSplash.h"
+
+QWidget* ShowSplash(QWidget* owner)
 {
-    return nullptr;
+    return new frmSplash(owner);
 }

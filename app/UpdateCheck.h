@@ -1,7 +1,24 @@
 #pragma once
 
-class QWidget;
+#include <QString>
 
-// Looks for a newer release and offers it. True when the user took the update, so the
-// program must end.
+class QWidget;
+struct UpdateSource;
+
+// What the update check shares with its windows.
+struct UpdateState {
+    QString UpdateNotes;        // the notes of the release on offer
+    bool UpdateChosen = false;  // the user took the update
+};
+UpdateState& Update();
+// Back to a fresh start (for tests).
+void ResetUpdateState();
+
+// The main window's check, once per start: the version text the last start fetched, then a
+// fresh copy fetched in the background for the next. True when the user took the update
+// and its installer runs, so the program must end.
 bool CheckForUpdates(QWidget* owner);
+
+// The check itself on one version text: offers a different release, and when it is taken
+// downloads, verifies and starts its installer. True when the installer was started.
+bool RunUpdateCheck(const QString& versionText, QWidget* owner, const UpdateSource& source);

@@ -7,9 +7,13 @@
 #include "DocumentDialogs.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
+#include "FileTypeRegistration.h"
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
+#include "ListingCheck.h"
+#include "ListingMeter.h"
+#include "ListingReport.h"
 #include "MessageBox.h"
 #include "PreviewLauncher.h"
 #include "SettingsStore.h"
@@ -19,6 +23,7 @@
 #include "UpdateCheck.h"
 #include "WindowOperations.h"
 #include "WindowPosition.h"
+#include "frmAbout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -69,7 +74,7 @@ frmMain::frmMain()
     Document().Boxes = m_boxes;
 
     connect(new KeyPreview(this), &KeyPreview::f1Released, this, &frmMain::helpRequested);
-    connect(this, &frmMain::helpRequested, this, [] { ShowHelp(); });
+    connect(this, &frmMain::helpRequested, this, [this] { ShowHelp(this); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &frmMain::onCommitDataRequest);
 }
 
@@ -94,6 +99,11 @@ void frmMain::createControls()
     createSectionFrames();
     m_boxes = new DescriptionBoxes(this, topBar);
     connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
+    m_meter = new ListingMeter(this, *m_boxes);
+    connect(m_boxes, &DescriptionBoxes::changed, m_meter, [this](int box) {
+        if (box != BookTitleBox)  // the title is in neither fragment
+            m_meter->scheduleUpdate();
+    });
     m_boxes->widget(Headline)->setFocus();
 }
 
@@ -147,7 +157,8 @@ bool frmMain::Load()
 
 void frmMain::AssociateFileExtn()
 {
-    // Registration with the desktop comes with the help and link services.
+    // Every start, so that a moved program repairs its registration; failures are ignored.
+    FileTypeRegistration::Register(FileTypeRegistration::DataHome(), QCoreApplication::applicationFilePath());
 }
 
 void frmMain::cmdNew_Click()
@@ -172,12 +183,16 @@ void frmMain::cmdSaveAs_Click()
 
 void frmMain::cmdCopyKindleHTML_Click()
 {
-    CopyToClipboard(GenerateKindleHTML(ReadDescription(*m_boxes)));
+    const Description description = ReadDescription(*m_boxes);
+    CopyToClipboard(GenerateKindleHTML(description),
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle)));
 }
 
 void frmMain::cmdCopyCreatespaceHTML_Click()
 {
-    CopyToClipboard(GenerateCreatespaceHTML(ReadDescription(*m_boxes)));
+    const Description description = ReadDescription(*m_boxes);
+    CopyToClipboard(GenerateCreatespaceHTML(description),
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace)));
 }
 
 void frmMain::cmdPreviewKindle_Click()
@@ -197,7 +212,8 @@ void frmMain::cmdHelp_Click()
 
 void frmMain::CandyButton2_Click()
 {
-    // The About window is not there yet.
+    frmAbout about(this);
+    about.exec();
 }
 
 void frmMain::CandyButton3_Click()

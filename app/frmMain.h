@@ -7,6 +7,7 @@
 
 #include <array>
 
+class ListingMeter;
 class QAbstractButton;
 class QSessionManager;
 
@@ -26,6 +27,7 @@ public:
     void AssociateFileExtn();
 
     DescriptionBoxes& boxes() { return *m_boxes; }
+    ListingMeter* meter() const { return m_meter; }
     QAbstractButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
 
     // The desktop session is ending. Asks about unsaved changes when it may; false means
@@ -61,6 +63,7 @@ private:
     void Text1_Change(int box);
 
     DescriptionBoxes* m_boxes = nullptr;
+    ListingMeter* m_meter = nullptr;
     std::array<QAbstractButton*, MainWindowLayout::MainButtonCount> m_buttons{};
     bool m_closeApproved = false;
     bool m_unloaded = false;

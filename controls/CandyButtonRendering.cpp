@@ -3,10 +3,16 @@
 
 #include "CaptionPainter.h"
 #include "ColorMath.h"
+#include "CrescentFace.h"
+#include "FaceColor.h"
+#include "GlossFace.h"
+#include "GlossParams.h"
 #include "ShapeGeometry.h"
 #include "StandardFaces.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 void CandyButton::Redraw(ButtonState state)
 {
@@ -66,14 +72,35 @@ void CandyButton::DrawToolbarStyle(ButtonState state)
     ::DrawToolbarStyle(m_Surface, state, m_Enabled, HostBackColor());
 }
 
-void CandyButton::DrawGlossStyle(ButtonState)
+void CandyButton::DrawGlossStyle(ButtonState state)
 {
-    // The gloss faces are not painted yet: the surface stays cleared inside the outline.
+    const std::optional<OleColor> colour =
+        FaceColorForState(state, m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown);
+    if (!colour)
+        return;
+    const int w = m_Surface.Width();
+    const int h = m_Surface.Height();
+    const std::optional<GlossParams> params = GlossParamsFor(m_Style, w, h, m_CornerRadius);
+    if (!params)
+        return; // a size the record cannot be worked out for: the face stays cleared
+    m_CornerRadius = std::max(m_CornerRadius, 1);
+    GlossLook look;
+    look.cornerRadius = m_CornerRadius;
+    look.innerShape = m_InnerShape ? &*m_InnerShape : nullptr;
+    look.enabled = m_Enabled;
+    look.borderBrightness = m_BorderBrightness;
+    look.bright = m_ColorBright;
+    PaintGlossFace(m_Surface, w, h, *colour, *params, look);
 }
 
-void CandyButton::DrawCrescentStyle(ButtonState)
+void CandyButton::DrawCrescentStyle(ButtonState state)
 {
-    // The crescent face is not painted yet: the surface stays cleared inside the outline.
+    const std::optional<OleColor> colour =
+        FaceColorForState(state, m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown);
+    if (!colour)
+        return;
+    m_CornerRadius = std::max(m_CornerRadius, 1);
+    PaintCrescentFace(m_Surface, m_Surface.Width() - 1, m_Surface.Height() - 1, *colour, m_ColorBright, m_CornerRadius);
 }
 
 std::optional<OleColor> CandyButton::HostBackColor() const

@@ -3,6 +3,7 @@
 #include "ColorMath.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -132,15 +133,37 @@ void PixelSurface::FillEllipse(int left, int top, int right, int bottom, OleColo
     const int firstRow = std::max(top, 0);
     const int lastRow = std::min(bottom, m_image.height()) - 1;
     for (int y = firstRow; y <= lastRow; ++y) {
-        // The inside of one row is a single run around the centre; find its ends.
-        int x1 = left;
-        while (x1 < right && !IsInsideEllipseBox(x1, y, left, top, right, bottom))
-            ++x1;
-        if (x1 == right)
-            continue;
-        const int x2 = left + right - 1 - x1; // the run is symmetric about the centre
-        HorizontalRun(y, x1, x2, rgb);
+        int x1 = 0;
+        int x2 = 0;
+        if (EllipseRowRun(y, left, top, right, bottom, x1, x2))
+            HorizontalRun(y, x1, x2, rgb);
     }
+}
+
+QRgb* PixelSurface::Row(int y)
+{
+    if (y < 0 || y >= m_image.height())
+        return nullptr;
+    return reinterpret_cast<QRgb*>(m_image.scanLine(y));
+}
+
+bool EllipseRowRun(int y, int left, int top, int right, int bottom, int& x1, int& x2)
+{
+    if (y < top || y >= bottom || right <= left)
+        return false;
+    // Boxes can be far wider than the surface, so start from the computed end of the run and
+    // let the exact test settle the last pixel rather than walking in from the box's edge.
+    const double a = (right - left) / 2.0;
+    const double b = (bottom - top) / 2.0;
+    const double v = (y + 0.5 - (top + b)) / b;
+    const double reach = a * std::sqrt(std::max(0.0, 1.0 - v * v));
+    x1 = std::max(left, static_cast<int>(std::floor(left + a - reach - 0.5)) - 1);
+    while (x1 > left && IsInsideEllipseBox(x1 - 1, y, left, top, right, bottom))
+        --x1;
+    while (x1 <= left + right - 1 - x1 && !IsInsideEllipseBox(x1, y, left, top, right, bottom))
+        ++x1;
+    x2 = left + right - 1 - x1;
+    return x1 <= x2;
 }
 
 bool IsInsideEllipseBox(int x, int y, int left, int top, int right, int bottom)

@@ -41,6 +41,10 @@ public:
     // The ellipse inscribed in the box, without its right column and bottom row.
     void FillEllipse(int left, int top, int right, int bottom, OleColor colour);
 
+    // The pixels of row y for painters that work a row at a time, or null outside the surface.
+    // Valid until the image is resized or painted on by other means.
+    QRgb* Row(int y);
+
     QImage& Image() { return m_image; }
     const QImage& Image() const { return m_image; }
 
@@ -57,6 +61,10 @@ private:
 // Is the pixel (x, y) inside the ellipse inscribed in the box (left, top)–(right, bottom),
 // right column and bottom row excluded? Shared by the ellipse fill and the rounded-rectangle test.
 bool IsInsideEllipseBox(int x, int y, int left, int top, int right, int bottom);
+
+// The run of pixels x1..x2 (inclusive) that the ellipse of the box fills in row y; false when
+// the row has none. The run is symmetric about the box's centre and may lie outside the surface.
+bool EllipseRowRun(int y, int left, int top, int right, int bottom, int& x1, int& x2);
 
 // Is (x, y) inside the rounded rectangle (left, top)–(right, bottom) whose corners are
 // quarters of an ellipse cornerWidth by cornerHeight? Right column and bottom row excluded.

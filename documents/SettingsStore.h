@@ -14,6 +14,8 @@ inline const QString UseTitleAsHeading = QStringLiteral("UseTitleAsHeading");
 // One value under two spellings: the wizard reads "Prepopulate" and writes "PrePopulate".
 inline const QString Prepopulate = QStringLiteral("Prepopulate");
 inline const QString PrePopulate = QStringLiteral("PrePopulate");
+// "0" turns the update check off.
+inline const QString CheckForUpdates = QStringLiteral("CheckForUpdates");
 } // namespace SettingKey
 
 // Per-user string values of the program, kept in an INI file under the user's

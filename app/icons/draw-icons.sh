@@ -9,8 +9,9 @@ for svg in src/*.svg; do
   [ "$name" = AAA ] && continue
   render "$name" 32 "$name.png"
 done
-# The application icon, one file per size.
+# The application icon, one file per size: the small ones go into the resources, every one
+# into the desktop's icon theme when installed.
 mkdir -p AAA
-for size in 16 32 48; do
+for size in 16 22 24 32 48 64 128 256; do
   render AAA "$size" "AAA/$size.png"
 done

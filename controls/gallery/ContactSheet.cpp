@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -13,7 +14,7 @@ const QColor kSheetColor(240, 240, 240);
 const QColor kLabelColor(40, 40, 40);
 const QColor kExtentColor(170, 170, 170);
 constexpr int kMargin = 12;
-constexpr int kLabelWidth = 150;
+constexpr int kLabelWidth = 210;
 constexpr int kHeaderHeight = 22;
 
 // One column of a section: a state, with or without the disabled and highlight switches.
@@ -38,6 +39,8 @@ struct Row {
     int alignment;
     QString caption;
     bool bitmap;
+    int scheme = 0;
+    int borderBrightness = 0;
 };
 
 class SheetPainter {
@@ -68,6 +71,10 @@ public:
         request.background = kSheetColor;
         request.captionHighLite = column.highLite;
         request.iconHighLite = column.highLite;
+        if (row.scheme != 0)
+            request.scheme = row.scheme;
+        if (row.borderBrightness != 0)
+            request.borderBrightness = row.borderBrightness;
         const QImage image = RenderButton(request);
         m_painter.setPen(QPen(kExtentColor, 1, Qt::DotLine));
         m_painter.setBrush(Qt::NoBrush);
@@ -91,6 +98,29 @@ std::vector<Row> SmallRows()
     return rows;
 }
 
+// The shaped faces in colours whose Up, Hover and Down differ, so that each state shows its
+// own colour, with a darkened and a lightened border ring.
+std::vector<Row> GlossRows()
+{
+    const char* names[] = {"Capsule gloss", "Rounded gloss", "Capsule shine", "Bubble", "Crescent", "Centre glow"};
+    const QString caption = QStringLiteral("Copy &Kindle Description");
+    std::vector<Row> rows;
+    for (auto [scheme, brightness, note] : {std::tuple{1, 0, " blue"}, {5, -50, " green, border -50"},
+                                            {4, 60, " red, border 60"}})
+        for (int style = 2; style <= 7; ++style)
+            rows.push_back({QString::number(style) + QLatin1Char(' ') + QString::fromLatin1(names[style - 2]) +
+                                QString::fromLatin1(note),
+                            style, {204, 23}, 2, caption, false, scheme, brightness});
+    return rows;
+}
+
+const std::vector<Column> kGlossColumns = {
+    {"Normal", 0, false, false},          {"Pressed", 1, false, false},          {"Focused", 2, false, false},
+    {"Hover", 3, false, false},           {"Checked", 4, false, false},          {"Disabled", 0, true, false},
+    {"Disabled pressed", 1, true, false}, {"Disabled focused", 2, true, false}, {"Disabled hover", 3, true, false},
+    {"Disabled checked", 4, true, false},
+};
+
 std::vector<Row> ToolRows()
 {
     std::vector<Row> rows;
@@ -107,7 +137,7 @@ std::vector<Row> ToolRows()
 std::vector<Row> WideRows()
 {
     std::vector<Row> rows;
-    for (int style = 0; style <= 1; ++style)
+    for (int style = 0; style <= 7; ++style)
         rows.push_back({QString::number(style) + QStringLiteral(" left, 460x41"), style, {460, 41}, 2,
                         QStringLiteral("Open the last book description I worked on"), false});
     return rows;
@@ -136,11 +166,26 @@ QImage RenderContactSheet()
 {
     const int smallCell = 220;
     const int wideCell = 475;
-    const int width = kMargin * 2 + kLabelWidth + std::max(smallCell * int(kColumns.size()), wideCell * 4);
-    // The wide buttons take two columns of four states each.
+    // The wide buttons take two blocks of four states each.
     const std::vector<Column> wideLeft(kColumns.begin(), kColumns.begin() + 4);
     const std::vector<Column> wideRight(kColumns.begin() + 4, kColumns.end());
-    const int height = 4 * kHeaderHeight + 10 * 34 + 8 * 62 + 4 * 56 + 5 * kMargin;
+    struct Section {
+        std::vector<Row> rows;
+        const std::vector<Column>* columns;
+        int cellWidth;
+        int cellHeight;
+    };
+    const std::vector<Section> sections = {
+        {SmallRows(), &kColumns, smallCell, 34},   {GlossRows(), &kGlossColumns, smallCell, 34},
+        {ToolRows(), &kColumns, smallCell, 62},    {WideRows(), &wideLeft, wideCell, 56},
+        {WideRows(), &wideRight, wideCell, 56},
+    };
+    int width = 0;
+    int height = kMargin;
+    for (const Section& section : sections) {
+        width = std::max(width, kMargin * 2 + kLabelWidth + section.cellWidth * int(section.columns->size()));
+        height += kHeaderHeight + section.cellHeight * int(section.rows.size()) + kMargin;
+    }
 
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(kSheetColor);
@@ -151,9 +196,7 @@ QImage RenderContactSheet()
     SheetPainter sheet(painter);
 
     int y = kMargin;
-    y = PaintSection(sheet, y, SmallRows(), kColumns, smallCell, 34);
-    y = PaintSection(sheet, y, ToolRows(), kColumns, smallCell, 62);
-    y = PaintSection(sheet, y, WideRows(), wideLeft, wideCell, 56);
-    PaintSection(sheet, y, WideRows(), wideRight, wideCell, 56);
+    for (const Section& section : sections)
+        y = PaintSection(sheet, y, section.rows, *section.columns, section.cellWidth, section.cellHeight);
     return image;
 }

@@ -30,6 +30,16 @@ QImage RenderButton(const RenderRequest& request)
     bag.WriteProperty(QStringLiteral("Checked"), request.checked);
     button->SetBackColor(FromQColor(request.background));
     button->ReadProperties(bag, false);
+    if (request.scheme)
+        button->SetColorScheme(*request.scheme);
+    if (request.colors) {
+        button->SetColorButtonUp((*request.colors)[0]);
+        button->SetColorButtonHover((*request.colors)[1]);
+        button->SetColorButtonDown((*request.colors)[2]);
+        button->SetColorBright((*request.colors)[3]);
+    }
+    if (request.borderBrightness)
+        button->SetBorderBrightness(*request.borderBrightness);
 
     button->RebuildShape();
     button->Redraw(static_cast<ButtonState>(request.state));

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "ButtonPicture.h"
+#include "ButtonTypes.h"
 
 #include <QColor>
 #include <QImage>
 #include <QSize>
 #include <QString>
+
+#include <array>
+#include <optional>
 
 // One button to render: the gallery's command line, as values.
 struct RenderRequest {
@@ -22,6 +26,11 @@ struct RenderRequest {
     // Hover highlights, for the contact sheet.
     bool captionHighLite = false;
     bool iconHighLite = false;
+    // Applied in this order after the saved properties: a colour scheme, then ColorButtonUp,
+    // ColorButtonHover, ColorButtonDown and ColorBright, then BorderBrightness.
+    std::optional<int> scheme;
+    std::optional<std::array<OleColor, 4>> colors;
+    std::optional<int> borderBrightness;
 };
 
 // Renders the request with a real CandyButton on a host of the background colour. Pixels

@@ -1,5 +1,6 @@
 // candybutton-gallery: renders skinned buttons to PNG files, one button or a contact sheet of
 // every style and state, with the same painting code as the program.
+#include "ColorMath.h"
 #include "ContactSheet.h"
 #include "GalleryRenderer.h"
 
@@ -7,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <array>
 #include <cstdio>
 #include <optional>
 
@@ -50,6 +52,22 @@ std::optional<QColor> ParseBackground(QString text)
     return QColor::fromRgb(text.toUInt(nullptr, 16) | 0xFF000000u);
 }
 
+// Four RRGGBB values separated by commas: Up, Hover, Down, Bright.
+std::optional<std::array<OleColor, 4>> ParseColors(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return std::nullopt;
+    std::array<OleColor, 4> colors{};
+    for (int i = 0; i < 4; ++i) {
+        const auto colour = ParseBackground(parts[i].trimmed());
+        if (!colour)
+            return std::nullopt;
+        colors[i] = FromQColor(*colour);
+    }
+    return colors;
+}
+
 bool Save(const QImage& image, const QString& path)
 {
     if (image.save(path, "PNG"))
@@ -75,7 +93,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral(
         "Renders a CandyButton to a PNG file, or a contact sheet of every style and state.\n"
         "  candybutton-gallery --style S --state T --size WxH [--caption TEXT] [--picture FILE] [--align A]\n"
-        "                      [--disabled] [--checked] [--background RRGGBB] --out FILE.png\n"
+        "                      [--disabled] [--checked] [--background RRGGBB] [--scheme N]\n"
+        "                      [--colors UP,HOVER,DOWN,BRIGHT] [--border-brightness N] --out FILE.png\n"
         "  candybutton-gallery --sheet FILE.png"));
     parser.addHelpOption();
     parser.addOptions({
@@ -88,6 +107,13 @@ int main(int argc, char* argv[])
         {QStringLiteral("disabled"), QStringLiteral("Enabled False.")},
         {QStringLiteral("checked"), QStringLiteral("Checked True.")},
         {QStringLiteral("background"), QStringLiteral("Host and button background (default FFFFFF)."), QStringLiteral("RRGGBB")},
+        {QStringLiteral("scheme"), QStringLiteral("ColorScheme preset (1 to 6 set the four colours)."),
+         QStringLiteral("N")},
+        {QStringLiteral("colors"),
+         QStringLiteral("ColorButtonUp, ColorButtonHover, ColorButtonDown and ColorBright, applied after --scheme."),
+         QStringLiteral("UP,HOVER,DOWN,BRIGHT")},
+        {QStringLiteral("border-brightness"), QStringLiteral("BorderBrightness, -100 (black) to 100 (white)."),
+         QStringLiteral("N")},
         {QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("FILE.png")},
         {QStringLiteral("sheet"), QStringLiteral("Write the contact sheet to this PNG file."), QStringLiteral("FILE.png")},
     });
@@ -136,6 +162,24 @@ int main(int argc, char* argv[])
         if (!background)
             return Fail(QStringLiteral("--background takes RRGGBB, such as F0F0F0"));
         request.background = *background;
+    }
+    if (parser.isSet(QStringLiteral("scheme"))) {
+        const auto scheme = ParseInteger(parser.value(QStringLiteral("scheme")));
+        if (!scheme)
+            return Fail(QStringLiteral("--scheme takes a whole number"));
+        request.scheme = *scheme;
+    }
+    if (parser.isSet(QStringLiteral("colors"))) {
+        const auto colors = ParseColors(parser.value(QStringLiteral("colors")));
+        if (!colors)
+            return Fail(QStringLiteral("--colors takes four RRGGBB values, such as 5099E9,90C0FF,2060A0,B0EDFF"));
+        request.colors = *colors;
+    }
+    if (parser.isSet(QStringLiteral("border-brightness"))) {
+        const auto brightness = ParseInteger(parser.value(QStringLiteral("border-brightness")));
+        if (!brightness || *brightness < -100 || *brightness > 100)
+            return Fail(QStringLiteral("--border-brightness takes a whole number from -100 to 100"));
+        request.borderBrightness = *brightness;
     }
     return Save(RenderButton(request), parser.value(QStringLiteral("out"))) ? 0 : 1;
 }

@@ -1,0 +1,74 @@
+#include "CheckCommand.h"
+
+#include "DescriptionFile.h"
+#include "ListingCheck.h"
+#include "ListingReport.h"
+#include "MessageBox.h"
+
+#include <QByteArray>
+
+namespace {
+
+constexpr int ExitClean = 0;
+constexpr int ExitFindings = 1;
+constexpr int ExitUnreadable = 2;
+
+bool writeAll(std::FILE* stream, const QByteArray& bytes)
+{
+    return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream) ==
+               static_cast<size_t>(bytes.size()) &&
+           std::fflush(stream) == 0;
+}
+
+// The loader speaks through message boxes; here each of its messages becomes lines on err.
+class MessagesTo {
+public:
+    explicit MessagesTo(std::FILE* err)
+        : m_previous(SetMessageHandler([err](const MessageRequest& request) {
+              writeAll(err, (MessageTextForDisplay(request.text) + QLatin1Char('\n')).toUtf8());
+              return MsgAnswer::OK;
+          }))
+    {
+    }
+    ~MessagesTo() { SetMessageHandler(std::move(m_previous)); }
+    MessagesTo(const MessagesTo&) = delete;
+    MessagesTo& operator=(const MessagesTo&) = delete;
+
+private:
+    MessageHandler m_previous;
+};
+
+void appendFragment(QString& report, const FragmentCheck& check)
+{
+    const QString target = ListingTargetName(check.target) + QStringLiteral(": ");
+    report += target + LengthAgainstLimit(check.length);
+    if (!check.fits())
+        report += QStringLiteral(" (%1 over)").arg(GroupedNumber(check.length - ListingLengthLimit));
+    report += QLatin1Char('\n');
+    for (const TagFinding& finding : check.findings)
+        report += target + FindingText(finding) + QLatin1Char('\n');
+}
+
+} // namespace
+
+int RunCheckCommand(const QString& path, std::FILE* out, std::FILE* err)
+{
+    std::optional<Description> description;
+    {
+        const MessagesTo messages(err);
+        // Read without loading: a check opens no document and remembers no recent file.
+        description = ReadDescriptionFile(path);
+    }
+    if (!description)
+        return ExitUnreadable;
+
+    const ListingCheck check = CheckListing(*description);
+    QString report;
+    appendFragment(report, check.kindle);
+    appendFragment(report, check.createSpace);
+    if (!writeAll(out, report.toUtf8())) {
+        writeAll(err, "quorvane: cannot write to standard output\n");
+        return ExitFindings;
+    }
+    return check.clean() ? ExitClean : ExitFindings;
+}

@@ -1,0 +1,169 @@
+#include "HelpWindow.h"
+
+#include "AppInfo.h"
+#include "HelpBrowser.h"
+#include "HelpFile.h"
+
+#include <QHBoxLayout>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
+    : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    resize(900, 640);
+
+    m_back = new QToolButton(this);
+    m_back->setObjectName(QStringLiteral("helpBack"));
+    m_back->setArrowType(Qt::LeftArrow);
+    m_back->setToolTip(QStringLiteral("Back"));
+    m_back->setShortcut(QKeySequence::Back);
+    m_back->setEnabled(false);
+    m_forward = new QToolButton(this);
+    m_forward->setObjectName(QStringLiteral("helpForward"));
+    m_forward->setArrowType(Qt::RightArrow);
+    m_forward->setToolTip(QStringLiteral("Forward"));
+    m_forward->setShortcut(QKeySequence::Forward);
+    m_forward->setEnabled(false);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(m_back);
+    bar->addWidget(m_forward);
+    bar->addStretch();
+
+    const QString file = HelpFile::Find(candidates);
+    if (!file.isEmpty() && m_collectionFolder.isValid())
+        openHelpFile(file);
+
+    m_browser = new HelpBrowser(m_engine, this);
+    m_navigation = new QTabWidget(this);
+    m_navigation->setObjectName(QStringLiteral("helpNavigation"));
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(m_navigation);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({260, 640});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(splitter, 1);
+
+    connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::pageChanged);
+
+    if (!m_engine) {
+        showMissing(candidates);
+        return;
+    }
+
+    QHelpContentWidget* contents = m_engine->contentWidget();
+    contents->setObjectName(QStringLiteral("helpContents"));
+    m_navigation->addTab(contents, QStringLiteral("Contents"));
+    connect(contents, &QHelpContentWidget::linkActivated, m_browser, [this](const QUrl& url) { m_browser->setSource(url); });
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contents->expandAll();
+        pageChanged();
+    });
+
+    auto* indexPage = new QWidget;
+    auto* filter = new QLineEdit(indexPage);
+    filter->setObjectName(QStringLiteral("helpIndexFilter"));
+    filter->setPlaceholderText(QStringLiteral("Type a word to look for"));
+    QHelpIndexWidget* index = m_engine->indexWidget();
+    index->setObjectName(QStringLiteral("helpIndex"));
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    indexLayout->setContentsMargins(0, 0, 0, 0);
+    indexLayout->addWidget(filter);
+    indexLayout->addWidget(index, 1);
+    m_navigation->addTab(indexPage, QStringLiteral("Index"));
+    connect(filter, &QLineEdit::textChanged, index, [index](const QString& text) { index->filterIndices(text); });
+    connect(filter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    connect(index, &QHelpIndexWidget::documentActivated, m_browser,
+            [this](const QHelpLink& document, const QString&) { m_browser->setSource(document.url); });
+    connect(index, &QHelpIndexWidget::documentsActivated, m_browser,
+            [this](const QList<QHelpLink>& documents, const QString&) {
+                if (!documents.isEmpty())
+                    m_browser->setSource(documents.first().url);
+            });
+
+    QHelpSearchEngine* search = m_engine->searchEngine();
+    auto* searchPage = new QWidget;
+    auto* searchLayout = new QVBoxLayout(searchPage);
+    searchLayout->setContentsMargins(0, 0, 0, 0);
+    searchLayout->addWidget(search->queryWidget());
+    searchLayout->addWidget(search->resultWidget(), 1);
+    search->queryWidget()->setObjectName(QStringLiteral("helpSearchQuery"));
+    search->resultWidget()->setObjectName(QStringLiteral("helpSearchResults"));
+    m_navigation->addTab(searchPage, QStringLiteral("Search"));
+    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
+            [search] { search->search(search->queryWidget()->searchInput()); });
+    connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, m_browser,
+            [this](const QUrl& url) { m_browser->setSource(url); });
+    // The index of a book this small is built in a moment, in the engine's own thread.
+    search->reindexDocumentation();
+}
+
+HelpWindow::~HelpWindow()
+{
+    // The engine's files live in the collection folder, which goes before the children do.
+    delete m_engine;
+}
+
+void HelpWindow::openHelpFile(const QString& file)
+{
+    // The engine keeps its registry in a collection file; ours lives as long as the window.
+    auto* engine = new QHelpEngine(m_collectionFolder.filePath(QStringLiteral("qvn.qhc")), this);
+    engine->setReadOnly(false);
+    if (!engine->setupData() || !engine->registerDocumentation(file)) {
+        delete engine;
+        return;
+    }
+    m_engine = engine;
+    // Registering after the set-up needs the models read again.
+    m_engine->setupData();
+}
+
+void HelpWindow::showMissing(const QStringList& candidates)
+{
+    QString places;
+    for (const QString& path : candidates)
+        places += QStringLiteral("<li>%1</li>").arg(path.toHtmlEscaped());
+    m_browser->setHtml(QStringLiteral("<h2>The help file was not found</h2>"
+                                      "<p>The help file %1 was not found. These places were looked in:</p><ul>%2</ul>"
+                                      "<p>Installing %3 again puts the help file back in its place.</p>")
+                           .arg(QLatin1String(HelpFile::FileName), places, AppInfo::Title()));
+    m_navigation->hide();
+    pageChanged();
+}
+
+void HelpWindow::showTopic(const QString& topic)
+{
+    if (m_engine)
+        m_browser->setSource(HelpFile::TopicUrl(topic));
+}
+
+void HelpWindow::pageChanged()
+{
+    const QString page = m_browser->documentTitle();
+    const QString title = AppInfo::Title() + QStringLiteral(" Help");
+    setWindowTitle(page.isEmpty() ? title : page + QStringLiteral(" - ") + title);
+    if (m_engine) {
+        const QModelIndex current = m_engine->contentWidget()->indexOf(m_browser->source());
+        if (current.isValid())
+            m_engine->contentWidget()->setCurrentIndex(current);
+    }
+}

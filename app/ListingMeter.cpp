@@ -1,0 +1,64 @@
+#include "ListingMeter.h"
+
+#include "DescriptionView.h"
+#include "ListingReport.h"
+#include "MainWindowLayout.h"
+
+namespace L = MainWindowLayout;
+
+namespace {
+const QColor QuietGrey{128, 128, 128};
+const QColor WarningRed{192, 0, 0};
+// A tooltip taller than the screen is cut off.
+constexpr qsizetype MaxTooltipLines = 30;
+} // namespace
+
+ListingMeter::ListingMeter(QWidget* parent, const DescriptionView& view)
+    : QLabel(parent), m_view(view)
+{
+    setObjectName(QStringLiteral("lblListingMeter"));
+    QFont font(QString::fromLatin1(L::FontFamily));
+    font.setPointSizeF(L::CaptionPointSize);
+    setFont(font);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setGeometry(placement());
+
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(DelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &ListingMeter::updateNow);
+    updateNow();
+}
+
+QRect ListingMeter::placement()
+{
+    // In line with the section captions, from the last frame's bottom edge to the window's.
+    constexpr int indent = 8;
+    const QRect lastFrame = PixelRect(L::SectionFrame(CreateSpaceCallToAction));
+    const int top = lastFrame.top() + lastFrame.height();
+    return {lastFrame.left() + indent, top, lastFrame.width() - indent, PixelsFromTwips(L::ClientHeight) - top};
+}
+
+void ListingMeter::scheduleUpdate()
+{
+    // Not restarted while running: typing without a pause still sees the meter move.
+    if (!m_timer.isActive())
+        m_timer.start();
+}
+
+void ListingMeter::updateNow()
+{
+    m_timer.stop();
+    m_check = CheckListing(ReadDescription(m_view));
+    setText(ListingStatusText(m_check));
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, warns() ? WarningRed : QuietGrey);
+    setPalette(colours);
+
+    const QStringList findings = ListingFindingLines(m_check);
+    setToolTip(findings.isEmpty()
+                   ? QStringLiteral("Both descriptions fit the store's %1 characters and use only tags it accepts.")
+                         .arg(GroupedNumber(ListingLengthLimit))
+                   : FirstLines(findings, MaxTooltipLines).join(QLatin1Char('\n')));
+}

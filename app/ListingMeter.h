@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ListingCheck.h"
+
+#include <QLabel>
+#include <QTimer>
+
+class DescriptionView;
+
+// One line under the last section: both fragments' lengths against the store's limit and
+// the number of tag findings, in a warning colour when something needs the author's eye;
+// the findings themselves in its tooltip.
+class ListingMeter : public QLabel {
+    Q_OBJECT
+public:
+    ListingMeter(QWidget* parent, const DescriptionView& view);
+
+    // A box changed. The meter follows a moment later, once for a whole burst of typing, so
+    // that a long description costs no check per keystroke.
+    void scheduleUpdate();
+    // Checks the description now.
+    void updateNow();
+
+    const ListingCheck& lastCheck() const { return m_check; }
+    bool warns() const { return !m_check.clean(); }
+
+    // The free band below the last section frame, in the window's pixels.
+    static QRect placement();
+
+    static constexpr int DelayMs = 150;
+
+private:
+    const DescriptionView& m_view;
+    QTimer m_timer;
+    ListingCheck m_check;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Whether the system's data folders already register the description file type for this
+// very program, as an installed package does: its desktop entry (the one that wins among
+// the folders) starts this program and names the type, and the type's MIME package is
+// there. A per-user registration would then only shadow the system's.
+bool SystemRegistrationCovers(const QString& programPath, const QStringList& dataDirs);
+
+// The system's data folders: XDG_DATA_DIRS, or its standard value when that is unset.
+QStringList SystemDataDirs();

@@ -1,0 +1,38 @@
+#include "BenchDescriptions.h"
+#include "DescriptionBoxes.h"
+#include "ListingMeter.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One update of the main window's meter: the texts read back from the boxes, both
+// fragments built and checked, the line and its tooltip set. The meter runs this at most
+// once per pause in typing, on the user-interface thread.
+void updateMeter(benchmark::State& state)
+{
+    QWidget window;
+    DescriptionBoxes boxes(&window, &window);
+    WriteDescription(boxes, benchDescription(state.range(0)));
+    ListingMeter meter(&window, boxes);
+    for (auto _ : state)
+        meter.updateNow();
+    state.SetBytesProcessed(state.iterations() * textSize(ReadDescription(boxes)));
+}
+
+} // namespace
+
+BENCHMARK(updateMeter)->Name("ListingMeter::updateNow")->Arg(64 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,296 @@
+#include "ListingCheck.h"
+
+#include "HtmlGenerators.h"
+
+#include <QSet>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace {
+
+struct AcceptedTag {
+    QStringView name;
+    bool isVoid;  // never closed: <br>, <br/>
+};
+
+// The tags the store's description field keeps; everything else it strips or shows.
+constexpr std::array<AcceptedTag, 13> AcceptedTags = {{
+    {u"b", false},
+    {u"strong", false},
+    {u"i", false},
+    {u"em", false},
+    {u"u", false},
+    {u"br", true},
+    {u"p", false},
+    {u"h4", false},
+    {u"h5", false},
+    {u"h6", false},
+    {u"ul", false},
+    {u"ol", false},
+    {u"li", false},
+}};
+constexpr int AcceptedCount = static_cast<int>(AcceptedTags.size());
+constexpr int NotAccepted = -1;
+
+constexpr char16_t lowerAscii(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+constexpr bool isAsciiLetter(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// The white space that ends a tag name in HTML.
+constexpr bool isTagSpace(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+int acceptedIndex(QStringView name)
+{
+    for (int i = 0; i < AcceptedCount; ++i) {
+        const QStringView accepted = AcceptedTags[static_cast<size_t>(i)].name;
+        if (accepted.size() != name.size())
+            continue;
+        qsizetype k = 0;
+        while (k < name.size() && lowerAscii(name[k].unicode()) == accepted[k].unicode())
+            ++k;
+        if (k == name.size())
+            return i;
+    }
+    return NotAccepted;
+}
+
+// Shared copies of the accepted names, so that findings about them allocate nothing.
+const std::array<QString, AcceptedCount>& acceptedNames()
+{
+    static const std::array<QString, AcceptedCount> names = [] {
+        std::array<QString, AcceptedCount> made;
+        for (int i = 0; i < AcceptedCount; ++i)
+            made[static_cast<size_t>(i)] = AcceptedTags[static_cast<size_t>(i)].name.toString();
+        return made;
+    }();
+    return names;
+}
+
+// One tag as the HTML tokenizer would see it, from its "<" on.
+struct Tag {
+    bool closing = false;
+    QStringView name;
+    qsizetype end = 0;         // just past its ">"
+    bool finished = false;     // a ">" ends it within the text
+    bool hasLineBreak = false; // a CR LF lies inside it
+};
+
+// Reads the tag that starts at text[at] == '<'; nothing when that "<" starts no tag,
+// as in "3 < 4" or "<3".
+std::optional<Tag> readTag(QStringView text, qsizetype at)
+{
+    const qsizetype n = text.size();
+    Tag tag;
+    qsizetype i = at + 1;
+    if (i < n && text[i] == u'/') {
+        tag.closing = true;
+        ++i;
+    }
+    if (i >= n || !isAsciiLetter(text[i].unicode()))
+        return std::nullopt;
+    const qsizetype nameStart = i;
+    while (i < n && !isTagSpace(text[i].unicode()) && text[i] != u'/' && text[i] != u'>')
+        ++i;
+    tag.name = text.sliced(nameStart, i - nameStart);
+
+    // Attributes: a ">" inside a quoted value does not end the tag.
+    bool afterEquals = false;
+    while (i < n) {
+        const char16_t c = text[i].unicode();
+        if (c == u'>') {
+            tag.finished = true;
+            tag.end = i + 1;
+            return tag;
+        }
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            tag.hasLineBreak = true;
+        if (afterEquals && (c == u'"' || c == u'\'')) {
+            const qsizetype close = text.indexOf(QChar(c), i + 1);
+            if (close < 0)
+                break;
+            if (text.sliced(i, close - i).contains(u"\r\n"))
+                tag.hasLineBreak = true;
+            i = close + 1;
+            afterEquals = false;
+            continue;
+        }
+        if (c == u'=')
+            afterEquals = true;
+        else if (!isTagSpace(c))
+            afterEquals = false;
+        ++i;
+    }
+    tag.end = n;
+    return tag;
+}
+
+class SectionTagChecker {
+public:
+    SectionTagChecker(SectionIndex section, bool breaksBecomeMarkup)
+        : m_section(section), m_breaksBecomeMarkup(breaksBecomeMarkup)
+    {
+    }
+
+    QList<TagFinding> run(QStringView text)
+    {
+        for (qsizetype at = text.indexOf(u'<'); at >= 0; at = text.indexOf(u'<', at)) {
+            const std::optional<Tag> tag = readTag(text, at);
+            if (!tag) {
+                ++at;
+                continue;
+            }
+            if (!tag->finished) {
+                // Everything after it is inside the tag, as is whatever the generator appends.
+                add(TagProblem::Unfinished, lowered(tag->name));
+                break;
+            }
+            take(*tag);
+            at = tag->end;
+        }
+        for (const int open : m_stack)
+            add(TagProblem::LeftOpen, acceptedNames()[static_cast<size_t>(open)]);
+        return std::move(m_findings);
+    }
+
+private:
+    static QString lowered(QStringView name) { return name.toString().toLower(); }
+
+    void add(TagProblem problem, const QString& name, const QString& inner = {})
+    {
+        m_findings.append({m_section, problem, name, inner});
+    }
+
+    void take(const Tag& tag)
+    {
+        const int index = acceptedIndex(tag.name);
+        if (index == NotAccepted) {
+            // One finding per unknown name and section: <span>..</span> is one mistake.
+            QString name = lowered(tag.name);
+            if (!m_reportedUnknown.contains(name)) {
+                m_reportedUnknown.insert(name);
+                add(TagProblem::NotAccepted, name);
+            }
+            return;
+        }
+        const QString& name = acceptedNames()[static_cast<size_t>(index)];
+        if (tag.hasLineBreak && m_breaksBecomeMarkup)
+            add(TagProblem::BrokenByLineBreak, name);
+        if (AcceptedTags[static_cast<size_t>(index)].isVoid)
+            return;  // "</br>" included: browsers take it as one more break
+        if (tag.closing)
+            close(index);
+        else
+            open(index);
+    }
+
+    void open(int index)
+    {
+        m_stack.push_back(index);
+        ++m_open[static_cast<size_t>(index)];
+    }
+
+    void close(int index)
+    {
+        const auto i = static_cast<size_t>(index);
+        if (!m_stack.empty() && m_stack.back() == index) {
+            m_stack.pop_back();
+            --m_open[i];
+        } else if (m_open[i] > 0) {
+            add(TagProblem::MisNested, acceptedNames()[i], acceptedNames()[static_cast<size_t>(m_stack.back())]);
+            // Everything opened inside it ends here; its own closing tag, when it comes,
+            // is part of the same mistake and is not reported again. Each entry leaves the
+            // stack once, which keeps the check linear.
+            while (m_stack.back() != index) {
+                const auto inner = static_cast<size_t>(m_stack.back());
+                m_stack.pop_back();
+                --m_open[inner];
+                ++m_forgiven[inner];
+            }
+            m_stack.pop_back();
+            --m_open[i];
+        } else if (m_forgiven[i] > 0) {
+            --m_forgiven[i];
+        } else {
+            add(TagProblem::NotOpened, acceptedNames()[i]);
+        }
+    }
+
+    SectionIndex m_section;
+    bool m_breaksBecomeMarkup;
+    std::vector<int> m_stack;
+    std::array<int, AcceptedCount> m_open{};
+    std::array<int, AcceptedCount> m_forgiven{};
+    QSet<QString> m_reportedUnknown;
+    QList<TagFinding> m_findings;
+};
+
+bool goesInto(const SectionInfo& section, ListingTarget target)
+{
+    return target == ListingTarget::Kindle ? section.inKindle : section.inCreateSpace;
+}
+
+qsizetype fragmentLength(const Description& description, ListingTarget target)
+{
+    return (target == ListingTarget::Kindle ? GenerateKindleHTML(description) : GenerateCreatespaceHTML(description))
+        .size();
+}
+
+using SectionFindings = std::array<QList<TagFinding>, SectionCount>;
+
+SectionFindings checkSections(const Description& description)
+{
+    SectionFindings findings;
+    for (const SectionInfo& section : SectionTable)
+        findings[section.index] = CheckSectionTags(section.index, description[section.index]);
+    return findings;
+}
+
+FragmentCheck fragmentCheck(const Description& description, ListingTarget target,
+                            const SectionFindings& sectionFindings)
+{
+    FragmentCheck check;
+    check.target = target;
+    check.length = fragmentLength(description, target);
+    for (const SectionInfo& section : SectionTable) {
+        if (goesInto(section, target))
+            check.findings += sectionFindings[section.index];
+    }
+    return check;
+}
+
+} // namespace
+
+QList<TagFinding> CheckSectionTags(SectionIndex section, QStringView text)
+{
+    // Both generators turn the line breaks of the multi-line sections into markup and
+    // pass those of the single-line ones through, where HTML takes them as white space.
+    const bool breaksBecomeMarkup = SectionTable[static_cast<size_t>(section)].multiLine;
+    return SectionTagChecker(section, breaksBecomeMarkup).run(text);
+}
+
+FragmentCheck CheckFragment(const Description& description, ListingTarget target)
+{
+    return fragmentCheck(description, target, checkSections(description));
+}
+
+ListingCheck CheckListing(const Description& description)
+{
+    const auto sectionFindings = checkSections(description);
+    ListingCheck check;
+    check.kindle = fragmentCheck(description, ListingTarget::Kindle, sectionFindings);
+    check.createSpace = fragmentCheck(description, ListingTarget::CreateSpace, sectionFindings);
+    for (const QList<TagFinding>& findings : sectionFindings)
+        check.tagFindings += findings;
+    return check;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Description.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// What the store's description field will make of a fragment: whether it fits the field's
+// length limit, and whether the tags the author typed into a section are ones the store
+// keeps and are properly paired within that section. The generators' own markup is never
+// looked at: only each section's text as typed.
+
+// The field counts UTF-16 code units, markup included.
+inline constexpr qsizetype ListingLengthLimit = 4000;
+
+enum class ListingTarget { Kindle, CreateSpace };
+
+enum class TagProblem {
+    NotAccepted,        // the store strips or shows it
+    NotOpened,          // a closing tag with no opening one before it
+    LeftOpen,           // still open where the section ends
+    MisNested,          // closes a tag while one opened inside it is still open
+    Unfinished,         // "<b" with no ">" before the section ends: it would swallow the markup after it
+    BrokenByLineBreak,  // a line break inside the tag, which the generator turns into markup of its own
+};
+
+struct TagFinding {
+    SectionIndex section;
+    TagProblem problem;
+    QString name;   // the tag's name in lower case, without brackets
+    QString inner;  // MisNested: the tag still open inside it
+
+    bool operator==(const TagFinding&) const = default;
+};
+
+// The tag findings of one section's text, in the order they occur; tags left open come last.
+QList<TagFinding> CheckSectionTags(SectionIndex section, QStringView text);
+
+struct FragmentCheck {
+    ListingTarget target = ListingTarget::Kindle;
+    qsizetype length = 0;  // of the fragment exactly as copied
+    QList<TagFinding> findings;
+
+    bool fits() const { return length <= ListingLengthLimit; }
+    bool clean() const { return fits() && findings.isEmpty(); }
+};
+
+struct ListingCheck {
+    FragmentCheck kindle;
+    FragmentCheck createSpace;
+    // Each section's findings once, whichever fragments the section goes into.
+    QList<TagFinding> tagFindings;
+
+    bool clean() const { return kindle.clean() && createSpace.clean(); }
+};
+
+FragmentCheck CheckFragment(const Description& description, ListingTarget target);
+ListingCheck CheckListing(const Description& description);

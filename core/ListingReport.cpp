@@ -1,0 +1,104 @@
+#include "ListingReport.h"
+
+namespace {
+
+QString caption(SectionIndex section)
+{
+    return QString::fromLatin1(SectionTable[static_cast<size_t>(section)].caption).trimmed();
+}
+
+QString tooLong(const FragmentCheck& check)
+{
+    return QStringLiteral("%1 characters, %2 more than the store's %3")
+        .arg(GroupedNumber(check.length), GroupedNumber(check.length - ListingLengthLimit),
+             GroupedNumber(ListingLengthLimit));
+}
+
+} // namespace
+
+QString GroupedNumber(qsizetype number)
+{
+    QString digits = QString::number(number < 0 ? -number : number);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return number < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+QString ListingTargetName(ListingTarget target)
+{
+    return target == ListingTarget::Kindle ? QStringLiteral("Kindle") : QStringLiteral("Print");
+}
+
+QString LengthAgainstLimit(qsizetype length)
+{
+    return GroupedNumber(length) + QStringLiteral(" / ") + GroupedNumber(ListingLengthLimit);
+}
+
+QString FindingText(const TagFinding& finding)
+{
+    const QString& name = finding.name;
+    QString what;
+    switch (finding.problem) {
+    case TagProblem::NotAccepted:
+        what = QStringLiteral("<%1> is not a tag the store accepts").arg(name);
+        break;
+    case TagProblem::NotOpened:
+        what = QStringLiteral("</%1> closes a tag that is not open").arg(name);
+        break;
+    case TagProblem::LeftOpen:
+        what = QStringLiteral("<%1> is not closed").arg(name);
+        break;
+    case TagProblem::MisNested:
+        what = QStringLiteral("</%1> closes <%1> while <%2> inside it is still open").arg(name, finding.inner);
+        break;
+    case TagProblem::Unfinished:
+        what = QStringLiteral("<%1 has no closing >").arg(name);
+        break;
+    case TagProblem::BrokenByLineBreak:
+        what = QStringLiteral("<%1> is broken by a line break").arg(name);
+        break;
+    }
+    return caption(finding.section) + QStringLiteral(": ") + what;
+}
+
+QStringList FragmentFindingLines(const FragmentCheck& check)
+{
+    QStringList lines;
+    if (!check.fits())
+        lines.append(tooLong(check));
+    for (const TagFinding& finding : check.findings)
+        lines.append(FindingText(finding));
+    return lines;
+}
+
+QString ListingStatusText(const ListingCheck& check)
+{
+    const qsizetype count = check.tagFindings.size();
+    const QString tags = count == 0   ? QStringLiteral("no tag findings")
+                         : count == 1 ? QStringLiteral("1 tag finding")
+                                      : QStringLiteral("%1 tag findings").arg(GroupedNumber(count));
+    return QStringLiteral("%1 %2 \u00b7 %3 %4 \u00b7 %5")
+        .arg(ListingTargetName(ListingTarget::Kindle), LengthAgainstLimit(check.kindle.length),
+             ListingTargetName(ListingTarget::CreateSpace), LengthAgainstLimit(check.createSpace.length), tags);
+}
+
+QStringList ListingFindingLines(const ListingCheck& check)
+{
+    QStringList lines;
+    for (const FragmentCheck* fragment : {&check.kindle, &check.createSpace}) {
+        if (!fragment->fits())
+            lines.append(ListingTargetName(fragment->target) + QStringLiteral(": ") + tooLong(*fragment));
+    }
+    for (const TagFinding& finding : check.tagFindings)
+        lines.append(FindingText(finding));
+    return lines;
+}
+
+QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
+{
+    if (lines.size() <= maxLines)
+        return lines;
+    QStringList first = lines.first(maxLines);
+    first.append(QStringLiteral("... and %1 more").arg(GroupedNumber(lines.size() - maxLines)));
+    return first;
+}

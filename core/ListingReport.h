@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ListingCheck.h"
+
+#include <QString>
+#include <QStringList>
+
+// The listing check in words: the status line, the lines of findings and the figures,
+// the same in the main window, the copy message and on the command line.
+
+// "Kindle" or "Print".
+QString ListingTargetName(ListingTarget target);
+
+// "1,234": thousands with commas whatever the user's locale, as the store's form counts.
+QString GroupedNumber(qsizetype number);
+
+// "1,234 / 4,000".
+QString LengthAgainstLimit(qsizetype length);
+
+// "OPENING REMARKS: <b> is not closed": the section by its caption, then the tag.
+QString FindingText(const TagFinding& finding);
+
+// The fragment's findings, one a line: first its length when it is too long, then the tags.
+QStringList FragmentFindingLines(const FragmentCheck& check);
+
+// "Kindle 1,234 / 4,000 · Print 1,180 / 4,000 · no tag findings".
+QString ListingStatusText(const ListingCheck& check);
+
+// Both fragments' findings, one a line, each tag finding once: for the status line's tooltip.
+QStringList ListingFindingLines(const ListingCheck& check);
+
+// At most maxLines of the lines; the rest summed up in a last line.
+QStringList FirstLines(const QStringList& lines, qsizetype maxLines);

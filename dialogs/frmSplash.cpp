@@ -1,0 +1,69 @@
+#include "frmSplash.h"
+
+#include "AboutBackground.h"
+#include "AboutTexts.h"
+#include "AppInfo.h"
+#include "Deployment.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+QLabel* label(QWidget* parent, const char* name, double pointSize, bool bold = false)
+{
+    auto* created = new QLabel(parent);
+    created->setObjectName(QLatin1String(name));
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    created->setFont(font);
+    return created;
+}
+} // namespace
+
+frmSplash::frmSplash(QWidget* owner)
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    // Not the main window's caption: the splash must not be taken for it.
+    setWindowTitle(QStringLiteral("Starting ") + AppInfo::Title());
+    setFixedSize(440, 240);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    QPalette background = palette();
+    background.setBrush(QPalette::Window, AboutBackground(size()));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    // A frameless window needs an edge of its own against whatever is behind it.
+    auto* edge = new QFrame(this);
+    edge->setFrameShape(QFrame::Box);
+    edge->setStyleSheet(QStringLiteral("color: rgb(160, 160, 160)"));
+    edge->setGeometry(rect());
+
+    lblTitle = label(this, "lblTitle", 20.25, true);
+    lblTitle->setGeometry(40, 70, 380, 44);
+    lblVersion = label(this, "lblVersion", 9.75);
+    lblVersion->setGeometry(42, 116, 380, 22);
+    lblCopyright = label(this, "lblCopyright", 9.75);
+    lblCopyright->setAlignment(Qt::AlignCenter);
+    Form_Load();
+}
+
+void frmSplash::Form_Load()
+{
+    lblTitle->setText(AppInfo::Title());
+    lblVersion->setText(AboutTexts::Version());
+    lblCopyright->setText(AboutTexts::SplashCopyright(AppInfo::LegalCopyright()));
+    // The copyright line runs the whole width of the window.
+    lblCopyright->setGeometry(0, height() - 36, width(), 22);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect place = rect();
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
+    }
+    show();
+    QCoreApplication::processEvents();
+}

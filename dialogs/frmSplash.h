@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The window shown while the main window loads: the program's name, version and copyright
+// on the same picture as the About window. No buttons and no input of its own.
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSplash(QWidget* owner);
+
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblCopyright = nullptr;
+
+private:
+    void Form_Load();
+};

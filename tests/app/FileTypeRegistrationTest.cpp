@@ -1,0 +1,146 @@
+// The per-user registration of the description file type, in a data folder of the test's own.
+#include "FileTypeRegistration.h"
+#include "TempFolder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace R = FileTypeRegistration;
+
+namespace {
+QString validatorOutput(const QString& desktopFile)
+{
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        return {};
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(validator, {desktopFile});
+    process.waitForFinished(30000);
+    const QString output = QString::fromUtf8(process.readAll());
+    return process.exitCode() == 0 ? output : QStringLiteral("exit %1: %2").arg(process.exitCode()).arg(output);
+}
+
+QString line(const QByteArray& file, const char* key)
+{
+    for (const QByteArray& l : file.split('\n')) {
+        if (l.startsWith(QByteArray(key) + '='))
+            return QString::fromUtf8(l.mid(int(qstrlen(key)) + 1));
+    }
+    return {};
+}
+
+QDateTime modified(const QString& path) { return QFileInfo(path).lastModified(); }
+} // namespace
+
+TEST(FileTypeRegistration, WritesTheMimePackageDesktopEntryAndIconsUnderXdgDataHome)
+{
+    TempFolder temp;
+    const QString dataHome = temp.file(QStringLiteral("share"));
+    qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+    EXPECT_EQ(R::DataHome(), dataHome);
+    qputenv("XDG_DATA_HOME", "relative/is/ignored");
+    EXPECT_EQ(R::DataHome(), QDir::homePath() + QStringLiteral("/.local/share"));
+
+    R::Register(dataHome, QStringLiteral("/opt/quorvane/bin/quorvane"));
+
+    const QByteArray mime = TempFolder::read(dataHome + QStringLiteral("/mime/packages/quorvane-mime.xml"));
+    EXPECT_TRUE(mime.contains("type=\"application/x-quorvane\""));
+    EXPECT_TRUE(mime.contains("<comment>Quorvane</comment>"));
+    EXPECT_TRUE(mime.contains("<glob pattern=\"*.qvn\"/>"));
+    EXPECT_TRUE(mime.contains("value=\"[[[QVN FILE]]]\""));
+
+    const QString entryPath = dataHome + QStringLiteral("/applications/org.quorvane.Quorvane.desktop");
+    const QByteArray entry = TempFolder::read(entryPath);
+    EXPECT_EQ(line(entry, "Exec"), QStringLiteral("/opt/quorvane/bin/quorvane %f"));
+    EXPECT_EQ(line(entry, "MimeType"), QStringLiteral("application/x-quorvane;"));
+    EXPECT_EQ(line(entry, "Icon"), QStringLiteral("org.quorvane.Quorvane"));
+    EXPECT_EQ(validatorOutput(entryPath), QString());
+
+    for (const char* size : {"16x16", "32x32", "48x48"}) {
+        const QImage icon(dataHome + QStringLiteral("/icons/hicolor/%1/apps/org.quorvane.Quorvane.png").arg(QLatin1String(size)));
+        EXPECT_EQ(QStringLiteral("%1x%2").arg(icon.width()).arg(icon.height()), QLatin1String(size));
+    }
+}
+
+TEST(FileTypeRegistration, ProgramPathsWithBlanksAndSpecialCharactersAreQuotedForExec)
+{
+    const struct { const char* path; const char* exec; } cases[] = {
+        {"/usr/bin/quorvane", "/usr/bin/quorvane"},
+        {"/home/ann/My Programs/quorvane", "\"/home/ann/My Programs/quorvane\""},
+        {"/home/ann/100%/quorvane", "/home/ann/100%%/quorvane"},
+        {"/home/ann/$HOME \"x\"/q", "\"/home/ann/\\\\$HOME \\\\\"x\\\\\"/q\""},
+        {"/home/ann/back\\slash/q", "\"/home/ann/back\\\\\\\\slash/q\""},
+        {"/home/ann/it's/q", "\"/home/ann/it's/q\""},
+    };
+    TempFolder temp;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(R::DesktopExecProgram(QString::fromUtf8(c.path)), QString::fromUtf8(c.exec));
+        const QString file = temp.write(QStringLiteral("org.quorvane.Quorvane.desktop"), R::DesktopEntry(QString::fromUtf8(c.path)));
+        EXPECT_EQ(validatorOutput(file), QString());
+    }
+}
+
+TEST(FileTypeRegistration, AMovedProgramIsRewrittenAndAnUnchangedOneLeftAlone)
+{
+    TempFolder temp;
+    const QString dataHome = temp.file(QStringLiteral("share"));
+    const QString entryPath = dataHome + QStringLiteral("/applications/org.quorvane.Quorvane.desktop");
+    R::Register(dataHome, QStringLiteral("/first/place/quorvane"));
+    EXPECT_TRUE(R::ChangedFiles(R::WantedFiles(dataHome, QStringLiteral("/first/place/quorvane"))).isEmpty());
+    EXPECT_FALSE(R::ShouldRegisterForUser(QStringLiteral("/first/place/quorvane"), {}));
+
+    // Backdate everything, so that a rewrite shows in the times.
+    const QDateTime past = QDateTime::currentDateTime().addDays(-2);
+    for (const R::File& file : R::WantedFiles(dataHome, QString())) {
+        QFile f(file.path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(past, QFileDevice::FileModificationTime);
+    }
+    const QString package = dataHome + QStringLiteral("/mime/packages/quorvane-mime.xml");
+    R::Register(dataHome, QStringLiteral("/first/place/quorvane"));
+    EXPECT_EQ(modified(entryPath), past);
+    EXPECT_EQ(modified(package), past);
+
+    const QList<R::File> changed = R::ChangedFiles(R::WantedFiles(dataHome, QStringLiteral("/second place/quorvane")));
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed.front().path, entryPath);
+    EXPECT_TRUE(R::ShouldRegisterForUser(QStringLiteral("/second place/quorvane"), changed));
+    R::Register(dataHome, QStringLiteral("/second place/quorvane"));
+    EXPECT_EQ(line(TempFolder::read(entryPath), "Exec"), QStringLiteral("\"/second place/quorvane\" %f"));
+    EXPECT_GT(modified(entryPath), past);
+    EXPECT_EQ(modified(package), past);
+
+    // Something else in our file's place is replaced by ours.
+    temp.write(QStringLiteral("share/mime/packages/quorvane-mime.xml"), "<mime-info/>");
+    R::Register(dataHome, QStringLiteral("/second place/quorvane"));
+    EXPECT_TRUE(TempFolder::read(package).contains("*.qvn"));
+}
+
+TEST(FileTypeRegistration, AFolderThatCannotBeWrittenIsIgnored)
+{
+    TempFolder temp;
+    // A plain file where the data folder should be stops every write, whoever runs the test.
+    const QString blocked = temp.write(QStringLiteral("not-a-folder"), "x") + QStringLiteral("/share");
+    R::Register(blocked, QStringLiteral("/opt/quorvane/bin/quorvane"));
+    EXPECT_FALSE(QFileInfo::exists(blocked));
+
+    // A read-only data folder, where permissions hold (they do not for the superuser).
+    const QString readOnly = temp.file(QStringLiteral("readonly"));
+    ASSERT_TRUE(QDir().mkpath(readOnly));
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    R::Register(readOnly, QStringLiteral("/opt/quorvane/bin/quorvane"));
+    if (geteuid() != 0)
+        EXPECT_TRUE(QDir(readOnly).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}

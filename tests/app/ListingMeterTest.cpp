@@ -1,0 +1,141 @@
+// The listing meter under the last section and the copy message, on an offscreen screen.
+#include "AppTestSupport.h"
+#include "HtmlGenerators.h"
+#include "ListingMeter.h"
+#include "MainWindowLayout.h"
+#include "ScriptedMessages.h"
+#include "frmMain.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+// Readable failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace L = MainWindowLayout;
+
+namespace {
+const QString Copied = QStringLiteral("The description has been copied to the clipboard.");
+const QColor Grey{128, 128, 128};
+const QColor Red{192, 0, 0};
+
+class ListingMeterTest : public FirstRunTest {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    ListingMeter& meter() { return *window.meter(); }
+    QColor colour() { return meter().palette().color(QPalette::WindowText); }
+    // The meter follows after its pause; a loaded machine may take its time.
+    bool meterShows(const QString& ending)
+    {
+        return QTest::qWaitFor([&] { return meter().text().endsWith(ending); }, 20000);
+    }
+
+    frmMain window;
+    ScriptedMessages messages;
+};
+} // namespace
+
+TEST_F(ListingMeterTest, SitsInTheFreeBandBelowTheLastSection)
+{
+    const QRect place = meter().geometry();
+    EXPECT_EQ(place, ListingMeter::placement());
+    EXPECT_TRUE(window.rect().contains(place)) << place.y() << "+" << place.height();
+    EXPECT_EQ(window.size(), QSize(994, 747));
+    EXPECT_GE(place.top(), PixelRect(L::SectionFrame(CreateSpaceCallToAction)).bottom() + 1);
+    EXPECT_GE(place.height(), meter().fontMetrics().height());
+    for (QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != &meter()) {
+            EXPECT_FALSE(other->geometry().intersects(place)) << other->objectName().toStdString();
+        }
+    }
+
+    EXPECT_EQ(meter().text(), QString::fromUtf16(u"Kindle 8 / 4,000 \u00b7 Print 0 / 4,000 \u00b7 no tag findings"));
+    EXPECT_FALSE(meter().warns());
+    EXPECT_EQ(colour(), Grey);
+    EXPECT_TRUE(meter().toolTip().contains(QStringLiteral("4,000")));
+}
+
+TEST_F(ListingMeterTest, FollowsTypingOnceABurstIsOver)
+{
+    QWidget* headline = window.boxes().widget(Headline);
+    headline->setFocus();
+    QTest::keyClicks(headline, QStringLiteral("<b>My Book"));
+    // No check per keystroke: the meter has not moved while the keys came in.
+    EXPECT_EQ(meter().text(), QString::fromUtf16(u"Kindle 8 / 4,000 \u00b7 Print 0 / 4,000 \u00b7 no tag findings"));
+    ASSERT_TRUE(meterShows(QStringLiteral("1 tag finding")));
+    EXPECT_EQ(meter().text(), QString::fromUtf16(u"Kindle 31 / 4,000 \u00b7 Print 25 / 4,000 \u00b7 1 tag finding"));
+    EXPECT_TRUE(meter().warns());
+    EXPECT_EQ(colour(), Red);
+    EXPECT_EQ(meter().toolTip(), QStringLiteral("HEADLINE: <b> is not closed"));
+
+    QTest::keyClicks(headline, QStringLiteral("</b>"));
+    ASSERT_TRUE(meterShows(QStringLiteral("no tag findings")));
+    EXPECT_FALSE(meter().warns());
+    EXPECT_EQ(colour(), Grey);
+
+    // Too long without any tag: the warning colour, and the lengths in the tooltip. Kindle:
+    // <H2>, the headline, </H2><BR>, the text, <BR><BR> and the closing <BR><BR>; CreateSpace:
+    // <B>, the headline, </B><BR><BR>, the text and <BR><BR>.
+    window.boxes().setBoxText(OpeningRemarks, QString(3990, u'x'));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return meter().warns(); }, 20000));
+    EXPECT_EQ(meter().text(), QString::fromUtf16(u"Kindle 4,033 / 4,000 \u00b7 Print 4,027 / 4,000 \u00b7 no tag findings"));
+    EXPECT_EQ(colour(), Red);
+    EXPECT_EQ(meter().toolTip(), QStringLiteral("Kindle: 4,033 characters, 33 more than the store's 4,000\n"
+                                                "Print: 4,027 characters, 27 more than the store's 4,000"));
+    // The title is in neither fragment.
+    window.boxes().setBoxText(BookTitleBox, QString(5000, u't'));
+    QTest::qWait(3 * ListingMeter::DelayMs);
+    EXPECT_TRUE(meter().text().startsWith(QStringLiteral("Kindle 4,033 / 4,000")));
+}
+
+TEST_F(ListingMeterTest, CopyingWarnsAndStillCopiesExactly)
+{
+    window.boxes().setBoxText(Headline, QStringLiteral("<b>My Book"));
+    window.boxes().setBoxText(KindleCallToAction, QStringLiteral("Buy <blink>now</blink>"));
+    window.boxes().setBoxText(CreateSpaceCallToAction, QStringLiteral("Order the paperback"));
+    const Description description = ReadDescription(window.boxes());
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    window.button(L::CopyKindleButton)->click();
+    EXPECT_EQ(clipboard->text(), GenerateKindleHTML(description));
+    window.button(L::CopyCreatespaceButton)->click();
+    EXPECT_EQ(clipboard->text(), GenerateCreatespaceHTML(description));
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].text, Copied + QStringLiteral("\r\n\r\nHEADLINE: <b> is not closed\r\n"
+                                                                "CALL TO ACTION FOR KINDLE BOOK: <blink> is not a tag the store accepts"));
+    EXPECT_EQ(messages.shown()[1].text, Copied + QStringLiteral("\r\n\r\nHEADLINE: <b> is not closed"));
+    EXPECT_EQ(messages.shown()[1].icon, MsgIcon::Exclamation);
+
+    // Nothing found: the message as it always was.
+    messages.clear();
+    window.boxes().setBoxText(Headline, QStringLiteral("<b>My Book</b>"));
+    window.button(L::CopyCreatespaceButton)->click();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, Copied);
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Information);
+
+    // Too long, with more findings than a message box can show.
+    messages.clear();
+    window.boxes().setBoxText(OpeningRemarks, QString(4000, u'x') + QStringLiteral("</i>").repeated(30));
+    window.button(L::CopyCreatespaceButton)->click();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const QStringList lines = messages.shown()[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 2 + 20 + 1);
+    EXPECT_EQ(lines[2], QStringLiteral("4,176 characters, 176 more than the store's 4,000"));
+    EXPECT_EQ(lines[3], QStringLiteral("OPENING REMARKS: </i> closes a tag that is not open"));
+    EXPECT_EQ(lines.last(), QStringLiteral("... and 11 more"));
+    EXPECT_EQ(clipboard->text(), GenerateCreatespaceHTML(ReadDescription(window.boxes())));
+}

@@ -1,0 +1,130 @@
+// The built program's update check on a real X server: the version text fetched by one start
+// is offered at the next, and an installer not signed with the program's own key is refused.
+#include "LocalHttpServer.h"
+#include "TempFolder.h"
+#include "TestSigningKey.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace {
+QStringList xdotool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+class Program {
+public:
+    Program(const TempFolder& temp, const QUrl& versionUrl, const QString& book)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("QUORVANE_UPDATE_URL"), versionUrl.toString());
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
+    }
+
+    // The visible windows of the program with that title, once there are `count` of them
+    // (-1: as they are now).
+    QStringList windows(const QString& title, int count)
+    {
+        const QStringList search = {"search", "--pid", QString::number(process.processId()), "--onlyvisible", "--name",
+                                    QLatin1Char('^') + title + QLatin1Char('$')};
+        QStringList found;
+        for (int tries = 0; tries < 300 && (found = xdotool(search)).size() != count && count >= 0; ++tries)
+            QTest::qWait(100);  // the test's own server answers meanwhile
+        return found;
+    }
+    // A visible window of the program with that title, of that size or (with `other`) of none of those sizes.
+    QString window(const QString& title, const QStringList& sizes, bool other = false)
+    {
+        for (int tries = 0; tries < 300; ++tries) {
+            for (const QString& id : windows(title, -1)) {
+                const QStringList geometry = xdotool({"getwindowgeometry", id});
+                const bool listed = std::any_of(sizes.begin(), sizes.end(), [&](const QString& size) {
+                    return geometry.contains(QStringLiteral("  Geometry: ") + size);
+                });
+                if (listed != other)
+                    return id;
+            }
+            QTest::qWait(100);
+        }
+        return {};
+    }
+    void press(const QString& window, const QString& key)
+    {
+        xdotool({"windowfocus", "--sync", window});
+        xdotool({"key", key});
+    }
+    bool closedNormally()
+    {
+        const QStringList main = windows(QStringLiteral("Quorvane"), 1);
+        if (main.size() != 1)
+            return false;
+        xdotool({"mousemove", "--window", main.front(), "958", "32", "click", "1"});
+        for (int waited = 0; waited < 15000 && process.state() != QProcess::NotRunning; waited += 100)
+            process.waitForFinished(100);
+        return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
+
+    QProcess process;  // killed on destruction, should a check stop the test early
+};
+} // namespace
+
+TEST(UpdateEndToEnd, TheNextStartOffersTheFetchedReleaseAndRefusesAnInstallerSignedByAnotherKey)
+{
+    TempFolder temp;
+    QDir(temp.path()).mkpath(QStringLiteral("config"));
+    const QString book = temp.write(QStringLiteral("Book.qvn"), "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    const QString cached = temp.file(QStringLiteral("cache/Quorvane/latestversion.txt"));
+    const QString marker = temp.file(QStringLiteral("installed"));
+    const QByteArray installer = "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n";
+    const TestSigningKey otherKey;
+
+    LocalHttpServer server;
+    server.route(QStringLiteral("/qvnlatestversion.txt"), {"qvnlatestversion:1.5:0:Faster saving."});
+    server.route(QStringLiteral("/downloads/Quorvane_Update.run"), {installer});
+    server.route(QStringLiteral("/downloads/Quorvane_Update.run.sig"), {otherKey.sign(installer)});
+    const QUrl versionUrl = server.url(QStringLiteral("/qvnlatestversion.txt"));
+
+    // First start: nothing kept yet, so nothing offered; the text is fetched for the next one.
+    {
+        Program first(temp, versionUrl, book);
+        ASSERT_EQ(first.windows(QStringLiteral("Quorvane"), 1).size(), 1);
+        for (int waited = 0; waited < 30000 && !QFile::exists(cached); waited += 100)
+            QTest::qWait(100);
+        EXPECT_EQ(TempFolder::read(cached), QByteArray("qvnlatestversion:1.5:0:Faster saving."));
+        EXPECT_EQ(first.windows(QStringLiteral("Quorvane"), 1).size(), 1) << "offered at the first start";
+        EXPECT_TRUE(first.closedNormally());
+    }
+
+    // Second start: the prompt, the notes, the download; the installer is refused and the
+    // program goes on with the file from its command line.
+    Program second(temp, versionUrl, book);
+    const QString mainWindow = QStringLiteral("994x747");
+    const QString prompt = second.window(QStringLiteral("Quorvane"), {mainWindow}, true);
+    ASSERT_FALSE(prompt.isEmpty()) << "no update prompt";
+    second.press(prompt, QStringLiteral("Return"));
+    const QString notes = second.window(QStringLiteral("Update Available"), {QStringLiteral("422x304")});
+    ASSERT_FALSE(notes.isEmpty()) << "no notes window";
+    second.press(notes, QStringLiteral("Return"));
+    // Past the progress window, the message about the refused installer.
+    const QString refused = second.window(QStringLiteral("Quorvane"), {mainWindow, QStringLiteral("303x82")}, true);
+    ASSERT_FALSE(refused.isEmpty()) << "no message about the failed download";
+    EXPECT_TRUE(server.requests().last().startsWith("GET /downloads/Quorvane_Update.run.sig "));
+    second.press(refused, QStringLiteral("Return"));
+    EXPECT_TRUE(second.closedNormally());
+    EXPECT_FALSE(QFile::exists(marker));
+}

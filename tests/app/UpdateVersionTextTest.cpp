@@ -1,0 +1,104 @@
+// The version text, the notes box text, the installer's addresses and its signature check.
+#include "InstallerSignature.h"
+#include "TestSigningKey.h"
+#include "UpdateSource.h"
+#include "UpdateVersionText.h"
+
+#include <gtest/gtest.h>
+
+TEST(UpdateVersionText, FieldsAndMarker)
+{
+    EXPECT_EQ(OwnVersionText(), QStringLiteral("1.4"));
+
+    const struct {
+        const char* text;
+        const char* version;  // nullptr: the text names no release
+        const char* notes;
+    } cases[] = {
+        {"qvnlatestversion:1.4:0:Bug fixes.", "1.4", "Bug fixes."},
+        // Notes keep their colons; text around the marker belongs to the fields.
+        {"qvnlatestversion:1.5:7:New: faster saving. Note: read me", "1.5", "New: faster saving. Note: read me"},
+        {"  qvnlatestversion:1.5:0:x\n", "  1.5", "x\n"},
+        // Every marker with its colon goes, wherever it stands.
+        {"qvnlatestversion:1.5:2:see qvnlatestversion:notes", "1.5", "see notes"},
+        // The marker without its colon is enough to go on; then the first colon ends the version.
+        {"qvnlatestversion 1.5:0:notes", "qvnlatestversion 1.5", "notes"},
+        {"qvnlatestversion:1.5:abc:", "1.5", ""},
+        {"QVNLATESTVERSION:1.5:0:notes", nullptr, nullptr},
+        {"", nullptr, nullptr},
+        {"1.5:0:notes", nullptr, nullptr},
+        {"qvnlatestversion:1.5", nullptr, nullptr},
+        {"qvnlatestversion:1.5:0", nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<UpdateOffer> offer = ReadVersionText(QString::fromLatin1(c.text));
+        ASSERT_EQ(offer.has_value(), c.version != nullptr);
+        if (offer) {
+            EXPECT_EQ(offer->LatestVersion, QLatin1String(c.version));
+            EXPECT_EQ(offer->UpdateNotes, QLatin1String(c.notes));
+        }
+    }
+}
+
+TEST(UpdateVersionText, AnyDifferentVersionIsAnUpdate)
+{
+    for (const char* version : {"1.5", "1.3", "1.40", "1.4 ", "01.4", "2.0"})
+        EXPECT_TRUE(OffersUpdate({QString::fromLatin1(version), {}})) << version;
+    EXPECT_FALSE(OffersUpdate({QStringLiteral("1.4"), QStringLiteral("notes")}));
+}
+
+TEST(UpdateVersionText, NotesBoxShowsParagraphsThenTheInstruction)
+{
+    EXPECT_EQ(UpdateNotesBoxText(QStringLiteral("First sentence.[\\n]Second: sentence.")),
+              QStringLiteral("First sentence.\r\n\r\nSecond: sentence.\r\n\r\n"
+                             "Click 'Get Update' to close Quorvane and download the update."));
+    // Only the four characters make a paragraph; a real line break stays as it is.
+    EXPECT_EQ(UpdateNotesBoxText(QStringLiteral("a[n]b\\nc[\\n][\\n]")),
+              QStringLiteral("a[n]b\\nc\r\n\r\n\r\n\r\n\r\n\r\nClick 'Get Update' to close Quorvane and download the update."));
+}
+
+TEST(UpdateSource, InstallerSitsInDownloadsOnTheSameHost)
+{
+    UpdateSource source;
+    source.versionUrl = QUrl(QStringLiteral("http://example.invalid:8080/updates/qvnlatestversion.txt?x=1"));
+    EXPECT_EQ(source.installerUrl(), QUrl(QStringLiteral("http://example.invalid:8080/downloads/Quorvane_Update.run")));
+    EXPECT_EQ(source.signatureUrl(),
+              QUrl(QStringLiteral("http://example.invalid:8080/downloads/Quorvane_Update.run.sig")));
+}
+
+TEST(UpdateSource, EnvironmentOverridesTheAddressAndEmptyTurnsTheCheckOff)
+{
+    qunsetenv("QUORVANE_UPDATE_URL");
+    const UpdateSource built = DeployedUpdateSource();
+    EXPECT_FALSE(built.versionUrl.isEmpty());
+    EXPECT_TRUE(built.cacheFile.endsWith(QStringLiteral("/Quorvane/latestversion.txt")));
+
+    qputenv("QUORVANE_UPDATE_URL", "http://127.0.0.1:1234/v.txt");
+    EXPECT_EQ(DeployedUpdateSource().versionUrl, QUrl(QStringLiteral("http://127.0.0.1:1234/v.txt")));
+    qputenv("QUORVANE_UPDATE_URL", "");
+    EXPECT_TRUE(DeployedUpdateSource().versionUrl.isEmpty());
+    qputenv("QUORVANE_UPDATE_URL", "not an address");
+    EXPECT_TRUE(DeployedUpdateSource().versionUrl.isEmpty());
+    qunsetenv("QUORVANE_UPDATE_URL");
+}
+
+TEST(InstallerSignature, OnlyTheRightKeyOverTheExactBytes)
+{
+    const TestSigningKey key;
+    const TestSigningKey otherKey;
+    const QByteArray installer = "#!/bin/sh\necho installing\n";
+    const QByteArray signature = key.sign(installer);
+
+    EXPECT_TRUE(VerifyEd25519Signature(key.publicKey(), installer, signature));
+    EXPECT_FALSE(VerifyEd25519Signature(otherKey.publicKey(), installer, signature));
+    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer.chopped(1), signature));
+    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer + '\n', signature));
+    QByteArray flipped = signature;
+    flipped[10] = static_cast<char>(flipped[10] ^ 1);
+    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer, flipped));
+    // Malformed keys and signatures: no key built in, a signature with a line end added.
+    EXPECT_FALSE(VerifyEd25519Signature({}, installer, signature));
+    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer, signature + '\n'));
+    EXPECT_FALSE(VerifyEd25519Signature(key.publicKey(), installer, {}));
+}

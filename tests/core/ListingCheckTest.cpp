@@ -1,0 +1,188 @@
+#include "HtmlGenerators.h"
+#include "ListingCheck.h"
+#include "ListingReport.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+// Readable failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace {
+Description with(SectionIndex section, const QString& text)
+{
+    Description d;
+    d[section] = text;
+    return d;
+}
+
+QStringList texts(const QList<TagFinding>& findings)
+{
+    QStringList lines;
+    for (const TagFinding& finding : findings)
+        lines.append(FindingText(finding));
+    return lines;
+}
+
+QStringList sectionFindings(SectionIndex section, const QString& text)
+{
+    return texts(CheckSectionTags(section, text));
+}
+} // namespace
+
+TEST(ListingCheck, LengthCountsUtf16UnitsOfTheFragmentAsCopied)
+{
+    // CreateSpace: the sub-headline plus "<BR><BR>"; a book emoji takes two code units.
+    QString text = QString(3990, u'a') + QString::fromUtf16(u"\U0001F4D6");
+    ASSERT_EQ(text.size(), 3992);
+    FragmentCheck check = CheckFragment(with(Subheadline, text), ListingTarget::CreateSpace);
+    EXPECT_EQ(check.length, 4000);
+    EXPECT_TRUE(check.fits() && check.clean());
+    EXPECT_TRUE(FragmentFindingLines(check).isEmpty());
+
+    text += u'a';
+    check = CheckFragment(with(Subheadline, text), ListingTarget::CreateSpace);
+    EXPECT_EQ(check.length, 4001);
+    EXPECT_FALSE(check.fits());
+    EXPECT_EQ(FragmentFindingLines(check), QStringList{"4,001 characters, 1 more than the store's 4,000"});
+
+    // The Kindle fragment of the same text carries more markup, and the title counts nowhere.
+    Description d = with(Subheadline, text);
+    d.BookTitle = QString(5000, u'x');
+    const ListingCheck both = CheckListing(d);
+    EXPECT_EQ(both.kindle.length, GenerateKindleHTML(d).size());
+    EXPECT_EQ(both.kindle.length, text.size() + 23);  // <B>, </B><BR><BR> and the closing <BR><BR>
+    EXPECT_EQ(both.createSpace.length, 4001);
+    EXPECT_FALSE(both.clean());
+    EXPECT_EQ(ListingStatusText(both), QString::fromUtf16(u"Kindle 4,016 / 4,000 \u00b7 Print 4,001 / 4,000 \u00b7 no tag findings"));
+    EXPECT_EQ(ListingFindingLines(both), (QStringList{"Kindle: 4,016 characters, 16 more than the store's 4,000",
+                                                      "Print: 4,001 characters, 1 more than the store's 4,000"}));
+}
+
+TEST(ListingCheck, TheGeneratorsOwnMarkupIsNeverReported)
+{
+    // H2 headings, bold, line breaks and list items all come from the generators, and H2 is
+    // not even among the tags an author may type.
+    Description d;
+    d.Sections = {"My Book", "Sub", "Line one\r\nLine two\r\n", "Benefits", "Fast\r\nEasy\r\n\r\n", "Closing\r\nmore",
+                  "Buy now\r\nplease", "Order the paperback"};
+    const ListingCheck check = CheckListing(d);
+    EXPECT_TRUE(check.clean());
+    EXPECT_TRUE(check.tagFindings.isEmpty());
+    EXPECT_TRUE(ListingFindingLines(check).isEmpty());
+    EXPECT_EQ(ListingStatusText(check),
+              QStringLiteral("Kindle %1 / 4,000 \u00b7 Print %2 / 4,000 \u00b7 no tag findings")
+                  .arg(GenerateKindleHTML(d).size())
+                  .arg(GenerateCreatespaceHTML(d).size()));
+}
+
+TEST(ListingCheck, EachKindOfFindingNamesItsSectionAndTag)
+{
+    EXPECT_EQ(sectionFindings(ClosingRemarks, "see <span class=x>here</span> and <SPAN> or <Blink>"),
+              (QStringList{"CLOSING REMARKS: <span> is not a tag the store accepts",
+                           "CLOSING REMARKS: <blink> is not a tag the store accepts"}));
+    EXPECT_EQ(sectionFindings(Subheadline, "bold</B> text"), QStringList{"SUB-HEADLINE: </b> closes a tag that is not open"});
+    EXPECT_EQ(sectionFindings(OpeningRemarks, "<b>runs <em>on</em>\r\nand on"),
+              QStringList{"OPENING REMARKS: <b> is not closed"});
+    EXPECT_EQ(sectionFindings(MainBenefits, "<b><i>x</b>y</i>"),
+              QStringList{"MAIN BENEFITS: </b> closes <b> while <i> inside it is still open"});
+    EXPECT_EQ(sectionFindings(Headline, "if x<y then"), QStringList{"HEADLINE: <y has no closing >"});
+    EXPECT_EQ(sectionFindings(KindleCallToAction, "<strong\r\n>Buy</strong>"),
+              QStringList{"CALL TO ACTION FOR KINDLE BOOK: <strong> is broken by a line break"});
+
+    // Only what the author typed into that section counts: a tag opened in one section and
+    // closed in the next is a mistake in both.
+    Description d;
+    d[Headline] = "<i>My Book";
+    d[Subheadline] = "still italic</i>";
+    d[KindleCallToAction] = "<u>Buy";
+    d[CreateSpaceCallToAction] = "<font>Order";
+    const ListingCheck check = CheckListing(d);
+    EXPECT_EQ(texts(check.kindle.findings), (QStringList{"HEADLINE: <i> is not closed",
+                                                         "SUB-HEADLINE: </i> closes a tag that is not open",
+                                                         "CALL TO ACTION FOR KINDLE BOOK: <u> is not closed"}));
+    EXPECT_EQ(texts(check.createSpace.findings), (QStringList{"HEADLINE: <i> is not closed",
+                                                              "SUB-HEADLINE: </i> closes a tag that is not open",
+                                                              "CALL TO ACTION FOR CREATESPACE PRINT BOOK: <font> is not a tag the store accepts"}));
+    EXPECT_EQ(check.tagFindings.size(), 4);
+    EXPECT_TRUE(check.kindle.fits() && !check.kindle.clean());
+    EXPECT_TRUE(ListingStatusText(check).endsWith(QStringLiteral("4 tag findings")));
+    const TagFinding misNested = CheckSectionTags(OpeningRemarks, u"<p><b>x</p>").first();
+    EXPECT_EQ(misNested, (TagFinding{OpeningRemarks, TagProblem::MisNested, "p", "b"}));
+}
+
+TEST(ListingCheck, WellFormedMarkupAndThingsThatAreNoTags)
+{
+    const QString clean[] = {
+        "<ol><li>one<ul><li>a</li><li>b</li></ul></li><li>two</li></ol>",
+        "<P>para</P><h4>four</h4><H5>five</H5><h6 class=\"x\">six</h6>",
+        "<B><I><U>x</U></I></B><strong><em>y</em></strong>",
+        "a<BR>b<br/>c<Br >d<br />e<bR\t/>f</br>",
+        "3 < 4 and 5 <= 6, <3, << >>, < b>, a <-> b, 1<2",
+        "<p title=\"a > b\" data-x='c>d'>quoted</p>",
+        "",
+        "   ",
+    };
+    for (const QString& text : clean) {
+        SCOPED_TRACE(text.toStdString());
+        for (const SectionInfo& section : SectionTable)
+            EXPECT_TRUE(CheckSectionTags(section.index, text).isEmpty()) << section.name;
+    }
+}
+
+TEST(ListingCheck, ATagSplitAcrossALineBreak)
+{
+    // A single-line section passes the break through: inside a tag it is white space.
+    EXPECT_TRUE(CheckSectionTags(Headline, u"<b\r\n>My</b\r\n> Book").isEmpty());
+    EXPECT_EQ(GenerateKindleHTML(with(Headline, "<b\r\n>x</b>")).left(13), QStringLiteral("<H2><b\r\n>x</b"));
+    // A multi-line section turns it into markup, which cuts the tag apart; reported once.
+    EXPECT_EQ(GenerateKindleHTML(with(OpeningRemarks, "<b\r\n>x</b>")).left(9), QStringLiteral("<b<BR>>x<"));
+    EXPECT_EQ(sectionFindings(OpeningRemarks, "<b\r\nclass=x>x</b>"),
+              QStringList{"OPENING REMARKS: <b> is broken by a line break"});
+    // A pair on two lines is fine.
+    EXPECT_TRUE(CheckSectionTags(ClosingRemarks, u"<b>one\r\ntwo</b>").isEmpty());
+
+    // Where the check expects breaks to become markup is where the generators make them so.
+    for (const SectionInfo& section : SectionTable) {
+        SCOPED_TRACE(section.name);
+        const QString both = GenerateKindleHTML(with(section.index, "a\r\nb")) + GenerateCreatespaceHTML(with(section.index, "a\r\nb"));
+        EXPECT_EQ(both.contains(QStringLiteral("\r\n")), !section.multiLine);
+        EXPECT_EQ(CheckSectionTags(section.index, u"<i\r\n>x</i>").isEmpty(), !section.multiLine);
+    }
+}
+
+TEST(ListingCheck, EveryMistakeIsReportedOnceAndTheRestStillPairs)
+{
+    // After a mis-nesting the pairs around it still match.
+    EXPECT_EQ(sectionFindings(ClosingRemarks, "<p><b><i>x</b></i> more <u>y</u></p>"),
+              QStringList{"CLOSING REMARKS: </b> closes <b> while <i> inside it is still open"});
+    // A hundred italics left open inside a hundred bolds: the first </b> crosses them all and
+    // is the one finding; their own closing tags later on belong to the same mistake.
+    QString crossing = QString("<b>").repeated(100) + QString("<i>").repeated(100) + QString("</b>").repeated(100);
+    EXPECT_EQ(CheckSectionTags(OpeningRemarks, crossing).size(), 1);
+    crossing += QString("</i>").repeated(100);
+    const QList<TagFinding> findings = CheckSectionTags(OpeningRemarks, crossing);
+    ASSERT_EQ(findings.size(), 1);
+    EXPECT_EQ(findings.first(), (TagFinding{OpeningRemarks, TagProblem::MisNested, "b", "i"}));
+    EXPECT_EQ(sectionFindings(OpeningRemarks, crossing + "</i>"),
+              (QStringList{"OPENING REMARKS: </b> closes <b> while <i> inside it is still open",
+                           "OPENING REMARKS: </i> closes a tag that is not open"}));
+    // An unfinished tag ends the section's check: the rest is inside it.
+    EXPECT_EQ(sectionFindings(OpeningRemarks, "<b>x <i title=\"unclosed>y</b>"),
+              (QStringList{"OPENING REMARKS: <i has no closing >", "OPENING REMARKS: <b> is not closed"}));
+}
+
+TEST(ListingReport, FirstLinesSumsUpTheRest)
+{
+    const QStringList lines{"a", "b", "c", "d"};
+    EXPECT_EQ(FirstLines(lines, 4), lines);
+    EXPECT_EQ(FirstLines(lines, 2), (QStringList{"a", "b", "... and 2 more"}));
+    EXPECT_EQ(LengthAgainstLimit(1234567), QStringLiteral("1,234,567 / 4,000"));
+    EXPECT_EQ(LengthAgainstLimit(999), QStringLiteral("999 / 4,000"));
+}
