@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace L = MainWindowLayout;
 
 namespace {
@@ -83,17 +85,45 @@ QWidget* DescriptionBoxes::createTitleBox(QWidget* parent)
 
 QString DescriptionBoxes::toDocumentText(QString widgetText)
 {
-    // Paragraph and line separators are how QPlainTextEdit keeps its breaks.
-    widgetText.replace(CrLf, QStringLiteral("\n"));
-    widgetText.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    widgetText.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    widgetText.replace(QLatin1Char('\n'), CrLf);
-    return widgetText;
+    // Paragraph and line separators are how QPlainTextEdit keeps its breaks. One pass: a
+    // box can hold megabytes, and most texts have no break to convert at all.
+    const auto isBreak = [](QChar c) {
+        return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+    };
+    const qsizetype first = std::find_if(widgetText.cbegin(), widgetText.cend(), isBreak) - widgetText.cbegin();
+    if (first == widgetText.size())
+        return widgetText;
+    QString text;
+    text.reserve(widgetText.size() + widgetText.size() / 8 + 2);
+    text.append(QStringView(widgetText).first(first));
+    const QChar* p = widgetText.constData() + first;
+    const QChar* const end = widgetText.constData() + widgetText.size();
+    while (p < end) {
+        const QChar* run = p;
+        while (p < end && !isBreak(*p))
+            ++p;
+        text.append(run, p - run);
+        if (p == end)
+            break;
+        if (*p == u'\r') {
+            // A CR LF pair is one break; a lone CR stays as it is.
+            if (p + 1 < end && p[1] == u'\n')
+                ++p;
+            else {
+                text.append(*p++);
+                continue;
+            }
+        }
+        text.append(CrLf);
+        ++p;
+    }
+    return text;
 }
 
 QString DescriptionBoxes::toWidgetText(QString documentText)
 {
-    documentText.replace(CrLf, QStringLiteral("\n"));
+    if (documentText.contains(u'\r'))
+        documentText.replace(CrLf, QStringLiteral("\n"));
     return documentText;
 }
 
@@ -112,9 +142,12 @@ QString DescriptionBoxes::boxText(int box) const
 
 void DescriptionBoxes::setBoxText(int box, const QString& text)
 {
-    const QString shown = toWidgetText(text);
-    if (toDocumentText(widgetText(box)) == toDocumentText(shown))
+    // What the box holds is what it was last seen holding; an empty box needs no conversion
+    // to tell, which is every box of a load into a new document.
+    const QString& now = m_seen[static_cast<size_t>(box)];
+    if (now.isEmpty() ? text.isEmpty() : toDocumentText(now) == toDocumentText(text))
         return;
+    const QString shown = toWidgetText(text);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget(box)))
         edit->setPlainText(shown);
     else

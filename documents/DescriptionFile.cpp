@@ -8,6 +8,8 @@
 #include "SettingsStore.h"
 #include "WholeFile.h"
 
+#include <QLocale>
+
 namespace {
 
 const QString NotRecognisedMessage = QStringLiteral("The specified file is not recognised as a supported type.");
@@ -20,6 +22,15 @@ void showFileError(int number, const QString& caption)
                     .arg(number)
                     .arg(StandardErrorDescription(number)),
                 MsgIcon::Exclamation, MsgButtons::OK, caption);
+}
+
+// "64 MB (67,108,864 bytes)", the same whatever the user's locale, as the other messages are.
+QString limitText()
+{
+    const qint64 limit = DescriptionFileFormat::MaxFileBytes;
+    return QStringLiteral("%1 MB (%2 bytes)")
+        .arg(limit / (1024 * 1024))
+        .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(limit));
 }
 
 // A load reports its first failure and carries on with the next step; later failures
@@ -46,6 +57,13 @@ void WriteDescriptionFile(QString& path)
     DescriptionView* boxes = Document().Boxes;
     Q_ASSERT(boxes);
     const QByteArray bytes = DescriptionFileFormat::format(boxes ? ReadDescription(*boxes) : Description{});
+    if (WholeFile::exceedsLimit(bytes.size(), DescriptionFileFormat::MaxFileBytes)) {
+        ShowMessage(QStringLiteral("The description is too large to save: its file would be larger than %1, "
+                                   "the largest description file allowed.\r\n%2 has not been changed.")
+                        .arg(limitText(), path),
+                    MsgIcon::Exclamation, MsgButtons::OK, SavingCaption);
+        return;
+    }
     if (const int error = WholeFile::save(path, bytes)) {
         showFileError(error, SavingCaption);
         return;
@@ -57,7 +75,13 @@ void WriteDescriptionFile(QString& path)
 std::optional<Description> ReadDescriptionFile(const QString& path)
 {
     FirstFailure failures;
-    const WholeFile::ReadResult file = WholeFile::read(path);
+    const WholeFile::ReadResult file = WholeFile::read(path, DescriptionFileFormat::MaxFileBytes);
+    if (file.tooLarge) {
+        ShowMessage(QStringLiteral("%1 is larger than %2, the largest description file that can be opened.")
+                        .arg(path, limitText()),
+                    MsgIcon::Exclamation, MsgButtons::OK, OpeningCaption);
+        return std::nullopt;
+    }
     failures.report(file.errorNumber);
 
     DescriptionFileFormat::Content content = DescriptionFileFormat::parse(file.bytes);

@@ -13,6 +13,9 @@ namespace DescriptionFileFormat {
 inline constexpr int LineCount = 9;
 inline const QString Marker = QStringLiteral("[[[QVN FILE]]]");
 inline const QString Extension = QStringLiteral(".qvn");
+// The largest file read or written, in bytes: far beyond any real description, small
+// enough that the boxes stay usable with it.
+inline constexpr qint64 MaxFileBytes = qint64(64) * 1024 * 1024;
 
 // What a file's bytes hold, as far as they go.
 struct Content {

@@ -76,26 +76,41 @@ int errorNumber(int systemError, Step step, const QString& path)
     }
 }
 
-ReadResult read(const QString& path)
+ReadResult read(const QString& path, qint64 maxBytes)
 {
     ReadResult result;
-    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
         result.errorNumber = errorNumber(errno, Step::Open, path);
         return result;
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        result.errorNumber = errorNumber(EISDIR, Step::Open, path);
+    if (::fstat(fd.get(), &info) != 0) {
+        result.errorNumber = errorNumber(errno, Step::Open, path);
+        return result;
+    }
+    // Only a regular file has an end and a size known beforehand.
+    if (!S_ISREG(info.st_mode)) {
+        result.errorNumber = ErrorNumber::PathFileAccessError;
+        return result;
+    }
+    if (exceedsLimit(info.st_size, maxBytes)) {
+        result.tooLarge = true;
         return result;
     }
     // The size is a hint only: the file may change while it is read. One byte more lets
-    // the read that finds the end happen without growing the buffer.
-    result.bytes.resize(info.st_size > 0 ? static_cast<qsizetype>(info.st_size) + 1 : 0);
+    // the read that finds the end happen without growing the buffer, and shows a file
+    // that has grown past the limit.
+    const qint64 cap = maxBytes + 1;
+    result.bytes.resize(static_cast<qsizetype>(qMin<qint64>(info.st_size + 1, cap)));
     qsizetype filled = 0;
     for (;;) {
-        if (filled == result.bytes.size())
-            result.bytes.resize(filled + qMax<qsizetype>(4096, filled / 2));
+        if (filled == result.bytes.size()) {
+            if (filled == cap)
+                break;
+            result.bytes.resize(static_cast<qsizetype>(qMin<qint64>(filled + qMax<qsizetype>(4096, filled / 2), cap)));
+        }
         const ssize_t n = ::read(fd.get(), result.bytes.data() + filled, static_cast<size_t>(result.bytes.size() - filled));
         if (n == 0)
             break;
@@ -107,6 +122,11 @@ ReadResult read(const QString& path)
         }
         filled += n;
     }
+    if (exceedsLimit(filled, maxBytes)) {
+        result.bytes.clear();
+        result.tooLarge = true;
+        return result;
+    }
     result.bytes.truncate(filled);
     return result;
 }
@@ -116,6 +136,10 @@ int save(const QString& path, QByteArrayView bytes)
     // QSaveFile gives no system error of its own for a folder in the way.
     if (QFileInfo(path).isDir())
         return errorNumber(EISDIR, Step::Open, path);
+    // A link that leads round in a loop would otherwise be replaced by a plain file.
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 && errno == ELOOP)
+        return errorNumber(ELOOP, Step::Open, path);
 
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
@@ -127,6 +151,13 @@ int save(const QString& path, QByteArrayView bytes)
     // The bytes go straight to the temporary file, so a failed write keeps its own error
     // (a full disk is ENOSPC here, where commit() would only say "Unknown error").
     if (const int error = writeAll(file.handle(), bytes)) {
+        file.cancelWriting();
+        return errorNumber(error, Step::Transfer, path);
+    }
+    // QSaveFile ignores a failed flush to the disk; a file that may not be on the disk must
+    // not replace the old one (file systems that cannot sync say EINVAL).
+    if (::fdatasync(file.handle()) != 0 && errno != EINVAL) {
+        const int error = errno;
         file.cancelWriting();
         return errorNumber(error, Step::Transfer, path);
     }

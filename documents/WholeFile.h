@@ -9,15 +9,24 @@
 namespace WholeFile {
 
 struct ReadResult {
-    QByteArray bytes;     // what could be read, also after a failure
+    QByteArray bytes;       // what could be read, also after a failure
     int errorNumber = 0;
+    bool tooLarge = false;  // more than the limit: nothing was kept
 };
 
-ReadResult read(const QString& path);
+// Reads a regular file of at most maxBytes. Anything else named by path (a folder, a
+// FIFO, a device, a socket) is refused without waiting for it, as a path/file access
+// error; a file found larger than maxBytes is refused before its contents are read, and
+// one that grows past it while being read stops there.
+ReadResult read(const QString& path, qint64 maxBytes);
+
+// Whether size bytes are more than limit allows: the one place both directions count.
+inline bool exceedsLimit(qint64 size, qint64 limit) { return size > limit; }
 
 // Replaces the file's content all at once through a temporary file beside it: after any
 // failure the previous file is untouched and no temporary file is left. Keeps the file's
-// permissions and writes through a symbolic link to its target.
+// permissions and writes through a symbolic link to its target; a link that leads round
+// in a loop is an access error and stays as it is.
 int save(const QString& path, QByteArrayView bytes);
 
 // Where in a file operation the system call failed: opening, or moving the bytes.

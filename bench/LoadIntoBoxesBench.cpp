@@ -1,0 +1,109 @@
+// Opening a big description in the main window's boxes: the file read, the texts handed
+// to the boxes, and the window painted and idle afterwards.
+#include "BenchDescriptions.h"
+#include "DescriptionBoxes.h"
+#include "DescriptionFile.h"
+#include "DescriptionFileFormat.h"
+#include "DocumentState.h"
+#include "MessageBox.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Runs the event loop until nothing is left to do: posted events, layouts and paints.
+void untilIdle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+void loadIntoBoxes(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    int messages = 0;
+    SetMessageHandler([&messages](const MessageRequest&) {
+        ++messages;
+        return MsgAnswer::OK;
+    });
+    const QString path = folder.filePath(QStringLiteral("big.qvn"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(DescriptionFileFormat::format(benchDescription(state.range(0)))) < 0) {
+            state.SkipWithError("cannot write the file");
+            return;
+        }
+    }
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        QWidget window;
+        window.resize(994, 747);
+        DescriptionBoxes boxes(&window, &window);
+        Document().Boxes = &boxes;
+        window.show();
+        untilIdle();
+        state.ResumeTiming();
+
+        LoadDescriptionFile(path);
+        window.repaint();
+        untilIdle();
+
+        state.PauseTiming();
+        Document().Boxes = nullptr;
+        state.ResumeTiming();
+    }
+    if (messages != 0)
+        state.SkipWithError("the load showed a message");
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+    SetMessageHandler({});
+}
+
+// Typing one character at the end of a box that holds most of a big description.
+void typeIntoBigBox(benchmark::State& state)
+{
+    QWidget window;
+    window.resize(994, 747);
+    DescriptionBoxes boxes(&window, &window);
+    window.show();
+    boxes.setBoxText(OpeningRemarks, benchDescription(state.range(0))[OpeningRemarks]);
+    untilIdle();
+    auto* edit = static_cast<QPlainTextEdit*>(boxes.widget(OpeningRemarks));
+    edit->moveCursor(QTextCursor::End);
+    for (auto _ : state) {
+        edit->insertPlainText(QStringLiteral("x"));
+        edit->repaint();
+        untilIdle();
+    }
+}
+
+} // namespace
+
+BENCHMARK(loadIntoBoxes)->Name("LoadIntoBoxes")->Arg(1000000)->Arg(10000000)->Arg(64000000)
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(typeIntoBigBox)->Name("TypeIntoBigBox")->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,62 @@
+// The boxes' line breaks between the widgets and the document, and which assignments count
+// as a change.
+#include "DescriptionBoxes.h"
+
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(DescriptionBoxesTextTest, EveryKindOfWidgetBreakBecomesCrLfAndALoneCrStays)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u""_s, u""_s},
+        {u"no break at all"_s, u"no break at all"_s},
+        {u"a\nb"_s, u"a\r\nb"_s},
+        {u"a\r\nb\r\n"_s, u"a\r\nb\r\n"_s},
+        {u"a\u2029b\u2028c"_s, u"a\r\nb\r\nc"_s},
+        {u"\n\n"_s, u"\r\n\r\n"_s},
+        {u"a\rb\r"_s, u"a\rb\r"_s},
+        {u"a\r\u2029b\r\r\n"_s, u"a\r\r\nb\r\r\n"_s},
+    };
+    for (const auto& [widget, document] : cases) {
+        EXPECT_EQ(DescriptionBoxes::toDocumentText(widget), document) << widget.toStdString();
+        // A CR right before a break is merged with it on the way into a widget.
+        if (!document.contains(u"\r\r"_s)) {
+            EXPECT_EQ(DescriptionBoxes::toDocumentText(DescriptionBoxes::toWidgetText(document)), document);
+        }
+    }
+    EXPECT_EQ(DescriptionBoxes::toWidgetText(u"a\r\nb\rc\n"_s), u"a\nb\rc\n"_s);
+}
+
+TEST(DescriptionBoxesTextTest, OnlyAnAssignmentThatChangesTheTextCounts)
+{
+    QWidget window;
+    DescriptionBoxes boxes(&window, &window);
+    QSignalSpy changed(&boxes, &DescriptionBoxes::changed);
+    boxes.setBoxText(OpeningRemarks, u""_s);
+    EXPECT_EQ(changed.count(), 0);
+    boxes.setBoxText(OpeningRemarks, u"one\r\ntwo"_s);
+    EXPECT_EQ(changed.count(), 1);
+    boxes.setBoxText(OpeningRemarks, u"one\ntwo"_s);  // the same text with another break
+    EXPECT_EQ(changed.count(), 1);
+
+    // After typing, the box is compared with what it holds now.
+    auto* edit = static_cast<QPlainTextEdit*>(boxes.widget(OpeningRemarks));
+    edit->moveCursor(QTextCursor::End);
+    edit->insertPlainText(u"\nthree"_s);
+    EXPECT_EQ(changed.count(), 2);
+    boxes.setBoxText(OpeningRemarks, u"one\r\ntwo\r\nthree"_s);
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(boxes.boxText(OpeningRemarks), u"one\r\ntwo\r\nthree"_s);
+    boxes.setBoxText(OpeningRemarks, u"one\r\ntwo"_s);
+    EXPECT_EQ(changed.count(), 3);
+    edit->clear();
+    EXPECT_EQ(changed.count(), 4);
+    boxes.setBoxText(OpeningRemarks, u""_s);
+    EXPECT_EQ(changed.count(), 4);
+    EXPECT_EQ(boxes.boxText(OpeningRemarks), u""_s);
+}
