@@ -15,7 +15,12 @@ void printProblem(std::FILE* err, const QString& path, const QString& reason)
 
 std::optional<Description> ReadCommandLineDescription(const QString& path, std::FILE* err)
 {
-    const WholeFile::ReadResult file = WholeFile::read(path);
+    const WholeFile::ReadResult file = WholeFile::read(path, DescriptionFileFormat::MaxFileBytes);
+    if (file.tooLarge) {
+        printProblem(err, path, QStringLiteral("larger than ") + DescriptionFileFormat::MaxFileBytesText() +
+                                    QStringLiteral(", the largest description file that can be opened"));
+        return std::nullopt;
+    }
     if (file.errorNumber != 0) {
         printProblem(err, path, StandardErrorDescription(file.errorNumber));
         return std::nullopt;

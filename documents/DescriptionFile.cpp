@@ -27,10 +27,7 @@ void showFileError(int number, const QString& caption)
 // "64 MB (67,108,864 bytes)", the same whatever the user's locale, as the other messages are.
 QString limitText()
 {
-    const qint64 limit = DescriptionFileFormat::MaxFileBytes;
-    return QStringLiteral("%1 MB (%2 bytes)")
-        .arg(limit / (1024 * 1024))
-        .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(limit));
+    return DescriptionFileFormat::MaxFileBytesText();
 }
 
 // A load reports its first failure and carries on with the next step; later failures

@@ -4,6 +4,7 @@
 
 #include "TextEncoding.h"
 
+#include <QLocale>
 #include <QStringView>
 
 namespace DescriptionFileFormat {
@@ -101,6 +102,13 @@ QString withExtension(const QString& path)
     if (path.endsWith(Extension, Qt::CaseInsensitive))
         return path;
     return path + Extension;
+}
+
+QString MaxFileBytesText()
+{
+    return QStringLiteral("%1 MB (%2 bytes)")
+        .arg(MaxFileBytes / (1024 * 1024))
+        .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(MaxFileBytes));
 }
 
 } // namespace DescriptionFileFormat

@@ -16,6 +16,8 @@ inline const QString Extension = QStringLiteral(".qvn");
 // The largest file read or written, in bytes: far beyond any real description, small
 // enough that the boxes stay usable with it.
 inline constexpr qint64 MaxFileBytes = qint64(64) * 1024 * 1024;
+// The limit as messages name it: "64 MB (67,108,864 bytes)".
+QString MaxFileBytesText();
 
 // What a file's bytes hold, as far as they go.
 struct Content {

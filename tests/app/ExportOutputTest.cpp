@@ -1,6 +1,7 @@
 // The built program's --export where the input or the output is not an ordinary file.
 #include "TempFolder.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -58,6 +59,22 @@ TEST_F(ExportOutputTest, AFifoAsInputFailsAtOnceInsteadOfWaitingForAWriter)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QByteArray err;
     EXPECT_EQ(exportTo(fifo, m_files.file("out.html"), &err), 1);
-    EXPECT_EQ(err, "An unexpected error has occurred.\n(Error 75 : Path/File access error)\n"
-                   "The specified file is not recognised as a supported type.\n");
+    EXPECT_EQ(err, ("quorvane: " + fifo + ": Path/File access error\n").toLocal8Bit());
+}
+
+TEST_F(ExportOutputTest, AFileOverTheLimitIsRefusedInOneLineUnread)
+{
+    // Sparse: over the limit on disk without writing 64 MB.
+    const QString big = m_files.file("big.qvn");
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Description);
+        ASSERT_TRUE(file.resize(qint64(64) * 1024 * 1024 + 1));
+    }
+    QByteArray err;
+    EXPECT_EQ(exportTo(big, m_files.file("out.html"), &err), 1);
+    EXPECT_EQ(err, ("quorvane: " + big + ": larger than 64 MB (67,108,864 bytes), "
+                    "the largest description file that can be opened\n").toLocal8Bit());
+    EXPECT_EQ(TempFolder::read(m_files.file("out.html")), "");
 }
