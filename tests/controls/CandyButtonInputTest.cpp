@@ -1,5 +1,4 @@
-// The button's reactions to real Qt events: hover entry and leave through its hook, press,
-// release, Enter, focus, drag-out, the checked face and a missing tracking service.
+// The button's reactions to real Qt events: hover, press, release, Enter, focus, drag-out.
 #include "CandyButton.h"
 #include "CandyButtonAccessible.h"
 #include "ControlsTestSupport.h"
@@ -14,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace {
@@ -23,11 +23,9 @@ constexpr int kHeight = 23;
 PropertyBag Saved(int style, bool enabled = true, bool checked = false, const QString& caption = QString())
 {
     PropertyBag bag;
-    bag.WriteProperty(QStringLiteral("Enabled"), enabled);
-    bag.WriteProperty(QStringLiteral("Font"), CrispFont());
-    bag.WriteProperty(QStringLiteral("Caption"), caption);
-    bag.WriteProperty(QStringLiteral("Style"), style);
-    bag.WriteProperty(QStringLiteral("Checked"), checked);
+    for (const auto& [key, value] : {std::pair<const char*, QVariant>{"Enabled", enabled}, {"Font", CrispFont()},
+                                     {"Caption", caption}, {"Style", style}, {"Checked", checked}})
+        bag.WriteProperty(QLatin1String(key), value);
     return bag;
 }
 
@@ -40,20 +38,19 @@ struct Events : QStringList {
                 append(QStringLiteral("%1(%2,%3,%4,%5)").arg(QLatin1String(name)).arg(button).arg(shift).arg(x).arg(y));
             };
         };
+        const auto bare = [this](const char* name) { return [this, name] { append(QLatin1String(name)); }; };
         QObject::connect(&b, &CandyButton::MouseDown, four("MouseDown"));
         QObject::connect(&b, &CandyButton::MouseUp, four("MouseUp"));
         QObject::connect(&b, &CandyButton::MouseMove, four("MouseMove"));
-        QObject::connect(&b, &CandyButton::Click, [this] { append(QStringLiteral("Click")); });
-        QObject::connect(&b, &CandyButton::DblClick, [this] { append(QStringLiteral("DblClick")); });
-        QObject::connect(&b, &CandyButton::MouseEnter, [this] { append(QStringLiteral("MouseEnter")); });
-        QObject::connect(&b, &CandyButton::MouseLeave, [this] { append(QStringLiteral("MouseLeave")); });
+        QObject::connect(&b, &CandyButton::Click, bare("Click"));
+        QObject::connect(&b, &CandyButton::DblClick, bare("DblClick"));
+        QObject::connect(&b, &CandyButton::MouseEnter, bare("MouseEnter"));
+        QObject::connect(&b, &CandyButton::MouseLeave, bare("MouseLeave"));
     }
-    QStringList Without(const QString& prefix) const
+    QStringList Moveless() const
     {
-        QStringList kept;
-        for (const QString& e : *this)
-            if (!e.startsWith(prefix))
-                kept << e;
+        QStringList kept = *this;
+        kept.removeIf([](const QString& e) { return e.startsWith(QLatin1String("MouseMove")); });
         return kept;
     }
 };
@@ -89,45 +86,34 @@ struct Rig {
     // normal and focused); "other" when it is none of them.
     std::string Face() const
     {
-        static const std::map<ButtonState, std::string> names = {{StateNormal, "normal"},
-                                                                 {StatePressed, "pressed"},
-                                                                 {StateFocused, "focused"},
-                                                                 {StateHover, "hover"},
-                                                                 {StateChecked, "checked"}};
+        static const std::map<ButtonState, std::string> names = {
+            {StateNormal, "normal"}, {StatePressed, "pressed"}, {StateFocused, "focused"},
+            {StateHover, "hover"},   {StateChecked, "checked"}};
         for (const auto& [state, image] : faces)
             if (image == button.Surface().Image())
                 return names.at(state);
         return "other";
     }
 
+    void Send(QEvent&& event) { QApplication::sendEvent(&button, &event); }
     void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton which, Qt::MouseButtons held,
-               Qt::KeyboardModifiers modifiers = {})
+               Qt::KeyboardModifiers mods = {})
     {
-        QMouseEvent event(type, at, button.mapToGlobal(at), which, held, modifiers);
-        QApplication::sendEvent(&button, &event);
+        Send(QMouseEvent(type, at, button.mapToGlobal(at), which, held, mods));
     }
-    void Move(QPointF at, Qt::MouseButtons held = {}, Qt::KeyboardModifiers modifiers = {})
+    void Move(QPointF at, Qt::MouseButtons held = {}, Qt::KeyboardModifiers mods = {})
     {
-        Mouse(QEvent::MouseMove, at, Qt::NoButton, held, modifiers);
+        Mouse(QEvent::MouseMove, at, Qt::NoButton, held, mods);
     }
     void Press(QPointF at) { Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
     void Release(QPointF at) { Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
+    void Key(QEvent::Type type, int key, bool repeat = false) { Send(QKeyEvent(type, key, Qt::NoModifier, {}, repeat)); }
+    void Focus(QEvent::Type type) { Send(QFocusEvent(type, Qt::TabFocusReason)); }
     // The pointer leaves the window: Qt's leave, then whatever notification it posted.
     void Leave()
     {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(&button, &leave);
+        Send(QEvent(QEvent::Leave));
         QCoreApplication::sendPostedEvents(&button);
-    }
-    void Key(QEvent::Type type, int key)
-    {
-        QKeyEvent event(type, key, Qt::NoModifier);
-        QApplication::sendEvent(&button, &event);
-    }
-    void Focus(QEvent::Type type)
-    {
-        QFocusEvent event(type, Qt::TabFocusReason);
-        QApplication::sendEvent(&button, &event);
     }
 };
 } // namespace
@@ -141,7 +127,7 @@ TEST(CandyButtonInput, EntryNeedsAPixelPastTheFirstColumnAndRow)
     rig.Move({0, 5});
     rig.Move({5, 0});
     EXPECT_FALSE(rig.button.IsHovering());
-    EXPECT_EQ(events.Without(QStringLiteral("MouseMove")), QStringList());
+    EXPECT_EQ(events.Moveless(), QStringList());
     EXPECT_EQ(rig.Face(), "normal");
     rig.Move({1, 1});
     rig.Move({2, 2});
@@ -191,10 +177,8 @@ TEST(CandyButtonInput, EnterKeyAndDisabledButton)
     // Held down, Enter repeats its press; one click when it is let go.
     events.clear();
     rig.Key(QEvent::KeyPress, Qt::Key_Enter);
-    QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Enter, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(&rig.button, &repeatUp);
-    QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_Enter, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(&rig.button, &repeatDown);
+    rig.Key(QEvent::KeyRelease, Qt::Key_Enter, true);
+    rig.Key(QEvent::KeyPress, Qt::Key_Enter, true);
     rig.Key(QEvent::KeyRelease, Qt::Key_Enter);
     EXPECT_EQ(events, QStringList({"MouseDown(1,0,0,0)", "MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
 
@@ -233,7 +217,7 @@ TEST(CandyButtonInput, DragOutThenLeave)
     EXPECT_EQ(rig.Face(), "focused") << "released outside: the pressed button has the focus";
     EXPECT_FALSE(events.contains(QStringLiteral("Click"))) << "released off the button";
     rig.Leave();
-    EXPECT_EQ(events.Without(QStringLiteral("MouseMove")),
+    EXPECT_EQ(events.Moveless(),
               QStringList({"MouseEnter", "MouseDown(1,0,5,5)", "MouseUp(1,0,-3,5)", "MouseLeave"}));
     EXPECT_EQ(rig.Face(), "focused");
 }
@@ -251,7 +235,7 @@ TEST(CandyButtonInput, ClickAndDoubleClick)
     rig.Mouse(QEvent::MouseButtonDblClick, {6, 6}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(rig.Face(), "pressed");
     rig.Release({6, 6});
-    EXPECT_EQ(events.Without(QStringLiteral("MouseMove")),
+    EXPECT_EQ(events.Moveless(),
               QStringList({"MouseEnter", "MouseDown(1,0,5,5)", "MouseUp(1,0,6,6)", "Click", "DblClick",
                            "MouseUp(1,0,6,6)"}));
     rig.Mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton, Qt::ControlModifier);
@@ -263,19 +247,19 @@ TEST(CandyButtonInput, CheckedFaceStays)
 {
     Rig rig(Saved(StyleToolbar, true, true));
     ASSERT_NE(rig.faces[StateChecked], rig.faces[StateNormal]);
-    EXPECT_EQ(rig.Face(), "checked");
-    rig.Move({5, 5});
-    EXPECT_EQ(rig.Face(), "checked");
-    rig.Press({5, 5});
-    EXPECT_EQ(rig.Face(), "checked");
-    rig.Release({5, 5});
-    EXPECT_EQ(rig.Face(), "checked");
-    rig.Focus(QEvent::FocusIn);
-    EXPECT_EQ(rig.Face(), "checked");
-    rig.Leave();
-    EXPECT_EQ(rig.Face(), "checked");
-    rig.Focus(QEvent::FocusOut);
-    EXPECT_EQ(rig.Face(), "checked");
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"loaded", [] {}},
+        {"move", [&] { rig.Move({5, 5}); }},
+        {"press", [&] { rig.Press({5, 5}); }},
+        {"release", [&] { rig.Release({5, 5}); }},
+        {"focus in", [&] { rig.Focus(QEvent::FocusIn); }},
+        {"leave", [&] { rig.Leave(); }},
+        {"focus out", [&] { rig.Focus(QEvent::FocusOut); }}};
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        step();
+        EXPECT_EQ(rig.Face(), "checked");
+    }
     rig.button.SetChecked(false);
     EXPECT_EQ(rig.Face(), "normal");
 }
@@ -294,7 +278,7 @@ TEST(CandyButtonInput, NoTrackingServiceNeverHovers)
     EXPECT_FALSE(rig.button.IsHovering());
     rig.Press({5, 5});
     rig.Release({5, 5});
-    EXPECT_EQ(events.Without(QStringLiteral("MouseMove")),
+    EXPECT_EQ(events.Moveless(),
               QStringList({"MouseDown(1,0,5,5)", "MouseUp(1,0,5,5)", "Click"}));
 
     // Only the common-controls service: it is used instead.
