@@ -23,27 +23,23 @@
 namespace {
 int failRenameWith = 0;
 int failDataSyncWith = 0;
+
+template <typename Function, typename... Args>
+int failOrCall(int failWith, const char* name, Args... args)
+{
+    if (failWith != 0) {
+        errno = failWith;
+        return -1;
+    }
+    return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name))(args...);
+}
 } // namespace
 
 extern "C" int rename(const char* from, const char* to)
 {
-    if (failRenameWith != 0) {
-        errno = failRenameWith;
-        return -1;
-    }
-    static const auto real = reinterpret_cast<int (*)(const char*, const char*)>(dlsym(RTLD_NEXT, "rename"));
-    return real(from, to);
+    return failOrCall<int(const char*, const char*)>(failRenameWith, "rename", from, to);
 }
-
-extern "C" int fdatasync(int fd)
-{
-    if (failDataSyncWith != 0) {
-        errno = failDataSyncWith;
-        return -1;
-    }
-    static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fdatasync"));
-    return real(fd);
-}
+extern "C" int fdatasync(int fd) { return failOrCall<int(int)>(failDataSyncWith, "fdatasync", fd); }
 
 // Messages readable in a failure.
 void PrintTo(const QString& text, std::ostream* out)
@@ -107,6 +103,14 @@ protected:
         m_messages.clear();
     }
 
+    void saveSucceeds(const QString& path)
+    {
+        QString written = path;
+        WriteDescriptionFile(written);
+        EXPECT_TRUE(m_messages.texts().empty());
+        EXPECT_FALSE(Document().DocumentDirty);
+    }
+
     // Saving to path fails with message, keeps the typed text unsaved and the old file as it was.
     void expectSaveFails(const QString& path, const QString& message)
     {
@@ -166,9 +170,8 @@ TEST_F(UnusualFilesTest, AFifoADeviceASocketAndAPipeAreRefusedWithoutWaiting)
     ::close(ends[0]);
     ::close(ends[1]);
 
-    // The folder case had always been refused; it stays so.
     expectRefused(m_folder.path(), {AccessError, NotRecognised});
-    // And an ordinary file still loads.
+    // An ordinary file still loads.
     LoadDescriptionFile(m_folder.write("small.qvn", SmallFile));
     EXPECT_TRUE(m_messages.texts().empty());
     EXPECT_EQ(ReadDescription(m_boxes), (Description{"Small", {"Headline"}}));
@@ -205,10 +208,7 @@ TEST_F(UnusualFilesTest, ADescriptionTooLargeToSaveKeepsTheOldFileAndTheTypedTex
 
     big[OpeningRemarks].chop(1);
     WriteDescription(m_boxes, big);
-    QString written = path;
-    WriteDescriptionFile(written);
-    EXPECT_TRUE(m_messages.texts().empty());
-    EXPECT_FALSE(Document().DocumentDirty);
+    saveSucceeds(path);
     EXPECT_EQ(QFileInfo(path).size(), Limit);
 }
 
@@ -228,16 +228,12 @@ TEST_F(UnusualFilesTest, ALinkLoopIsAnAccessErrorOnLoadAndSaveAndStaysALoop)
 TEST_F(UnusualFilesTest, ASaveWhoseCommitFailsStaysUnsavedAndKeepsTheOldFile)
 {
     const QString path = m_folder.write("old.qvn", SmallFile);
-    failDataSyncWith = EIO;
-    expectSaveFails(path, "An unexpected error has occurred.\r\n(Error 57 : Device I/O error)");
-    failDataSyncWith = 0;
-    failRenameWith = EACCES;
-    expectSaveFails(path, "An unexpected error has occurred.\r\n(Error 70 : Permission denied)");
-    failRenameWith = 0;
-
-    QString written = path;
-    WriteDescriptionFile(written);
-    EXPECT_TRUE(m_messages.texts().empty());
-    EXPECT_FALSE(Document().DocumentDirty);
+    for (auto [failing, error, message] : {std::tuple{&failDataSyncWith, EIO, "(Error 57 : Device I/O error)"},
+                                           std::tuple{&failRenameWith, EACCES, "(Error 70 : Permission denied)"}}) {
+        *failing = error;
+        expectSaveFails(path, QStringLiteral("An unexpected error has occurred.\r\n") + QLatin1String(message));
+        *failing = 0;
+    }
+    saveSucceeds(path);
     EXPECT_NE(TempFolder::read(path), SmallFile);
 }
