@@ -17,20 +17,14 @@
 
 namespace {
 // Records what would have been opened, answering as told.
-class RecordingOpener {
-public:
+struct RecordingOpener {
     explicit RecordingOpener(bool succeed = true)
+        : previous(SetUrlOpener([this, succeed](const QUrl& url) { opened.append(url.toString()); return succeed; }))
     {
-        m_previous = SetUrlOpener([this, succeed](const QUrl& url) {
-            opened.append(url.toString());
-            return succeed;
-        });
     }
-    ~RecordingOpener() { SetUrlOpener(m_previous); }
+    ~RecordingOpener() { SetUrlOpener(previous); }
     QStringList opened;
-
-private:
-    UrlOpener m_previous;
+    UrlOpener previous;
 };
 } // namespace
 
