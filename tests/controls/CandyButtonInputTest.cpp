@@ -60,6 +60,7 @@ struct Rig {
     QWidget host;
     CandyButton& button = *new CandyButton(&host);
     std::map<ButtonState, QImage> faces;
+    Events events{button};
 
     explicit Rig(const PropertyBag& bag)
     {
@@ -80,6 +81,7 @@ struct Rig {
         }
         twin.SetChecked(true);
         faces[StateChecked] = twin.Surface().Image().copy();
+        events.clear();
     }
 
     // The face on the button now, by name (the first that matches: Style 1 looks the same
@@ -122,7 +124,6 @@ struct Rig {
 TEST(CandyButtonInput, EntryNeedsAPixelPastTheFirstColumnAndRow)
 {
     Rig rig(Saved(StyleStandard));
-    Events events(rig.button);
     ASSERT_NE(rig.button.Hook(), nullptr) << "reading saved properties at run time installs the hook";
     rig.Move({0, 5});
     rig.Move({5, 0});
@@ -131,28 +132,27 @@ TEST(CandyButtonInput, EntryNeedsAPixelPastTheFirstColumnAndRow)
     rig.Move({1, 1});
     rig.Move({2, 2});
     EXPECT_TRUE(rig.button.IsHovering());
-    EXPECT_EQ(events, QStringList({"MouseMove(0,0,0,5)", "MouseMove(0,0,5,0)", "MouseMove(0,0,1,1)", "MouseEnter",
+    EXPECT_EQ(rig.events, QStringList({"MouseMove(0,0,0,5)", "MouseMove(0,0,5,0)", "MouseMove(0,0,1,1)", "MouseEnter",
                                    "MouseMove(0,0,2,2)"}))
         << "MouseMove comes from the window's own processing, before the hook's entry test";
     EXPECT_EQ(rig.Face(), "hover");
     rig.Leave();
     EXPECT_FALSE(rig.button.IsHovering());
-    EXPECT_EQ(events.last(), "MouseLeave");
+    EXPECT_EQ(rig.events.last(), "MouseLeave");
     EXPECT_EQ(rig.Face(), "normal");
     rig.Leave();
-    EXPECT_EQ(events.count(QStringLiteral("MouseLeave")), 1) << "one notification per entry";
+    EXPECT_EQ(rig.events.count(QStringLiteral("MouseLeave")), 1) << "one notification per entry";
 }
 
 // Exactly the left button held keeps the pointer out; the left button with Shift does not.
 TEST(CandyButtonInput, LeftButtonAloneDoesNotEnter)
 {
     Rig rig(Saved(StyleStandard));
-    Events events(rig.button);
     rig.Move({5, 5}, Qt::LeftButton);
     EXPECT_FALSE(rig.button.IsHovering());
     rig.Move({6, 5}, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(rig.button.IsHovering());
-    EXPECT_EQ(events, QStringList({"MouseMove(1,0,5,5)", "MouseMove(1,1,6,5)", "MouseEnter"}));
+    EXPECT_EQ(rig.events, QStringList({"MouseMove(1,0,5,5)", "MouseMove(1,1,6,5)", "MouseEnter"}));
 }
 
 // Enter presses and clicks a focused, enabled button; the space bar does nothing; a disabled
@@ -160,29 +160,27 @@ TEST(CandyButtonInput, LeftButtonAloneDoesNotEnter)
 TEST(CandyButtonInput, EnterKeyAndDisabledButton)
 {
     Rig rig(Saved(StyleStandard));
-    Events events(rig.button);
     rig.Focus(QEvent::FocusIn);
     EXPECT_TRUE(rig.button.HasFocus());
     EXPECT_EQ(rig.Face(), "focused");
     rig.Key(QEvent::KeyPress, Qt::Key_Space);
     rig.Key(QEvent::KeyRelease, Qt::Key_Space);
-    EXPECT_TRUE(events.isEmpty());
+    EXPECT_TRUE(rig.events.isEmpty());
     rig.Key(QEvent::KeyPress, Qt::Key_Return);
     EXPECT_EQ(rig.Face(), "pressed");
     rig.Key(QEvent::KeyRelease, Qt::Key_Return);
-    EXPECT_EQ(events, QStringList({"MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
+    EXPECT_EQ(rig.events, QStringList({"MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
     EXPECT_EQ(rig.Face(), "focused");
 
     // Held down, Enter repeats its press; one click when it is let go.
-    events.clear();
+    rig.events.clear();
     rig.Key(QEvent::KeyPress, Qt::Key_Enter);
     rig.Key(QEvent::KeyRelease, Qt::Key_Enter, true);
     rig.Key(QEvent::KeyPress, Qt::Key_Enter, true);
     rig.Key(QEvent::KeyRelease, Qt::Key_Enter);
-    EXPECT_EQ(events, QStringList({"MouseDown(1,0,0,0)", "MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
+    EXPECT_EQ(rig.events, QStringList({"MouseDown(1,0,0,0)", "MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
 
     Rig off(Saved(StyleStandard, false));
-    Events none(off.button);
     EXPECT_EQ(off.button.focusPolicy(), Qt::NoFocus) << "Tab passes a disabled button by";
     off.Focus(QEvent::FocusIn);
     EXPECT_TRUE(off.button.HasFocus()) << "the flag changes even when disabled";
@@ -193,10 +191,10 @@ TEST(CandyButtonInput, EnterKeyAndDisabledButton)
     off.Release({5, 5});
     off.Focus(QEvent::FocusOut);
     EXPECT_FALSE(off.button.HasFocus());
-    EXPECT_TRUE(none.isEmpty());
+    EXPECT_TRUE(off.events.isEmpty());
     EXPECT_EQ(off.button.Surface().Image(), before);
     off.Move({5, 5});
-    EXPECT_EQ(none, QStringList({"MouseEnter"})) << "entering is handled regardless";
+    EXPECT_EQ(off.events, QStringList({"MouseEnter"})) << "entering is handled regardless";
 }
 
 // Dragging out with the left button held shows the normal face at once without MouseLeave;
@@ -204,19 +202,18 @@ TEST(CandyButtonInput, EnterKeyAndDisabledButton)
 TEST(CandyButtonInput, DragOutThenLeave)
 {
     Rig rig(Saved(StyleStandard));
-    Events events(rig.button);
     rig.Move({5, 5});
     rig.Press({5, 5});
     EXPECT_EQ(rig.Face(), "pressed");
     rig.Move({-3, 5}, Qt::LeftButton);
     EXPECT_EQ(rig.Face(), "normal");
     EXPECT_FALSE(rig.button.IsHovering());
-    EXPECT_FALSE(events.contains(QStringLiteral("MouseLeave")));
+    EXPECT_FALSE(rig.events.contains(QStringLiteral("MouseLeave")));
     rig.Release({-3, 5});
     EXPECT_EQ(rig.Face(), "focused") << "released outside: the pressed button has the focus";
-    EXPECT_FALSE(events.contains(QStringLiteral("Click"))) << "released off the button";
+    EXPECT_FALSE(rig.events.contains(QStringLiteral("Click"))) << "released off the button";
     rig.Leave();
-    EXPECT_EQ(events.Moveless(),
+    EXPECT_EQ(rig.events.Moveless(),
               QStringList({"MouseEnter", "MouseDown(1,0,5,5)", "MouseUp(1,0,-3,5)", "MouseLeave"}));
     EXPECT_EQ(rig.Face(), "focused");
 }
@@ -226,7 +223,6 @@ TEST(CandyButtonInput, DragOutThenLeave)
 TEST(CandyButtonInput, ClickAndDoubleClick)
 {
     Rig rig(Saved(StyleStandard));
-    Events events(rig.button);
     rig.Move({5, 5});
     rig.Press({5, 5});
     rig.Release({6, 6});
@@ -234,11 +230,11 @@ TEST(CandyButtonInput, ClickAndDoubleClick)
     rig.Mouse(QEvent::MouseButtonDblClick, {6, 6}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(rig.Face(), "pressed");
     rig.Release({6, 6});
-    EXPECT_EQ(events.Moveless(),
+    EXPECT_EQ(rig.events.Moveless(),
               QStringList({"MouseEnter", "MouseDown(1,0,5,5)", "MouseUp(1,0,6,6)", "Click", "DblClick",
                            "MouseUp(1,0,6,6)"}));
     rig.Mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton, Qt::ControlModifier);
-    EXPECT_EQ(events.last(), "MouseDown(2,2,5,5)");
+    EXPECT_EQ(rig.events.last(), "MouseDown(2,2,5,5)");
 }
 
 // The checked face survives press, release, hover, leave and focus changes.
@@ -269,7 +265,6 @@ TEST(CandyButtonInput, NoTrackingServiceNeverHovers)
     MouseTracking::SetExportLookup([](const char*, const char*) { return false; });
     Rig rig(Saved(StyleStandard));
     MouseTracking::SetExportLookup({});
-    Events events(rig.button);
     EXPECT_FALSE(rig.button.HoverTrackingEnabled());
     EXPECT_EQ(rig.button.Hook(), nullptr);
     rig.Move({5, 5});
@@ -277,7 +272,7 @@ TEST(CandyButtonInput, NoTrackingServiceNeverHovers)
     EXPECT_FALSE(rig.button.IsHovering());
     rig.Press({5, 5});
     rig.Release({5, 5});
-    EXPECT_EQ(events.Moveless(),
+    EXPECT_EQ(rig.events.Moveless(),
               QStringList({"MouseDown(1,0,5,5)", "MouseUp(1,0,5,5)", "Click"}));
 
     // Only the common-controls service: it is used instead.
@@ -294,14 +289,13 @@ TEST(CandyButtonInput, NoTrackingServiceNeverHovers)
 TEST(CandyButtonInput, Accessible)
 {
     Rig rig(Saved(StyleToolbar, true, false, QStringLiteral("&Save && Go")));
-    Events events(rig.button);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&rig.button);
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::Button);
     EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Save & Go"));
     ASSERT_NE(accessible->actionInterface(), nullptr);
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(events, QStringList({"MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
+    EXPECT_EQ(rig.events, QStringList({"MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
     EXPECT_EQ(AccessibleCaption(QStringLiteral("Save As...")), QStringLiteral("Save As..."));
 }
 
