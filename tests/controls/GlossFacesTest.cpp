@@ -101,8 +101,7 @@ TEST(GlossFace, DisabledIsGreyTowardWhite)
 TEST(GlossFace, TheLongerAxisShrinksFaster)
 {
     PixelSurface s = Cleared(10, 40, kBack);
-    const GlossParams p = Params({0, 0, 0, 0, 0, 0, 0, 60, 60, 5, 20, 100});
-    PaintGlow(s, RgbColor(0, 0, 0), RgbColor(200, 100, 0), p, 10, 40);
+    PaintGlow(s, RgbColor(0, 0, 0), RgbColor(200, 100, 0), Params({0, 0, 0, 0, 0, 0, 0, 60, 60, 5, 20, 100}), 10, 40);
     EXPECT_EQ(Rgb(s.Pixel(5, 20)), "50,25,0");
     EXPECT_EQ(Rgb(s.Pixel(5, 0)), "16,8,0");
     EXPECT_EQ(Rgb(s.Pixel(4, 39)), "16,8,0");
@@ -136,8 +135,7 @@ TEST(GlossFace, EllipseRunsMatchThePixelTest)
                     first = std::min(first, x);
                     last = std::max(last, x);
                 }
-            int x1 = 0;
-            int x2 = 0;
+            int x1 = 0, x2 = 0;
             const bool any = EllipseRowRun(y, left, top, right, bottom, x1, x2);
             EXPECT_EQ(any, first <= last) << left << "," << top << " row " << y;
             if (any && first <= last) {
