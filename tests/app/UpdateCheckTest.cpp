@@ -185,7 +185,7 @@ TEST_F(UpdateCheckTest, NotesWindowShowsTheNotesAndCloseOrEscDeclines)
 
     messages.answer(MsgAnswer::Yes);
     looked = false;
-    watch = OnNextModal<frmUpdateAvailable>([&](frmUpdateAvailable* w) { looked = true, QTest::keyClick(w, Qt::Key_Escape); });
+    watch = OnNextModal<frmUpdateAvailable>([&](frmUpdateAvailable* w) { looked = true; QTest::keyClick(w, Qt::Key_Escape); });
     EXPECT_FALSE(check("1.5"));
     EXPECT_TRUE(looked);
     EXPECT_FALSE(Update().UpdateChosen);
@@ -309,7 +309,7 @@ TEST_F(UpdateCheckTest, MainWindowOffersWhatTheLastStartFetchedAndUnloadsWhenItI
     bool startDialog = false;
     const auto cancelStartDialog = [&] {
         startDialog = false;
-        return OnNextModal<frmOnLoad>([&](frmOnLoad* d) { startDialog = true, d->reject(); }, 30000);
+        return OnNextModal<frmOnLoad>([&](frmOnLoad* d) { startDialog = true; d->reject(); }, 30000);
     };
 
     // First start: nothing kept yet, so no offer; the text is fetched in the background.
