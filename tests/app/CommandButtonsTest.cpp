@@ -1,5 +1,4 @@
-// The windows' command buttons: each a CandyButton with the saved properties of its window,
-// its place, its tooltip and its focus in the tab order.
+// The windows' command buttons: saved properties, place, tooltip and focus.
 #include "AppTestSupport.h"
 #include "CommandButtons.h"
 #include "frmMain.h"
@@ -7,6 +6,8 @@
 
 #include <QAccessible>
 #include <QPushButton>
+
+#include <array>
 
 namespace L = MainWindowLayout;
 
@@ -31,23 +32,18 @@ void ExpectProgramButton(const CandyButton* button, const Expected& e)
     EXPECT_EQ(button->toolTip(), QString::fromLatin1(e.toolTip));
     EXPECT_EQ(button->Style(), StyleToolbar);
     EXPECT_EQ(button->ColorScheme(), 0);
-    EXPECT_EQ(button->ColorButtonUp(), 0xE99950u);
-    EXPECT_EQ(button->ColorButtonDown(), 0xE99950u);
-    EXPECT_EQ(button->ColorButtonHover(), 0xFFC090u);
-    EXPECT_EQ(button->ColorBright(), 0xFFEDB0u);
     EXPECT_EQ(button->BorderBrightness(), 0);
+    // Up, down, hover, bright; then the highlight colours and the caption's.
+    EXPECT_EQ((std::array{button->ColorButtonUp(), button->ColorButtonDown(), button->ColorButtonHover(), button->ColorBright()}),
+              (std::array<OleColor, 4>{0xE99950u, 0xE99950u, 0xFFC090u, 0xFFEDB0u}));
+    EXPECT_EQ((std::array{button->IconHighLiteColor(), button->CaptionHighLiteColor(), button->ForeColor()}),
+              (std::array<OleColor, 3>{}));
     EXPECT_TRUE(button->Enabled());
-    EXPECT_FALSE(button->Checked());
-    EXPECT_FALSE(button->DisplayHand());
-    EXPECT_FALSE(button->IconHighLite() || button->CaptionHighLite());
-    EXPECT_EQ(button->IconHighLiteColor(), 0u);
-    EXPECT_EQ(button->CaptionHighLiteColor(), 0u);
-    EXPECT_EQ(button->ForeColor(), 0u);
+    EXPECT_FALSE(button->Checked() || button->DisplayHand() || button->IconHighLite() || button->CaptionHighLite());
     EXPECT_EQ(button->Font().family(), QStringLiteral("Verdana"));
     EXPECT_DOUBLE_EQ(button->Font().pointSizeF(), 8.25);
     EXPECT_FALSE(button->Font().bold() || button->Font().italic());
     EXPECT_EQ(button->Picture().kind(), ButtonPicture::Kind::Icon);
-    // The picture fits the button beside or above its caption.
     EXPECT_LE(button->Picture().heightPixels(), e.size.height() - 4);
     EXPECT_NE(button->Hook(), nullptr) << "loaded at run time: hover tracking is on";
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(const_cast<CandyButton*>(button));
@@ -82,19 +78,20 @@ TEST_F(FirstRunTest, MainWindowButtonsCarryTheirSavedProperties)
     EXPECT_EQ(window.findChildren<CandyButton*>().size(), L::MainButtonCount);
 }
 
-// The start dialog is laid out around its three 460 by 41 buttons; Cancel stays a standard
-// push button below them, inside the dialog.
+// Cancel stays a standard push button below the three big ones, inside the dialog.
 TEST_F(FirstRunTest, StartDialogButtonsAndLayout)
 {
     frmMain window;
     frmOnLoad dialog(&window);
-    ExpectProgramButton(dialog.cmdNew(), {"cmdNew", "Start a new book description", 2, {460, 41}, ""});
-    ExpectProgramButton(dialog.cmdOpen(), {"cmdOpen", "Open a book description I created earlier", 2, {460, 41}, ""});
-    ExpectProgramButton(dialog.cmdOpenRecent(),
-                        {"cmdOpenRecent", "Open the last book description I worked on", 2, {460, 41}, ""});
+    const std::pair<const CandyButton*, Expected> buttons[] = {
+        {dialog.cmdNew(), {"cmdNew", "Start a new book description", 2, {460, 41}, ""}},
+        {dialog.cmdOpen(), {"cmdOpen", "Open a book description I created earlier", 2, {460, 41}, ""}},
+        {dialog.cmdOpenRecent(), {"cmdOpenRecent", "Open the last book description I worked on", 2, {460, 41}, ""}},
+    };
     const QRect client = dialog.rect();
     QRect previous;
-    for (const CandyButton* b : {dialog.cmdNew(), dialog.cmdOpen(), dialog.cmdOpenRecent()}) {
+    for (const auto& [b, expected] : buttons) {
+        ExpectProgramButton(b, expected);
         EXPECT_TRUE(client.contains(b->geometry())) << b->objectName().toStdString();
         EXPECT_GT(b->geometry().left(), 0);
         EXPECT_LT(b->geometry().right(), client.right());
@@ -110,8 +107,7 @@ TEST_F(FirstRunTest, StartDialogButtonsAndLayout)
         EXPECT_TRUE(client.contains(child->geometry())) << child->objectName().toStdString();
 }
 
-// Tab moves the focus from button to button in the window's order, and a button reached by
-// Tab shows a focus cue over its face; a click is what the host reacts to.
+// A button reached by Tab shows a focus cue over its face.
 TEST_F(FirstRunTest, TabReachesTheButtonsAndShowsTheFocus)
 {
     frmMain window;

@@ -9,12 +9,9 @@
 #include "frmMain.h"
 #include "frmNew.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
-
-namespace L = MainWindowLayout;
 
 namespace {
 class DocumentShortcutsTest : public FirstRunTest {
@@ -78,13 +75,4 @@ TEST_F(DocumentShortcutsTest, EachKeyRunsItsDocumentCommand)
     EXPECT_EQ(window.boxes().boxText(Headline), QString());
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(dialogs->unusedReplies(), 0);
-}
-
-TEST_F(DocumentShortcutsTest, TooltipsNameTheKeys)
-{
-    EXPECT_EQ(window.button(L::NewButton)->toolTip(), QStringLiteral("Create a new description file (Ctrl+N)"));
-    EXPECT_EQ(window.button(L::OpenButton)->toolTip(), QStringLiteral("Open an existing description file (Ctrl+O)"));
-    EXPECT_EQ(window.button(L::SaveButton)->toolTip(), QStringLiteral("Save the current description file (Ctrl+S)"));
-    EXPECT_EQ(window.button(L::SaveAsButton)->toolTip(),
-              QStringLiteral("Save the current description file with a new name (Ctrl+Shift+S)"));
 }

@@ -32,10 +32,9 @@ QString validatorOutput(const QString& desktopFile)
 
 QString line(const QByteArray& file, const char* key)
 {
-    for (const QByteArray& l : file.split('\n')) {
+    for (const QByteArray& l : file.split('\n'))
         if (l.startsWith(QByteArray(key) + '='))
             return QString::fromUtf8(l.mid(int(qstrlen(key)) + 1));
-    }
     return {};
 }
 
@@ -54,10 +53,9 @@ TEST(FileTypeRegistration, WritesTheMimePackageDesktopEntryAndIconsUnderXdgDataH
     R::Register(dataHome, QStringLiteral("/opt/quorvane/bin/quorvane"));
 
     const QByteArray mime = TempFolder::read(dataHome + QStringLiteral("/mime/packages/quorvane-mime.xml"));
-    EXPECT_TRUE(mime.contains("type=\"application/x-quorvane\""));
-    EXPECT_TRUE(mime.contains("<comment>Quorvane</comment>"));
-    EXPECT_TRUE(mime.contains("<glob pattern=\"*.qvn\"/>"));
-    EXPECT_TRUE(mime.contains("value=\"[[[QVN FILE]]]\""));
+    for (const char* part : {"type=\"application/x-quorvane\"", "<comment>Quorvane</comment>", "<glob pattern=\"*.qvn\"/>",
+                             "value=\"[[[QVN FILE]]]\""})
+        EXPECT_TRUE(mime.contains(part)) << part;
 
     const QString entryPath = dataHome + QStringLiteral("/applications/org.quorvane.Quorvane.desktop");
     const QByteArray entry = TempFolder::read(entryPath);
@@ -74,7 +72,7 @@ TEST(FileTypeRegistration, WritesTheMimePackageDesktopEntryAndIconsUnderXdgDataH
 
 TEST(FileTypeRegistration, ProgramPathsWithBlanksAndSpecialCharactersAreQuotedForExec)
 {
-    const struct { const char* path; const char* exec; } cases[] = {
+    const struct { const char *path, *exec; } cases[] = {
         {"/usr/bin/quorvane", "/usr/bin/quorvane"},
         {"/home/ann/My Programs/quorvane", "\"/home/ann/My Programs/quorvane\""},
         {"/home/ann/100%/quorvane", "/home/ann/100%%/quorvane"},
@@ -130,7 +128,7 @@ TEST(FileTypeRegistration, AMovedProgramIsRewrittenAndAnUnchangedOneLeftAlone)
 TEST(FileTypeRegistration, AFolderThatCannotBeWrittenIsIgnored)
 {
     TempFolder temp;
-    // A plain file where the data folder should be stops every write, whoever runs the test.
+    // A plain file in the data folder's path stops every write, whoever runs the test.
     const QString blocked = temp.write(QStringLiteral("not-a-folder"), "x") + QStringLiteral("/share");
     R::Register(blocked, QStringLiteral("/opt/quorvane/bin/quorvane"));
     EXPECT_FALSE(QFileInfo::exists(blocked));

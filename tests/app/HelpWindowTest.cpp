@@ -21,6 +21,8 @@ namespace {
 QString builtHelpFile() { return qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/qvn.qch"); }
 
 QString page(const HelpWindow* window) { return window->browser()->source().path(); }
+const QString MainTopic = QStringLiteral("/doc/Working on your book description.htm");
+const QString Sections = QStringLiteral("/doc/The sections of a description.htm");
 } // namespace
 
 TEST(HelpFile, LooksBesideTheProgramThenInTheInstalledDataFolder)
@@ -44,36 +46,34 @@ TEST(HelpWindow, OpensAtTheMainTopicOnceAndIsReusedForEveryCall)
     QWidget owner;
     HelpWindow* window = ShowHelpFrom(&owner, {QStringLiteral("/nowhere/qvn.qch"), builtHelpFile()});
     ASSERT_TRUE(window->hasHelpFile());
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isVisible() && window->isWindow());
     EXPECT_EQ(window->parentWidget(), &owner);
-    EXPECT_TRUE(window->isWindow());
-    EXPECT_EQ(page(window), QStringLiteral("/doc/Working on your book description.htm"));
+    EXPECT_EQ(page(window), MainTopic);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Working on your book description - Quorvane Help"));
     EXPECT_TRUE(window->browser()->toPlainText().contains(QStringLiteral("A typical session")));
 
-    // A link inside the page, then back and forward.
+    // The first link of the page, followed with the keyboard, then back and forward.
     auto* back = window->findChild<QToolButton*>(QStringLiteral("helpBack"));
     auto* forward = window->findChild<QToolButton*>(QStringLiteral("helpForward"));
     EXPECT_FALSE(back->isEnabled());
-    // The first link of the page, reached and followed with the keyboard.
     window->browser()->setFocus();
     QTest::keyClick(window->browser(), Qt::Key_Tab);
     QTest::keyClick(window->browser(), Qt::Key_Return);
-    EXPECT_EQ(page(window), QStringLiteral("/doc/The sections of a description.htm"));
+    EXPECT_EQ(page(window), Sections);
     EXPECT_TRUE(window->browser()->toPlainText().contains(QStringLiteral("one benefit per line")));
     EXPECT_TRUE(back->isEnabled());
     QTest::mouseClick(back, Qt::LeftButton);
-    EXPECT_EQ(page(window), QStringLiteral("/doc/Working on your book description.htm"));
+    EXPECT_EQ(page(window), MainTopic);
     ASSERT_TRUE(forward->isEnabled());
     QTest::mouseClick(forward, Qt::LeftButton);
-    EXPECT_EQ(page(window), QStringLiteral("/doc/The sections of a description.htm"));
+    EXPECT_EQ(page(window), Sections);
 
     // Closed and asked again: the same window, back at the main topic.
     window->close();
     EXPECT_EQ(ShowHelpFrom(&owner, {builtHelpFile()}), window);
     EXPECT_EQ(owner.findChildren<HelpWindow*>().size(), 1);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(page(window), QStringLiteral("/doc/Working on your book description.htm"));
+    EXPECT_EQ(page(window), MainTopic);
 }
 
 TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
@@ -83,28 +83,24 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
     ASSERT_TRUE(window->hasHelpFile());
     auto* contents = window->findChild<QHelpContentWidget*>();
     ASSERT_NE(contents, nullptr);
-    // The contents are read in the engine's own thread.
-    for (int i = 0; i < 300 && contents->model()->rowCount() == 0; ++i)
-        QTest::qWait(20);
+    // The contents and index are read in the engine's own thread.
+    QTest::qWaitFor([&] { return contents->model()->rowCount() != 0; }, 6000);
     ASSERT_EQ(contents->model()->rowCount(), 1);
     const QModelIndex top = contents->model()->index(0, 0);
     EXPECT_EQ(contents->model()->rowCount(top), 7);
     EXPECT_EQ(contents->model()->index(6, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
-    const QModelIndex sections = contents->model()->index(0, 0, top);
-    emit contents->activated(sections);
-    EXPECT_EQ(page(window), QStringLiteral("/doc/The sections of a description.htm"));
+    emit contents->activated(contents->model()->index(0, 0, top));
+    EXPECT_EQ(page(window), Sections);
 
     auto* index = window->findChild<QHelpIndexWidget*>();
     auto* filter = window->findChild<QLineEdit*>(QStringLiteral("helpIndexFilter"));
     ASSERT_TRUE(index && filter);
-    for (int i = 0; i < 300 && index->model()->rowCount() == 0; ++i)
-        QTest::qWait(20);
+    QTest::qWaitFor([&] { return index->model()->rowCount() != 0; }, 6000);
     window->navigation()->setCurrentIndex(1);
     QTest::keyClicks(filter, QStringLiteral("wizard"));
     QTest::keyClick(filter, Qt::Key_Return);
     EXPECT_EQ(page(window), QStringLiteral("/doc/Starting a new description.htm"));
 
-    // A word typed into the search tab, with Return, as the index is ready.
     QHelpSearchEngine* search = window->findChild<QHelpSearchEngine*>();
     ASSERT_NE(search, nullptr);
     window->navigation()->setCurrentIndex(2);
@@ -131,8 +127,7 @@ TEST(HelpWindow, AMissingHelpFileIsExplainedInsideTheWindow)
     EXPECT_FALSE(window->hasHelpFile());
     EXPECT_TRUE(window->isVisible());
     const QString text = window->browser()->toPlainText();
-    EXPECT_TRUE(text.contains(QStringLiteral("The help file qvn.qch was not found")));
-    EXPECT_TRUE(text.contains(candidates[0]));
-    EXPECT_TRUE(text.contains(candidates[1]));
+    for (const QString& part : {QStringLiteral("The help file qvn.qch was not found"), candidates[0], candidates[1]})
+        EXPECT_TRUE(text.contains(part)) << part.toStdString();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvane Help"));
 }

@@ -1,5 +1,4 @@
-// The main window's shell services: the splash during the load, the registration it writes,
-// About from its button, and the one help window for F1 and the Help button.
+// The main window's splash, file type registration, About and help window.
 #include "AppTestSupport.h"
 #include "FileTypeRegistration.h"
 #include "HelpWindow.h"
@@ -24,9 +23,7 @@ public:
     explicit SplashWatch(QWidget* main) : m_main(main) { qApp->installEventFilter(this); }
     ~SplashWatch() override { qApp->removeEventFilter(this); }
     int shown = 0;
-    bool topmost = false;
-    bool ownedByMain = false;
-    bool modal = true;
+    bool topmost = false, ownedByMain = false, modal = true;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -59,11 +56,8 @@ TEST_F(MainWindowShell, LoadShowsTheSplashOnTopUntilTheWindowIsUpAndRegistersThe
     SplashWatch watch(&window);
     ASSERT_TRUE(window.Load());
     EXPECT_GE(watch.shown, 1);
-    EXPECT_TRUE(watch.topmost);
-    EXPECT_TRUE(watch.ownedByMain);
-    EXPECT_FALSE(watch.modal);
-    EXPECT_TRUE(window.findChildren<frmSplash*>().isEmpty());
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(watch.topmost && watch.ownedByMain && !watch.modal);
+    EXPECT_TRUE(window.findChildren<frmSplash*>().isEmpty() && window.isVisible());
 
     const QByteArray entry = TempFolder::read(dataHome + QStringLiteral("/applications/org.quorvane.Quorvane.desktop"));
     EXPECT_TRUE(entry.contains("Exec=" + FileTypeRegistration::DesktopExecProgram(QCoreApplication::applicationFilePath()).toUtf8() + " %f"));

@@ -31,12 +31,7 @@ protected:
 
 TEST_F(SectionBoxInputTest, KeysWithAltOrCtrlTypeNothingWhileAltGrCharactersType)
 {
-    const struct {
-        Qt::Key key;
-        const char16_t* text;
-        Qt::KeyboardModifiers modifiers;
-        bool types;
-    } keys[] = {
+    const struct { Qt::Key key; const char16_t* text; Qt::KeyboardModifiers modifiers; bool types; } keys[] = {
         {Qt::Key_S, u"s", Qt::AltModifier, false},
         {Qt::Key_S, u"S", Qt::AltModifier | Qt::ShiftModifier, false},
         {Qt::Key_5, u"5", Qt::ControlModifier | Qt::KeypadModifier, false},
@@ -96,13 +91,7 @@ TEST_F(SectionBoxInputTest, ABreakLoadedIntoAOneLineBoxStaysThroughEditing)
 
 TEST(InsertedBreaksAsSpaces, OnlyTheInsertedPartChanges)
 {
-    const struct {
-        const char* before;
-        const char* after;
-        int cursor;
-        const char* expected;
-        int expectedCursor;
-    } rows[] = {
+    const struct { const char *before, *after; int cursor; const char* expected; int expectedCursor; } rows[] = {
         {"", "a\r\nb", 9, "a b", 3},
         {"a\nb", "a\nbc", 9, "a\nbc", 9},            // typed after a loaded break: left alone
         {"ab", "a\r\n\r\nb", 9, "a  b", 3},          // two breaks pasted between a and b

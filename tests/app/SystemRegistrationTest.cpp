@@ -1,5 +1,5 @@
-// Whether an installed package already registers the description file type for this
-// program, so that the per-user registration can stay out of its way.
+// Whether an installed package already registers the file type for this program, so the
+// per-user registration can stay out of its way.
 #include "FileTypeRegistration.h"
 #include "SystemRegistration.h"
 #include "TempFolder.h"
@@ -13,6 +13,18 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// Sets an environment variable for a scope; a null value unsets it.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : m_name(name), m_saved(qgetenv(name)) { set(value); }
+    ~ScopedEnv() { set(m_saved); }
+    void set(const QByteArray& value) const { value.isNull() ? qunsetenv(m_name) : qputenv(m_name, value); }
+
+private:
+    const char* m_name;
+    QByteArray m_saved;
+};
+
 class SystemRegistrationTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -70,13 +82,10 @@ TEST_F(SystemRegistrationTest, PackageForThisProgramCovers)
 TEST_F(SystemRegistrationTest, EntryForAnotherProgramDoesNotCover)
 {
     writeMimePackage(system);
-    writeEntry(system, executable(u"other/quorvane"_s) + u" %f"_s);
-    EXPECT_FALSE(SystemRegistrationCovers(program, {system}));
-    writeEntry(system, temp.file(u"bin/missing"_s));
-    EXPECT_FALSE(SystemRegistrationCovers(program, {system}));
-    writeEntry(system, QString());
-    EXPECT_FALSE(SystemRegistrationCovers(program, {system}));
-    // Nothing at all.
+    for (const QString& exec : {executable(u"other/quorvane"_s) + u" %f"_s, temp.file(u"bin/missing"_s), QString()}) {
+        writeEntry(system, exec);
+        EXPECT_FALSE(SystemRegistrationCovers(program, {system})) << exec.toStdString();
+    }
     EXPECT_FALSE(SystemRegistrationCovers(program, {temp.file(u"nowhere"_s)}));
     EXPECT_FALSE(SystemRegistrationCovers(temp.file(u"bin/missing"_s), {system}));
 }
@@ -85,13 +94,11 @@ TEST_F(SystemRegistrationTest, BareProgramNameIsLookedUpOnThePath)
 {
     writeMimePackage(system);
     writeEntry(system, u"quorvane %f"_s);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", (temp.file(u"other"_s) + u':' + temp.file(u"bin"_s)).toUtf8());
+    const ScopedEnv path("PATH", (temp.file(u"other"_s) + u':' + temp.file(u"bin"_s)).toUtf8());
     EXPECT_TRUE(SystemRegistrationCovers(program, {system}));
     // An earlier folder on the PATH holds another program of that name.
     executable(u"other/quorvane"_s);
     EXPECT_FALSE(SystemRegistrationCovers(program, {system}));
-    qputenv("PATH", path);
 }
 
 TEST_F(SystemRegistrationTest, ProgramReachedThroughALinkOrAQuotedPathCovers)
@@ -124,11 +131,9 @@ TEST_F(SystemRegistrationTest, PerUserRegistrationStaysOutOfAnInstalledPackagesW
 {
     writeEntry(system, u"quorvane %f"_s);
     writeMimePackage(system);
-    const QByteArray savedDirs = qgetenv("XDG_DATA_DIRS");
-    const QByteArray savedPath = qgetenv("PATH");
-    qputenv("XDG_DATA_DIRS", system.toUtf8());
+    const ScopedEnv dirs("XDG_DATA_DIRS", system.toUtf8());
     // The package's entry finds the program on the PATH; no cache tools run from there.
-    qputenv("PATH", temp.file(u"bin"_s).toUtf8());
+    const ScopedEnv path("PATH", temp.file(u"bin"_s).toUtf8());
     const QString home = temp.file(u"home"_s);
     const QString entry = home + u"/applications/org.quorvane.Quorvane.desktop"_s;
 
@@ -139,21 +144,12 @@ TEST_F(SystemRegistrationTest, PerUserRegistrationStaysOutOfAnInstalledPackagesW
     const QString other = executable(u"other/quorvane"_s);
     FileTypeRegistration::Register(home, other);
     EXPECT_TRUE(TempFolder::read(entry).contains(other.toUtf8()));
-
-    qputenv("PATH", savedPath);
-    qputenv("XDG_DATA_DIRS", savedDirs);
-    if (savedDirs.isNull())
-        qunsetenv("XDG_DATA_DIRS");
 }
 
 TEST(SystemDataDirs, StandardFoldersWhenUnset)
 {
-    const QByteArray saved = qgetenv("XDG_DATA_DIRS");
-    qunsetenv("XDG_DATA_DIRS");
+    const ScopedEnv dirs("XDG_DATA_DIRS", {});
     EXPECT_EQ(SystemDataDirs(), QStringList({u"/usr/local/share"_s, u"/usr/share"_s}));
-    qputenv("XDG_DATA_DIRS", "/opt/a/share::/usr/share");
+    dirs.set("/opt/a/share::/usr/share");
     EXPECT_EQ(SystemDataDirs(), QStringList({u"/opt/a/share"_s, u"/usr/share"_s}));
-    qputenv("XDG_DATA_DIRS", saved);
-    if (saved.isNull())
-        qunsetenv("XDG_DATA_DIRS");
 }

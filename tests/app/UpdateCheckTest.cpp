@@ -1,5 +1,4 @@
-// The update check with a scripted prompt, its two windows, and the installer download
-// from a local HTTP server.
+// The update check with a scripted prompt, its two windows, and the installer download from a local server.
 #include "AppTestSupport.h"
 #include "LocalHttpServer.h"
 #include "ScriptedMessages.h"
@@ -35,7 +34,7 @@ QStringList updateFolders()
     return QDir::temp().entryList({QStringLiteral("quorvane-update-*")}, QDir::Dirs);
 }
 
-// The downloads go to a temporary folder of the test's own, where nothing else writes.
+// The downloads go to a temporary folder nothing else writes to.
 class PrivateTempFolder {
 public:
     PrivateTempFolder() { qputenv("TMPDIR", m_folder.path().toUtf8()); }
@@ -51,7 +50,6 @@ protected:
     void SetUp() override
     {
         ResetUpdateState();
-        // The built helper does the requests, as in the editor.
         SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(qEnvironmentVariable("QUORVANE_BIN_DIR") +
                                                                QStringLiteral("/quorvane-update")));
         ASSERT_TRUE(updateFolders().isEmpty());
@@ -64,7 +62,6 @@ protected:
         SetUpdateSource(std::nullopt);
         SetUpdateNetwork(nullptr);
         ResetUpdateState();
-        // Whatever did not get started is cleaned away.
         EXPECT_TRUE(updateFolders().isEmpty());
     }
 
@@ -77,20 +74,31 @@ protected:
         return s;
     }
 
-    // An installer that removes its own folder, then leaves a marker file.
+    // Removes its own folder, then leaves a marker.
     QByteArray installer() const
     {
         return "#!/bin/sh\nrm -rf \"$(dirname \"$0\")\"\necho started >'" +
                temp.file(QStringLiteral("installed")).toUtf8() + "'\n";
     }
-    void offer(const QByteArray& program, const QByteArray& signature)
+    void offer(const LocalHttpServer::Response& program, const LocalHttpServer::Response& signature)
     {
         server.route(QStringLiteral("/downloads/Quorvane_Update.run"), {program});
         server.route(QStringLiteral("/downloads/Quorvane_Update.run.sig"), {signature});
     }
     bool installerRan() const { return QFile::exists(temp.file(QStringLiteral("installed"))); }
+    bool waitForInstaller() { return QTest::qWaitFor([this] { return installerRan(); }, 20000); }
+    bool check(const char* version, const char* notes = "Faster saving.")
+    {
+        return RunUpdateCheck(QString::fromLatin1(versionText(version, notes)), &owner, source());
+    }
+    static std::optional<bool> refresh(const UpdateSource& s)
+    {
+        std::optional<bool> kept;
+        RefreshVersionText(s, [&](bool k) { kept = k; });
+        QTest::qWaitFor([&] { return kept.has_value(); }, 30000);
+        return kept;
+    }
 
-    // Yes to the prompt, then the notes window's button.
     std::unique_ptr<QTimer> takeUpdate()
     {
         messages.answer(MsgAnswer::Yes);
@@ -127,7 +135,7 @@ public:
 
 TEST_F(UpdateCheckTest, OnlyADifferentVersionIsOffered)
 {
-    EXPECT_FALSE(RunUpdateCheck(QString::fromLatin1(versionText("1.4")), &owner, source()));
+    EXPECT_FALSE(check("1.4"));
     EXPECT_FALSE(RunUpdateCheck(QStringLiteral("no marker:1.5:0:notes"), &owner, source()));
     EXPECT_FALSE(RunUpdateCheck(QStringLiteral("qvnlatestversion:1.5:no second colon"), &owner, source()));
     EXPECT_TRUE(messages.shown().empty());
@@ -136,7 +144,7 @@ TEST_F(UpdateCheckTest, OnlyADifferentVersionIsOffered)
         SCOPED_TRACE(version);
         messages.clear();
         messages.answer(MsgAnswer::No);
-        EXPECT_FALSE(RunUpdateCheck(QString::fromLatin1(versionText(version)), &owner, source()));
+        EXPECT_FALSE(check(version));
         ASSERT_EQ(messages.shown().size(), 1u);
         const MessageRequest& asked = messages.shown().front();
         EXPECT_EQ(asked.text, Prompt);
@@ -170,18 +178,15 @@ TEST_F(UpdateCheckTest, NotesWindowShowsTheNotesAndCloseOrEscDeclines)
         EXPECT_EQ(w->focusWidget(), w->cmdOK());
         QTest::mouseClick(w->cmdCancel(), Qt::LeftButton);
     });
-    EXPECT_FALSE(RunUpdateCheck(QString::fromLatin1(versionText("1.5", notes)), &owner, source()));
+    EXPECT_FALSE(check("1.5", notes));
     EXPECT_TRUE(looked);
     EXPECT_EQ(Update().UpdateNotes, QString::fromLatin1(notes));
     EXPECT_FALSE(Update().UpdateChosen);
 
     messages.answer(MsgAnswer::Yes);
     looked = false;
-    watch = OnNextModal<frmUpdateAvailable>([&](frmUpdateAvailable* w) {
-        looked = true;
-        QTest::keyClick(w, Qt::Key_Escape);
-    });
-    EXPECT_FALSE(RunUpdateCheck(QString::fromLatin1(versionText("1.5")), &owner, source()));
+    watch = OnNextModal<frmUpdateAvailable>([&](frmUpdateAvailable* w) { looked = true; QTest::keyClick(w, Qt::Key_Escape); });
+    EXPECT_FALSE(check("1.5"));
     EXPECT_TRUE(looked);
     EXPECT_FALSE(Update().UpdateChosen);
     EXPECT_TRUE(server.requests().isEmpty());
@@ -190,14 +195,12 @@ TEST_F(UpdateCheckTest, NotesWindowShowsTheNotesAndCloseOrEscDeclines)
 
 TEST_F(UpdateCheckTest, ASignedInstallerIsDownloadedPrivatelyAndStarted)
 {
-    offer(installer(), key.sign(installer()));
+    offer({installer()}, {key.sign(installer())});
     auto watch = takeUpdate();
-    EXPECT_TRUE(RunUpdateCheck(QString::fromLatin1(versionText("1.5")), &owner, source()));
+    EXPECT_TRUE(check("1.5"));
     EXPECT_TRUE(Update().UpdateChosen);
     EXPECT_EQ(messages.shown().size(), 1u);
-    for (int waited = 0; waited < 20000 && !installerRan(); waited += 50)
-        QTest::qWait(50);
-    EXPECT_TRUE(installerRan());
+    EXPECT_TRUE(waitForInstaller());
 
     ASSERT_EQ(server.requests().size(), 2);
     EXPECT_TRUE(server.requests()[0].startsWith("GET /downloads/Quorvane_Update.run HTTP/1.1"));
@@ -228,8 +231,7 @@ TEST_F(UpdateCheckTest, AnythingButAWholeSignedInstallerStartsNothing)
         SCOPED_TRACE(c.name);
         messages.clear();
         ResetUpdateState();
-        server.route(QStringLiteral("/downloads/Quorvane_Update.run"), c.program);
-        server.route(QStringLiteral("/downloads/Quorvane_Update.run.sig"), c.signature);
+        offer(c.program, c.signature);
         UpdateSource from = source();
         if (c.refused)
             from.versionUrl = LocalHttpServer::refusedUrl(QStringLiteral("/qvnlatestversion.txt"));
@@ -248,7 +250,7 @@ TEST_F(UpdateCheckTest, ProgressWindowIsUpAndOnTopWhenTheDownloadStarts)
     auto* watching = new WatchingNetwork;
     std::unique_ptr<UpdateNetwork> real = SetUpdateNetwork(std::unique_ptr<UpdateNetwork>(watching));
     auto watch = takeUpdate();
-    EXPECT_FALSE(RunUpdateCheck(QString::fromLatin1(versionText("1.5")), &owner, source()));
+    EXPECT_FALSE(check("1.5"));
     EXPECT_TRUE(watching->progressShown);
     SetUpdateNetwork(std::move(real));
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -258,17 +260,12 @@ TEST_F(UpdateCheckTest, ProgressWindowIsUpAndOnTopWhenTheDownloadStarts)
 TEST_F(UpdateCheckTest, AMissingHelperIsAFailedDownloadAndKeepsTheOldVersionText)
 {
     SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(temp.file(QStringLiteral("no-such-helper"))));
-    offer(installer(), key.sign(installer()));
+    offer({installer()}, {key.sign(installer())});
     auto watch = takeUpdate();
-    EXPECT_FALSE(RunUpdateCheck(QString::fromLatin1(versionText("1.5")), &owner, source()));
+    EXPECT_FALSE(check("1.5"));
     EXPECT_EQ(messages.texts(), (std::vector<QString>{Prompt, NotDownloaded}));
     EXPECT_FALSE(Update().UpdateChosen);
-
-    std::optional<bool> kept;
-    RefreshVersionText(source(), [&](bool k) { kept = k; });
-    for (int waited = 0; waited < 30000 && !kept; waited += 20)
-        QTest::qWait(20);
-    EXPECT_EQ(kept, std::optional<bool>(false));
+    EXPECT_EQ(refresh(source()), std::optional<bool>(false));
     EXPECT_TRUE(server.requests().isEmpty());
 }
 
@@ -277,66 +274,57 @@ TEST_F(UpdateCheckTest, VersionTextIsKeptForTheNextStartAndFailuresKeepTheOldOne
     const UpdateSource from = source();
     EXPECT_TRUE(ReadCachedVersionText(from).isEmpty());
 
-    const auto refresh = [](const UpdateSource& s) {
-        std::optional<bool> kept;
-        RefreshVersionText(s, [&](bool k) { kept = k; });
-        for (int waited = 0; waited < 30000 && !kept; waited += 20)
-            QTest::qWait(20);
-        return kept;
-    };
     server.route(QStringLiteral("/qvnlatestversion.txt"), {versionText("1.5", "Café: notes.")});
     EXPECT_EQ(refresh(from), std::optional<bool>(true));
     EXPECT_EQ(ReadCachedVersionText(from), QString::fromUtf8(versionText("1.5", "Café: notes.")));
     EXPECT_TRUE(server.requests().back().toLower().contains("cache-control: no-cache"));
 
     const QString kept = ReadCachedVersionText(from);
-    server.route(QStringLiteral("/qvnlatestversion.txt"), {"gone", 404});
-    EXPECT_EQ(refresh(from), std::optional<bool>(false));
-    server.route(QStringLiteral("/qvnlatestversion.txt"), {"qvnlatestversion:1.6:0:cut", 200, 400});
-    EXPECT_EQ(refresh(from), std::optional<bool>(false));
-    server.route(QStringLiteral("/qvnlatestversion.txt"), {QByteArray(100 * 1024, 'x')});
-    EXPECT_EQ(refresh(from), std::optional<bool>(false));
     UpdateSource refused = from;
     refused.versionUrl = LocalHttpServer::refusedUrl(QStringLiteral("/qvnlatestversion.txt"));
-    EXPECT_EQ(refresh(refused), std::optional<bool>(false));
-    // A host that takes the request and never answers is given up on.
-    server.route(QStringLiteral("/qvnlatestversion.txt"), {{}, 200, -1, true});
-    EXPECT_EQ(refresh(from), std::optional<bool>(false));
-    EXPECT_EQ(ReadCachedVersionText(from), kept);
+    const struct {
+        const char* name;
+        LocalHttpServer::Response answer;
+        const UpdateSource& to;
+    } failures[] = {
+        {"not found", {"gone", 404}, from},
+        {"cut short", {"qvnlatestversion:1.6:0:cut", 200, 400}, from},
+        {"too big", {QByteArray(100 * 1024, 'x')}, from},
+        {"connection refused", {"qvnlatestversion:1.6:0:x"}, refused},
+        {"never answers", {{}, 200, -1, true}, from},
+    };
+    for (const auto& f : failures) {
+        SCOPED_TRACE(f.name);
+        server.route(QStringLiteral("/qvnlatestversion.txt"), f.answer);
+        EXPECT_EQ(refresh(f.to), std::optional<bool>(false));
+        EXPECT_EQ(ReadCachedVersionText(from), kept);
+    }
 }
 
 TEST_F(UpdateCheckTest, MainWindowOffersWhatTheLastStartFetchedAndUnloadsWhenItIsTaken)
 {
     SetUpdateSource(source());
     server.route(QStringLiteral("/qvnlatestversion.txt"), {versionText("1.5")});
-    offer(installer(), key.sign(installer()));
+    offer({installer()}, {key.sign(installer())});
     bool startDialog = false;
     const auto cancelStartDialog = [&] {
         startDialog = false;
-        return OnNextModal<frmOnLoad>([&](frmOnLoad* d) {
-            startDialog = true;
-            d->reject();
-        }, 30000);
+        return OnNextModal<frmOnLoad>([&](frmOnLoad* d) { startDialog = true; d->reject(); }, 30000);
     };
 
-    // First start: nothing kept yet, so no offer; the text is fetched in the background.
-    {
-        frmMain window;
-        auto watch = cancelStartDialog();
-        EXPECT_FALSE(window.Load());
-        EXPECT_TRUE(startDialog && messages.shown().empty());
-        for (int waited = 0; waited < 30000 && ReadCachedVersionText(source()).isEmpty(); waited += 50)
-            QTest::qWait(50);
-        EXPECT_EQ(ReadCachedVersionText(source()), QString::fromLatin1(versionText("1.5")));
-    }
-    // Turned off in the settings: no offer.
-    {
+    // No offer at the first start, with nothing kept yet (the text is fetched in the background),
+    // nor once the check is turned off in the settings.
+    for (const bool firstStart : {true, false}) {
+        SCOPED_TRACE(firstStart ? "first start" : "turned off");
         ResetDocumentState();
-        SettingsStore::write(SettingKey::CheckForUpdates, QStringLiteral("0"));
+        if (!firstStart)
+            SettingsStore::write(SettingKey::CheckForUpdates, QStringLiteral("0"));
         frmMain window;
         auto watch = cancelStartDialog();
         EXPECT_FALSE(window.Load());
         EXPECT_TRUE(startDialog && messages.shown().empty());
+        QTest::qWaitFor([&] { return !ReadCachedVersionText(source()).isEmpty(); }, 30000);
+        EXPECT_EQ(ReadCachedVersionText(source()), QString::fromLatin1(versionText("1.5")));
     }
     // Taken: the installer runs and the main window is gone, without a start dialog.
     {
@@ -348,8 +336,6 @@ TEST_F(UpdateCheckTest, MainWindowOffersWhatTheLastStartFetchedAndUnloadsWhenItI
         EXPECT_FALSE(window.Load());
         EXPECT_FALSE(window.isVisible() || startDialog);
         EXPECT_EQ(messages.texts(), std::vector<QString>{Prompt});
-        for (int waited = 0; waited < 20000 && !installerRan(); waited += 50)
-            QTest::qWait(50);
-        EXPECT_TRUE(installerRan());
+        EXPECT_TRUE(waitForInstaller());
     }
 }

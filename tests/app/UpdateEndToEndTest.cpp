@@ -35,8 +35,7 @@ public:
         process.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
     }
 
-    // The visible windows of the program with that title, once there are `count` of them
-    // (-1: as they are now).
+    // The visible windows with that title, once there are `count` of them (-1: as they are now).
     QStringList windows(const QString& title, int count)
     {
         const QStringList search = {"search", "--pid", QString::number(process.processId()), "--onlyvisible", "--name",
@@ -73,10 +72,7 @@ public:
         if (main.size() != 1)
             return false;
         xdotool({"mousemove", "--window", main.front(), "958", "32", "click", "1"});
-        for (int waited = 0; waited < 15000 && process.state() != QProcess::NotRunning; waited += 100)
-            process.waitForFinished(100);
-        return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit &&
-               process.exitCode() == 0;
+        return process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     }
 
     QProcess process;  // killed on destruction, should a check stop the test early
@@ -103,8 +99,7 @@ TEST(UpdateEndToEnd, TheNextStartOffersTheFetchedReleaseAndRefusesAnInstallerSig
     {
         Program first(temp, versionUrl, book);
         ASSERT_EQ(first.windows(QStringLiteral("Quorvane"), 1).size(), 1);
-        for (int waited = 0; waited < 30000 && !QFile::exists(cached); waited += 100)
-            QTest::qWait(100);
+        QTest::qWaitFor([&] { return QFile::exists(cached); }, 30000);
         EXPECT_EQ(TempFolder::read(cached), QByteArray("qvnlatestversion:1.5:0:Faster saving."));
         EXPECT_EQ(first.windows(QStringLiteral("Quorvane"), 1).size(), 1) << "offered at the first start";
         EXPECT_TRUE(first.closedNormally());
