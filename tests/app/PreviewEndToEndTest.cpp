@@ -119,6 +119,22 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists("/proc/" + helper); }, 10000));
     }
 
+    // The editor's main window once it is up (not the splash screen); 0 when it never came.
+    static WId mainWindow()
+    {
+        WId main = 0;
+        QTest::qWaitFor(
+            [&] {
+                for (WId window : windowsTitled("Quorvane"))
+                    if (geometry(window).size() == QSize(994, 747))
+                        main = window;
+                return main != 0;
+            },
+            30000);
+        QTest::qWait(500);
+        return main;
+    }
+
     TempFolder temp;
     QProcess program;
 };
@@ -135,17 +151,8 @@ TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
     const QString book = temp.write("Colour Book.qvn", Book);
     program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane", {book});
 
-    // The main window, not the splash screen.
-    WId main = 0;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            for (WId window : windowsTitled("Quorvane"))
-                if (geometry(window).size() == QSize(994, 747))
-                    main = window;
-            return main != 0;
-        },
-        30000));
-    QTest::qWait(500);
+    const WId main = mainWindow();
+    ASSERT_NE(main, 0u);
     preview(main, PreviewKindle, Red, Green, "Escape");
     // The other page, in a fresh window that shows only its own colour; this time the
     // pointer rests on the button first, so a warm helper shows it.
@@ -183,16 +190,8 @@ TEST_F(PreviewEndToEnd, WarmHelperEndsWhenNotWantedAndWithItsEditor)
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane", {temp.write("Colour Book.qvn", Book)});
-    WId main = 0;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            for (WId window : windowsTitled("Quorvane"))
-                if (geometry(window).size() == QSize(994, 747))
-                    main = window;
-            return main != 0;
-        },
-        30000));
-    QTest::qWait(500);
+    const WId main = mainWindow();
+    ASSERT_NE(main, 0u);
     const auto moveTo = [&](QPoint at) {
         xdotool({"mousemove", "--window", QString::number(main), QString::number(at.x()), QString::number(at.y())});
     };
