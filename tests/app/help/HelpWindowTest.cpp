@@ -2,6 +2,7 @@
 #include "Help.h"
 #include "HelpBrowser.h"
 #include "HelpFile.h"
+#include "HelpSearchQuery.h"
 #include "HelpWindow.h"
 #include "TempFolder.h"
 
@@ -148,6 +149,9 @@ TEST(HelpWindow, TheLengthLimitTagsCommandLineAndUpdatesAreFound)
         SCOPED_TRACE(words.toStdString());
         const QString found = searchFor(window, words);
         EXPECT_TRUE(found.contains(title)) << found.toStdString();
+        // Back at the main topic, so that the index has to lead to the page.
+        ASSERT_EQ(ShowHelpFrom(&owner, {builtHelpFile()}), window);
+        ASSERT_EQ(page(window), MainTopic);
         window->navigation()->setCurrentIndex(1);
         filter->clear();
         QTest::keyClicks(filter, words);
@@ -157,6 +161,13 @@ TEST(HelpWindow, TheLengthLimitTagsCommandLineAndUpdatesAreFound)
     // What to do without a preview is where the preview is explained.
     EXPECT_TRUE(searchFor(window, QStringLiteral("preview program")).contains(QStringLiteral("Previewing and copying")));
     EXPECT_TRUE(searchFor(window, QStringLiteral("export")).contains(QStringLiteral("Using the keyboard")));
+}
+
+TEST(HelpSearchQuery, WordsWithOtherCharactersAreLookedForAsPhrases)
+{
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral(" tag  check* ")), QStringLiteral("tag check*"));
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("4,000 --check \u00e9t\u00e9")), QStringLiteral("\"4,000\" \"--check\" \u00e9t\u00e9"));
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("\"tag findings\" 4,000")), QStringLiteral("\"tag findings\" 4,000"));
 }
 
 TEST(HelpWindow, AMissingHelpFileIsExplainedInsideTheWindow)
