@@ -9,8 +9,8 @@
 // What the store's description field will make of a fragment: whether it fits the field's
 // length limit, and whether the tags the author typed into a section are ones the store
 // keeps and are properly paired within that section (within each line, where every line
-// becomes an element of its own), and whether such a line is empty. The generators' own markup is never
-// looked at: only each section's text as typed.
+// becomes an element of its own, and there no line may be empty). The generators' own
+// markup is never looked at: only each section's text as typed.
 
 // The field counts UTF-16 code units, markup included.
 inline constexpr qsizetype ListingLengthLimit = 4000;
