@@ -136,6 +136,25 @@ std::optional<Tag> readTag(QStringView text, qsizetype at)
     return tag;
 }
 
+// The next CR LF from `from` on, found by its line feed: a plain character search is the
+// fast one.
+qsizetype nextLineBreak(QStringView text, qsizetype from)
+{
+    for (qsizetype at = text.indexOf(u'\n', from + 1); at > 0; at = text.indexOf(u'\n', at + 1)) {
+        if (text[at - 1] == u'\r')
+            return at - 1;
+    }
+    return -1;
+}
+
+qsizetype countLineBreaks(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype at = nextLineBreak(text, 0); at >= 0; at = nextLineBreak(text, at + 2))
+        ++count;
+    return count;
+}
+
 class SectionTagChecker {
 public:
     SectionTagChecker(SectionIndex section, bool breaksBecomeMarkup, bool linesBecomeElements)
@@ -161,7 +180,7 @@ public:
             take(*tag);
             // Breaks inside the tag were reported with it; they still count as lines.
             if (m_linesBecomeElements)
-                m_line += static_cast<int>(text.sliced(at, tag->end - at).count(u"\r\n"));
+                m_line += static_cast<int>(countLineBreaks(text.sliced(at, tag->end - at)));
             m_passed = at = tag->end;
         }
         passLines(text.sliced(m_passed));
@@ -184,7 +203,7 @@ private:
     {
         if (!m_linesBecomeElements)
             return;
-        const qsizetype breaks = between.count(u"\r\n");
+        const qsizetype breaks = countLineBreaks(between);
         if (breaks == 0)
             return;
         for (const int open : m_stack) {
@@ -269,13 +288,16 @@ private:
 QList<TagFinding> emptyLines(SectionIndex section, QStringView text)
 {
     QList<TagFinding> findings;
-    int number = 0;
-    for (const QStringView line : text.tokenize(QStringView(u"\r\n"))) {
-        ++number;
+    int number = 1;
+    for (qsizetype start = 0;; ++number) {
+        const qsizetype end = nextLineBreak(text, start);
+        const QStringView line = text.sliced(start, (end < 0 ? text.size() : end) - start);
         if (std::all_of(line.begin(), line.end(), [](QChar c) { return c.isSpace(); }))
             findings.append({section, TagProblem::EmptyLine, {}, {}, number});
+        if (end < 0)
+            return findings;
+        start = end + 2;
     }
-    return findings;
 }
 
 bool goesInto(const SectionInfo& section, ListingTarget target)
