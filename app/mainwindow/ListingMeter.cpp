@@ -4,8 +4,6 @@
 #include "ListingReport.h"
 #include "MainWindowLayout.h"
 
-#include <QTextDocument>
-
 namespace L = MainWindowLayout;
 
 namespace {
@@ -60,7 +58,7 @@ void ListingMeter::updateNow()
 
     const QString findings = ListingFindingsText(m_check, MaxTooltipLines);
     // Qt would take "<b> is not closed" for rich text; as HTML of its own the text shows
-    // every tag and keeps its lines apart.
-    setToolTip(Qt::convertFromPlainText(findings, Qt::WhiteSpaceNormal));
+    // every tag, and one finding a line, unwrapped, reads best.
+    setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
     setAccessibleDescription(findings);
 }
