@@ -56,9 +56,9 @@ void ListingMeter::updateNow()
     colours.setColor(QPalette::WindowText, warns() ? WarningRed : QuietGrey);
     setPalette(colours);
 
-    const QStringList findings = ListingFindingLines(m_check);
-    setToolTip(findings.isEmpty()
-                   ? QStringLiteral("Both descriptions fit the store's %1 characters and use only tags it accepts.")
-                         .arg(GroupedNumber(ListingLengthLimit))
-                   : FirstLines(findings, MaxTooltipLines).join(QLatin1Char('\n')));
+    const QString findings = ListingFindingsText(m_check, MaxTooltipLines);
+    // Qt would take "<b> is not closed" for rich text; as HTML of its own the text shows
+    // every tag, and one finding a line, unwrapped, reads best.
+    setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
+    setAccessibleDescription(findings);
 }
