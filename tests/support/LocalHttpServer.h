@@ -5,6 +5,7 @@
 #include <QList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 // A small HTTP/1.1 server on the loopback address for the update tests, answering each
@@ -16,6 +17,9 @@ public:
         int status = 200;
         qint64 declaredLength = -1;  // the Content-Length sent; -1: the body's size
         bool stall = false;          // read the request and never answer
+        int dripMs = 0;              // > 0: send dripBytes of the body at a time, this far apart
+        int dripBytes = 1;
+        bool sendLength = true;      // false: no Content-Length; the body ends with the connection
     };
 
     LocalHttpServer()
@@ -63,10 +67,26 @@ private:
         if (response.stall)
             return;
         const qint64 length = response.declaredLength >= 0 ? response.declaredLength : response.body.size();
-        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\nContent-Length: " +
-                      QByteArray::number(length) + "\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n");
-        socket->write(response.body);
-        socket->disconnectFromHost();
+        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n" +
+                      (response.sendLength ? "Content-Length: " + QByteArray::number(length) + "\r\n" : QByteArray()) +
+                      "Content-Type: application/octet-stream\r\nConnection: close\r\n\r\n");
+        if (response.dripMs <= 0) {
+            socket->write(response.body);
+            socket->disconnectFromHost();
+            return;
+        }
+        auto* drip = new QTimer(socket);
+        connect(drip, &QTimer::timeout, socket, [socket, drip, body = response.body, step = response.dripBytes,
+                                                 sent = qsizetype(0)]() mutable {
+            socket->write(body.mid(sent, step));
+            sent += step;
+            if (sent >= body.size()) {
+                drip->stop();
+                socket->disconnectFromHost();
+            }
+        });
+        connect(socket, &QTcpSocket::disconnected, drip, &QTimer::stop);
+        drip->start(response.dripMs);
     }
 
     QTcpServer m_server;

@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Peak memory of the update helper while a server streams it an endless "installer".
+
+Usage: bench/measure_update_memory.py [HELPER] [GIB ...]
+HELPER defaults to build/bin/quorvane-update beside this folder; each GIB (default 1 and 4)
+is one run in which a local server sends that many GiB as fast as the helper takes them,
+once without a length (the helper must stop at its own cap) and once declaring the length.
+Prints, per run, the helper's peak resident memory (from the kernel's accounting of the
+reaped child), its exit code and line, and how long it took.
+"""
+import os
+import socket
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+HELPER = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build", "bin", "quorvane-update")
+SIZES = [float(x) for x in sys.argv[2:]] or [1.0, 4.0]
+PIECE = b"\0" * (1 << 20)
+
+
+def serve(listener, total, declare):
+    while True:
+        try:
+            conn, _ = listener.accept()
+        except OSError:
+            return
+        with conn:
+            request = b""
+            while b"\r\n\r\n" not in request:
+                chunk = conn.recv(4096)
+                if not chunk:
+                    break
+                request += chunk
+            head = b"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n"
+            if declare:
+                head += b"Content-Length: %d\r\n" % total
+            conn.sendall(head + b"\r\n")
+            sent = 0
+            try:
+                while sent < total:
+                    piece = PIECE[: min(len(PIECE), total - sent)]
+                    conn.sendall(piece)
+                    sent += len(piece)
+            except OSError:
+                pass  # the helper gave up, as it should
+
+
+def run(gib, declare):
+    total = int(gib * (1 << 30))
+    listener = socket.socket()
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(8)
+    port = listener.getsockname()[1]
+    threading.Thread(target=serve, args=(listener, total, declare), daemon=True).start()
+    with tempfile.TemporaryDirectory() as folder:
+        url = "http://127.0.0.1:%d/downloads/Quorvane_Update.run" % port
+        key = "A" * 43 + "="  # 32 bytes; the download fails long before a signature matters
+        start = time.monotonic()
+        child = subprocess.Popen([HELPER, "installer", url, url + ".sig", folder, key, "1.5", "1"],
+                                 stdout=subprocess.PIPE)
+        out = child.stdout.read().decode().strip()
+        _, status, usage = os.wait4(child.pid, 0)
+        took = time.monotonic() - start
+        left = os.listdir(folder)
+    listener.close()
+    print("%5.1f GiB %-16s peak %6.1f MiB  exit %d  %5.1f s  %s%s" % (
+        gib, "length declared" if declare else "no length", usage.ru_maxrss / 1024.0,
+        os.waitstatus_to_exitcode(status), took, out, "  LEFT: %s" % left if left else ""))
+
+
+for size in SIZES:
+    for declared in (False, True):
+        run(size, declared)
