@@ -147,7 +147,8 @@ ProcessStat processStat(qint64 pid)
     const QByteArray line = file.readAll();
     const qsizetype open = line.indexOf('('), close = line.lastIndexOf(')');
     const QList<QByteArray> rest = line.mid(close + 2).split(' ');
-    return {line.mid(open + 1, close - open - 1), rest.value(0).value(0), rest.value(1).toLongLong()};
+    const char state = rest.value(0).isEmpty() ? char(0) : rest.value(0).at(0);
+    return {line.mid(open + 1, close - open - 1), state, rest.value(1).toLongLong()};
 }
 
 QList<qint64> childrenNamed(qint64 parent, const QByteArray& name)

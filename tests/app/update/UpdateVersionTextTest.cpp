@@ -54,7 +54,7 @@ TEST(UpdateVersionText, AnyDifferentVersionIsAnUpdate)
 {
     for (const char* version : {"1.5", "1.3", "1.40", "1.4 ", "01.4", "2.0"})
         EXPECT_TRUE(OffersUpdate({QString::fromLatin1(version), {}})) << version;
-    EXPECT_FALSE(OffersUpdate({QStringLiteral("1.4"), QStringLiteral("notes")}));
+    EXPECT_FALSE(OffersUpdate({QStringLiteral("1.4"), 3, QStringLiteral("notes")}));
 }
 
 TEST(UpdateVersionText, NotesBoxShowsParagraphsThenTheInstruction)
