@@ -18,7 +18,7 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 HELPER = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build", "bin", "quorvane-update")
-SIZES = [float(x) for x in sys.argv[2:]] or [1.0, 4.0]
+SIZES = [float(x) for x in sys.argv[2:]] or [0.45, 1.0, 4.0]
 PIECE = b"\0" * (1 << 20)
 
 
@@ -36,15 +36,21 @@ def serve(listener, total, declare):
                     break
                 request += chunk
             head = b"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n"
-            if declare:
+            if declare == "length":
                 head += b"Content-Length: %d\r\n" % total
+            elif declare == "chunked":
+                head += b"Transfer-Encoding: chunked\r\n"
             conn.sendall(head + b"\r\n")
             sent = 0
             try:
                 while sent < total:
                     piece = PIECE[: min(len(PIECE), total - sent)]
+                    if declare == "chunked":
+                        piece = b"%x\r\n" % len(piece) + piece + b"\r\n"
                     conn.sendall(piece)
-                    sent += len(piece)
+                    sent += len(PIECE[: min(len(PIECE), total - sent)])
+                if declare == "chunked":
+                    conn.sendall(b"0\r\n\r\n")
             except OSError:
                 pass  # the helper gave up, as it should
 
@@ -67,11 +73,11 @@ def run(gib, declare):
         took = time.monotonic() - start
         left = os.listdir(folder)
     listener.close()
-    print("%5.1f GiB %-16s peak %6.1f MiB  exit %d  %5.1f s  %s%s" % (
-        gib, "length declared" if declare else "no length", usage.ru_maxrss / 1024.0,
+    print("%5.2f GiB %-10s peak %6.1f MiB  exit %d  %5.1f s  %s%s" % (
+        gib, declare, usage.ru_maxrss / 1024.0,
         os.waitstatus_to_exitcode(status), took, out, "  LEFT: %s" % left if left else ""))
 
 
 for size in SIZES:
-    for declared in (False, True):
+    for declared in ("no length", "length", "chunked"):
         run(size, declared)

@@ -22,6 +22,8 @@ QNetworkRequest freshRequest(const QUrl& url)
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     // One stream per connection, so that a full read buffer holds the server back.
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    // The bytes as served, which is what the signatures cover.
+    request.setRawHeader("Accept-Encoding", "identity");
     request.setRawHeader("Cache-Control", "no-cache");
     request.setRawHeader("Pragma", "no-cache");
     return request;
@@ -88,7 +90,13 @@ QString fetch(const QUrl& url, const HttpDownload::Limits& limits, Take take)
     QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), [&] {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > limits.maxBytes)
-            fail(tooLarge(limits.maxBytes));
+            return fail(tooLarge(limits.maxBytes));
+        // A body that only the closing connection ends cannot be told from a cut-off one,
+        // and the network layer does not hold such a body back while we write: refused.
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status >= 200 && status <= 299 && !length.isValid() &&
+            !reply->rawHeader("Transfer-Encoding").toLower().contains("chunked"))
+            fail(QStringLiteral("no length and not chunked"));
     });
 
     QTimer watchdog;

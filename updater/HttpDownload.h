@@ -13,7 +13,7 @@ constexpr qint64 MinBytesPerWindow = 1024;
 constexpr int DefaultWindowMs = 30000;
 // No installer is this large; a server that sends more is not sending one.
 constexpr qint64 MaxDownloadSize = qint64(512) * 1024 * 1024;
-constexpr qint64 ReadBufferSize = 64 * 1024;
+constexpr qint64 ReadBufferSize = 16 * 1024;
 
 struct Limits {
     qint64 maxBytes = MaxDownloadSize;

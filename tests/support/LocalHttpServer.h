@@ -20,6 +20,7 @@ public:
         int dripMs = 0;              // > 0: send dripBytes of the body at a time, this far apart
         int dripBytes = 1;
         bool sendLength = true;      // false: no Content-Length; the body ends with the connection
+        bool chunked = false;        // the body in chunks, without Content-Length
     };
 
     LocalHttpServer()
@@ -67,9 +68,20 @@ private:
         if (response.stall)
             return;
         const qint64 length = response.declaredLength >= 0 ? response.declaredLength : response.body.size();
-        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n" +
-                      (response.sendLength ? "Content-Length: " + QByteArray::number(length) + "\r\n" : QByteArray()) +
+        const QByteArray framing = response.chunked      ? QByteArray("Transfer-Encoding: chunked\r\n")
+                                   : response.sendLength ? "Content-Length: " + QByteArray::number(length) + "\r\n"
+                                                         : QByteArray();
+        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n" + framing +
                       "Content-Type: application/octet-stream\r\nConnection: close\r\n\r\n");
+        if (response.chunked) {
+            for (qsizetype at = 0; at < response.body.size(); at += 65536) {
+                const QByteArray chunk = response.body.mid(at, 65536);
+                socket->write(QByteArray::number(chunk.size(), 16) + "\r\n" + chunk + "\r\n");
+            }
+            socket->write("0\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
         if (response.dripMs <= 0) {
             socket->write(response.body);
             socket->disconnectFromHost();

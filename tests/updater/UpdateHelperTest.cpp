@@ -200,21 +200,31 @@ TEST_F(UpdateHelper, SlowServersFailWithinTheWindowAndSteadyOnesDoNot)
     EXPECT_EQ(TempFolder::read(QDir(downloads()).filePath(QStringLiteral("Setup.run"))), steady);
 }
 
-// A download past the cap ends there, whether or not the server said how long it is.
-TEST_F(UpdateHelper, ADownloadPastItsCapLeavesNothing)
+// A download past the cap ends there, whether the server said how long it is or sends it in
+// chunks; a body that only the closing connection ends is not taken at all.
+TEST_F(UpdateHelper, ADownloadPastItsCapOrWithoutAnEndLeavesNothing)
 {
     const QByteArray body(3 * 1024 * 1024, 'x');
     const QString file = temp.file(QStringLiteral("big"));
-    for (const bool sendLength : {true, false}) {
-        SCOPED_TRACE(sendLength ? "declared" : "not declared");
-        server.route(QStringLiteral("/big"), {.body = body, .sendLength = sendLength});
-        EXPECT_EQ(HttpDownload::ToFile(server.url(QStringLiteral("/big")), file, {1024 * 1024, WindowMs}),
-                  QStringLiteral("more than 1048576 bytes"));
-        EXPECT_FALSE(QFile::exists(file));
+    const QUrl url = server.url(QStringLiteral("/big"));
+    const struct {
+        LocalHttpServer::Response response;
+        qint64 cap;
+        const char* fault;
+    } cases[] = {
+        {{.body = body}, 1024 * 1024, "more than 1048576 bytes"},
+        {{.body = body, .chunked = true}, 1024 * 1024, "more than 1048576 bytes"},
+        {{.body = "short", .sendLength = false}, 1024 * 1024, "no length and not chunked"},
+        {{.body = body, .chunked = true}, body.size(), ""},
+        {{.body = body}, body.size(), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        server.route(QStringLiteral("/big"), c.response);
+        EXPECT_EQ(HttpDownload::ToFile(url, file, {c.cap, WindowMs}), QLatin1String(c.fault));
+        EXPECT_EQ(QFileInfo(file).size(), *c.fault ? 0 : body.size());
+        QFile::remove(file);
     }
-    server.route(QStringLiteral("/big"), {.body = body, .sendLength = false});
-    EXPECT_EQ(HttpDownload::ToFile(server.url(QStringLiteral("/big")), file, {body.size(), WindowMs}), QString());
-    EXPECT_EQ(QFileInfo(file).size(), body.size());
 }
 
 TEST(LowSpeedRule, FailsWhenAnyWindowHoldsLessThanTheMinimum)
