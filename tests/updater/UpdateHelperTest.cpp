@@ -241,14 +241,6 @@ TEST(LowSpeedRule, FailsWhenAnyWindowHoldsLessThanTheMinimum)
     EXPECT_EQ(rule.deadline(), 55000);
 }
 
-TEST(ReleaseSerial, PlainDecimalOnly)
-{
-    EXPECT_EQ(ReleaseSerial(QStringLiteral("0")), std::optional<qint64>(0));
-    EXPECT_EQ(ReleaseSerial(QStringLiteral("999999999999999999")), std::optional<qint64>(999999999999999999));
-    for (const char* bad : {"", "07", "1000000000000000000", "-1", "+1", " 1", "1 ", "1.0", "x"})
-        EXPECT_EQ(ReleaseSerial(QString::fromLatin1(bad)), std::nullopt) << bad;
-}
-
 TEST_F(UpdateHelper, InstallerIsKeptOnlyWholeAndSignedAndOnlyForThisUser)
 {
     const QByteArray program = "#!/bin/sh\necho installing\n";

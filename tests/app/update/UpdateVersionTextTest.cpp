@@ -30,7 +30,11 @@ TEST(UpdateVersionText, FieldsAndMarker)
         {"qvnlatestversion:1.5:18:", "1.5", "", 18},
         // The number is the release serial: plain decimal, or the text names no release.
         {"qvnlatestversion:1.5:abc:", nullptr, nullptr},
+        {"qvnlatestversion:1.5:999999999999999999:x", "1.5", "x", 999999999999999999},
+        {"qvnlatestversion:1.5:1000000000000000000:x", nullptr, nullptr},
         {"qvnlatestversion:1.5:07:x", nullptr, nullptr},
+        {"qvnlatestversion:1.5: 7:x", nullptr, nullptr},
+        {"qvnlatestversion:1.5:-7:x", nullptr, nullptr},
         {"QVNLATESTVERSION:1.5:0:notes", nullptr, nullptr},
         {"", nullptr, nullptr},
         {"1.5:0:notes", nullptr, nullptr},
@@ -96,13 +100,10 @@ TEST(UpdateSource, OnlyAnAddressAndAWholeKeyMakeItUsable)
 {
     UpdateSource source;
     source.versionUrl = QUrl(QStringLiteral("https://example.invalid/v.txt"));
-    source.publicKey = QByteArray(32, 'k');
-    EXPECT_TRUE(source.usable());
-    source.publicKey.chop(1);
-    EXPECT_FALSE(source.usable());
-    source.publicKey = QByteArray(33, 'k');
-    EXPECT_FALSE(source.usable());
-    source.publicKey = QByteArray(32, 'k');
+    for (const int size : {31, 32, 33}) {
+        source.publicKey = QByteArray(size, 'k');
+        EXPECT_EQ(source.usable(), size == 32) << size;
+    }
     source.versionUrl.clear();
     EXPECT_FALSE(source.usable());
 
