@@ -5,8 +5,10 @@ Usage: bench/measure_update_memory.py [HELPER] [GIB ...]
 HELPER defaults to build/bin/quorvane-update beside this folder; each GIB (default 1 and 4)
 is one run in which a local server sends that many GiB as fast as the helper takes them,
 once without a length (the helper must stop at its own cap) and once declaring the length.
-Prints, per run, the helper's peak resident memory (from the kernel's accounting of the
-reaped child), its exit code and line, and how long it took.
+Prints, per run, the helper's peak resident memory (its own high-water mark, read every few
+milliseconds until it ends; the kernel's figure for the reaped child would include the
+benchmark's own memory from before the helper started), its exit code and line, and how long
+it took.
 """
 import os
 import socket
@@ -55,6 +57,19 @@ def serve(listener, total, declare):
                 pass  # the helper gave up, as it should
 
 
+def watch_peak(pid, peak):
+    """Keeps the highest VmHWM of the process in peak[0] (KiB) until it is gone."""
+    while True:
+        try:
+            with open("/proc/%d/status" % pid) as status:
+                for line in status:
+                    if line.startswith("VmHWM:"):
+                        peak[0] = max(peak[0], int(line.split()[1]))
+        except OSError:
+            return
+        time.sleep(0.002)
+
+
 def run(gib, declare):
     total = int(gib * (1 << 30))
     listener = socket.socket()
@@ -68,13 +83,17 @@ def run(gib, declare):
         start = time.monotonic()
         child = subprocess.Popen([HELPER, "installer", url, url + ".sig", folder, key, "1.5", "1"],
                                  stdout=subprocess.PIPE)
+        peak = [0]
+        watcher = threading.Thread(target=watch_peak, args=(child.pid, peak))
+        watcher.start()
         out = child.stdout.read().decode().strip()
-        _, status, usage = os.wait4(child.pid, 0)
+        _, status, _ = os.wait4(child.pid, 0)
+        watcher.join()
         took = time.monotonic() - start
         left = os.listdir(folder)
     listener.close()
     print("%5.2f GiB %-10s peak %6.1f MiB  exit %d  %5.1f s  %s%s" % (
-        gib, declare, usage.ru_maxrss / 1024.0,
+        gib, declare, peak[0] / 1024.0,
         os.waitstatus_to_exitcode(status), took, out, "  LEFT: %s" % left if left else ""))
 
 
