@@ -29,6 +29,8 @@ public:
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = m_server.nextPendingConnection()) {
                 socket->setParent(this);
+                ++m_open;
+                connect(socket, &QTcpSocket::disconnected, this, [this] { --m_open; });
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
             }
         });
@@ -41,6 +43,8 @@ public:
     }
     // The request heads received, in order.
     const QList<QByteArray>& requests() const { return m_requests; }
+    // Connections the clients have not closed yet.
+    int openConnections() const { return m_open; }
 
     // An address on this machine where nobody listens: connections are refused.
     static QUrl refusedUrl(const QString& path)
@@ -105,4 +109,5 @@ private:
     QHash<QString, Response> m_routes;
     QHash<QTcpSocket*, QByteArray> m_pending;
     QList<QByteArray> m_requests;
+    int m_open = 0;
 };
