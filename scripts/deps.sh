@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xclip xdotool python3-xlib
   fonts-dejavu-core fonts-liberation2
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
-  libssl-dev
+  libssl-dev openssl
   dpkg-dev appstream
 )
 
