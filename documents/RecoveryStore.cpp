@@ -78,7 +78,7 @@ QStringList RecoveryStore::orphans() const
             continue;
         }
         // A temporary file of a copy being replaced: "<identity>.recovery.XXXXXX".
-        const qsizetype copyEnd = name.indexOf(Suffix + QLatin1Char('.'));
+        const qsizetype copyEnd = name.indexOf(QString(Suffix) + QLatin1Char('.'));
         if (copyEnd > 0 && name.left(copyEnd) != m_self.name() && writerHasEnded(name.left(copyEnd)))
             QFile::remove(entry.filePath());
     }

@@ -24,12 +24,14 @@ Description sample(const QString& title)
     return d;
 }
 
-QString writeCopy(const QString& folder, const ProcessIdentity& writer, const RecoveryCopy& copy, int ageSeconds)
+// A copy written ageSeconds ago, cut short by cut bytes.
+QString writeCopy(const QString& folder, const ProcessIdentity& writer, const RecoveryCopy& copy, int ageSeconds,
+                  int cut = 0)
 {
     const QString path = folder + QLatin1Char('/') + writer.name() + RecoveryStore::Suffix;
     QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(RecoveryCopyFormat::format(copy));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    file.write(RecoveryCopyFormat::format(copy).chopped(cut));
     file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
     return path;
 }
@@ -113,9 +115,8 @@ TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAl
     const QString newerPath =
         writeCopy(folder, newer, {QStringLiteral("/books/Garden Basics.qvn"), when, newer.name(), sample("G")}, 30);
     const QString runningPath = writeCopy(folder, running, {{}, when, running.name(), sample("R")}, 0);
-    const QString damagedPath = writeCopy(folder, damaged, {{}, when, damaged.name(), sample("D")}, 10);
-    QFile::resize(damagedPath, QFileInfo(damagedPath).size() - 1);
-    const QString leftover = temp.write("recovery/" + older.name() + RecoveryStore::Suffix + ".Ab12Cd", "half");
+    const QString damagedPath = writeCopy(folder, damaged, {{}, when, damaged.name(), sample("D")}, 10, 1);
+    const QString leftover = temp.write("recovery/" + older.name() + RecoveryStore::Suffix + QStringLiteral(".Ab12Cd"), "half");
     const QByteArray runningBytes = TempFolder::read(runningPath);
 
     ResetDocumentState();
