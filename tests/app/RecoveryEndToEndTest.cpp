@@ -48,7 +48,7 @@ protected:
     // main window first.
     QStringList windows(const QProcess& program, int count)
     {
-        const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
+        const QStringList search = {"search", "--all", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
         QStringList shown;
         for (int tries = 0; tries < 150 && (shown = xdotool(search)).size() != count; ++tries)
             QTest::qWait(100);
