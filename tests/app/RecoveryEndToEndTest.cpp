@@ -114,7 +114,7 @@ TEST_F(RecoveryEndToEnd, ChangesOfAKilledEditorAreOfferedAtTheNextStartRestoredA
     EXPECT_EQ(TempFolder::read(m_book), Original);  // untouched until saved
     keys(shown[0], {"ctrl+s"});
     EXPECT_TRUE(QTest::qWaitFor([this] { return TempFolder::read(m_book) == Edited; }, 5000));
-    EXPECT_TRUE(copies().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return copies().isEmpty(); }, 1000));  // gone with the save
     closeWithTheCloseButton(*second, shown[0]);  // saved: no question on closing either
 
     auto third = start();
