@@ -5,6 +5,7 @@
 #include <QSysInfo>
 
 #include <cerrno>
+#include <limits>
 #include <signal.h>
 #include <unistd.h>
 
@@ -60,7 +61,7 @@ std::optional<ProcessIdentity> ProcessIdentity::fromName(QStringView name)
         return std::nullopt;
     ProcessIdentity identity{match.captured(1), match.captured(2), match.capturedView(3).toLongLong(),
                              match.capturedView(4).toULongLong()};
-    if (identity.pid <= 0)
+    if (identity.pid <= 0 || identity.pid > std::numeric_limits<pid_t>::max())
         return std::nullopt;
     return identity;
 }

@@ -22,7 +22,7 @@ RecoveryKeeper::RecoveryKeeper(std::function<RecoveryWriter::Texts()> texts, Rec
 {
     m_clock.start();
     m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::CoarseTimer);
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::due);
 }
 
