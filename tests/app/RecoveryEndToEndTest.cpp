@@ -31,7 +31,8 @@ protected:
     }
 
     // The editor with the book on its command line, its errors kept.
-    std::unique_ptr<QProcess> start()
+    std::unique_ptr<QProcess> start() { return start({m_book}); }
+    std::unique_ptr<QProcess> start(const QStringList& arguments)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.file(QStringLiteral("config")));
@@ -39,16 +40,16 @@ protected:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         auto program = std::make_unique<QProcess>();  // killed on destruction, should a check fail early
         program->setProcessEnvironment(environment);
-        program->start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {m_book});
+        program->start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), arguments);
         EXPECT_TRUE(program->waitForStarted(10000));
         return program;
     }
 
-    // The program's visible windows called "Quorvane" once there are count of them, the
-    // main window first.
-    QStringList windows(const QProcess& program, int count)
+    // The program's visible windows of that title once there are count of them, the main
+    // window first.
+    QStringList windows(const QProcess& program, int count, const QString& title = QStringLiteral("Quorvane"))
     {
-        const QStringList search = {"search", "--all", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
+        const QStringList search = {"search", "--all", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", '^' + title + '$'};
         QStringList shown;
         for (int tries = 0; tries < 150 && (shown = xdotool(search)).size() != count; ++tries)
             QTest::qWait(100);
@@ -180,4 +181,34 @@ TEST_F(RecoveryEndToEnd, AFolderThatCannotBeWrittenCostsOnlyTheCopy)
     EXPECT_TRUE(QTest::qWaitFor([this] { return TempFolder::read(m_book) == Edited; }, 5000));
     closeWithTheCloseButton(*editor, main);
     EXPECT_TRUE(QString::fromLocal8Bit(editor->readAllStandardError()).contains("no recovery copy"));
+}
+
+TEST_F(RecoveryEndToEnd, ANewDescriptionWithoutAFileIsRestoredAndSavedWhereTheUserChooses)
+{
+    auto first = start({});
+    QStringList shown = windows(*first, 2);  // the main window and the start dialog
+    ASSERT_EQ(shown.size(), 2);
+    xdotool({"mousemove", "--window", shown[1], "246", "80", "click", "1"});  // Start a new book description
+    const QString wizard = windows(*first, 1, QStringLiteral("Start New Description")).value(0);
+    type(wizard, QStringLiteral("Seed Book"));
+    keys(wizard, {"Return"});
+    ASSERT_EQ(windows(*first, 1).size(), 1);
+    type(shown[0], QStringLiteral("Fresh start"));
+    ASSERT_TRUE(copyAppears());
+    killHard(*first);
+
+    auto second = start({});
+    shown = windows(*second, 2);
+    ASSERT_EQ(shown.size(), 2);
+    keys(shown[1], {"Return"});  // Yes, and no start dialog after it
+    ASSERT_EQ(windows(*second, 1).size(), 1);
+    keys(shown[0], {"ctrl+s"});
+    const QString saveDialog = windows(*second, 1, QStringLiteral("Save File")).value(0);
+    const QString path = m_temp.file(QStringLiteral("seed.qvn"));
+    type(saveDialog, path);
+    keys(saveDialog, {"Return"});
+    const QByteArray saved = "[[[QVN FILE]]]Seed Book\r\nFresh start\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return TempFolder::read(path) == saved; }, 5000));
+    closeWithTheCloseButton(*second, shown[0]);
+    EXPECT_TRUE(copies().isEmpty());
 }
