@@ -149,7 +149,13 @@ TEST_F(RecoveryEndToEnd, ARunningEditorsCopyIsLeftAloneNoDeletesItADamagedOneIsS
     keys(shown[1], {"n"});
     ASSERT_EQ(windows(*third, 1).size(), 1);
     EXPECT_TRUE(copies().isEmpty());
-    closeWithTheCloseButton(*third, shown[0]);
+    // New changes, and No to saving them on closing: their copy goes with them.
+    type(shown[0], QStringLiteral(" again"));
+    ASSERT_TRUE(copyAppears());
+    xdotool({"mousemove", "--window", shown[0], "958", "32", "click", "1"});
+    keys(windows(*third, 2).value(1), {"n"});
+    EXPECT_TRUE(third->waitForFinished(15000) && third->exitCode() == 0);
+    EXPECT_TRUE(copies().isEmpty());
     EXPECT_EQ(TempFolder::read(m_book), Original);
 
     // The same copy again, cut short.
