@@ -32,6 +32,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QSessionManager>
 
 namespace L = MainWindowLayout;
@@ -78,7 +79,10 @@ frmMain::frmMain()
     // A copy of unsaved changes, for when the program ends before it can ask about them.
     m_recovery = new RecoveryKeeper([boxes = m_boxes] { return boxes->laterDescription(); }, RecoveryStore(), this);
     connect(m_boxes, &DescriptionBoxes::changed, m_recovery, &RecoveryKeeper::changed);
-    Document().StoredOrReplaced = [keeper = m_recovery] { keeper->storedOrReplaced(); };
+    Document().StoredOrReplaced = [keeper = QPointer<RecoveryKeeper>(m_recovery)] {
+        if (keeper)
+            keeper->storedOrReplaced();
+    };
 
     AddDocumentShortcuts(this);
     connect(new KeyPreview(this), &KeyPreview::f1Released, this, &frmMain::helpRequested);
