@@ -67,6 +67,7 @@ void WriteDescriptionFile(QString& path)
     }
     RememberRecentFile(path);
     Document().DocumentDirty = false;
+    NotifyStoredOrReplaced();
 }
 
 std::optional<Description> ReadDescriptionFile(const QString& path)
@@ -112,6 +113,7 @@ void LoadDescriptionFile(const QString& path)
     }
     RememberRecentFile(path);
     Document().DocumentDirty = false;
+    NotifyStoredOrReplaced();
 }
 
 void RememberRecentFile(const QString& path)

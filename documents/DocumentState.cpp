@@ -6,6 +6,12 @@ DocumentState& Document()
     return state;
 }
 
+void NotifyStoredOrReplaced()
+{
+    if (Document().StoredOrReplaced)
+        Document().StoredOrReplaced();
+}
+
 void ResetDocumentState()
 {
     Document() = DocumentState{};

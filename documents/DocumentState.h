@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class DescriptionView;
@@ -21,12 +22,17 @@ struct DocumentState {
     std::shared_ptr<cFileDialog> SharedFileDialog;
 
     DescriptionView* Boxes = nullptr;  // the main window's nine boxes, once it exists
+    // Told after the description was saved, loaded, or replaced by a new one.
+    std::function<void()> StoredOrReplaced;
 
     // The open document's path: folder, separator, file name.
     QString currentPath() const;
 };
 
 DocumentState& Document();
+
+// Calls Document().StoredOrReplaced, when there is one.
+void NotifyStoredOrReplaced();
 
 // Back to the state of a fresh start (for tests).
 void ResetDocumentState();

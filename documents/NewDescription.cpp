@@ -68,6 +68,7 @@ void StartNewDescription(const QString& typedTitle, bool useTitleAsHeading, bool
         }
     }
     document.DocumentDirty = true;
+    NotifyStoredOrReplaced();
 }
 
 WizardChoices ReadWizardChoices()

@@ -154,6 +154,17 @@ void DescriptionBoxes::setBoxText(int box, const QString& text)
         static_cast<QLineEdit*>(widget(box))->setText(shown);
 }
 
+std::function<Description()> DescriptionBoxes::laterDescription() const
+{
+    return [texts = m_seen] {
+        Description description;
+        for (int i = 0; i < SectionCount; ++i)
+            description.Sections[static_cast<size_t>(i)] = toDocumentText(texts[static_cast<size_t>(i)]);
+        description.BookTitle = toDocumentText(texts[BookTitleBox]);
+        return description;
+    };
+}
+
 quintptr DescriptionBoxes::ownerWindowHandle() const
 {
     return static_cast<quintptr>(widget(Headline)->window()->winId());

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QWidget;
 
@@ -23,6 +24,10 @@ public:
     quintptr ownerWindowHandle() const override;
 
     QWidget* widget(int box) const { return m_widgets[static_cast<size_t>(box)]; }
+
+    // The nine texts as they are now, turned into document text only when the result is
+    // called, on any thread: taking them costs nine shared strings however long they are.
+    std::function<Description()> laterDescription() const;
 
     // A widget's text as the document holds it, and back.
     static QString toDocumentText(QString widgetText);

@@ -19,6 +19,7 @@
 #include "MessageBox.h"
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
+#include "RecoveryKeeper.h"
 #include "SettingsStore.h"
 #include "Splash.h"
 #include "StartupTail.h"
@@ -31,6 +32,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QSessionManager>
 
 namespace L = MainWindowLayout;
@@ -74,6 +76,13 @@ frmMain::frmMain()
 
     createControls();
     Document().Boxes = m_boxes;
+    // A copy of unsaved changes, for when the program ends before it can ask about them.
+    m_recovery = new RecoveryKeeper([boxes = m_boxes] { return boxes->laterDescription(); }, RecoveryStore(), this);
+    connect(m_boxes, &DescriptionBoxes::changed, m_recovery, &RecoveryKeeper::changed);
+    Document().StoredOrReplaced = [keeper = QPointer<RecoveryKeeper>(m_recovery)] {
+        if (keeper)
+            keeper->storedOrReplaced();
+    };
 
     AddDocumentShortcuts(this);
     connect(new KeyPreview(this), &KeyPreview::f1Released, this, &frmMain::helpRequested);
@@ -83,8 +92,10 @@ frmMain::frmMain()
 
 frmMain::~frmMain()
 {
-    if (Document().Boxes == m_boxes)
+    if (Document().Boxes == m_boxes) {
         Document().Boxes = nullptr;
+        Document().StoredOrReplaced = nullptr;
+    }
 }
 
 void frmMain::createControls()
@@ -247,6 +258,7 @@ bool frmMain::QueryUnload()
         cmdSave_Click();
         return !Document().DocumentDirty;
     default:
+        m_changesDiscarded = true;
         return true;
     }
 }
@@ -266,6 +278,8 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::Unload()
 {
     m_unloaded = true;
+    // Changes still unsaved here were never asked about (the session ended): their copy stays.
+    m_recovery->finish(!m_changesDiscarded);
     Document().SharedFileDialog.reset();
     WindowPosition::save(this);
     // Nothing to set for the process's error mode here: no system error box to suppress.

@@ -9,6 +9,7 @@
 
 class CandyButton;
 class ListingMeter;
+class RecoveryKeeper;
 class QSessionManager;
 
 // The program's document window: the top bar of command buttons, the title and the
@@ -64,7 +65,9 @@ private:
 
     DescriptionBoxes* m_boxes = nullptr;
     ListingMeter* m_meter = nullptr;
+    RecoveryKeeper* m_recovery = nullptr;
     std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};
     bool m_closeApproved = false;
+    bool m_changesDiscarded = false;  // No to saving them on closing
     bool m_unloaded = false;
 };

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ProcessIdentity.h"
+#include "RecoveryCopyFormat.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The folder of recovery copies, $XDG_STATE_HOME/Quorvane/recovery: at most one copy per
+// editor, named after the process that writes it, so that a copy whose editor still runs
+// is never taken, and one whose editor has ended can be taken over by exactly one other.
+class RecoveryStore {
+public:
+    static constexpr QLatin1StringView Suffix{".recovery"};
+
+    explicit RecoveryStore(QString folder = DefaultFolder(), ProcessIdentity self = ProcessIdentity::current());
+
+    // $XDG_STATE_HOME (when it is an absolute path, else ~/.local/state)/Quorvane/recovery.
+    static QString DefaultFolder();
+
+    const QString& folder() const { return m_folder; }
+    const ProcessIdentity& self() const { return m_self; }
+    QString ownCopyPath() const;
+
+    // Replaces this editor's copy at once; a run-time error number, 0 for success.
+    int save(const QByteArray& bytes) const;
+    void removeOwn() const;
+
+    // Copies left by editors that have ended, newest first. Temporary files such editors
+    // left half written are removed on the way; everything of a running editor stays.
+    QStringList orphans() const;
+
+    // Takes an orphan over as this editor's own copy and reads it. Nothing when another
+    // editor took it first, or when it is damaged: such a copy is moved to damaged/ with a
+    // line on standard error.
+    std::optional<RecoveryCopy> claim(const QString& orphanPath) const;
+
+private:
+    void setAside(const QString& path, const QString& shownPath, const QString& fault) const;
+
+    QString m_folder;
+    ProcessIdentity m_self;
+};
