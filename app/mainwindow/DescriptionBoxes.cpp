@@ -1,5 +1,6 @@
 #include "DescriptionBoxes.h"
 
+#include "DescriptionFileFormat.h"
 #include "MainWindowLayout.h"
 #include "SectionBoxInput.h"
 
@@ -20,6 +21,13 @@ QFont boxFont(double pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+// A one-line edit cuts its text at 32,767 characters unless told otherwise; ours hold
+// whatever a description file can.
+void keepEveryCharacter(QLineEdit* edit)
+{
+    edit->setMaxLength(static_cast<int>(DescriptionFileFormat::MaxFileBytes));
 }
 
 void setColours(QWidget* box, const QColor& background, const QColor& text)
@@ -59,6 +67,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
     } else {
         auto* edit = new QLineEdit(parent);
         edit->setFrame(false);
+        keepEveryCharacter(edit);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { noteEdit(i); });
         box = edit;
     }
@@ -76,6 +85,7 @@ QWidget* DescriptionBoxes::createTitleBox(QWidget* parent)
     edit->setObjectName(QStringLiteral("Text1_%1").arg(BookTitleBox));
     edit->setReadOnly(true);
     edit->setFrame(false);
+    keepEveryCharacter(edit);
     edit->setFont(boxFont(L::BookTitlePointSize, false));
     setColours(edit, L::TitleGrey, L::DarkBlue);
     edit->setGeometry(PixelRect(L::BookTitleBox));
