@@ -105,6 +105,9 @@ TEST_F(LongLineFlowTest, TypedCopiedAndSavedWithoutTheBoxesOwnSplits)
     edit->setFocus();
     QTest::keyClicks(edit, u"ab"_s);
     EXPECT_EQ(changed.count(), 2);
+    const QString typed = u"Start\r\n"_s + QString(Longest + 10, u'x') + u"ab"_s +
+                          QString(line.size() - Longest - 10, u'x') + u"\r\nEnd"_s;
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), typed);
     EXPECT_TRUE(Document().DocumentDirty);
     // Backspace right after a split takes the split away, not a character.
     cursor.setPosition(int(6 + Longest + 1));
