@@ -66,6 +66,36 @@ void SectionTextEdit::setWidgetText(const QString& text)
     m_setting = true;
     setPlainText(shown);
     m_setting = false;
+    setUndoRedoEnabled(m_splits.empty());
+}
+
+void SectionTextEdit::insertFromMimeData(const QMimeData* source)
+{
+    QString pasted = source && source->hasText() ? source->text() : QString();
+    std::vector<int> splits;
+    SplitLongLines(pasted, splits);
+    if (splits.empty() || isReadOnly()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    // The whole text again, with the paste in place of the selection: one layout of pieces
+    // instead of one of a paragraph of megabytes.
+    pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QTextCursor cursor = textCursor();
+    const QString raw = document()->toRawText();
+    const QString before = withoutSplits(raw, 0, cursor.selectionStart());
+    const QString after = withoutSplits(raw, cursor.selectionEnd(), static_cast<int>(raw.size()));
+    const auto toNewline = [](QString text) { return text.replace(QChar::ParagraphSeparator, u'\n'); };
+    setWidgetText(toNewline(before) + pasted + toNewline(after));
+    // Back to just after the pasted text, past the splits that come before it.
+    const qsizetype end = before.size() + pasted.size();
+    qsizetype shown = end;
+    for (size_t i = 0; i < m_splits.size() && m_splits[i] - qsizetype(i) < end; ++i)
+        ++shown;
+    QTextCursor moved(document());
+    moved.setPosition(static_cast<int>(shown));
+    setTextCursor(moved);
+    ensureCursorVisible();
 }
 
 QString SectionTextEdit::withoutSplits(const QString& text, int from, int to) const

@@ -10,6 +10,8 @@
 // square of its length; so a line longer than LongestBlock is shown as several paragraphs,
 // split where a blank allows. Those splits are the box's own: the text read back, and the
 // text copied from it, has none of them. Lines up to that length look as they always did.
+// While a box holds splits it keeps no undo history: undoing the removal of a split would
+// bring it back as a line break of the text.
 class SectionTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -36,6 +38,8 @@ public:
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    // A pasted or dropped text with a long line goes in split like a loaded one.
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void contentsChange(int position, int removed, int added);

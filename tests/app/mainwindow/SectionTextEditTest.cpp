@@ -131,3 +131,35 @@ TEST_F(LongLineFlowTest, TypedCopiedAndSavedWithoutTheBoxesOwnSplits)
     EXPECT_EQ(saved, "[[[QVN FILE]]]Long\r\nHead\r\n\r\n" + QString(expected).replace(u"\r\n"_s, u"<BR>"_s).toLatin1() +
                          "\r\n\r\n\r\n\r\n\r\n\r\n");
 }
+
+TEST(SectionTextEdit, APastedLongLineIsSplitToo)
+{
+    QWidget window;
+    DescriptionBoxes boxes(&window, &window);
+    window.show();
+    boxes.setBoxText(ClosingRemarks, u"one\r\ntwo"_s);
+    auto* edit = static_cast<SectionTextEdit*>(boxes.widget(ClosingRemarks));
+    EXPECT_TRUE(edit->isUndoRedoEnabled());
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(2, QTextCursor::KeepAnchor);  // "n" of "one" is replaced
+    edit->setTextCursor(cursor);
+    const QString pasted = u"<"_s + QString(2 * Longest, u'p') + u">\r\nthree"_s;
+    QGuiApplication::clipboard()->setText(pasted);
+    edit->paste();
+    EXPECT_EQ(edit->splitCount(), 2);
+    EXPECT_EQ(boxes.boxText(ClosingRemarks), u"o"_s + pasted + u"e\r\ntwo"_s);
+    // Just after the paste (its CR LF one character in the box), past the two splits.
+    EXPECT_EQ(edit->textCursor().position(), 1 + (pasted.size() - 1) + 2);
+    // No undo history that could bring a split back as a line break.
+    EXPECT_FALSE(edit->isUndoRedoEnabled());
+    // An ordinary paste is an ordinary paste.
+    boxes.setBoxText(ClosingRemarks, u"one"_s);
+    EXPECT_TRUE(edit->isUndoRedoEnabled());
+    edit->moveCursor(QTextCursor::End);
+    QGuiApplication::clipboard()->setText(u" two"_s);
+    edit->paste();
+    EXPECT_EQ(boxes.boxText(ClosingRemarks), u"one two"_s);
+    edit->undo();
+    EXPECT_EQ(boxes.boxText(ClosingRemarks), u"one"_s);
+}
