@@ -29,7 +29,8 @@ void untilIdle()
     }
 }
 
-void loadIntoBoxes(benchmark::State& state)
+// Opens a file holding bytes in the boxes of a fresh window, once per iteration.
+void loadFile(benchmark::State& state, const QByteArray& bytes)
 {
     QTemporaryDir folder;
     QTemporaryDir config;
@@ -42,8 +43,7 @@ void loadIntoBoxes(benchmark::State& state)
     const QString path = folder.filePath(QStringLiteral("big.qvn"));
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(DescriptionFileFormat::format(benchDescription(state.range(0)))) < 0) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0) {
             state.SkipWithError("cannot write the file");
             return;
         }
@@ -69,8 +69,13 @@ void loadIntoBoxes(benchmark::State& state)
     }
     if (messages != 0)
         state.SkipWithError("the load showed a message");
-    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+    state.SetBytesProcessed(state.iterations() * bytes.size());
     SetMessageHandler({});
+}
+
+void loadIntoBoxes(benchmark::State& state)
+{
+    loadFile(state, DescriptionFileFormat::format(benchDescription(state.range(0))));
 }
 
 // Typing one character at the end of a box that holds most of a big description.
@@ -91,11 +96,45 @@ void typeIntoBigBox(benchmark::State& state)
     }
 }
 
+// A description whose opening remarks are one line without a blank, of range(0) characters.
+void loadOneLongLine(benchmark::State& state)
+{
+    Description d;
+    d.BookTitle = QStringLiteral("Long Line");
+    d[static_cast<SectionIndex>(state.range(1))] = QString(state.range(0), QLatin1Char('x'));
+    loadFile(state, DescriptionFileFormat::format(d));
+}
+
+// Typing into the middle of opening remarks that are one line of range(0) characters without
+// a blank.
+void typeIntoLongLine(benchmark::State& state)
+{
+    QWidget window;
+    window.resize(994, 747);
+    DescriptionBoxes boxes(&window, &window);
+    window.show();
+    boxes.setBoxText(OpeningRemarks, QString(state.range(0), QLatin1Char('x')));
+    untilIdle();
+    auto* edit = static_cast<QPlainTextEdit*>(boxes.widget(OpeningRemarks));
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(static_cast<int>(state.range(0) / 2));
+    edit->setTextCursor(cursor);
+    edit->ensureCursorVisible();
+    untilIdle();
+    for (auto _ : state) {
+        edit->insertPlainText(QStringLiteral("y"));
+        edit->repaint();
+        untilIdle();
+    }
+}
+
 } // namespace
 
 BENCHMARK(loadIntoBoxes)->Name("LoadIntoBoxes")->Arg(1000000)->Arg(10000000)->Arg(64000000)
     ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(loadOneLongLine)->Name("LoadOneLongLine")->ArgsProduct({{1000000, 10000000, 64000000}, {OpeningRemarks, Headline}})->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(typeIntoBigBox)->Name("TypeIntoBigBox")->Arg(10000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(typeIntoLongLine)->Name("TypeIntoLongLine")->Arg(10000000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Time from starting the editor with a big description on the command line until it is idle.
 
-    bench/measure_load.py [--runs N] [--sizes 1,10,64] [BUILD_DIR]
+    bench/measure_load.py [--runs N] [--sizes 1,10,64] [--one-line] [BUILD_DIR]
 
 Writes descriptions of the given sizes in MB (lines of about 60 characters, as typed) into a
 temporary folder, starts build/bin/quorvane on each (offscreen platform, settings of its own)
 and watches the process's CPU time in /proc: the editor is idle once it has used no CPU for
 half a second; the figure is the wall time until its last busy moment. Prints the median.
+With --one-line the opening remarks are one line of that size without a blank instead.
 """
 import argparse, os, statistics, subprocess, sys, tempfile, time
 
@@ -20,6 +21,11 @@ def description(megabytes):
     per = (total - len(head) - 12) // 6
     section = (LINE * (per // len(LINE) + 1))[:per]
     return (head + "\r\n".join([section] * 6) + "\r\n").encode("latin-1")
+
+
+def one_line(megabytes):
+    head = "[[[QVN FILE]]]Long Line\r\nA Headline\r\n\r\n"
+    return (head + "x" * (megabytes * 1_000_000) + "\r\n" * 6).encode("latin-1")
 
 
 def cpu_ticks(pid):
@@ -52,6 +58,7 @@ def main():
     parser.add_argument("build", nargs="?", default=os.path.join(os.path.dirname(__file__), "..", "build"))
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--sizes", default="1,10,64")
+    parser.add_argument("--one-line", action="store_true")
     args = parser.parse_args()
     program = os.path.join(args.build, "bin", "quorvane")
     with tempfile.TemporaryDirectory() as folder:
@@ -59,7 +66,7 @@ def main():
         for size in (int(s) for s in args.sizes.split(",")):
             path = os.path.join(folder, f"big{size}.qvn")
             with open(path, "wb") as f:
-                f.write(description(size))
+                f.write(one_line(size) if args.one_line else description(size))
             runs = [time_to_idle(program, path, env) for _ in range(args.runs)]
             wall = statistics.median(r[0] for r in runs)
             cpu = statistics.median(r[1] for r in runs)

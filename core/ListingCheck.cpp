@@ -311,13 +311,18 @@ qsizetype fragmentLength(const Description& description, ListingTarget target)
         .size();
 }
 
-using SectionFindings = std::array<QList<TagFinding>, SectionCount>;
+struct SectionFindings {
+    std::array<QList<TagFinding>, SectionCount> tags;
+    std::array<QList<ControlCharacterFinding>, SectionCount> controlCharacters;
+};
 
 SectionFindings checkSections(const Description& description)
 {
     SectionFindings findings;
-    for (const SectionInfo& section : SectionTable)
-        findings[section.index] = CheckSectionTags(section.index, description[section.index]);
+    for (const SectionInfo& section : SectionTable) {
+        findings.tags[section.index] = CheckSectionTags(section.index, description[section.index]);
+        findings.controlCharacters[section.index] = FindControlCharacters(section.index, description[section.index]);
+    }
     return findings;
 }
 
@@ -328,8 +333,10 @@ FragmentCheck fragmentCheck(const Description& description, ListingTarget target
     check.target = target;
     check.length = fragmentLength(description, target);
     for (const SectionInfo& section : SectionTable) {
-        if (goesInto(section, target))
-            check.findings += sectionFindings[section.index];
+        if (goesInto(section, target)) {
+            check.findings += sectionFindings.tags[section.index];
+            check.controlCharacters += sectionFindings.controlCharacters[section.index];
+        }
     }
     return check;
 }
@@ -359,7 +366,9 @@ ListingCheck CheckListing(const Description& description)
     ListingCheck check;
     check.kindle = fragmentCheck(description, ListingTarget::Kindle, sectionFindings);
     check.createSpace = fragmentCheck(description, ListingTarget::CreateSpace, sectionFindings);
-    for (const QList<TagFinding>& findings : sectionFindings)
+    for (const QList<TagFinding>& findings : sectionFindings.tags)
         check.tagFindings += findings;
+    for (const QList<ControlCharacterFinding>& findings : sectionFindings.controlCharacters)
+        check.controlCharacterFindings += findings;
     return check;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlCharacters.h"
 #include "Description.h"
 
 #include <QList>
@@ -46,9 +47,10 @@ struct FragmentCheck {
     ListingTarget target = ListingTarget::Kindle;
     qsizetype length = 0;  // of the fragment exactly as copied
     QList<TagFinding> findings;
+    QList<ControlCharacterFinding> controlCharacters;
 
     bool fits() const { return length <= ListingLengthLimit; }
-    bool clean() const { return fits() && findings.isEmpty(); }
+    bool clean() const { return fits() && findings.isEmpty() && controlCharacters.isEmpty(); }
 };
 
 struct ListingCheck {
@@ -56,6 +58,7 @@ struct ListingCheck {
     FragmentCheck createSpace;
     // Each section's findings once, whichever fragments the section goes into.
     QList<TagFinding> tagFindings;
+    QList<ControlCharacterFinding> controlCharacterFindings;
 
     bool clean() const { return kindle.clean() && createSpace.clean(); }
 };

@@ -71,12 +71,23 @@ QString FindingText(const TagFinding& finding)
     return caption(finding.section) + QStringLiteral(": ") + what;
 }
 
+QString FindingText(const ControlCharacterFinding& finding)
+{
+    const QString times = finding.count == 1 ? QStringLiteral("once")
+                                             : QStringLiteral("%1 times").arg(GroupedNumber(finding.count));
+    const QString code = QStringLiteral("%1").arg(int(finding.character), 4, 16, QLatin1Char('0')).toUpper();
+    return caption(finding.section) +
+           QStringLiteral(": control character U+%1 (%2) appears %3").arg(code, ControlCharacterName(finding.character), times);
+}
+
 QStringList FragmentFindingLines(const FragmentCheck& check)
 {
     QStringList lines;
     if (!check.fits())
         lines.append(tooLong(check));
     for (const TagFinding& finding : check.findings)
+        lines.append(FindingText(finding));
+    for (const ControlCharacterFinding& finding : check.controlCharacters)
         lines.append(FindingText(finding));
     return lines;
 }
@@ -87,9 +98,16 @@ QString ListingStatusText(const ListingCheck& check)
     const QString tags = count == 0   ? QStringLiteral("no tag findings")
                          : count == 1 ? QStringLiteral("1 tag finding")
                                       : QStringLiteral("%1 tag findings").arg(GroupedNumber(count));
-    return QStringLiteral("%1 %2 \u00b7 %3 %4 \u00b7 %5")
+    QString status = QStringLiteral("%1 %2 \u00b7 %3 %4 \u00b7 %5")
         .arg(ListingTargetName(ListingTarget::Kindle), LengthAgainstLimit(check.kindle.length),
              ListingTargetName(ListingTarget::CreateSpace), LengthAgainstLimit(check.createSpace.length), tags);
+    qsizetype controls = 0;
+    for (const ControlCharacterFinding& finding : check.controlCharacterFindings)
+        controls += finding.count;
+    if (controls > 0)
+        status += controls == 1 ? QStringLiteral(" \u00b7 1 control character")
+                                : QStringLiteral(" \u00b7 %1 control characters").arg(GroupedNumber(controls));
+    return status;
 }
 
 QStringList ListingFindingLines(const ListingCheck& check)
@@ -100,6 +118,8 @@ QStringList ListingFindingLines(const ListingCheck& check)
             lines.append(ListingTargetName(fragment->target) + QStringLiteral(": ") + tooLong(*fragment));
     }
     for (const TagFinding& finding : check.tagFindings)
+        lines.append(FindingText(finding));
+    for (const ControlCharacterFinding& finding : check.controlCharacterFindings)
         lines.append(FindingText(finding));
     return lines;
 }

@@ -20,7 +20,11 @@ QString LengthAgainstLimit(qsizetype length);
 // "OPENING REMARKS: <b> is not closed": the section by its caption, then the tag.
 QString FindingText(const TagFinding& finding);
 
-// The fragment's findings, one a line: first its length when it is too long, then the tags.
+// "OPENING REMARKS: control character U+0000 (NUL) appears 3 times".
+QString FindingText(const ControlCharacterFinding& finding);
+
+// The fragment's findings, one a line: first its length when it is too long, then the tags,
+// then the control characters.
 QStringList FragmentFindingLines(const FragmentCheck& check);
 
 // "Kindle 1,234 / 4,000 · Print 1,180 / 4,000 · no tag findings".

@@ -28,6 +28,8 @@ void appendFragment(QString& report, const FragmentCheck& check)
     report += QLatin1Char('\n');
     for (const TagFinding& finding : check.findings)
         report += target + FindingText(finding) + QLatin1Char('\n');
+    for (const ControlCharacterFinding& finding : check.controlCharacters)
+        report += target + FindingText(finding) + QLatin1Char('\n');
 }
 
 } // namespace

@@ -1,13 +1,14 @@
 #include "CommandLineFile.h"
 
 #include "DescriptionFileFormat.h"
+#include "OneLineText.h"
 #include "RuntimeError.h"
 #include "WholeFile.h"
 
 namespace {
 void printProblem(std::FILE* err, const QString& path, const QString& reason)
 {
-    const QByteArray line = (QStringLiteral("quorvane: ") + path + QStringLiteral(": ") + reason + QLatin1Char('\n')).toLocal8Bit();
+    const QByteArray line = (QStringLiteral("quorvane: ") + OneLineText(path) + QStringLiteral(": ") + reason + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), err);
     std::fflush(err);
 }

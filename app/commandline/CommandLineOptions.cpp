@@ -4,6 +4,7 @@
 #include "CheckCommand.h"
 #include "CommandLineFile.h"
 #include "HtmlGenerators.h"
+#include "OneLineText.h"
 
 #include <QFile>
 #include <QString>
@@ -78,7 +79,7 @@ bool writeAll(std::FILE* stream, const QByteArray& bytes)
 
 void printError(const QString& text)
 {
-    writeAll(stderr, ("quorvane: " + text + '\n').toLocal8Bit());
+    writeAll(stderr, ("quorvane: " + OneLineText(text) + '\n').toLocal8Bit());
 }
 
 int usageError(const QString& text)

@@ -27,9 +27,28 @@ QByteArray onDisk(const QString& path)
     return file.read(1 << 20);
 }
 
-bool write(const File& file)
+// Whether folder, as far as it exists, lies within dataHome once links are followed:
+// a link in between could lead a write anywhere.
+bool within(const QString& dataHome, const QString& folder)
 {
-    if (!QDir().mkpath(QFileInfo(file.path).path()))
+    const QString home = QFileInfo(dataHome).canonicalFilePath();
+    if (home.isEmpty())
+        return false;
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && existing != dataHome && existing.startsWith(dataHome))
+        existing = QFileInfo(existing).path();
+    const QString real = QFileInfo(existing).canonicalFilePath();
+    return real == home || real.startsWith(home + QLatin1Char('/'));
+}
+
+bool write(const QString& dataHome, const File& file)
+{
+    const QString folder = QFileInfo(file.path).path();
+    if (!QDir().mkpath(dataHome) || !within(dataHome, folder) || !QDir().mkpath(folder))
+        return false;
+    // QSaveFile would replace the file a link points to; the link itself goes instead.
+    const QFileInfo target(file.path);
+    if (target.isSymLink() && !QFile::remove(file.path))
         return false;
     QSaveFile out(file.path);
     if (!out.open(QIODevice::WriteOnly))
@@ -126,7 +145,7 @@ QList<File> ChangedFiles(const QList<File>& wanted)
 {
     QList<File> changed;
     for (const File& file : wanted) {
-        if (onDisk(file.path) != file.content)
+        if (QFileInfo(file.path).isSymLink() || onDisk(file.path) != file.content)
             changed.append(file);
     }
     return changed;
@@ -157,18 +176,18 @@ void Register(const QString& dataHome, const QString& programPath)
     const QList<File> changed = ChangedFiles(WantedFiles(dataHome, programPath));
     if (ShouldRegisterForUser(programPath, changed)) {
         for (const File& file : changed)
-            write(file);
+            write(dataHome, file);
     } else {
         RemoveShadowingEntry(dataHome, programPath);
     }
     // The databases are brought up to date also when an earlier update never ran.
     const QString mimeFolder = dataHome + QStringLiteral("/mime");
     const QString package = mimePackagePath(dataHome);
-    if (QFileInfo::exists(package) && stale(mimeFolder + QStringLiteral("/mime.cache"), package))
+    if (QFileInfo::exists(package) && within(dataHome, mimeFolder) && stale(mimeFolder + QStringLiteral("/mime.cache"), package))
         startDetached(QStringLiteral("update-mime-database"), mimeFolder);
     const QString applications = dataHome + QStringLiteral("/applications");
     const QString entry = desktopEntryPath(dataHome);
-    if (QFileInfo::exists(entry) && stale(applications + QStringLiteral("/mimeinfo.cache"), entry))
+    if (QFileInfo::exists(entry) && within(dataHome, applications) && stale(applications + QStringLiteral("/mimeinfo.cache"), entry))
         startDetached(QStringLiteral("update-desktop-database"), applications);
 }
 

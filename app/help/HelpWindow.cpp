@@ -46,6 +46,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     const QString file = HelpFile::Find(candidates);
     if (!file.isEmpty() && m_collectionFolder.isValid())
         openHelpFile(file);
+    const bool unreadable = !file.isEmpty() && !m_engine;
 
     m_browser = new HelpBrowser(m_engine, this);
     m_navigation = new QTabWidget(this);
@@ -66,6 +67,10 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::pageChanged);
 
+    if (unreadable) {
+        showUnreadable(file);
+        return;
+    }
     if (!m_engine) {
         showMissing(candidates);
         return;
@@ -147,6 +152,17 @@ void HelpWindow::showMissing(const QStringList& candidates)
                                       "<p>The help file %1 was not found. These places were looked in:</p><ul>%2</ul>"
                                       "<p>Installing %3 again puts the help file back in its place.</p>")
                            .arg(QLatin1String(HelpFile::FileName), places, AppInfo::Title()));
+    m_navigation->hide();
+    pageChanged();
+}
+
+void HelpWindow::showUnreadable(const QString& file)
+{
+    m_browser->setHtml(QStringLiteral("<h2>The help file could not be read</h2>"
+                                      "<p>The help file %1 could not be read. It is here:</p><ul><li>%2</li></ul>"
+                                      "<p>The file may be damaged or unreadable for you. Installing %3 again puts an "
+                                      "intact help file in its place.</p>")
+                           .arg(QLatin1String(HelpFile::FileName), file.toHtmlEscaped(), AppInfo::Title()));
     m_navigation->hide();
     pageChanged();
 }

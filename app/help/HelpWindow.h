@@ -15,7 +15,7 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     // Opens the first of the candidate help files that exists; without one the window
-    // says where it looked.
+    // says where it looked, and with one that cannot be read, where that one is.
     HelpWindow(QWidget* owner, const QStringList& candidates);
     ~HelpWindow() override;
 
@@ -28,6 +28,7 @@ public:
 private:
     void openHelpFile(const QString& file);
     void showMissing(const QStringList& candidates);
+    void showUnreadable(const QString& file);
     void pageChanged();
 
     QTemporaryDir m_collectionFolder;

@@ -1,7 +1,9 @@
 #include "DescriptionBoxes.h"
 
+#include "DescriptionFileFormat.h"
 #include "MainWindowLayout.h"
 #include "SectionBoxInput.h"
+#include "SectionTextEdit.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,6 +22,13 @@ QFont boxFont(double pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+// A one-line edit cuts its text at 32,767 characters unless told otherwise; ours hold
+// whatever a description file can.
+void keepEveryCharacter(QLineEdit* edit)
+{
+    edit->setMaxLength(static_cast<int>(DescriptionFileFormat::MaxFileBytes));
 }
 
 void setColours(QWidget* box, const QColor& background, const QColor& text)
@@ -49,7 +58,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
     const int i = section.index;
     QWidget* box = nullptr;
     if (section.multiLine) {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = new SectionTextEdit(parent);
         edit->setFrameShape(QFrame::NoFrame);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -59,6 +68,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
     } else {
         auto* edit = new QLineEdit(parent);
         edit->setFrame(false);
+        keepEveryCharacter(edit);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { noteEdit(i); });
         box = edit;
     }
@@ -76,6 +86,7 @@ QWidget* DescriptionBoxes::createTitleBox(QWidget* parent)
     edit->setObjectName(QStringLiteral("Text1_%1").arg(BookTitleBox));
     edit->setReadOnly(true);
     edit->setFrame(false);
+    keepEveryCharacter(edit);
     edit->setFont(boxFont(L::BookTitlePointSize, false));
     setColours(edit, L::TitleGrey, L::DarkBlue);
     edit->setGeometry(PixelRect(L::BookTitleBox));
@@ -130,8 +141,8 @@ QString DescriptionBoxes::toWidgetText(QString documentText)
 QString DescriptionBoxes::widgetText(int box) const
 {
     // The raw text keeps non-breaking spaces, which toPlainText() would turn into blanks.
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget(box)))
-        return edit->document()->toRawText();
+    if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box)))
+        return edit->widgetText();
     return static_cast<QLineEdit*>(widget(box))->text();
 }
 
@@ -144,12 +155,16 @@ void DescriptionBoxes::setBoxText(int box, const QString& text)
 {
     // What the box holds is what it was last seen holding; an empty box needs no conversion
     // to tell, which is every box of a load into a new document.
+    if (m_seenStale[static_cast<size_t>(box)]) {
+        m_seen[static_cast<size_t>(box)] = widgetText(box);
+        m_seenStale[static_cast<size_t>(box)] = false;
+    }
     const QString& now = m_seen[static_cast<size_t>(box)];
     if (now.isEmpty() ? text.isEmpty() : toDocumentText(now) == toDocumentText(text))
         return;
     const QString shown = toWidgetText(text);
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget(box)))
-        edit->setPlainText(shown);
+    if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box)))
+        edit->setWidgetText(shown);
     else
         static_cast<QLineEdit*>(widget(box))->setText(shown);
 }
@@ -172,6 +187,21 @@ quintptr DescriptionBoxes::ownerWindowHandle() const
 
 void DescriptionBoxes::noteEdit(int box)
 {
+    const auto i = static_cast<size_t>(box);
+    if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box))) {
+        switch (edit->takeChange()) {
+        case SectionTextEdit::Change::None:
+            return;
+        case SectionTextEdit::Change::Some:
+            // Read back only when needed: the box may hold megabytes.
+            m_seenStale[i] = true;
+            emit changed(box);
+            return;
+        case SectionTextEdit::Change::Unknown:
+            break;
+        }
+    }
+    m_seenStale[i] = false;
     QString now = widgetText(box);
     if (now == m_seen[static_cast<size_t>(box)])
         return;

@@ -46,4 +46,6 @@ private:
     std::array<QWidget*, BoxCount> m_widgets{};
     // The last text each box was seen holding, so that only a real change counts.
     std::array<QString, BoxCount> m_seen;
+    // Whether a box has changed since m_seen was last read from it.
+    std::array<bool, BoxCount> m_seenStale{};
 };

@@ -217,3 +217,29 @@ TEST(ListingReport, FirstLinesSumsUpTheRest)
     EXPECT_EQ(LengthAgainstLimit(1234567), QStringLiteral("1,234,567 / 4,000"));
     EXPECT_EQ(LengthAgainstLimit(999), QStringLiteral("999 / 4,000"));
 }
+
+TEST(ListingCheck, ControlCharactersOtherThanTabAndBreaksAreFoundPerSectionAndCharacter)
+{
+    // Tab, LF and CR pass, their neighbours do not; the blank and DEL are ordinary.
+    const QString text = QString::fromUtf16(u"a\t\n\r b\x7f~\x08\x0b\x0c\x0e\x1f\x1f\x1f") + QChar(0);
+    const QList<ControlCharacterFinding> expected = {{ClosingRemarks, 0x00, 1}, {ClosingRemarks, 0x08, 1},
+                                                     {ClosingRemarks, 0x0b, 1}, {ClosingRemarks, 0x0c, 1},
+                                                     {ClosingRemarks, 0x0e, 1}, {ClosingRemarks, 0x1f, 3}};
+    EXPECT_EQ(FindControlCharacters(ClosingRemarks, text), expected);
+    EXPECT_EQ(FindingText(expected[0]), QStringLiteral("CLOSING REMARKS: control character U+0000 (NUL) appears once"));
+    EXPECT_EQ(FindingText(expected[5]), QStringLiteral("CLOSING REMARKS: control character U+001F (US) appears 3 times"));
+
+    // Each fragment gets the findings of its own sections; the check as a whole has each once.
+    Description d = with(Subheadline, QString(1200, QChar(u'\x01')));
+    d[KindleCallToAction] = QStringLiteral("Buy\x1b");
+    const ListingCheck check = CheckListing(d);
+    EXPECT_EQ(check.kindle.controlCharacters,
+              (QList<ControlCharacterFinding>{{Subheadline, 0x01, 1200}, {KindleCallToAction, 0x1b, 1}}));
+    EXPECT_EQ(check.createSpace.controlCharacters, (QList<ControlCharacterFinding>{{Subheadline, 0x01, 1200}}));
+    EXPECT_EQ(ListingFindingLines(check).size(), 2);
+    EXPECT_TRUE(check.kindle.fits() && check.kindle.findings.isEmpty() && !check.kindle.clean());
+    EXPECT_EQ(ListingStatusText(check), QString::fromUtf16(u"Kindle 1,227 / 4,000 \u00b7 Print 1,208 / 4,000 \u00b7 no tag "
+                                                           u"findings \u00b7 1,201 control characters"));
+    EXPECT_TRUE(ListingStatusText(CheckListing(with(Headline, QStringLiteral("\x07")))).endsWith(u"s \u00b7 1 control character"));
+    EXPECT_TRUE(CheckListing(with(Headline, QStringLiteral("\t"))).clean());
+}

@@ -61,6 +61,16 @@ TEST_F(CheckCommandTest, BenefitsThatWouldMakeBrokenBullets)
               "Kindle: 51 / 4,000\nPrint: 43 / 4,000\n");
 }
 
+TEST_F(CheckCommandTest, ControlCharactersAreFindings)
+{
+    expectRun(description("odd.qvn", {QByteArray("My\0Book\0", 8), "tab\tis fine", "", "", "", "", "Buy\x1b", "Order\x7f"}), 1,
+              "Kindle: 59 / 4,000\n"
+              "Kindle: HEADLINE: control character U+0000 (NUL) appears 2 times\n"
+              "Kindle: CALL TO ACTION FOR KINDLE BOOK: control character U+001B (ESC) appears once\n"
+              "Print: 48 / 4,000\n"
+              "Print: HEADLINE: control character U+0000 (NUL) appears 2 times\n");
+}
+
 TEST_F(CheckCommandTest, UnreadableFilesAndWrongUse)
 {
     expectRun(m_files.file("missing.qvn"), 2, "", errorLine(m_files.file("missing.qvn"), "File not found"));

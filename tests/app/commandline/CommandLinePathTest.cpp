@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "ExpandToLongPath.h"
+#include "OneLineText.h"
 #include "TempFolder.h"
 
 #include <QDir>
@@ -11,6 +12,15 @@ TEST(CommandLineText, JoinsTheArgumentsAfterTheProgramNameWithSingleBlanks)
     EXPECT_EQ(CommandLineText({"quorvane"}), QString());
     EXPECT_EQ(CommandLineText({"quorvane", "/home/ann/My", "Book.qvn"}), QStringLiteral("/home/ann/My Book.qvn"));
     EXPECT_EQ(CommandLineText({"quorvane", "a  b"}), QStringLiteral("a  b"));
+}
+
+TEST(OneLineText, EscapesControlCharactersAndSeparatorsOnly)
+{
+    EXPECT_EQ(OneLineText(QStringLiteral("/home/ann/caf\u00e9 \\ ~.qvn")), QStringLiteral("/home/ann/caf\u00e9 \\ ~.qvn"));
+    EXPECT_EQ(OneLineText(QStringLiteral("a\nb\rc\td")), QStringLiteral("a\\nb\\rc\\td"));
+    EXPECT_EQ(OneLineText(QString::fromUtf16(u"\u001f \u007f~\u009f\u00a0\u2028\u2029\u202a")),
+              QString::fromUtf16(u"\\x1f \\x7f~\\x9f\u00a0\\u2028\\u2029\u202a"));
+    EXPECT_EQ(OneLineText(QString(QChar(0))), QStringLiteral("\\x00"));
 }
 
 // Real folders in a temporary place; "@" in a case stands for that folder's real path.

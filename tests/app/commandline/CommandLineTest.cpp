@@ -36,6 +36,18 @@ TEST_F(CommandLineTest, FileErrorsNameTheFileAndTheReasonInOneLine)
     EXPECT_TRUE(run.err.startsWith("quorvane: " + folder.toLocal8Bit() + ": ") && run.err.count('\n') == 1) << run.err.constData();
 }
 
+TEST_F(CommandLineTest, AFileNameWithLineBreaksOrControlsStaysOnItsOneLine)
+{
+    const QString folder = m_files.file("x").chopped(1);
+    expectRun({"--check", folder + "two\nlines.qvn"}, 2, "", errorLine(folder + "two\\nlines.qvn", "File not found"));
+    expectRun({"--export", "kindle", folder + "a\r\x1b[2Jb\tc.qvn"}, 1, "",
+              errorLine(folder + "a\\r\\x1b[2Jb\\tc.qvn", "File not found"));
+    const QString file = m_files.write("line\nbreak.qvn", "[[[QVN FILE]]]\r\nHead\r\n");
+    const ProgramRun run = quorvane({"--export", "kindle", file});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, errorLine(folder + "line\\nbreak.qvn", "the file ends early; its missing sections are empty"));
+}
+
 TEST_F(CommandLineTest, VersionAndHelpInBothSpellings)
 {
     expectRun({"--version"}, 0, "Quorvane 1.4.18\n", "");
@@ -65,6 +77,7 @@ TEST_F(CommandLineTest, WrongCommandLinesExitWithTwoBeforeAnyWindow)
         {{"--export", "kindle", "a.qvn", "b.qvn"}, "--export takes kindle|createspace FILE"},
         {{"--export", "kindle", ""}, "--export: the file name is empty"},
         {{"--version", "now"}, "--version takes nothing after it"},
+        {{"--bad\nline"}, "unknown option '--bad\\nline'"},
     };
     for (const auto& row : rows)
         expectRun(row.arguments, 2, "", "quorvane: " + QByteArray(row.line) + "\n" + usage);

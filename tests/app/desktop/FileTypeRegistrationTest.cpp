@@ -142,3 +142,47 @@ TEST(FileTypeRegistration, AFolderThatCannotBeWrittenIsIgnored)
         EXPECT_TRUE(QDir(readOnly).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
+
+TEST(FileTypeRegistration, LinksAreReplacedAndNothingIsWrittenOutsideTheDataFolder)
+{
+    TempFolder temp;
+    const QString dataHome = temp.file(QStringLiteral("share"));
+    const QString outside = temp.file(QStringLiteral("outside"));
+    ASSERT_TRUE(QDir().mkpath(outside + QStringLiteral("/icons")));
+    const QString program = QStringLiteral("/opt/quorvane/bin/quorvane");
+    const QList<R::File> wanted = R::WantedFiles(dataHome, program);
+    ASSERT_EQ(wanted.size(), 5);
+    const QString mimePackage = wanted[0].path, entry = wanted[1].path, icon16 = wanted[2].path, icon32 = wanted[3].path;
+    for (const QString& path : {mimePackage, entry, icon16})
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+
+    // A link to a foreign file, a link to a file that holds exactly our text, a dangling
+    // link, and a folder on the way that is a link to somewhere else.
+    const QString foreignEntry = temp.write(QStringLiteral("outside/someone.desktop"), "[Desktop Entry]\nName=Theirs\n");
+    ASSERT_TRUE(QFile::link(foreignEntry, entry));
+    const QString sameText = temp.write(QStringLiteral("outside/mime.xml"), wanted[0].content);
+    ASSERT_TRUE(QFile::link(sameText, mimePackage));
+    const QString dangling = outside + QStringLiteral("/new.png");
+    ASSERT_TRUE(QFile::link(dangling, icon16));
+    ASSERT_TRUE(QFile::link(outside + QStringLiteral("/icons"), QFileInfo(QFileInfo(icon32).path()).path()));
+    EXPECT_EQ(R::ChangedFiles(wanted).size(), 5) << "a link counts as changed even when it shows our text";
+
+    R::Register(dataHome, program);
+
+    for (const R::File& file : {wanted[0], wanted[1], wanted[2]}) {
+        const QFileInfo info(file.path);
+        EXPECT_FALSE(info.isSymLink()) << file.path.toStdString();
+        EXPECT_TRUE(info.isFile()) << file.path.toStdString();
+        EXPECT_EQ(TempFolder::read(file.path), file.content) << file.path.toStdString();
+    }
+    EXPECT_EQ(TempFolder::read(foreignEntry), "[Desktop Entry]\nName=Theirs\n");
+    EXPECT_EQ(TempFolder::read(sameText), wanted[0].content);
+    EXPECT_FALSE(QFileInfo::exists(dangling));
+    EXPECT_TRUE(QDir(outside + QStringLiteral("/icons")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot))
+        << "nothing written through a linked folder";
+    EXPECT_FALSE(QFileInfo::exists(icon32));
+    // The next start finds nothing to do but the file behind the folder link.
+    const QList<R::File> left = R::ChangedFiles(wanted);
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(left.front().path, icon32);
+}

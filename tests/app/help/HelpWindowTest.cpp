@@ -182,3 +182,21 @@ TEST(HelpWindow, AMissingHelpFileIsExplainedInsideTheWindow)
         EXPECT_TRUE(text.contains(part)) << part.toStdString();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvane Help"));
 }
+
+TEST(HelpWindow, AHelpFileThatCannotBeReadIsNotCalledMissing)
+{
+    TempFolder folder;
+    QWidget owner;
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("SQLite format 3") + QByteArray(1, '\0') + QByteArray(200, 'z'),
+                                    QByteArray(4096, '\xa5')}) {
+        const QString damaged = folder.write(QStringLiteral("qvn.qch"), bytes);
+        const QStringList candidates = {damaged, QStringLiteral("/nowhere/share/quorvane/qvn.qch")};
+        HelpWindow window(&owner, candidates);
+        EXPECT_FALSE(window.hasHelpFile());
+        const QString text = window.browser()->toPlainText();
+        EXPECT_TRUE(text.contains(QStringLiteral("The help file qvn.qch could not be read"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(damaged)) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("not found"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(candidates[1])) << "only the file found is named";
+    }
+}

@@ -2,6 +2,7 @@
 // as a change.
 #include "DescriptionBoxes.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QWidget>
@@ -59,4 +60,21 @@ TEST(DescriptionBoxesTextTest, OnlyAnAssignmentThatChangesTheTextCounts)
     boxes.setBoxText(OpeningRemarks, u""_s);
     EXPECT_EQ(changed.count(), 4);
     EXPECT_EQ(boxes.boxText(OpeningRemarks), u""_s);
+}
+
+TEST(DescriptionBoxesTextTest, OneLineBoxesKeepEveryCharacterLoadedOrPasted)
+{
+    QWidget window;
+    DescriptionBoxes boxes(&window, &window);
+    for (const int box : {int(Headline), int(Subheadline), int(BenefitsHeadline), int(BookTitleBox)}) {
+        for (const qsizetype length : {qsizetype(32768), qsizetype(40000)}) {
+            const QString text = QString(length - 1, u'h') + u'!';
+            boxes.setBoxText(box, text);
+            EXPECT_EQ(boxes.boxText(box), text) << "box " << box << ", " << length << " characters";
+        }
+        auto* edit = static_cast<QLineEdit*>(boxes.widget(box));
+        edit->clear();
+        edit->insert(QString(40000, u'p'));  // what a paste does
+        EXPECT_EQ(boxes.boxText(box).size(), 40000) << "box " << box;
+    }
 }

@@ -1,9 +1,11 @@
 // The listing meter under the last section and the copy message, on an offscreen screen.
 #include "AppTestSupport.h"
+#include "DescriptionFile.h"
 #include "HtmlGenerators.h"
 #include "ListingMeter.h"
 #include "MainWindowLayout.h"
 #include "ScriptedMessages.h"
+#include "TempFolder.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -180,4 +182,36 @@ TEST_F(ListingMeterTest, CopyingWarnsAndStillCopiesExactly)
     EXPECT_EQ(lines[3], QStringLiteral("OPENING REMARKS: </i> closes a tag that is not open"));
     EXPECT_EQ(lines.last(), QStringLiteral("... and 11 more"));
     EXPECT_EQ(clipboard->text(), GenerateCreatespaceHTML(ReadDescription(window.boxes())));
+}
+
+TEST_F(ListingMeterTest, ControlCharactersAreReportedAndKeptInTheFile)
+{
+    TempFolder folder;
+    static const char odd[] = "[[[QVN FILE]]]Ti\x01tle\r\nHead\0line\0\r\nSub\x1f\r\nTab\there\x0b<BR>and\x1b[0m\r\n"
+                              "Bene\x7f\r\n\r\n\r\nKindle\x1b\r\nPrint\x0c\r\n";
+    const QByteArray bytes(odd, sizeof odd - 1);
+    const QString path = folder.write(QStringLiteral("odd.qvn"), bytes);
+    LoadDescriptionFile(path);
+    EXPECT_FALSE(Document().DocumentDirty);
+    ASSERT_TRUE(meterShows(QStringLiteral("7 control characters"))) << meter().text().toStdString();
+    EXPECT_TRUE(meter().warns());
+    EXPECT_EQ(colour(), Red);
+    EXPECT_EQ(shown(meter().toolTip()), QStringLiteral("HEADLINE: control character U+0000 (NUL) appears 2 times\n"
+                                                "SUB-HEADLINE: control character U+001F (US) appears once\n"
+                                                "OPENING REMARKS: control character U+000B (VT) appears once\n"
+                                                "OPENING REMARKS: control character U+001B (ESC) appears once\n"
+                                                "CALL TO ACTION FOR KINDLE BOOK: control character U+001B (ESC) appears once\n"
+                                                "CALL TO ACTION FOR CREATESPACE PRINT BOOK: control character U+000C (FF) appears once"));
+
+    // The copy message names those of its own fragment.
+    ClickButton(window.button(L::CopyCreatespaceButton));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.shown()[0].text.endsWith(QStringLiteral("OPENING REMARKS: control character U+001B (ESC) appears once\r\n"
+                                                                  "CALL TO ACTION FOR CREATESPACE PRINT BOOK: control character U+000C (FF) appears once")))
+        << messages.shown()[0].text.toStdString();
+
+    // The boxes keep every one of them: saved again, the file is byte for byte the same.
+    QString copy = folder.file(QStringLiteral("copy.qvn"));
+    WriteDescriptionFile(copy);
+    EXPECT_EQ(TempFolder::read(copy), bytes);
 }

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+
+#include <vector>
+
+// A multi-line section box that stays quick with lines of any length. The text widget lays
+// out a whole paragraph at once, and one without a blank costs it time growing with the
+// square of its length; so a line longer than LongestBlock is shown as several paragraphs,
+// split where a blank allows. Those splits are the box's own: the text read back, and the
+// text copied from it, has none of them. Lines up to that length look as they always did.
+// While a box holds splits it keeps no undo history: undoing the removal of a split would
+// bring it back as a line break of the text.
+class SectionTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    static constexpr qsizetype LongestBlock = 4096;
+
+    explicit SectionTextEdit(QWidget* parent = nullptr);
+
+    // Sets the box to text (line breaks as "\n").
+    void setWidgetText(const QString& text);
+    // The box's text as the widget keeps it (paragraph separators between lines), without
+    // the box's own splits.
+    QString widgetText() const;
+    // What the edits since the last call did to the text: a box can tell most keys apart
+    // without reading megabytes back.
+    enum class Change { None, Some, Unknown };
+    Change takeChange();
+
+    // How many splits of its own the box holds now.
+    qsizetype splitCount() const { return static_cast<qsizetype>(m_splits.size()); }
+
+    // text with every line longer than LongestBlock split; splits receives the position of
+    // each "\n" that was added.
+    static QString SplitLongLines(const QString& text, std::vector<int>& splits);
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+    // A pasted or dropped text with a long line goes in split like a loaded one.
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void contentsChange(int position, int removed, int added);
+    void note(Change change);
+    // text[from, to) without the splits that lie in it.
+    QString withoutSplits(const QString& text, int from, int to) const;
+
+    // Document positions of the paragraph separators that are splits, in ascending order.
+    std::vector<int> m_splits;
+    bool m_setting = false;
+    Change m_change = Change::None;
+};

@@ -1,0 +1,127 @@
+// Section boxes with lines far longer than any paragraph: shown in pieces of their own,
+// read, copied, pasted and saved whole.
+#include "AppTestSupport.h"
+#include "DescriptionFile.h"
+#include "ScriptedMessages.h"
+#include "SectionTextEdit.h"
+#include "TempFolder.h"
+#include "frmMain.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int Longest = int(SectionTextEdit::LongestBlock);
+
+std::vector<int> splitsOf(const QString& text)
+{
+    std::vector<int> splits;
+    SectionTextEdit::SplitLongLines(text, splits);
+    return splits;
+}
+} // namespace
+
+TEST(SectionTextEdit, OnlyLinesLongerThanTheLongestBlockAreSplitAndPreferablyAfterABlank)
+{
+    EXPECT_TRUE(splitsOf(QString(Longest, u'x') + u'\n' + QString(Longest, u'y')).empty());
+    EXPECT_EQ(splitsOf(u"ab\n"_s + QString(2 * Longest + 1, u'z')), (std::vector<int>{3 + Longest, 3 + 2 * Longest + 1}));
+    // After a blank in the second half; one in the first half is too early.
+    QString words = QString(Longest, u'x') + u"tail"_s;
+    words[10] = words[Longest - 10] = u' ';
+    EXPECT_EQ(splitsOf(words), std::vector<int>{Longest - 9});
+    words[Longest - 10] = u'x';
+    EXPECT_EQ(splitsOf(words), std::vector<int>{Longest});
+    // A character outside the basic plane is never cut in two.
+    EXPECT_EQ(splitsOf(QString(Longest - 1, u'x') + QString::fromUtf16(u"\U0001F4D6x")), std::vector<int>{Longest - 1});
+}
+
+TEST(SectionTextEdit, ALongLineIsLaidOutInPiecesWhileWordsWrapAsBefore)
+{
+    QWidget window;
+    window.resize(994, 747);
+    DescriptionBoxes boxes(&window, &window);
+    window.show();
+    const QString words = u"Gardening is easy when you know what to plant and when, and this book shows how. "_s.repeated(4);
+    boxes.setBoxText(OpeningRemarks, words + u"\r\n"_s + QString(100000, u'x'));
+    EXPECT_EQ(boxes.boxText(OpeningRemarks), words + u"\r\n"_s + QString(100000, u'x'));
+    auto* edit = static_cast<SectionTextEdit*>(boxes.widget(OpeningRemarks));
+    EXPECT_EQ(edit->splitCount(), 24);
+    for (QTextBlock block = edit->document()->firstBlock(); block.isValid(); block = block.next()) {
+        EXPECT_LE(block.length() - 1, Longest);
+        edit->document()->documentLayout()->blockBoundingRect(block);  // laid out on demand
+        // The box's width holds every line: unbroken text breaks anywhere, words at blanks.
+        for (int i = 0; i < block.layout()->lineCount(); ++i) {
+            const QTextLine line = block.layout()->lineAt(i);
+            EXPECT_LE(line.naturalTextWidth(), edit->viewport()->width());
+            if (block == edit->document()->firstBlock() && i + 1 < block.layout()->lineCount())
+                EXPECT_EQ(words.at(line.textStart() + line.textLength() - 1), u' ');
+        }
+    }
+    EXPECT_GT(edit->document()->firstBlock().next().layout()->lineCount(), 1);
+}
+
+using LongLineFlowTest = FirstRunTest;
+
+TEST_F(LongLineFlowTest, TypedCopiedPastedAndSavedWithoutTheBoxesOwnSplits)
+{
+    frmMain window;
+    ScriptedMessages messages;
+    TempFolder folder;
+    window.show();
+    const QByteArray line(3 * Longest + 500, 'x');
+    LoadDescriptionFile(folder.write(u"long.qvn"_s, "[[[QVN FILE]]]Long\r\nHead\r\n\r\nStart<BR>" + line + "<BR>End" +
+                                                        QByteArray("\r\n").repeated(6)));
+    EXPECT_TRUE(messages.shown().empty());
+    auto* edit = static_cast<SectionTextEdit*>(window.boxes().widget(OpeningRemarks));
+    ASSERT_EQ(edit->splitCount(), 3);
+    QSignalSpy changed(&window.boxes(), &DescriptionBoxes::changed);
+
+    // Typing into the second piece; then Backspace just after the first split takes the
+    // split away, not a character, and a second one a character.
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(6 + Longest + 1 + 10);
+    edit->setTextCursor(cursor);
+    QTest::keyClicks(edit, u"ab"_s);
+    const QString x = u"x"_s;
+    QString expected = u"Start\r\n"_s + x.repeated(Longest + 10) + u"ab"_s + x.repeated(line.size() - Longest - 10) + u"\r\nEnd"_s;
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), expected);
+    EXPECT_EQ(changed.count(), 2);
+    cursor.setPosition(6 + Longest + 1);
+    edit->setTextCursor(cursor);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->splitCount(), 2);
+    EXPECT_EQ(changed.count(), 2);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    expected.remove(6 + Longest, 1);
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), expected);
+    EXPECT_EQ(changed.count(), 3);
+    EXPECT_FALSE(edit->isUndoRedoEnabled()) << "undoing a split's removal would bring back a line break";
+
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(expected).replace(u"\r\n"_s, u"\n"_s));
+
+    // A pasted long line goes in split too, in place of the selection ("tart"), with the
+    // cursor after it: its CR LF one character in the box, past the two splits in it.
+    const QString pasted = u"<"_s + QString(2 * Longest, u'p') + u">\r\nthree"_s;
+    QGuiApplication::clipboard()->setText(pasted);
+    cursor.setPosition(1);
+    cursor.setPosition(5, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    expected.replace(1, 4, pasted);
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), expected);
+    EXPECT_EQ(edit->textCursor().position(), 1 + (pasted.size() - 1) + 2);
+
+    QString copy = folder.file(u"copy.qvn"_s);
+    WriteDescriptionFile(copy);
+    EXPECT_EQ(TempFolder::read(copy), "[[[QVN FILE]]]Long\r\nHead\r\n\r\n" + QString(expected).replace(u"\r\n"_s, u"<BR>"_s).toLatin1() +
+                                          QByteArray("\r\n").repeated(6));
+}
