@@ -15,7 +15,9 @@ QString ReadCachedVersionText(const UpdateSource& source)
     QFile file(source.cacheFile);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.read(MaxVersionTextSize));
+    // One byte past the limit tells a text that is too large from one that fills it.
+    const QByteArray text = file.read(MaxVersionTextSize + 1);
+    return text.size() > MaxVersionTextSize ? QString() : QString::fromUtf8(text);
 }
 
 void RefreshVersionText(const UpdateSource& source, std::function<void(bool)> done)

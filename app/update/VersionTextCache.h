@@ -9,7 +9,8 @@ struct UpdateSource;
 // The version text is fetched in the background and kept for the next start, so start-up
 // never waits for the network.
 
-// The text the last fetch kept (empty when there is none).
+// The text the last fetch kept (empty when there is none, or when the file holds more than a
+// version text can).
 QString ReadCachedVersionText(const UpdateSource& source);
 
 // Fetches the text now and keeps it when it arrived whole; any failure keeps the old one

@@ -14,6 +14,7 @@
 #include "frmUpdateAvailable.h"
 #include "HelperUpdateNetwork.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -130,6 +131,33 @@ public:
             done(false);
     }
     bool progressShown = false;
+};
+
+// Tries to close the progress window in every way a user has while the download runs: the
+// window system's close request (what Alt+F4 or the title bar's close box send), Esc, and
+// Alt+F4 itself; the window reports what happened before the download goes on.
+class ClosingNetwork : public WatchingNetwork {
+public:
+    QString DownloadInstaller(const QUrl&, const QUrl&, const QString&, const QByteArray&) override
+    {
+        frmProgress* progress = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            progress = progress ? progress : qobject_cast<frmProgress*>(w);
+        if (!progress || !progress->isVisible())
+            return QStringLiteral("no progress window");
+        QCloseEvent request;
+        QApplication::sendEvent(progress->windowHandle(), &request);
+        refused.append(!request.isAccepted() && progress->isVisible());
+        progress->close();
+        refused.append(progress->isVisible());
+        for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::AltModifier | Qt::Key_F4}) {
+            QTest::keyClick(progress, key.key(), key.keyboardModifiers());
+            QCoreApplication::processEvents();
+            refused.append(progress->isVisible());
+        }
+        return QStringLiteral("no network here");
+    }
+    QList<bool> refused;
 };
 } // namespace
 
@@ -257,6 +285,19 @@ TEST_F(UpdateCheckTest, ProgressWindowIsUpAndOnTopWhenTheDownloadStarts)
         EXPECT_EQ(qobject_cast<frmProgress*>(w), nullptr) << "the progress window outlived the download";
 }
 
+TEST_F(UpdateCheckTest, ProgressWindowCannotBeClosedWhileTheDownloadRuns)
+{
+    auto* closing = new ClosingNetwork;
+    std::unique_ptr<UpdateNetwork> real = SetUpdateNetwork(std::unique_ptr<UpdateNetwork>(closing));
+    auto watch = takeUpdate();
+    EXPECT_FALSE(check("1.5"));
+    EXPECT_EQ(closing->refused, QList<bool>({true, true, true, true})) << "close request, close, Esc, Alt+F4";
+    EXPECT_EQ(messages.texts(), (std::vector<QString>{Prompt, NotDownloaded}));
+    SetUpdateNetwork(std::move(real));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<frmProgress*>(w), nullptr) << "the progress window outlived the download";
+}
+
 TEST_F(UpdateCheckTest, AMissingHelperIsAFailedDownloadAndKeepsTheOldVersionText)
 {
     SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(temp.file(QStringLiteral("no-such-helper"))));
@@ -299,6 +340,28 @@ TEST_F(UpdateCheckTest, VersionTextIsKeptForTheNextStartAndFailuresKeepTheOldOne
         EXPECT_EQ(refresh(f.to), std::optional<bool>(false));
         EXPECT_EQ(ReadCachedVersionText(from), kept);
     }
+}
+
+// A version text may fill its 64 KiB exactly; one byte more is not a version text, neither
+// from the server nor in the kept file.
+TEST_F(UpdateCheckTest, VersionTextUpToItsCapIsKeptAndOneByteMoreRefused)
+{
+    const UpdateSource from = source();
+    const QByteArray head = versionText("1.5", "");
+    const QByteArray atCap = head + QByteArray(64 * 1024 - head.size(), 'n');
+    server.route(QStringLiteral("/qvnlatestversion.txt"), {atCap});
+    EXPECT_EQ(refresh(from), std::optional<bool>(true));
+    EXPECT_EQ(ReadCachedVersionText(from).toUtf8(), atCap);
+
+    server.route(QStringLiteral("/qvnlatestversion.txt"), {atCap + 'n'});
+    EXPECT_EQ(refresh(from), std::optional<bool>(false));
+    EXPECT_EQ(ReadCachedVersionText(from).toUtf8(), atCap);
+
+    QFile kept(from.cacheFile);
+    ASSERT_TRUE(kept.open(QIODevice::Append));
+    kept.write("n");
+    kept.close();
+    EXPECT_EQ(ReadCachedVersionText(from), QString());
 }
 
 TEST_F(UpdateCheckTest, MainWindowOffersWhatTheLastStartFetchedAndUnloadsWhenItIsTaken)
