@@ -19,21 +19,21 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
 cmake --build "$build" -j"$(nproc)"
 
 supp="$root/scripts/sanitizers"
-# Each sanitizer reads the options of one program from a file named after it (%b): the
-# programs that host the web engine get the one ASan option their engine needs, and each
-# program with leaks of its own in a platform library gets its own leak suppressions. A
-# program without such a file has no suppression at all.
+# Each sanitizer reads the options of one program from a file named after it (%b). Only the
+# programs listed in scripts/sanitizers/ get any: those that host the web engine the ASan
+# option their engine needs, and each program with leaks in a platform library its own leak
+# suppressions, scripts/sanitizers/leaks/<program>.supp. Every other program runs with none.
 options="$build/sanitizer-options"
 rm -rf "$options" && mkdir -p "$options"
+for list in "$supp"/leaks/*.supp; do
+  echo "suppressions=$list" >"$options/$(basename "$list" .supp).lsan"
+done
 for program in $(grep -v '^#' "$supp/web-engine-processes"); do
   echo "new_delete_type_mismatch=0" >"$options/$program"
-done
-for list in "$supp"/leaks/*.supp; do
-  program="$(basename "$list" .supp)"
-  # Where the suppressions may match only the frame that allocated (see the file).
-  depth="$(sed -n 's/^# *malloc_context_size=\([0-9]*\).*/\1/p' "$list")"
-  echo "suppressions=$list" >"$options/$program.lsan"
-  [ -z "$depth" ] || echo "malloc_context_size=$depth" >>"$options/$program"
+  # Allocations keep only the frame that made them, so that a suppression of the engine's
+  # libraries matches a leak only when one of them allocated it, not every leak of ours
+  # (in a callback, say) that the engine happened to call.
+  echo "malloc_context_size=2" >>"$options/$program.lsan"
 done
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:exitcode=23:include_if_exists=$options/%b"
 export LSAN_OPTIONS="print_suppressions=1:include_if_exists=$options/%b.lsan"
