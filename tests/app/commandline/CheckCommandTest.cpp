@@ -83,15 +83,15 @@ TEST_F(CheckCommandTest, OnlyTheLastLineMissingEndsEarlyOnCheckAndExport)
         const ProgramRun early = quorvane(command + QStringList{shortFile});
         const ProgramRun full = quorvane(command + QStringList{complete});
         EXPECT_EQ(early.exitCode, 0);
-        EXPECT_EQ(early.err, endsEarly);
+        EXPECT_EQ(early.err.toStdString(), endsEarly.toStdString());
         EXPECT_EQ(full.exitCode, 0);
-        EXPECT_EQ(full.err, QByteArray());
-        EXPECT_EQ(early.out, full.out);
+        EXPECT_EQ(full.err.toStdString(), "");
+        EXPECT_EQ(early.out.toStdString(), full.out.toStdString());
         EXPECT_FALSE(full.out.isEmpty());
 
         const ProgramRun last = quorvane(command + QStringList{unended});
         EXPECT_EQ(last.exitCode, 0);
-        EXPECT_EQ(last.err, QByteArray());
+        EXPECT_EQ(last.err.toStdString(), "");
         EXPECT_NE(last.out, full.out) << "the last section was read";
     }
 }

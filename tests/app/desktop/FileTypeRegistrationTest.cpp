@@ -48,12 +48,12 @@ void setModified(const QString& path, const QDateTime& when)
     ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
 }
 
-QStringList tools(const QList<R::DatabaseUpdate>& updates)
+std::string tools(const QList<R::DatabaseUpdate>& updates)
 {
     QStringList names;
     for (const R::DatabaseUpdate& update : updates)
         names.append(update.tool);
-    return names;
+    return names.join(QLatin1Char(' ')).toStdString();
 }
 } // namespace
 
@@ -193,15 +193,15 @@ TEST(FileTypeRegistration, DatabasesAreRefreshedWhenTheirFilesAreNewerThanTheCac
     const QDateTime newer = written.addSecs(1);
     const struct {
         QDateTime mimeCache, desktopCache;
-        QStringList refreshed;
+        const char* refreshed;
     } cases[] = {
-        {older, older, {"update-mime-database", "update-desktop-database"}},
-        {newer, newer, {}},
-        {older, newer, {"update-mime-database"}},
-        {newer, older, {"update-desktop-database"}},
+        {older, older, "update-mime-database update-desktop-database"},
+        {newer, newer, ""},
+        {older, newer, "update-mime-database"},
+        {newer, older, "update-desktop-database"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.refreshed.join(QLatin1Char(' ')).toStdString());
+        SCOPED_TRACE(c.mimeCache == older ? "older mime cache" : "newer mime cache");
         setModified(mimeCache, c.mimeCache);
         setModified(desktopCache, c.desktopCache);
         EXPECT_EQ(tools(R::StaleDatabases(dataHome)), c.refreshed);
