@@ -55,9 +55,9 @@ TEST(GlossParams, EachStyleOwnRecord)
     EXPECT_FALSE(GlossParamsFor(StyleRoundedGloss, 80, 0, 12).has_value()) << "700 \\ 0";
 }
 
-// The capsule gloss ends at round(1.1 · R), rounding 5.5, 6.6 and 17.6 up where truncation
-// would not; its left edge and corner are R \ 2. Row R, half way to the face colour, is the
-// last gloss row at R = 5 and 6 only because of that rounding.
+// The capsule gloss ends at round(1.1 · R): 5.5, 6.6 and 17.6 go up, where truncating would
+// end it a row earlier; its left edge and corner are R \ 2. The row above GlossBottom is the
+// last one painted as gloss.
 TEST(GlossParams, CapsuleGlossBottomRoundsWhereTruncationWouldCutARow)
 {
     for (const auto& [r, height, half, bottom] : {std::array{5, 9, 2, 6}, {6, 11, 3, 7}, {16, 31, 8, 18}}) {
