@@ -48,11 +48,19 @@ ctest --output-on-failure -j2 --timeout 1200 --test-output-size-passed 4000000 "
 # Every process that suppressed a leak printed which suppressions matched, how often and how
 # many bytes; they are gathered here by test, so that one that no longer matches shows.
 echo
-echo "Leak suppressions used, by test (count, bytes, template):"
+echo "Leak suppressions used, by test:"
 awk '/^[0-9]+\/[0-9]+ Testing: / { test = $3 }
      /^Suppressions used:/ { used = 1; next }
      used && /count +bytes +template/ { next }
      used && /^-+$/ { used = 0; next }
-     used { printf "  %-40s %s\n", test, $0; any = 1 }
-     END { if (!any) print "  none" }' Testing/Temporary/LastTest.log
+     used {
+       key = sprintf("%-36s %-30s", test, $3)
+       if (!(key in leaks)) order[++n] = key
+       leaks[key] += $1; bytes[key] += $2; processes[key]++
+     }
+     END {
+       if (!n) print "  none"
+       for (i = 1; i <= n; i++)
+         printf "  %s %3d process(es) %5d leaks %8d bytes\n", order[i], processes[order[i]], leaks[order[i]], bytes[order[i]]
+     }' Testing/Temporary/LastTest.log
 exit "$status"

@@ -207,5 +207,8 @@ TEST(FileTypeRegistration, DatabasesAreRefreshedWhenTheirFilesAreNewerThanTheCac
         EXPECT_EQ(tools(R::StaleDatabases(dataHome)), c.refreshed);
     }
     setModified(mimeCache, older);
-    EXPECT_EQ(R::StaleDatabases(dataHome).front().folder, dataHome + QStringLiteral("/mime"));
+    setModified(desktopCache, newer);
+    const QList<R::DatabaseUpdate> stale = R::StaleDatabases(dataHome);
+    ASSERT_EQ(stale.size(), 1);
+    EXPECT_EQ(stale.front().folder, dataHome + QStringLiteral("/mime"));
 }
