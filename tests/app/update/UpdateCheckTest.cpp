@@ -134,8 +134,8 @@ public:
 };
 
 // Tries to close the progress window in every way a user has while the download runs: the
-// window system's close request (what Alt+F4 or the title bar's close box send), Esc, and
-// Alt+F4 itself; the window reports what happened before the download goes on.
+// window system's close request (what a window manager sends for Alt+F4 or the close box),
+// close(), Esc, and the Alt+F4 keys themselves; notes after each whether it is still up.
 class ClosingNetwork : public WatchingNetwork {
 public:
     QString DownloadInstaller(const QUrl&, const QUrl&, const QString&, const QByteArray&) override
