@@ -171,6 +171,20 @@ bool ShouldRegisterForUser(const QString& programPath, const QList<File>& change
     return !changed.isEmpty() && !SystemRegistrationCovers(programPath, SystemDataDirs());
 }
 
+QList<DatabaseUpdate> StaleDatabases(const QString& dataHome)
+{
+    QList<DatabaseUpdate> updates;
+    const QString mimeFolder = dataHome + QStringLiteral("/mime");
+    const QString package = mimePackagePath(dataHome);
+    if (QFileInfo::exists(package) && within(dataHome, mimeFolder) && stale(mimeFolder + QStringLiteral("/mime.cache"), package))
+        updates.append({QStringLiteral("update-mime-database"), mimeFolder});
+    const QString applications = dataHome + QStringLiteral("/applications");
+    const QString entry = desktopEntryPath(dataHome);
+    if (QFileInfo::exists(entry) && within(dataHome, applications) && stale(applications + QStringLiteral("/mimeinfo.cache"), entry))
+        updates.append({QStringLiteral("update-desktop-database"), applications});
+    return updates;
+}
+
 void Register(const QString& dataHome, const QString& programPath)
 {
     const QList<File> changed = ChangedFiles(WantedFiles(dataHome, programPath));
@@ -181,14 +195,8 @@ void Register(const QString& dataHome, const QString& programPath)
         RemoveShadowingEntry(dataHome, programPath);
     }
     // The databases are brought up to date also when an earlier update never ran.
-    const QString mimeFolder = dataHome + QStringLiteral("/mime");
-    const QString package = mimePackagePath(dataHome);
-    if (QFileInfo::exists(package) && within(dataHome, mimeFolder) && stale(mimeFolder + QStringLiteral("/mime.cache"), package))
-        startDetached(QStringLiteral("update-mime-database"), mimeFolder);
-    const QString applications = dataHome + QStringLiteral("/applications");
-    const QString entry = desktopEntryPath(dataHome);
-    if (QFileInfo::exists(entry) && within(dataHome, applications) && stale(applications + QStringLiteral("/mimeinfo.cache"), entry))
-        startDetached(QStringLiteral("update-desktop-database"), applications);
+    for (const DatabaseUpdate& update : StaleDatabases(dataHome))
+        startDetached(update.tool, update.folder);
 }
 
 } // namespace FileTypeRegistration

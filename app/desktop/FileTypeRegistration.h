@@ -42,6 +42,17 @@ bool ShouldRegisterForUser(const QString& programPath, const QList<File>& change
 // ours that starts another program; any other file stays.
 void RemoveShadowingEntry(const QString& dataHome, const QString& programPath);
 
+// A desktop database to bring up to date: the tool that rebuilds it and its folder.
+struct DatabaseUpdate {
+    QString tool;
+    QString folder;
+    bool operator==(const DatabaseUpdate&) const = default;
+};
+
+// The databases whose cache is missing or older than the registration file it is built
+// from; a cache newer than its file is left alone.
+QList<DatabaseUpdate> StaleDatabases(const QString& dataHome);
+
 // Writes what differs and starts the desktop's database updates, detached, where needed.
 // Never fails: whatever cannot be written stays as it was.
 void Register(const QString& dataHome, const QString& programPath);

@@ -17,7 +17,11 @@ QString ReadCachedVersionText(const UpdateSource& source)
     QFile file(source.cacheFile);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QString text = QString::fromUtf8(file.read(MaxVersionTextSize));
+    // One byte past the limit tells a text that is too large from one that fills it.
+    const QByteArray bytes = file.read(MaxVersionTextSize + 1);
+    if (bytes.size() > MaxVersionTextSize)
+        return {};
+    const QString text = QString::fromUtf8(bytes);
     // Only the text the helper accepted last carries the highest serial accepted; any other
     // (left by an older program, or overtaken by a newer release) is not offered.
     const std::optional<VersionTextFields> fields = SplitVersionText(text);

@@ -144,6 +144,37 @@ TEST(CandyButtonInput, EntryNeedsAPixelPastTheFirstColumnAndRow)
     EXPECT_EQ(rig.events.count(QStringLiteral("MouseLeave")), 1) << "one notification per entry";
 }
 
+// Leaving and coming straight back, before the old notification's watcher is gone, asks for
+// a new one: the next leave is heard too.
+TEST(CandyButtonInput, LeavingAndReenteringAtOnceHearsTheNextLeave)
+{
+    Rig rig(Saved(StyleStandard));
+    rig.Move({5, 5});
+    rig.Leave();
+    rig.Move({6, 6});
+    EXPECT_TRUE(rig.button.IsHovering());
+    EXPECT_EQ(rig.Face(), "hover");
+    rig.Leave();
+    EXPECT_FALSE(rig.button.IsHovering());
+    EXPECT_EQ(rig.Face(), "normal");
+    EXPECT_EQ(rig.events.Moveless(), QStringList({"MouseEnter", "MouseLeave", "MouseEnter", "MouseLeave"}));
+}
+
+// The host sees the new face when MouseUp reaches it, from the mouse and from Enter.
+TEST(CandyButtonInput, FaceIsRepaintedBeforeMouseUp)
+{
+    Rig rig(Saved(StyleStandard));
+    std::vector<std::string> faces;
+    QObject::connect(&rig.button, &CandyButton::MouseUp, [&] { faces.push_back(rig.Face()); });
+    rig.Move({5, 5});
+    rig.Press({5, 5});
+    rig.Release({5, 5});
+    rig.Leave();
+    rig.Key(QEvent::KeyPress, Qt::Key_Return);
+    rig.Key(QEvent::KeyRelease, Qt::Key_Return);
+    EXPECT_EQ(faces, (std::vector<std::string>{"hover", "focused"}));
+}
+
 // Exactly the left button held keeps the pointer out; the left button with Shift does not.
 TEST(CandyButtonInput, LeftButtonAloneDoesNotEnter)
 {

@@ -1,5 +1,6 @@
 #include "ControlsTestSupport.h"
 #include "GlossFace.h"
+#include "ColorMath.h"
 #include "GlossParams.h"
 #include "ShapeGeometry.h"
 
@@ -52,6 +53,28 @@ TEST(GlossParams, EachStyleOwnRecord)
     for (int style : {0, 1, 6, 8, -1})
         EXPECT_FALSE(GlossParamsFor(style, 80, 24, 13).has_value()) << style;
     EXPECT_FALSE(GlossParamsFor(StyleRoundedGloss, 80, 0, 12).has_value()) << "700 \\ 0";
+}
+
+// The capsule gloss ends at round(1.1 · R): 5.5, 6.6 and 17.6 go up, where truncating would
+// end it a row earlier; its left edge and corner are R \ 2. The row above GlossBottom is the
+// last one painted as gloss.
+TEST(GlossParams, CapsuleGlossBottomRoundsWhereTruncationWouldCutARow)
+{
+    for (const auto& [r, height, half, bottom] : {std::array{5, 9, 2, 6}, {6, 11, 3, 7}, {16, 31, 8, 18}}) {
+        SCOPED_TRACE(r);
+        ASSERT_EQ(CornerRadiusFor(StyleCapsuleGloss, 40, height), r);
+        const GlossParams p = *GlossParamsFor(StyleCapsuleGloss, 40, height, r);
+        EXPECT_EQ(p.GlossLeft, half);
+        EXPECT_EQ(p.GlossCorner, half);
+        EXPECT_EQ(p.GlossBottom, bottom);
+        const auto glossRow = [r = r](int y) {
+            int percent = 50 * y / r;
+            return Rgb(BlendColors(RgbColor(255, 255, 255), kFace, percent));
+        };
+        const PixelSurface s = Gloss(StyleCapsuleGloss, 40, height);
+        EXPECT_EQ(Rgb(s.Pixel(20, bottom - 1)), glossRow(bottom - 1));
+        EXPECT_NE(Rgb(s.Pixel(20, bottom)), glossRow(bottom));
+    }
 }
 
 // Style 2 on 80 × 24 (R = 13). Gloss rows blend white toward the face by 50 · y \ 13 percent;

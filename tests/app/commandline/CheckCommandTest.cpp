@@ -92,3 +92,33 @@ TEST_F(CheckCommandTest, UnreadableFilesAndWrongUse)
     const ProgramRun help = check({});
     EXPECT_TRUE(help.err.contains("quorvane --check FILE"));
 }
+
+// Nine lines make a whole file, with or without a line end after the last; eight are one short,
+// and read as the whole file with an empty last section would be.
+TEST_F(CheckCommandTest, OnlyTheLastLineMissingEndsEarlyOnCheckAndExport)
+{
+    QByteArray whole = "[[[QVN FILE]]]Title\r\nMy Book\r\n";
+    for (int section = 1; section < 7; ++section)
+        whole += "Section " + QByteArray::number(section) + "\r\n";
+    const QString shortFile = m_files.write("short.qvn", whole);
+    const QString unended = m_files.write("unended.qvn", whole + "Order the paperback");
+    const QString complete = m_files.write("complete.qvn", whole + "\r\n");
+    const QByteArray endsEarly = errorLine(shortFile, "the file ends early; its missing sections are empty");
+
+    for (const QStringList& command : {QStringList{"--check"}, QStringList{"--export", "createspace"}}) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const ProgramRun early = quorvane(command + QStringList{shortFile});
+        const ProgramRun full = quorvane(command + QStringList{complete});
+        EXPECT_EQ(early.exitCode, 0);
+        EXPECT_EQ(early.err.toStdString(), endsEarly.toStdString());
+        EXPECT_EQ(full.exitCode, 0);
+        EXPECT_EQ(full.err.toStdString(), "");
+        EXPECT_EQ(early.out.toStdString(), full.out.toStdString());
+        EXPECT_FALSE(full.out.isEmpty());
+
+        const ProgramRun last = quorvane(command + QStringList{unended});
+        EXPECT_EQ(last.exitCode, 0);
+        EXPECT_EQ(last.err.toStdString(), "");
+        EXPECT_NE(last.out, full.out) << "the last section was read";
+    }
+}

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,21 @@ QString line(const QByteArray& file, const char* key)
 }
 
 QDateTime modified(const QString& path) { return QFileInfo(path).lastModified(); }
+
+void setModified(const QString& path, const QDateTime& when)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite)) << path.toStdString();
+    ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+std::string tools(const QList<R::DatabaseUpdate>& updates)
+{
+    QStringList names;
+    for (const R::DatabaseUpdate& update : updates)
+        names.append(update.tool);
+    return names.join(QLatin1Char(' ')).toStdString();
+}
 } // namespace
 
 TEST(FileTypeRegistration, WritesTheMimePackageDesktopEntryAndIconsUnderXdgDataHome)
@@ -185,4 +201,58 @@ TEST(FileTypeRegistration, LinksAreReplacedAndNothingIsWrittenOutsideTheDataFold
     const QList<R::File> left = R::ChangedFiles(wanted);
     ASSERT_EQ(left.size(), 1);
     EXPECT_EQ(left.front().path, icon32);
+}
+
+// Each database is rebuilt when its cache is missing or older than the file it is built from,
+// a second either way deciding.
+TEST(FileTypeRegistration, DatabasesAreRefreshedWhenTheirFilesAreNewerThanTheCaches)
+{
+    TempFolder temp;
+    const QString dataHome = temp.file(QStringLiteral("share"));
+    // Update tools of the test's own, which only note that they ran.
+    const QString ran = temp.file(QStringLiteral("ran"));
+    ASSERT_TRUE(QDir().mkpath(temp.file(QStringLiteral("tools"))));
+    for (const char* tool : {"update-mime-database", "update-desktop-database"}) {
+        const QString script = temp.write(QStringLiteral("tools/") + QLatin1String(tool),
+                                          "#!/bin/sh\necho \"$(basename \"$0\") $1\" >>'" + ran.toUtf8() + "'\n");
+        QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", temp.file(QStringLiteral("tools")).toUtf8() + ':' + path);
+    R::Register(dataHome, QStringLiteral("/opt/quorvane/bin/quorvane"));
+    qputenv("PATH", path);
+    // No caches yet: both are built.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return TempFolder::read(ran).count('\n') == 2; }, 20000));
+    QStringList lines = QString::fromUtf8(TempFolder::read(ran)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    lines.sort();
+    EXPECT_EQ(lines, QStringList({QStringLiteral("update-desktop-database ") + dataHome + QStringLiteral("/applications"),
+                                  QStringLiteral("update-mime-database ") + dataHome + QStringLiteral("/mime")}));
+
+    const QString mimeCache = temp.write(QStringLiteral("share/mime/mime.cache"), "cache");
+    const QString desktopCache = temp.write(QStringLiteral("share/applications/mimeinfo.cache"), "cache");
+    const QDateTime written = QDateTime::currentDateTime().addDays(-1);
+    setModified(dataHome + QStringLiteral("/mime/packages/quorvane-mime.xml"), written);
+    setModified(dataHome + QStringLiteral("/applications/org.quorvane.Quorvane.desktop"), written);
+    const QDateTime older = written.addSecs(-1);
+    const QDateTime newer = written.addSecs(1);
+    const struct {
+        QDateTime mimeCache, desktopCache;
+        const char* refreshed;
+    } cases[] = {
+        {older, older, "update-mime-database update-desktop-database"},
+        {newer, newer, ""},
+        {older, newer, "update-mime-database"},
+        {newer, older, "update-desktop-database"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mimeCache == older ? "older mime cache" : "newer mime cache");
+        setModified(mimeCache, c.mimeCache);
+        setModified(desktopCache, c.desktopCache);
+        EXPECT_EQ(tools(R::StaleDatabases(dataHome)), c.refreshed);
+    }
+    setModified(mimeCache, older);
+    setModified(desktopCache, newer);
+    const QList<R::DatabaseUpdate> stale = R::StaleDatabases(dataHome);
+    ASSERT_EQ(stale.size(), 1);
+    EXPECT_EQ(stale.front().folder, dataHome + QStringLiteral("/mime"));
 }

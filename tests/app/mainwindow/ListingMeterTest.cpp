@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
@@ -143,6 +144,33 @@ TEST_F(ListingMeterTest, TooltipAndScreenReaderGetTheFindingsAsTyped)
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&meter());
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->text(QAccessible::Description), findings);
+}
+
+// Keys that come every 50 ms, well past the meter's pause, still see it move while they come:
+// the pause runs from the first key of a burst and is not put off by the next ones.
+TEST_F(ListingMeterTest, MovesDuringSteadyTyping)
+{
+    QWidget* headline = window.boxes().widget(Headline);
+    headline->setFocus();
+    constexpr int Keys = 40;
+    constexpr int KeyGapMs = 50;
+    static_assert(Keys * KeyGapMs > 10 * ListingMeter::DelayMs);
+    int movesWithinAGap = 0;
+    QString shown = meter().text();
+    QElapsedTimer gap;
+    for (int key = 0; key < Keys; ++key) {
+        QTest::keyClick(headline, Qt::Key_X);
+        gap.start();
+        QTest::qWait(KeyGapMs);
+        // A meter that waited for a pause could only move in a gap as long as its pause.
+        if (meter().text() != shown && gap.elapsed() < 2 * ListingMeter::DelayMs / 3)
+            ++movesWithinAGap;
+        shown = meter().text();
+    }
+    EXPECT_GE(movesWithinAGap, 2);
+    // Once the keys stop, it shows them all: the heading's markup, the text and the closing breaks.
+    const QString all = QStringLiteral("Kindle %1 / 4,000").arg(13 + Keys + 8);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return meter().text().startsWith(all); }, 20000)) << meter().text().toStdString();
 }
 
 TEST_F(ListingMeterTest, CopyingWarnsAndStillCopiesExactly)

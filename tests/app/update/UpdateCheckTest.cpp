@@ -16,6 +16,7 @@
 #include "PackageOwnership.h"
 #include "UpdateVersionText.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -143,6 +144,33 @@ public:
     }
     bool progressShown = false;
     int refreshes = 0;
+};
+
+// Tries to close the progress window in every way a user has while the download runs: the
+// window system's close request (what a window manager sends for Alt+F4 or the close box),
+// close(), Esc, and the Alt+F4 keys themselves; notes after each whether it is still up.
+class ClosingNetwork : public WatchingNetwork {
+public:
+    QString DownloadInstaller(const UpdateSource&, const UpdateOffer&, const QString&) override
+    {
+        frmProgress* progress = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            progress = progress ? progress : qobject_cast<frmProgress*>(w);
+        if (!progress || !progress->isVisible())
+            return QStringLiteral("no progress window");
+        QCloseEvent request;
+        QApplication::sendEvent(progress->windowHandle(), &request);
+        refused.append(!request.isAccepted() && progress->isVisible());
+        progress->close();
+        refused.append(progress->isVisible());
+        for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::AltModifier | Qt::Key_F4}) {
+            QTest::keyClick(progress, key.key(), key.keyboardModifiers());
+            QCoreApplication::processEvents();
+            refused.append(progress->isVisible());
+        }
+        return QStringLiteral("no network here");
+    }
+    QList<bool> refused;
 };
 } // namespace
 
@@ -276,6 +304,19 @@ TEST_F(UpdateCheckTest, ProgressWindowIsUpAndOnTopWhenTheDownloadStarts)
         EXPECT_EQ(qobject_cast<frmProgress*>(w), nullptr) << "the progress window outlived the download";
 }
 
+TEST_F(UpdateCheckTest, ProgressWindowCannotBeClosedWhileTheDownloadRuns)
+{
+    auto* closing = new ClosingNetwork;
+    std::unique_ptr<UpdateNetwork> real = SetUpdateNetwork(std::unique_ptr<UpdateNetwork>(closing));
+    auto watch = takeUpdate();
+    EXPECT_FALSE(check("1.5"));
+    EXPECT_EQ(closing->refused, QList<bool>({true, true, true, true})) << "close request, close, Esc, Alt+F4";
+    EXPECT_EQ(messages.texts(), (std::vector<QString>{Prompt, NotDownloaded}));
+    SetUpdateNetwork(std::move(real));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<frmProgress*>(w), nullptr) << "the progress window outlived the download";
+}
+
 TEST_F(UpdateCheckTest, AMissingHelperIsAFailedDownloadAndKeepsTheOldVersionText)
 {
     SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(temp.file(QStringLiteral("no-such-helper"))));
@@ -319,6 +360,28 @@ TEST_F(UpdateCheckTest, VersionTextIsKeptForTheNextStartAndFailuresKeepTheOldOne
         EXPECT_EQ(refresh(f.to), std::optional<bool>(false));
         EXPECT_EQ(ReadCachedVersionText(from), kept);
     }
+}
+
+// A version text may fill its 64 KiB exactly; one byte more is not a version text, neither
+// from the server nor in the kept file.
+TEST_F(UpdateCheckTest, VersionTextUpToItsCapIsKeptAndOneByteMoreRefused)
+{
+    const UpdateSource from = source();
+    const QByteArray head = versionText("1.5", "");
+    const QByteArray atCap = head + QByteArray(64 * 1024 - head.size(), 'n');
+    publish(atCap);
+    EXPECT_EQ(refresh(from), std::optional<bool>(true));
+    EXPECT_EQ(ReadCachedVersionText(from).toUtf8(), atCap);
+
+    publish(atCap + 'n');
+    EXPECT_EQ(refresh(from), std::optional<bool>(false));
+    EXPECT_EQ(ReadCachedVersionText(from).toUtf8(), atCap);
+
+    QFile kept(from.cacheFile);
+    ASSERT_TRUE(kept.open(QIODevice::Append));
+    kept.write("n");
+    kept.close();
+    EXPECT_EQ(ReadCachedVersionText(from), QString());
 }
 
 TEST_F(UpdateCheckTest, MainWindowOffersWhatTheLastStartFetchedAndUnloadsWhenItIsTaken)
