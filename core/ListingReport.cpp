@@ -94,6 +94,15 @@ QStringList ListingFindingLines(const ListingCheck& check)
     return lines;
 }
 
+QString ListingFindingsText(const ListingCheck& check, qsizetype maxLines)
+{
+    const QStringList lines = ListingFindingLines(check);
+    if (lines.isEmpty())
+        return QStringLiteral("Both descriptions fit the store's %1 characters and use only tags it accepts.")
+            .arg(GroupedNumber(ListingLengthLimit));
+    return FirstLines(lines, maxLines).join(QLatin1Char('\n'));
+}
+
 QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
 {
     if (lines.size() <= maxLines)

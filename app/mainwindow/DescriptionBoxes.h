@@ -24,6 +24,10 @@ public:
 
     QWidget* widget(int box) const { return m_widgets[static_cast<size_t>(box)]; }
 
+    // What a box is called to assistive tools: its caption in normal letter case without the
+    // padding ("Call to action for Kindle book"), the title box "Book Title".
+    static QString accessibleNameOf(int box);
+
     // A widget's text as the document holds it, and back.
     static QString toDocumentText(QString widgetText);
     static QString toWidgetText(QString documentText);

@@ -4,6 +4,9 @@
 #include "ListingReport.h"
 #include "MainWindowLayout.h"
 
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
 namespace L = MainWindowLayout;
 
 namespace {
@@ -23,6 +26,7 @@ ListingMeter::ListingMeter(QWidget* parent, const DescriptionView& view)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setGeometry(placement());
+    setFocusPolicy(Qt::TabFocus);
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(DelayMs);
@@ -56,9 +60,22 @@ void ListingMeter::updateNow()
     colours.setColor(QPalette::WindowText, warns() ? WarningRed : QuietGrey);
     setPalette(colours);
 
-    const QStringList findings = ListingFindingLines(m_check);
-    setToolTip(findings.isEmpty()
-                   ? QStringLiteral("Both descriptions fit the store's %1 characters and use only tags it accepts.")
-                         .arg(GroupedNumber(ListingLengthLimit))
-                   : FirstLines(findings, MaxTooltipLines).join(QLatin1Char('\n')));
+    // The same words for the pointer and for a screen reader, which reads the description
+    // when Tab brings it to the line.
+    const QString findings = ListingFindingsText(m_check, MaxTooltipLines);
+    setToolTip(findings);
+    setAccessibleDescription(findings);
+}
+
+void ListingMeter::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Where Tab has brought the focus, drawn as the other controls show it.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().intersected(QRect({0, 0}, QSize(fontMetrics().horizontalAdvance(text()) + 4, height())));
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

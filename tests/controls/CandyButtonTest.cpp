@@ -3,6 +3,7 @@
 #include "ShapeGeometry.h"
 #include "StandardFaces.h"
 
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -259,4 +260,27 @@ TEST(CandyButton, PictureLeftUsesTheCornerRadius)
         EXPECT_EQ(hosted.surface().Pixel(iconX, 5), RgbColor(40, 20, 10)) << style;
         EXPECT_EQ(hosted.surface().Pixel(iconX - 1, 5), leftOfPicture) << style;
     }
+}
+
+TEST(ButtonPicture, ALargerDrawingBesideTheFileIsTakenOnlyAtTwiceTheSize)
+{
+    EXPECT_EQ(ButtonPicture::LargerDrawingPath(QStringLiteral(":/icons/small/help.png")),
+              QStringLiteral(":/icons/small/help@2x.png"));
+    EXPECT_EQ(ButtonPicture::LargerDrawingPath(QStringLiteral("/a.b/picture")), QStringLiteral("/a.b/picture@2x"));
+
+    QTemporaryDir folder;
+    const auto save = [&](const QString& name, int width, int height) {
+        QImage image(width, height, QImage::Format_ARGB32);
+        image.fill(qRgba(10, 20, 30, 255));
+        image.save(folder.filePath(name));
+    };
+    save(QStringLiteral("one.png"), 16, 16);
+    EXPECT_TRUE(ButtonPicture::Load(folder.filePath(QStringLiteral("one.png"))).largerDrawing().isNull());
+    save(QStringLiteral("one@2x.png"), 32, 32);
+    const ButtonPicture picture = ButtonPicture::Load(folder.filePath(QStringLiteral("one.png")));
+    EXPECT_EQ(picture.largerDrawing().size(), QSize(32, 32));
+    EXPECT_EQ(picture.widthPixels(), 16) << "the extent stays the picture's own";
+    save(QStringLiteral("two.png"), 16, 16);
+    save(QStringLiteral("two@2x.png"), 33, 32);
+    EXPECT_TRUE(ButtonPicture::Load(folder.filePath(QStringLiteral("two.png"))).largerDrawing().isNull());
 }

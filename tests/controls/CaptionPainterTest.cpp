@@ -148,3 +148,42 @@ TEST(CaptionPainter, AmpersandUnderlinesTheNextCharacterAndTwoDrawOne)
     painter.end();
     EXPECT_EQ(doubled.Image(), literal.Image());
 }
+
+TEST(CaptionPainter, AScalingScreenGetsThePicturesLargerDrawingInTheSameLooks)
+{
+    // The larger drawing has one pixel (11, 15) of its own: doubling the small picture has none.
+    constexpr QRgb kMarker = qRgb(90, 60, 30);  // grays to 60
+    ButtonPicture picture = kSmallIcon;
+    QImage larger(16, 16, QImage::Format_ARGB32);
+    larger.fill(qRgba(40, 20, 10, 255));
+    larger.setPixel(11, 15, kMarker);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+        larger.setPixel(corner, qRgba(0, 0, 0, 0));
+    ASSERT_TRUE(picture.SetLargerDrawing(larger));
+
+    // Enabled, state, icon highlight → the marker pixel and its neighbour as painted.
+    const std::tuple<bool, ButtonState, bool, QRgb, QRgb> cases[] = {
+        {true, StateNormal, false, kMarker, qRgb(40, 20, 10)},
+        {true, StatePressed, false, kMarker, qRgb(40, 20, 10)},
+        {false, StateNormal, false, qRgb(60, 60, 60), qRgb(23, 23, 23)},
+        {true, StateHover, true, qRgb(0, 0, 250), qRgb(0, 0, 250)},
+    };
+    for (const auto& [enabled, state, iconHighLite, marker, neighbour] : cases) {
+        SCOPED_TRACE(testing::Message() << "enabled " << enabled << " state " << state);
+        const PixelSurface surface = Blank(80, 20);
+        QImage screen(160, 40, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(2);
+        screen.fill(Qt::white);
+        {
+            QPainter painter(&screen);
+            PaintCaptionAndPictureScaled(painter, surface,
+                                         {QStringLiteral("Help"), &picture, PictureLeft, enabled, iconHighLite, kBlue},
+                                         state);
+        }
+        // PictureLeft on a rectangular face: the picture at (4, 7), one further when pressed.
+        const int at = state == StatePressed ? 1 : 0;
+        EXPECT_EQ(screen.pixel(2 * (4 + at) + 11, 2 * (7 + at) + 15), marker);
+        EXPECT_EQ(screen.pixel(2 * (4 + at) + 10, 2 * (7 + at) + 15), neighbour);
+        EXPECT_EQ(screen.pixel(2 * (4 + at) + 1, 2 * (7 + at) + 1), qRgb(255, 255, 255)) << "outside the shape";
+    }
+}

@@ -5,6 +5,7 @@
 #include "HelpWindow.h"
 #include "TempFolder.h"
 
+#include <QAccessible>
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
@@ -74,6 +75,31 @@ TEST(HelpWindow, OpensAtTheMainTopicOnceAndIsReusedForEveryCall)
     EXPECT_EQ(owner.findChildren<HelpWindow*>().size(), 1);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(page(window), MainTopic);
+}
+
+TEST(HelpWindow, AWindowNamedByItsCaptionWithNamedButtonsThatEscCloses)
+{
+    QWidget owner;
+    HelpWindow* window = ShowHelpFrom(&owner, {builtHelpFile()});
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(window);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(seen->role(), QAccessible::Window);
+    EXPECT_EQ(seen->text(QAccessible::Name), QStringLiteral("Working on your book description - Quorvane Help"));
+    for (const char* name : {"Back", "Forward"}) {
+        auto* button = window->findChild<QToolButton*>(QStringLiteral("help") + QLatin1String(name));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), QLatin1String(name));
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->browser())->text(QAccessible::Name),
+              QStringLiteral("Working on your book description"));
+
+    // Esc wherever the focus is in the window, the page or the contents.
+    for (QWidget* focus : {static_cast<QWidget*>(window->browser()), window->navigation()->currentWidget()}) {
+        ShowHelpFrom(&owner, {builtHelpFile()});
+        ASSERT_TRUE(window->isVisible());
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << focus->objectName().toStdString();
+    }
 }
 
 TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
