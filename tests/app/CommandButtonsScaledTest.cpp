@@ -14,7 +14,7 @@ namespace L = MainWindowLayout;
 
 TEST(CommandButtonsScaled, EveryPictureHasItsDrawingAtTwiceTheSize)
 {
-    for (const QString form : {QStringLiteral(":/forms/frmMain.controls"), QStringLiteral(":/forms/frmOnLoad.controls")}) {
+    for (const QString& form : {QStringLiteral(":/forms/frmMain.controls"), QStringLiteral(":/forms/frmOnLoad.controls")}) {
         const QList<SavedControl> controls = ReadSavedControls(form);
         ASSERT_FALSE(controls.isEmpty()) << form.toStdString();
         for (const SavedControl& control : controls) {

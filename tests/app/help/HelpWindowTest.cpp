@@ -11,6 +11,7 @@
 #include <QHelpSearchEngine>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTest>
@@ -92,10 +93,13 @@ TEST(HelpWindow, AWindowNamedByItsCaptionWithNamedButtonsThatEscCloses)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window->browser())->text(QAccessible::Name),
               QStringLiteral("Working on your book description"));
 
-    // Esc wherever the focus is in the window, the page or the contents.
-    for (QWidget* focus : {static_cast<QWidget*>(window->browser()), window->navigation()->currentWidget()}) {
+    // Esc wherever the focus is in the window: the page, the tabs, the contents.
+    for (QWidget* focus : {static_cast<QWidget*>(window->browser()), static_cast<QWidget*>(window->navigation()->tabBar()),
+                           window->navigation()->currentWidget()}) {
         ShowHelpFrom(&owner, {builtHelpFile()});
         ASSERT_TRUE(window->isVisible());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         focus->setFocus();
         QTest::keyClick(focus, Qt::Key_Escape);
         EXPECT_FALSE(window->isVisible()) << focus->objectName().toStdString();
