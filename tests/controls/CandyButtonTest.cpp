@@ -264,23 +264,17 @@ TEST(CandyButton, PictureLeftUsesTheCornerRadius)
 
 TEST(ButtonPicture, ALargerDrawingBesideTheFileIsTakenOnlyAtTwiceTheSize)
 {
-    EXPECT_EQ(ButtonPicture::LargerDrawingPath(QStringLiteral(":/icons/small/help.png")),
-              QStringLiteral(":/icons/small/help@2x.png"));
-    EXPECT_EQ(ButtonPicture::LargerDrawingPath(QStringLiteral("/a.b/picture")), QStringLiteral("/a.b/picture@2x"));
-
+    EXPECT_EQ(ButtonPicture::LargerDrawingPath(":/icons/small/help.png"), QStringLiteral(":/icons/small/help@2x.png"));
+    EXPECT_EQ(ButtonPicture::LargerDrawingPath("/a.b/picture"), QStringLiteral("/a.b/picture@2x"));
     QTemporaryDir folder;
-    const auto save = [&](const QString& name, int width, int height) {
-        QImage image(width, height, QImage::Format_ARGB32);
-        image.fill(qRgba(10, 20, 30, 255));
-        image.save(folder.filePath(name));
-    };
-    save(QStringLiteral("one.png"), 16, 16);
-    EXPECT_TRUE(ButtonPicture::Load(folder.filePath(QStringLiteral("one.png"))).largerDrawing().isNull());
-    save(QStringLiteral("one@2x.png"), 32, 32);
-    const ButtonPicture picture = ButtonPicture::Load(folder.filePath(QStringLiteral("one.png")));
-    EXPECT_EQ(picture.largerDrawing().size(), QSize(32, 32));
-    EXPECT_EQ(picture.widthPixels(), 16) << "the extent stays the picture's own";
-    save(QStringLiteral("two.png"), 16, 16);
-    save(QStringLiteral("two@2x.png"), 33, 32);
-    EXPECT_TRUE(ButtonPicture::Load(folder.filePath(QStringLiteral("two.png"))).largerDrawing().isNull());
+    // Width of the larger drawing → taken or not; "none" has no larger drawing at all.
+    for (const auto& [name, width, taken] : {std::tuple{"none", 0, false}, {"twice", 32, true}, {"more", 33, false}}) {
+        const QString path = folder.filePath(QLatin1String(name) + ".png");
+        QImage(16, 16, QImage::Format_ARGB32).save(path);
+        if (width)
+            QImage(width, 32, QImage::Format_ARGB32).save(ButtonPicture::LargerDrawingPath(path));
+        const ButtonPicture picture = ButtonPicture::Load(path);
+        EXPECT_EQ(picture.largerDrawing().isNull(), !taken) << name;
+        EXPECT_EQ(picture.widthPixels(), 16) << "the extent stays the picture's own";
+    }
 }

@@ -1,13 +1,11 @@
 // The main window on a 1600 by 1200 test screen: layout, change tracking, F1 and its stored position.
 #include "AppTestSupport.h"
-#include "ListingMeter.h"
 #include "MainWindowLayout.h"
 #include "WindowPosition.h"
 #include "frmMain.h"
 #include "CandyButton.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -83,27 +81,6 @@ TEST_F(MainWindowTest, LayoutSpotChecks)
     QTest::keyClicks(title, QStringLiteral("abc"));
     EXPECT_EQ(title->text(), QString());
     EXPECT_FALSE(Document().DocumentDirty);
-}
-
-TEST_F(MainWindowTest, BoxesAreNamedByTheirCaptionsAndTabEndsOnTheLengthLine)
-{
-    const QStringList names = {"Headline", "Sub-headline", "Opening remarks", "Benefits headline", "Main benefits",
-                               "Closing remarks", "Call to action for Kindle book",
-                               "Call to action for CreateSpace print book", "Book Title"};
-    for (int i = 0; i < BoxCount; ++i) {
-        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(box(i));
-        EXPECT_EQ(seen->text(QAccessible::Name), names[i]);
-        const auto labels = seen->relations(QAccessible::Label);
-        ASSERT_EQ(labels.size(), 1) << i;
-        EXPECT_EQ(labels[0].first->object()->objectName(),
-                  i == BookTitleBox ? QStringLiteral("lblBookTitle") : QStringLiteral("Label1_%1").arg(i));
-    }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
-
-    box(BookTitleBox)->setFocus();
-    QTest::keyClick(box(BookTitleBox), Qt::Key_Tab);
-    EXPECT_TRUE(window.meter()->hasFocus());
-    EXPECT_EQ(window.meter()->accessibleDescription(), window.meter()->toolTip());
 }
 
 TEST_F(MainWindowTest, ChangesFromTypingAndFromAssignmentWithCrLfOnTheDocumentSide)
