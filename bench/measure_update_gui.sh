@@ -42,5 +42,7 @@ refused="http://127.0.0.1:$(/usr/bin/python3 -c 'import socket; s=socket.socket(
 measure() { "$kit/measure_gui.sh" -n "$runs" "$@" 2>&1 | sed -n '/^== /,$p' | grep -E '^==|first_paint|rss_main|pss_tree'; }
 [ -n "$baseline" ] && measure --label baseline --env QUORVANE_UPDATE_URL= -- "$baseline" "$work/book.qvn"
 measure --label check_off --env QUORVANE_UPDATE_URL= -- "$editor" "$work/book.qvn"
-measure --label host_refuses --env "QUORVANE_UPDATE_URL=$refused" -- "$editor" "$work/book.qvn"
-measure --label host_never_answers --env "QUORVANE_UPDATE_URL=$stalled" -- "$editor" "$work/book.qvn"
+# Without a key the check is off, so the runs with the check on get one (any will do).
+key="QUORVANE_UPDATE_PUBLIC_KEY=$(head -c 32 /dev/zero | base64)"
+measure --label host_refuses --env "QUORVANE_UPDATE_URL=$refused" --env "$key" -- "$editor" "$work/book.qvn"
+measure --label host_never_answers --env "QUORVANE_UPDATE_URL=$stalled" --env "$key" -- "$editor" "$work/book.qvn"

@@ -40,18 +40,6 @@ constexpr FragmentMarkup CreateSpaceMarkup = {{
     {true, {}, u"<BR><BR>", {}},
 }};
 
-constexpr QStringView KindleEnding = u"<BR><BR>";
-
-// Blank means nothing but U+0020; tabs and line breaks count as content.
-bool isBlank(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c != u' ')
-            return false;
-    }
-    return true;
-}
-
 QString generate(const Description& description, const FragmentMarkup& markup, QStringView ending)
 {
     // Room for every text plus its markup; a break-heavy list may still grow once or twice.
@@ -64,7 +52,7 @@ QString generate(const Description& description, const FragmentMarkup& markup, Q
     for (size_t i = 0; i < markup.size(); ++i) {
         const SectionMarkup& m = markup[i];
         const QString& text = description.Sections[i];
-        if (!m.used || isBlank(text))
+        if (!m.used || IsBlankSection(text))
             continue;
         out.append(m.before);
         if (m.lineBreak.isEmpty())
@@ -79,9 +67,26 @@ QString generate(const Description& description, const FragmentMarkup& markup, Q
 
 } // namespace
 
+// Blank means nothing but U+0020; tabs and line breaks count as content.
+bool IsBlankSection(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+bool LinesBecomeElements(SectionIndex section)
+{
+    // A break that closes one element and opens the next, as "</li><li>" does.
+    const auto i = static_cast<size_t>(section);
+    return KindleMarkup[i].lineBreak.startsWith(u"</") || CreateSpaceMarkup[i].lineBreak.startsWith(u"</");
+}
+
 QString GenerateKindleHTML(const Description& description)
 {
-    return generate(description, KindleMarkup, KindleEnding);
+    return generate(description, KindleMarkup, KindleFragmentEnding);
 }
 
 QString GenerateCreatespaceHTML(const Description& description)

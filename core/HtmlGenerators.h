@@ -3,6 +3,7 @@
 #include "Description.h"
 
 #include <QString>
+#include <QStringView>
 
 // The two HTML fragments that the store description fields take, built from the sections
 // as typed: nothing is escaped, so tags the author types reach the page unchanged.
@@ -11,3 +12,13 @@
 QString GenerateKindleHTML(const Description& description);
 // Sections 0 to 5 and 7, bold instead of headings; section 6 contributes nothing.
 QString GenerateCreatespaceHTML(const Description& description);
+
+// What the Kindle fragment always ends with, even when every section is blank.
+inline constexpr QStringView KindleFragmentEnding = u"<BR><BR>";
+
+// Whether the generators skip a section: nothing in it but U+0020 blanks.
+bool IsBlankSection(QStringView text);
+
+// Whether each line of the section becomes an element of its own (a list item) rather than
+// being joined to the next by a line break.
+bool LinesBecomeElements(SectionIndex section);

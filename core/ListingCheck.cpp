@@ -4,6 +4,7 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -135,10 +136,29 @@ std::optional<Tag> readTag(QStringView text, qsizetype at)
     return tag;
 }
 
+// The next CR LF from `from` on, found by its line feed: a plain character search is the
+// fast one.
+qsizetype nextLineBreak(QStringView text, qsizetype from)
+{
+    for (qsizetype at = text.indexOf(u'\n', from + 1); at > 0; at = text.indexOf(u'\n', at + 1)) {
+        if (text[at - 1] == u'\r')
+            return at - 1;
+    }
+    return -1;
+}
+
+qsizetype countLineBreaks(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype at = nextLineBreak(text, 0); at >= 0; at = nextLineBreak(text, at + 2))
+        ++count;
+    return count;
+}
+
 class SectionTagChecker {
 public:
-    SectionTagChecker(SectionIndex section, bool breaksBecomeMarkup)
-        : m_section(section), m_breaksBecomeMarkup(breaksBecomeMarkup)
+    SectionTagChecker(SectionIndex section, bool breaksBecomeMarkup, bool linesBecomeElements)
+        : m_section(section), m_breaksBecomeMarkup(breaksBecomeMarkup), m_linesBecomeElements(linesBecomeElements)
     {
     }
 
@@ -150,14 +170,20 @@ public:
                 ++at;
                 continue;
             }
+            passLines(text.sliced(m_passed, at - m_passed));
             if (!tag->finished) {
                 // Everything after it is inside the tag, as is whatever the generator appends.
                 add(TagProblem::Unfinished, lowered(tag->name));
+                m_passed = text.size();
                 break;
             }
             take(*tag);
-            at = tag->end;
+            // Breaks inside the tag were reported with it; they still count as lines.
+            if (m_linesBecomeElements)
+                m_line += static_cast<int>(countLineBreaks(text.sliced(at, tag->end - at)));
+            m_passed = at = tag->end;
         }
+        passLines(text.sliced(m_passed));
         for (const int open : m_stack)
             add(TagProblem::LeftOpen, acceptedNames()[static_cast<size_t>(open)]);
         return std::move(m_findings);
@@ -166,9 +192,29 @@ public:
 private:
     static QString lowered(QStringView name) { return name.toString().toLower(); }
 
-    void add(TagProblem problem, const QString& name, const QString& inner = {})
+    void add(TagProblem problem, const QString& name, const QString& inner = {}, int line = 0)
     {
-        m_findings.append({m_section, problem, name, inner});
+        m_findings.append({m_section, problem, name, inner, line});
+    }
+
+    // Text between tags. Where each line becomes an element, a line break ends the element,
+    // and every tag still open in it would cross into the next one.
+    void passLines(QStringView between)
+    {
+        if (!m_linesBecomeElements)
+            return;
+        const qsizetype breaks = countLineBreaks(between);
+        if (breaks == 0)
+            return;
+        for (const int open : m_stack) {
+            const auto i = static_cast<size_t>(open);
+            add(TagProblem::OpenAtLineEnd, acceptedNames()[i], {}, m_line);
+            // Its closing tag on a later line is part of the same mistake.
+            --m_open[i];
+            ++m_forgiven[i];
+        }
+        m_stack.clear();
+        m_line += static_cast<int>(breaks);
     }
 
     void take(const Tag& tag)
@@ -228,12 +274,31 @@ private:
 
     SectionIndex m_section;
     bool m_breaksBecomeMarkup;
+    bool m_linesBecomeElements;
+    qsizetype m_passed = 0;  // the text up to here is checked for line ends
+    int m_line = 1;
     std::vector<int> m_stack;
     std::array<int, AcceptedCount> m_open{};
     std::array<int, AcceptedCount> m_forgiven{};
     QSet<QString> m_reportedUnknown;
     QList<TagFinding> m_findings;
 };
+
+// Lines that show nothing, each an empty element: a pasted list's last line break makes one.
+QList<TagFinding> emptyLines(SectionIndex section, QStringView text)
+{
+    QList<TagFinding> findings;
+    int number = 1;
+    for (qsizetype start = 0;; ++number) {
+        const qsizetype end = nextLineBreak(text, start);
+        const QStringView line = text.sliced(start, (end < 0 ? text.size() : end) - start);
+        if (std::all_of(line.begin(), line.end(), [](QChar c) { return c.isSpace(); }))
+            findings.append({section, TagProblem::EmptyLine, {}, {}, number});
+        if (end < 0)
+            return findings;
+        start = end + 2;
+    }
+}
 
 bool goesInto(const SectionInfo& section, ListingTarget target)
 {
@@ -276,7 +341,11 @@ QList<TagFinding> CheckSectionTags(SectionIndex section, QStringView text)
     // Both generators turn the line breaks of the multi-line sections into markup and
     // pass those of the single-line ones through, where HTML takes them as white space.
     const bool breaksBecomeMarkup = SectionTable[static_cast<size_t>(section)].multiLine;
-    return SectionTagChecker(section, breaksBecomeMarkup).run(text);
+    const bool linesBecomeElements = LinesBecomeElements(section);
+    QList<TagFinding> findings = SectionTagChecker(section, breaksBecomeMarkup, linesBecomeElements).run(text);
+    if (linesBecomeElements && !IsBlankSection(text))
+        findings += emptyLines(section, text);
+    return findings;
 }
 
 FragmentCheck CheckFragment(const Description& description, ListingTarget target)

@@ -8,8 +8,9 @@
 
 // What the store's description field will make of a fragment: whether it fits the field's
 // length limit, and whether the tags the author typed into a section are ones the store
-// keeps and are properly paired within that section. The generators' own markup is never
-// looked at: only each section's text as typed.
+// keeps and are properly paired within that section (within each line, where every line
+// becomes an element of its own, and there no line may be empty). The generators' own
+// markup is never looked at: only each section's text as typed.
 
 // The field counts UTF-16 code units, markup included.
 inline constexpr qsizetype ListingLengthLimit = 4000;
@@ -23,6 +24,8 @@ enum class TagProblem {
     MisNested,          // closes a tag while one opened inside it is still open
     Unfinished,         // "<b" with no ">" before the section ends: it would swallow the markup after it
     BrokenByLineBreak,  // a line break inside the tag, which the generator turns into markup of its own
+    OpenAtLineEnd,      // still open where its line, an element of its own, ends: it would cross elements
+    EmptyLine,          // a line with nothing on it, which becomes an empty element (an empty bullet)
 };
 
 struct TagFinding {
@@ -30,11 +33,13 @@ struct TagFinding {
     TagProblem problem;
     QString name;   // the tag's name in lower case, without brackets
     QString inner;  // MisNested: the tag still open inside it
+    int line = 0;   // OpenAtLineEnd, EmptyLine: the line, counted from 1
 
     bool operator==(const TagFinding&) const = default;
 };
 
-// The tag findings of one section's text, in the order they occur; tags left open come last.
+// The tag findings of one section's text, in the order they occur, tags left open at its end
+// last; then, in a section whose lines become elements, its empty lines.
 QList<TagFinding> CheckSectionTags(SectionIndex section, QStringView text);
 
 struct FragmentCheck {

@@ -1,5 +1,7 @@
 #include "ListingReport.h"
 
+#include "HtmlGenerators.h"
+
 namespace {
 
 QString caption(SectionIndex section)
@@ -57,6 +59,14 @@ QString FindingText(const TagFinding& finding)
     case TagProblem::BrokenByLineBreak:
         what = QStringLiteral("<%1> is broken by a line break").arg(name);
         break;
+    case TagProblem::OpenAtLineEnd:
+        what = QStringLiteral("<%1> is still open at the end of line %2; each line is its own bullet")
+                   .arg(name)
+                   .arg(finding.line);
+        break;
+    case TagProblem::EmptyLine:
+        what = QStringLiteral("line %1 is empty and makes an empty bullet").arg(finding.line);
+        break;
     }
     return caption(finding.section) + QStringLiteral(": ") + what;
 }
@@ -94,15 +104,6 @@ QStringList ListingFindingLines(const ListingCheck& check)
     return lines;
 }
 
-QString ListingFindingsText(const ListingCheck& check, qsizetype maxLines)
-{
-    const QStringList lines = ListingFindingLines(check);
-    if (lines.isEmpty())
-        return QStringLiteral("Both descriptions fit the store's %1 characters and use only tags it accepts.")
-            .arg(GroupedNumber(ListingLengthLimit));
-    return FirstLines(lines, maxLines).join(QLatin1Char('\n'));
-}
-
 QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
 {
     if (lines.size() <= maxLines)
@@ -110,4 +111,20 @@ QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
     QStringList first = lines.first(maxLines);
     first.append(QStringLiteral("... and %1 more").arg(GroupedNumber(lines.size() - maxLines)));
     return first;
+}
+
+QString ListingFindingsText(const ListingCheck& check, qsizetype maxLines)
+{
+    QStringList lines = FirstLines(ListingFindingLines(check), maxLines);
+    if (lines.isEmpty()) {
+        lines.append(QStringLiteral("Both descriptions fit the store's %1 characters and use only tags it accepts.")
+                         .arg(GroupedNumber(ListingLengthLimit)));
+    }
+    // Every section the Kindle fragment takes adds to it, so this length means none did.
+    if (check.kindle.length == KindleFragmentEnding.size()) {
+        lines.append(QStringLiteral("The Kindle description's %1 characters are its own closing line breaks, %2: "
+                                    "it ends with them even when every section is empty.")
+                         .arg(GroupedNumber(KindleFragmentEnding.size()), KindleFragmentEnding.toString()));
+    }
+    return lines.join(QLatin1Char('\n'));
 }

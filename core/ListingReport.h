@@ -29,9 +29,9 @@ QString ListingStatusText(const ListingCheck& check);
 // Both fragments' findings, one a line, each tag finding once: for the status line's tooltip.
 QStringList ListingFindingLines(const ListingCheck& check);
 
-// The findings as plain text, one a line and at most maxLines of them, or a sentence saying
-// that there are none: what the status line tells on demand.
-QString ListingFindingsText(const ListingCheck& check, qsizetype maxLines);
+// What the status line's tooltip says and a screen reader reads out, as plain text, one
+// finding a line (at most maxLines of them): the findings, or that there are none.
+QString ListingFindingsText(const ListingCheck& check, qsizetype maxLines = 30);
 
 // At most maxLines of the lines; the rest summed up in a last line.
 QStringList FirstLines(const QStringList& lines, qsizetype maxLines);

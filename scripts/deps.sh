@@ -12,7 +12,7 @@ packages=(
   dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 openbox
   fonts-dejavu-core fonts-liberation2
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
-  libssl-dev
+  libssl-dev openssl
   dpkg-dev appstream
 )
 

@@ -1,5 +1,8 @@
 #include "InstallerSignature.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+
 #include <openssl/evp.h>
 
 #include <memory>
@@ -28,4 +31,18 @@ bool VerifyEd25519Signature(const QByteArray& publicKey, const QByteArray& data,
     return EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char*>(signature.constData()),
                             SignatureSize, reinterpret_cast<const unsigned char*>(data.constData()),
                             static_cast<size_t>(data.size())) == 1;
+}
+
+QByteArray InstallerSigningText(const QString& version, qint64 serial, const QByteArray& sha256)
+{
+    return "qvninstaller:" + version.toUtf8() + ':' + QByteArray::number(serial) + ':' + sha256.toHex();
+}
+
+QByteArray FileSha256(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result();
 }

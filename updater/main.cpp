@@ -1,5 +1,7 @@
 // The editor's update helper: the only program of Quorvane that goes onto the network, so
 // the editor itself carries no network or crypto code.
+#include "HttpDownload.h"
+#include "ReleaseSerial.h"
 #include "UpdateHelperCommands.h"
 #include "UpdateHelperProtocol.h"
 
@@ -26,7 +28,8 @@ int finish(const QString& fault)
 
 int usage()
 {
-    std::fprintf(stdout, "usage: quorvane-update version-text URL FILE | installer URL SIGNATURE-URL FOLDER KEY\n");
+    std::fprintf(stdout, "usage: quorvane-update version-text URL FILE KEY | "
+                         "installer URL SIGNATURE-URL FOLDER KEY VERSION SERIAL\n");
     return UpdateHelperProtocol::BadArguments;
 }
 } // namespace
@@ -36,18 +39,21 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString command = args.value(1);
-    if (command == UpdateHelperProtocol::VersionTextCommand() && args.size() == 4) {
+    const int window = HttpDownload::WindowFromEnvironment();
+    if (command == UpdateHelperProtocol::VersionTextCommand() && args.size() == 5) {
         const QUrl url = addressArgument(args[2]);
         if (url.isEmpty() || args[3].isEmpty())
             return usage();
-        return finish(RefreshVersionTextFile(url, args[3]));
+        return finish(RefreshVersionTextFile(url, args[3], QByteArray::fromBase64(args[4].toLatin1()), window));
     }
-    if (command == UpdateHelperProtocol::InstallerCommand() && args.size() == 6) {
+    if (command == UpdateHelperProtocol::InstallerCommand() && args.size() == 8) {
         const QUrl installer = addressArgument(args[2]);
         const QUrl signature = addressArgument(args[3]);
-        if (installer.isEmpty() || signature.isEmpty() || args[4].isEmpty())
+        const std::optional<qint64> serial = ReleaseSerial(args[7]);
+        if (installer.isEmpty() || signature.isEmpty() || args[4].isEmpty() || !serial)
             return usage();
-        return finish(DownloadSignedInstaller(installer, signature, args[4], QByteArray::fromBase64(args[5].toLatin1())));
+        return finish(DownloadSignedInstaller(installer, signature, args[4], QByteArray::fromBase64(args[5].toLatin1()),
+                                              {args[6], *serial}, window));
     }
     return usage();
 }

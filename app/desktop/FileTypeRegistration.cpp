@@ -132,6 +132,19 @@ QList<File> ChangedFiles(const QList<File>& wanted)
     return changed;
 }
 
+void RemoveShadowingEntry(const QString& dataHome, const QString& programPath)
+{
+    // The user's entry wins over the system's, so an old copy's entry would keep opening
+    // description files with that copy (or with nothing, once it is gone).
+    const QString entry = desktopEntryPath(dataHome);
+    if (EntryOpensTypeWithOtherProgram(entry, programPath) &&
+        SystemRegistrationCovers(programPath, SystemDataDirs()) && QFile::remove(entry)) {
+        const QString applications = dataHome + QStringLiteral("/applications");
+        if (QFileInfo::exists(applications + QStringLiteral("/mimeinfo.cache")))
+            startDetached(QStringLiteral("update-desktop-database"), applications);
+    }
+}
+
 bool ShouldRegisterForUser(const QString& programPath, const QList<File>& changed)
 {
     // An installed package that registers the type for this very program needs no copy of
@@ -145,6 +158,8 @@ void Register(const QString& dataHome, const QString& programPath)
     if (ShouldRegisterForUser(programPath, changed)) {
         for (const File& file : changed)
             write(file);
+    } else {
+        RemoveShadowingEntry(dataHome, programPath);
     }
     // The databases are brought up to date also when an earlier update never ran.
     const QString mimeFolder = dataHome + QStringLiteral("/mime");

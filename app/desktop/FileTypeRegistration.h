@@ -38,6 +38,10 @@ QList<File> ChangedFiles(const QList<File>& wanted);
 // Whether this start writes a registration for the user at all.
 bool ShouldRegisterForUser(const QString& programPath, const QList<File>& changed);
 
+// When the system's registration covers this program, removes the user's desktop entry of
+// ours that starts another program; any other file stays.
+void RemoveShadowingEntry(const QString& dataHome, const QString& programPath);
+
 // Writes what differs and starts the desktop's database updates, detached, where needed.
 // Never fails: whatever cannot be written stays as it was.
 void Register(const QString& dataHome, const QString& programPath);

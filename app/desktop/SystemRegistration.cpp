@@ -98,6 +98,19 @@ bool SystemRegistrationCovers(const QString& programPath, const QStringList& dat
     return entryCovers && mimeCovers;
 }
 
+bool EntryOpensTypeWithOtherProgram(const QString& entryPath, const QString& programPath)
+{
+    // A link or anything but a plain file was put there by hand, not by us.
+    const QFileInfo file(entryPath);
+    if (file.isSymLink() || !file.isFile())
+        return false;
+    const DesktopEntry entry = readDesktopEntry(entryPath);
+    if (entry.hidden || !entry.mimeTypes.contains(MimeType))
+        return false;
+    const QString program = resolveProgram(execProgram(entry.exec));
+    return program.isEmpty() || program != QFileInfo(programPath).canonicalFilePath();
+}
+
 QStringList SystemDataDirs()
 {
     const QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");

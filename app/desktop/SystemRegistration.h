@@ -9,5 +9,10 @@
 // there. A per-user registration would then only shadow the system's.
 bool SystemRegistrationCovers(const QString& programPath, const QStringList& dataDirs);
 
+// Whether the desktop entry at entryPath is one of ours, left behind by a copy of the program
+// elsewhere: a regular file that opens the description file type with a program other than
+// programPath (or with one that is gone).
+bool EntryOpensTypeWithOtherProgram(const QString& entryPath, const QString& programPath);
+
 // The system's data folders: XDG_DATA_DIRS, or its standard value when that is unset.
 QStringList SystemDataDirs();

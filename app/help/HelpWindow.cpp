@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "HelpBrowser.h"
 #include "HelpFile.h"
+#include "HelpSearchQuery.h"
 #include "WindowAccessibility.h"
 
 #include <QHBoxLayout>
@@ -115,7 +116,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     search->resultWidget()->setObjectName(QStringLiteral("helpSearchResults"));
     m_navigation->addTab(searchPage, QStringLiteral("Search"));
     connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
-            [search] { search->search(search->queryWidget()->searchInput()); });
+            [search] { search->search(HelpSearchQuery(search->queryWidget()->searchInput())); });
     connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, m_browser,
             [this](const QUrl& url) { m_browser->setSource(url); });
     // The index of a book this small is built in a moment, in the engine's own thread.

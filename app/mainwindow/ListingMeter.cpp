@@ -60,10 +60,10 @@ void ListingMeter::updateNow()
     colours.setColor(QPalette::WindowText, warns() ? WarningRed : QuietGrey);
     setPalette(colours);
 
-    // The same words for the pointer and for a screen reader, which reads the description
-    // when Tab brings it to the line.
     const QString findings = ListingFindingsText(m_check, MaxTooltipLines);
-    setToolTip(findings);
+    // Qt would take "<b> is not closed" for rich text; as HTML of its own the text shows
+    // every tag, and one finding a line, unwrapped, reads best.
+    setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
     setAccessibleDescription(findings);
 }
 

@@ -2,6 +2,8 @@
 
 #include "PreviewHelperLocation.h"
 #include "UpdateHelperProtocol.h"
+#include "UpdateSource.h"
+#include "UpdateVersionText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +11,26 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace {
+// A helper orphaned by a killed editor would otherwise wait on a slow server alone.
+void endWithEditor(QProcess& helper)
+{
+    const pid_t editor = getpid();
+    helper.setChildProcessModifier([editor] {
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != editor)
+            _exit(UpdateHelperProtocol::Failed);
+    });
+}
+
+QString keyArgument(const UpdateSource& source)
+{
+    return QString::fromLatin1(source.publicKey.toBase64());
+}
+
 QString helperFault(const QProcess& helper, const QByteArray& output)
 {
     if (helper.error() == QProcess::FailedToStart)
@@ -32,17 +53,19 @@ QString HelperUpdateNetwork::DefaultHelperPath()
     return found.isEmpty() ? HelperProgramPlaces(folder, UpdateHelperProtocol::HelperFileName()).first() : found;
 }
 
-QString HelperUpdateNetwork::DownloadInstaller(const QUrl& installerUrl, const QUrl& signatureUrl,
-                                               const QString& folder, const QByteArray& publicKey)
+QString HelperUpdateNetwork::DownloadInstaller(const UpdateSource& source, const UpdateOffer& offer,
+                                               const QString& folder)
 {
     QProcess helper;
+    endWithEditor(helper);
     helper.setProcessChannelMode(QProcess::SeparateChannels);
     helper.setStandardErrorFile(QProcess::nullDevice());
     QEventLoop loop;
     QObject::connect(&helper, &QProcess::finished, &loop, &QEventLoop::quit);
-    helper.start(m_helperPath, {UpdateHelperProtocol::InstallerCommand(), installerUrl.toString(QUrl::FullyEncoded),
-                                signatureUrl.toString(QUrl::FullyEncoded), folder, QString::fromLatin1(publicKey.toBase64())});
-    // The windows stay painted while the helper works; the helper ends by its own timeouts.
+    helper.start(m_helperPath, {UpdateHelperProtocol::InstallerCommand(), source.installerUrl().toString(QUrl::FullyEncoded),
+                                source.signatureUrl().toString(QUrl::FullyEncoded), folder, keyArgument(source),
+                                offer.LatestVersion, QString::number(offer.Serial)});
+    // The windows stay painted while the helper works; its low-speed rule ends a slow download.
     if (!helper.waitForStarted(-1))
         return helperFault(helper, {});
     if (helper.state() != QProcess::NotRunning)
@@ -50,10 +73,11 @@ QString HelperUpdateNetwork::DownloadInstaller(const QUrl& installerUrl, const Q
     return helperFault(helper, helper.readAllStandardOutput());
 }
 
-void HelperUpdateNetwork::RefreshVersionText(const QUrl& url, const QString& cacheFile, std::function<void(bool)> done)
+void HelperUpdateNetwork::RefreshVersionText(const UpdateSource& source, std::function<void(bool)> done)
 {
     // A child nobody waits for: it is reaped when it ends, or stopped when the editor quits.
     auto* helper = new QProcess(QCoreApplication::instance());
+    endWithEditor(*helper);
     helper->setStandardOutputFile(QProcess::nullDevice());
     helper->setStandardErrorFile(QProcess::nullDevice());
     const auto end = [helper, done](bool kept) {
@@ -68,5 +92,6 @@ void HelperUpdateNetwork::RefreshVersionText(const QUrl& url, const QString& cac
         if (error == QProcess::FailedToStart)
             end(false);
     });
-    helper->start(m_helperPath, {UpdateHelperProtocol::VersionTextCommand(), url.toString(QUrl::FullyEncoded), cacheFile});
+    helper->start(m_helperPath, {UpdateHelperProtocol::VersionTextCommand(), source.versionUrl.toString(QUrl::FullyEncoded),
+                                 source.cacheFile, keyArgument(source)});
 }

@@ -13,9 +13,9 @@ public:
     // path when neither exists).
     static QString DefaultHelperPath();
 
-    QString DownloadInstaller(const QUrl& installerUrl, const QUrl& signatureUrl, const QString& folder,
-                              const QByteArray& publicKey) override;
-    void RefreshVersionText(const QUrl& url, const QString& cacheFile, std::function<void(bool)> done) override;
+    // The helper ends when the editor does, however slow the server.
+    QString DownloadInstaller(const UpdateSource& source, const UpdateOffer& offer, const QString& folder) override;
+    void RefreshVersionText(const UpdateSource& source, std::function<void(bool)> done) override;
 
 private:
     QString m_helperPath;

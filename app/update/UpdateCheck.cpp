@@ -1,6 +1,7 @@
 #include "UpdateCheck.h"
 
 #include "MessageBox.h"
+#include "PackageOwnership.h"
 #include "UpdateInstaller.h"
 #include "UpdateSource.h"
 #include "UpdateVersionText.h"
@@ -36,10 +37,17 @@ void ResetUpdateState()
     Update() = UpdateState{};
 }
 
+bool UpdateCheckWanted(const UpdateSource& source)
+{
+    // The package query runs a program, so it is asked last.
+    return source.usable() && UpdateCheckEnabled() && !OwnedByPackage(QCoreApplication::applicationFilePath());
+}
+
 bool CheckForUpdates(QWidget* owner)
 {
     const UpdateSource source = CurrentUpdateSource();
-    if (source.versionUrl.isEmpty() || !UpdateCheckEnabled())
+    RemoveOldInstallers(source);
+    if (!UpdateCheckWanted(source))
         return false;
     if (RunUpdateCheck(ReadCachedVersionText(source), owner, source))
         return true;
@@ -73,7 +81,7 @@ bool RunUpdateCheck(const QString& versionText, QWidget* owner, const UpdateSour
         progress.Load();
         SetWindowTopmost(&progress, true);
         QCoreApplication::processEvents();
-        installer = DownloadInstaller(source);
+        installer = DownloadInstaller(source, *offer);
     }
     if (!installer.fault.isEmpty()) {
         updateFailed(QStringLiteral("The update could not be downloaded.\r\nPlease try again later."), installer.fault);

@@ -14,6 +14,10 @@ UpdateState& Update();
 // Back to a fresh start (for tests).
 void ResetUpdateState();
 
+// Whether this program checks for updates at all: only with an address and a key to trust,
+// with the check left on in the settings, and when no package manager installed it.
+bool UpdateCheckWanted(const UpdateSource& source);
+
 // The main window's check, once per start: the version text the last start fetched, then a
 // fresh copy fetched in the background for the next. True when the user took the update
 // and its installer runs, so the program must end.

@@ -3,9 +3,12 @@
 #include "SettingsStore.h"
 #include "UpdateDeployment.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
+constexpr qsizetype PublicKeySize = 32;
+
 std::optional<UpdateSource>& chosenSource()
 {
     static std::optional<UpdateSource> source;
@@ -16,6 +19,16 @@ std::optional<UpdateSource>& chosenSource()
 QString InstallerFileName()
 {
     return QStringLiteral("Quorvane_Update.run");
+}
+
+bool UpdateSource::usable() const
+{
+    return !versionUrl.isEmpty() && publicKey.size() == PublicKeySize;
+}
+
+QString UpdateSource::cacheFolder() const
+{
+    return QFileInfo(cacheFile).absolutePath();
 }
 
 QUrl UpdateSource::installerUrl() const
@@ -36,7 +49,9 @@ UpdateSource DeployedUpdateSource()
                                  : QString::fromLatin1(UpdateDeployment::VersionUrl));
     if (!source.versionUrl.isValid() || source.versionUrl.isRelative())
         source.versionUrl.clear();
-    source.publicKey = QByteArray::fromBase64(QByteArray(UpdateDeployment::PublicKey));
+    source.publicKey = QByteArray::fromBase64(qEnvironmentVariableIsSet("QUORVANE_UPDATE_PUBLIC_KEY")
+                                                  ? qgetenv("QUORVANE_UPDATE_PUBLIC_KEY")
+                                                  : QByteArray(UpdateDeployment::PublicKey));
     source.cacheFile = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
                        QStringLiteral("/Quorvane/latestversion.txt");
     return source;

@@ -1,27 +1,18 @@
 #include "UpdateVersionText.h"
 
 #include "AppInfo.h"
+#include "ReleaseSerial.h"
+#include "VersionTextFields.h"
 
-std::optional<UpdateOffer> ReadVersionText(QString versionText)
+std::optional<UpdateOffer> ReadVersionText(const QString& versionText)
 {
-    if (!versionText.contains(QLatin1String("qvnlatestversion")))
+    const std::optional<VersionTextFields> fields = SplitVersionText(versionText);
+    if (!fields)
         return std::nullopt;
-    versionText.remove(QLatin1String("qvnlatestversion:"));
-
-    const qsizetype versionEnd = versionText.indexOf(QLatin1Char(':'));
-    if (versionEnd < 0)
+    const std::optional<qint64> serial = ReleaseSerial(fields->number);
+    if (!serial)
         return std::nullopt;
-    UpdateOffer offer;
-    offer.LatestVersion = versionText.left(versionEnd);
-    const QString rest = versionText.mid(versionEnd + 1);
-
-    // The number field is read and not used; without its closing colon there are no notes
-    // to show, so the text names no release.
-    const qsizetype numberEnd = rest.indexOf(QLatin1Char(':'));
-    if (numberEnd < 0)
-        return std::nullopt;
-    offer.UpdateNotes = rest.mid(numberEnd + 1);
-    return offer;
+    return UpdateOffer{fields->version, *serial, fields->notes};
 }
 
 QString OwnVersionText()

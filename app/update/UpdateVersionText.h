@@ -5,16 +5,17 @@
 #include <optional>
 
 // The short text that names the latest release:
-//   qvnlatestversion:<version>:<number>:<notes, which may hold colons>
+//   qvnlatestversion:<version>:<serial>:<notes, which may hold colons>
 // "[\n]" in the notes marks a paragraph break.
 struct UpdateOffer {
     QString LatestVersion;
+    qint64 Serial = 0;  // the release serial, which the publisher raises with every text
     QString UpdateNotes;
 };
 
-// The version and notes of the text, or nothing when it names no release (no marker, or
-// no colon after the version or after the number).
-std::optional<UpdateOffer> ReadVersionText(QString versionText);
+// The version, serial and notes of the text, or nothing when it names no release (no
+// marker, no colon after the version or after the serial, or a serial that is not one).
+std::optional<UpdateOffer> ReadVersionText(const QString& versionText);
 
 // This program's version as the text carries it: major, full stop, minor ("1.4").
 QString OwnVersionText();

@@ -6,6 +6,7 @@
 
 #include <ostream>
 #include <tuple>
+#include <utility>
 
 QT_BEGIN_NAMESPACE
 // Readable failures.
@@ -70,7 +71,7 @@ TEST(ListingCheck, TheGeneratorsOwnMarkupIsNeverReported)
 {
     // H2, bold, breaks and list items come from the generators; H2 is not even a tag an author may type.
     Description d;
-    d.Sections = {"My Book", "Sub", "Line one\r\nLine two\r\n", "Benefits", "Fast\r\nEasy\r\n\r\n", "Closing\r\nmore",
+    d.Sections = {"My Book", "Sub", "Line one\r\nLine two\r\n", "Benefits", "Fast\r\nEasy", "Closing\r\nmore",
                   "Buy now\r\nplease", "Order the paperback"};
     const ListingCheck check = CheckListing(d);
     EXPECT_TRUE(check.clean());
@@ -152,7 +153,39 @@ TEST(ListingCheck, ATagSplitAcrossALineBreak)
         const QString both = GenerateKindleHTML(with(section.index, "a\r\nb")) + GenerateCreatespaceHTML(with(section.index, "a\r\nb"));
         EXPECT_EQ(both.contains(QStringLiteral("\r\n")), !section.multiLine);
         EXPECT_EQ(CheckSectionTags(section.index, u"<i\r\n>x</i>").isEmpty(), !section.multiLine);
+        // Lines of their own: "a" is followed straight by a closing tag.
+        EXPECT_EQ(both.contains(QStringLiteral("a</")), LinesBecomeElements(section.index));
     }
+}
+
+TEST(ListingCheck, EachBenefitIsABulletOfItsOwn)
+{
+    const std::pair<QString, QStringList> cases[] = {
+        {"Soil\r\nSeeds", {}},
+        {"Soil\r\nSeeds\r\n", {"MAIN BENEFITS: line 3 is empty and makes an empty bullet"}},
+        {"\r\nSoil\r\n \t\r\nSeeds", {"MAIN BENEFITS: line 1 is empty and makes an empty bullet",
+                                     "MAIN BENEFITS: line 3 is empty and makes an empty bullet"}},
+        {"\r\n", {"MAIN BENEFITS: line 1 is empty and makes an empty bullet",
+                   "MAIN BENEFITS: line 2 is empty and makes an empty bullet"}},
+        {"   ", {}},  // skipped by the generators: no list at all
+        {"<b>Soil\r\nSeeds</b>", {"MAIN BENEFITS: <b> is still open at the end of line 1; each line is its own bullet"}},
+        {"<b>Soil</b>\r\n<i>Seeds</i>", {}},
+        {"Soil\r\nSeeds</b>", {"MAIN BENEFITS: </b> closes a tag that is not open"}},
+        {"<b\r\nclass=x>Soil\r\n<i>Seeds", {"MAIN BENEFITS: <b> is broken by a line break",
+                                             "MAIN BENEFITS: <b> is still open at the end of line 2; each line is its own bullet",
+                                             "MAIN BENEFITS: <i> is not closed"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(sectionFindings(MainBenefits, text), expected);
+    }
+    // Where breaks only become <BR>, a pair may span lines and empty lines are paragraphs.
+    EXPECT_TRUE(CheckSectionTags(ClosingRemarks, u"<b>Soil\r\n\r\nSeeds</b>\r\n").isEmpty());
+    // Both fragments carry the list, and the check is no longer clean.
+    const ListingCheck check = CheckListing(with(MainBenefits, "Soil\r\nSeeds\r\n"));
+    EXPECT_EQ(check.kindle.findings.size(), 1);
+    EXPECT_EQ(check.createSpace.findings.size(), 1);
+    EXPECT_FALSE(check.clean());
 }
 
 TEST(ListingCheck, EveryMistakeIsReportedOnceAndTheRestStillPairs)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 
 #include <openssl/evp.h>
+#include <openssl/pem.h>
 
 // An Ed25519 key pair of the test's own, made fresh for each run.
 class TestSigningKey {
@@ -32,6 +34,25 @@ public:
                        reinterpret_cast<const unsigned char*>(data.constData()), data.size());
         EVP_MD_CTX_free(context);
         return signature;
+    }
+
+    // An installer's signature for one release: over "qvninstaller:<version>:<serial>:<sha-256 hex>".
+    QByteArray signInstaller(const QByteArray& installer, const QByteArray& version, const QByteArray& serial) const
+    {
+        return sign("qvninstaller:" + version + ':' + serial + ':' +
+                    QCryptographicHash::hash(installer, QCryptographicHash::Sha256).toHex());
+    }
+
+    // The private key as a PEM file's text, for the publisher's tools.
+    QByteArray privateKeyPem() const
+    {
+        BIO* memory = BIO_new(BIO_s_mem());
+        PEM_write_bio_PrivateKey(memory, m_key, nullptr, nullptr, 0, nullptr, nullptr);
+        char* data = nullptr;
+        const long size = BIO_get_mem_data(memory, &data);
+        QByteArray pem(data, size);
+        BIO_free(memory);
+        return pem;
     }
 
 private:

@@ -44,6 +44,23 @@ TEST_F(CheckCommandTest, CleanDescriptionsPassAndFindingsFail)
               "Kindle: 8 / 4,000\nPrint: 4,001 / 4,000 (1 over)\n");
 }
 
+TEST_F(CheckCommandTest, BenefitsThatWouldMakeBrokenBullets)
+{
+    // A pasted list with its last line break: the file keeps it as a final <BR>.
+    expectRun(description("pasted.qvn", {"", "", "", "", "Soil<BR>Seeds<BR>"}), 1,
+              "Kindle: 53 / 4,000\n"
+              "Kindle: MAIN BENEFITS: line 3 is empty and makes an empty bullet\n"
+              "Print: 45 / 4,000\n"
+              "Print: MAIN BENEFITS: line 3 is empty and makes an empty bullet\n");
+    expectRun(description("bold.qvn", {"", "", "", "", "<b>Soil<BR>Seeds</b>"}), 1,
+              "Kindle: 51 / 4,000\n"
+              "Kindle: MAIN BENEFITS: <b> is still open at the end of line 1; each line is its own bullet\n"
+              "Print: 43 / 4,000\n"
+              "Print: MAIN BENEFITS: <b> is still open at the end of line 1; each line is its own bullet\n");
+    expectRun(description("fine.qvn", {"", "", "", "", "<b>Soil</b><BR>Seeds"}), 0,
+              "Kindle: 51 / 4,000\nPrint: 43 / 4,000\n");
+}
+
 TEST_F(CheckCommandTest, UnreadableFilesAndWrongUse)
 {
     expectRun(m_files.file("missing.qvn"), 2, "", errorLine(m_files.file("missing.qvn"), "File not found"));

@@ -146,6 +146,37 @@ TEST_F(SystemRegistrationTest, PerUserRegistrationStaysOutOfAnInstalledPackagesW
     EXPECT_TRUE(TempFolder::read(entry).contains(other.toUtf8()));
 }
 
+TEST_F(SystemRegistrationTest, AnOldCopysEntryGivesWayToThePackagesAndNothingElseIsTouched)
+{
+    writeEntry(system, u"quorvane %f"_s);
+    writeMimePackage(system);
+    const ScopedEnv dirs("XDG_DATA_DIRS", system.toUtf8());
+    const ScopedEnv path("PATH", temp.file(u"bin"_s).toUtf8());
+    const QString entry = local + u"/applications/org.quorvane.Quorvane.desktop"_s;
+
+    // Another program's file of the same name, for another type: left as it is.
+    const QString other = executable(u"other/quorvane"_s);
+    writeEntry(local, other + u" %f"_s, u"MimeType=text/plain;\n"_s);
+    const QByteArray theirs = TempFolder::read(entry);
+    FileTypeRegistration::Register(local, program);
+    EXPECT_EQ(TempFolder::read(entry), theirs);
+    // Ours, for this very program: it opens the files as the package's does.
+    writeEntry(local, program + u" %f"_s);
+    FileTypeRegistration::Register(local, program);
+    EXPECT_TRUE(QFileInfo::exists(entry));
+    // Ours, left by a copy elsewhere, still there or gone: removed.
+    for (const QString& copy : {other, temp.file(u"build/quorvane"_s)}) {
+        writeEntry(local, u"\""_s + copy + u"\" %f"_s);
+        FileTypeRegistration::Register(local, program);
+        EXPECT_FALSE(QFileInfo::exists(entry)) << copy.toStdString();
+    }
+    // Without the package's registration the old copy's entry is only brought up to date.
+    writeEntry(local, other + u" %f"_s);
+    const ScopedEnv none("XDG_DATA_DIRS", temp.file(u"nowhere"_s).toUtf8());
+    FileTypeRegistration::Register(local, program);
+    EXPECT_TRUE(TempFolder::read(entry).contains(program.toUtf8()));
+}
+
 TEST(SystemDataDirs, StandardFoldersWhenUnset)
 {
     const ScopedEnv dirs("XDG_DATA_DIRS", {});

@@ -2,6 +2,7 @@
 #include "Help.h"
 #include "HelpBrowser.h"
 #include "HelpFile.h"
+#include "HelpSearchQuery.h"
 #include "HelpWindow.h"
 #include "TempFolder.h"
 
@@ -18,12 +19,37 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 QString builtHelpFile() { return qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/qvn.qch"); }
 
 QString page(const HelpWindow* window) { return window->browser()->source().path(); }
 const QString MainTopic = QStringLiteral("/doc/Working on your book description.htm");
 const QString Sections = QStringLiteral("/doc/The sections of a description.htm");
+
+// The titles of the pages the search finds for the words, asked until the engine, which
+// builds its index in a thread of its own, answers.
+QString searchFor(HelpWindow* window, const QString& words)
+{
+    QHelpSearchEngine* search = window->findChild<QHelpSearchEngine*>();
+    window->navigation()->setCurrentIndex(2);
+    auto* query = window->findChild<QWidget*>(QStringLiteral("helpSearchQuery"))->findChild<QLineEdit*>();
+    auto* results = window->findChild<QWidget*>(QStringLiteral("helpSearchResults"))->findChild<QTextBrowser*>();
+    if (!search || !query || !results)
+        return QStringLiteral("no search");
+    query->clear();
+    QTest::keyClicks(query, words);
+    for (int i = 0; i < 200; ++i) {
+        QSignalSpy finished(search, &QHelpSearchEngine::searchingFinished);
+        QTest::keyClick(query, Qt::Key_Return);
+        finished.wait(5000);
+        if (search->searchResultCount() != 0)
+            break;
+        QTest::qWait(50);
+    }
+    return results->toPlainText();
+}
 } // namespace
 
 TEST(HelpFile, LooksBesideTheProgramThenInTheInstalledDataFolder)
@@ -103,8 +129,8 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
     QTest::qWaitFor([&] { return contents->model()->rowCount() != 0; }, 6000);
     ASSERT_EQ(contents->model()->rowCount(), 1);
     const QModelIndex top = contents->model()->index(0, 0);
-    EXPECT_EQ(contents->model()->rowCount(top), 7);
-    EXPECT_EQ(contents->model()->index(6, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
+    EXPECT_EQ(contents->model()->rowCount(top), 9);
+    EXPECT_EQ(contents->model()->index(7, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
     emit contents->activated(contents->model()->index(0, 0, top));
     EXPECT_EQ(page(window), Sections);
 
@@ -117,22 +143,47 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
     QTest::keyClick(filter, Qt::Key_Return);
     EXPECT_EQ(page(window), QStringLiteral("/doc/Starting a new description.htm"));
 
-    QHelpSearchEngine* search = window->findChild<QHelpSearchEngine*>();
-    ASSERT_NE(search, nullptr);
-    window->navigation()->setCurrentIndex(2);
-    auto* query = window->findChild<QWidget*>(QStringLiteral("helpSearchQuery"))->findChild<QLineEdit*>();
-    auto* results = window->findChild<QWidget*>(QStringLiteral("helpSearchResults"))->findChild<QTextBrowser*>();
-    ASSERT_TRUE(query && results);
-    QTest::keyClicks(query, QStringLiteral("clipboard"));
-    // The index is built in the engine's thread; ask again until it answers.
-    for (int i = 0; i < 200 && search->searchResultCount() == 0; ++i) {
-        QSignalSpy finished(search, &QHelpSearchEngine::searchingFinished);
-        QTest::keyClick(query, Qt::Key_Return);
-        finished.wait(5000);
-        if (search->searchResultCount() == 0)
-            QTest::qWait(50);
+    const QString found = searchFor(window, QStringLiteral("clipboard"));
+    EXPECT_TRUE(found.contains(QStringLiteral("Previewing and copying"))) << found.toStdString();
+}
+
+TEST(HelpWindow, TheLengthLimitTagsCommandLineAndUpdatesAreFound)
+{
+    QWidget owner;
+    HelpWindow* window = ShowHelpFrom(&owner, {builtHelpFile()});
+    ASSERT_TRUE(window->hasHelpFile());
+    auto* index = window->findChild<QHelpIndexWidget*>();
+    auto* filter = window->findChild<QLineEdit*>(QStringLiteral("helpIndexFilter"));
+    ASSERT_TRUE(index && filter);
+    QTest::qWaitFor([&] { return index->model()->rowCount() != 0; }, 6000);
+
+    const QString checking = QStringLiteral("Checking a description before upload");
+    const std::pair<QString, QString> topics[] = {
+        {"limit", checking}, {"4,000", checking}, {"check", checking}, {"tag", checking},
+        {"emoji", checking}, {"empty bullet", checking}, {"update", "Updating Quorvane"}};
+    for (const auto& [words, title] : topics) {
+        SCOPED_TRACE(words.toStdString());
+        const QString found = searchFor(window, words);
+        EXPECT_TRUE(found.contains(title)) << found.toStdString();
+        // Back at the main topic, so that the index has to lead to the page.
+        ASSERT_EQ(ShowHelpFrom(&owner, {builtHelpFile()}), window);
+        ASSERT_EQ(page(window), MainTopic);
+        window->navigation()->setCurrentIndex(1);
+        filter->clear();
+        QTest::keyClicks(filter, words);
+        QTest::keyClick(filter, Qt::Key_Return);
+        EXPECT_EQ(window->windowTitle(), title + QStringLiteral(" - Quorvane Help"));
     }
-    EXPECT_TRUE(results->toPlainText().contains(QStringLiteral("Previewing and copying"))) << results->toPlainText().toStdString();
+    // What to do without a preview is where the preview is explained.
+    EXPECT_TRUE(searchFor(window, QStringLiteral("preview program")).contains(QStringLiteral("Previewing and copying")));
+    EXPECT_TRUE(searchFor(window, QStringLiteral("export")).contains(QStringLiteral("Using the keyboard")));
+}
+
+TEST(HelpSearchQuery, WordsWithOtherCharactersAreLookedForAsPhrases)
+{
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral(" tag  check* ")), QStringLiteral("tag check*"));
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("4,000 --check \u00e9t\u00e9")), QStringLiteral("\"4,000\" \"--check\" \u00e9t\u00e9"));
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("\"tag findings\" 4,000")), QStringLiteral("\"tag findings\" 4,000"));
 }
 
 TEST(HelpWindow, AMissingHelpFileIsExplainedInsideTheWindow)

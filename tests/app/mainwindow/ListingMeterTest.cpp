@@ -7,9 +7,14 @@
 #include "frmMain.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 
 #include <ostream>
 
@@ -28,6 +33,16 @@ const QString Copied = QStringLiteral("The description has been copied to the cl
 const QColor Grey{128, 128, 128};
 const QColor Red{192, 0, 0};
 const QString Empty = QString::fromUtf16(u"Kindle 8 / 4,000 \u00b7 Print 0 / 4,000 \u00b7 no tag findings");
+
+// What a tooltip shows on screen: Qt renders it as HTML when it guesses it is.
+QString shown(const QString& tooltip)
+{
+    if (!Qt::mightBeRichText(tooltip))
+        return tooltip;
+    QTextDocument page;
+    page.setHtml(tooltip);
+    return page.toPlainText();
+}
 
 class ListingMeterTest : public FirstRunTest {
 protected:
@@ -63,7 +78,11 @@ TEST_F(ListingMeterTest, SitsInTheFreeBandBelowTheLastSection)
     EXPECT_EQ(meter().text(), Empty);
     EXPECT_FALSE(meter().warns());
     EXPECT_EQ(colour(), Grey);
-    EXPECT_TRUE(meter().toolTip().contains(QStringLiteral("4,000")));
+    // The Kindle fragment's 8 characters are its own ending, and the tags show as typed.
+    EXPECT_EQ(shown(meter().toolTip()),
+              QStringLiteral("Both descriptions fit the store's 4,000 characters and use only tags it accepts.\n"
+                             "The Kindle description's 8 characters are its own closing line breaks, <BR><BR>: "
+                             "it ends with them even when every section is empty."));
 }
 
 TEST_F(ListingMeterTest, FollowsTypingOnceABurstIsOver)
@@ -77,7 +96,7 @@ TEST_F(ListingMeterTest, FollowsTypingOnceABurstIsOver)
     EXPECT_EQ(meter().text(), QString::fromUtf16(u"Kindle 31 / 4,000 \u00b7 Print 25 / 4,000 \u00b7 1 tag finding"));
     EXPECT_TRUE(meter().warns());
     EXPECT_EQ(colour(), Red);
-    EXPECT_EQ(meter().toolTip(), QStringLiteral("HEADLINE: <b> is not closed"));
+    EXPECT_EQ(shown(meter().toolTip()), QStringLiteral("HEADLINE: <b> is not closed"));
     EXPECT_EQ(meter().accessibleDescription(), QStringLiteral("HEADLINE: <b> is not closed"));
 
     QTest::keyClicks(headline, QStringLiteral("</b>"));
@@ -90,12 +109,39 @@ TEST_F(ListingMeterTest, FollowsTypingOnceABurstIsOver)
     ASSERT_TRUE(QTest::qWaitFor([&] { return meter().warns(); }, 20000));
     EXPECT_EQ(meter().text(), QString::fromUtf16(u"Kindle 4,033 / 4,000 \u00b7 Print 4,027 / 4,000 \u00b7 no tag findings"));
     EXPECT_EQ(colour(), Red);
-    EXPECT_EQ(meter().toolTip(), QStringLiteral("Kindle: 4,033 characters, 33 more than the store's 4,000\n"
+    EXPECT_EQ(shown(meter().toolTip()), QStringLiteral("Kindle: 4,033 characters, 33 more than the store's 4,000\n"
                                                 "Print: 4,027 characters, 27 more than the store's 4,000"));
     // The title is in neither fragment.
     window.boxes().setBoxText(BookTitleBox, QString(5000, u't'));
     QTest::qWait(3 * ListingMeter::DelayMs);
     EXPECT_TRUE(meter().text().startsWith(QStringLiteral("Kindle 4,033 / 4,000")));
+}
+
+TEST_F(ListingMeterTest, TooltipAndScreenReaderGetTheFindingsAsTyped)
+{
+    QTest::keyClicks(window.boxes().widget(Subheadline), QStringLiteral(" <b>new"));
+    QTest::keyClicks(window.boxes().widget(OpeningRemarks), QStringLiteral("<a href=\"x\">here</a> <h2>New"));
+    ASSERT_TRUE(meterShows(QStringLiteral("3 tag findings")));
+    const QString findings = QStringLiteral("SUB-HEADLINE: <b> is not closed\n"
+                                            "OPENING REMARKS: <a> is not a tag the store accepts\n"
+                                            "OPENING REMARKS: <h2> is not a tag the store accepts");
+
+    // Hovering shows the tooltip itself.
+    const QPoint at = meter().rect().center();
+    QHelpEvent hover(QEvent::ToolTip, at, meter().mapToGlobal(at));
+    QCoreApplication::sendEvent(&meter(), &hover);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
+    QLabel* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("qtooltip_label") && top->isVisible())
+            tip = qobject_cast<QLabel*>(top);
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(shown(tip->text()), findings);
+    QToolTip::hideText();
+
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&meter());
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Description), findings);
 }
 
 TEST_F(ListingMeterTest, CopyingWarnsAndStillCopiesExactly)

@@ -13,6 +13,8 @@
 #include "frmProgress.h"
 #include "frmUpdateAvailable.h"
 #include "HelperUpdateNetwork.h"
+#include "PackageOwnership.h"
+#include "UpdateVersionText.h"
 
 #include <QDir>
 #include <QLabel>
@@ -29,26 +31,12 @@ QByteArray versionText(const char* version, const char* notes = "Faster saving."
     return QByteArray("qvnlatestversion:") + version + ":0:" + notes;
 }
 
-QStringList updateFolders()
-{
-    return QDir::temp().entryList({QStringLiteral("quorvane-update-*")}, QDir::Dirs);
-}
-
-// The downloads go to a temporary folder nothing else writes to.
-class PrivateTempFolder {
-public:
-    PrivateTempFolder() { qputenv("TMPDIR", m_folder.path().toUtf8()); }
-    ~PrivateTempFolder() { qputenv("TMPDIR", m_previous); }
-
-private:
-    QByteArray m_previous = qgetenv("TMPDIR");
-    TempFolder m_folder;
-};
-
 class UpdateCheckTest : public FirstRunTest {
 protected:
     void SetUp() override
     {
+        // Slow servers fail within seconds.
+        qputenv("QUORVANE_UPDATE_WINDOW_MS", "3000");
         ResetUpdateState();
         SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(qEnvironmentVariable("QUORVANE_BIN_DIR") +
                                                                QStringLiteral("/quorvane-update")));
@@ -61,6 +49,8 @@ protected:
     {
         SetUpdateSource(std::nullopt);
         SetUpdateNetwork(nullptr);
+        SetPackageOwnerQuery({});
+        qunsetenv("QUORVANE_UPDATE_WINDOW_MS");
         ResetUpdateState();
         EXPECT_TRUE(updateFolders().isEmpty());
     }
@@ -74,11 +64,20 @@ protected:
         return s;
     }
 
-    // Removes its own folder, then leaves a marker.
+    QStringList updateFolders() const
+    {
+        return QDir(temp.file(QStringLiteral("cache/Quorvane"))).entryList({QStringLiteral("installer-*")}, QDir::Dirs);
+    }
+    // Removes its own folder, then leaves a marker naming where it ran.
     QByteArray installer() const
     {
-        return "#!/bin/sh\nrm -rf \"$(dirname \"$0\")\"\necho started >'" +
+        return "#!/bin/sh\nrm -rf \"$(dirname \"$0\")\"\necho \"$0\" >'" +
                temp.file(QStringLiteral("installed")).toUtf8() + "'\n";
+    }
+    // The installer, signed for release 1.5 with serial 0.
+    void offer(const QByteArray& program)
+    {
+        offer({program}, {key.signInstaller(program, "1.5", "0")});
     }
     void offer(const LocalHttpServer::Response& program, const LocalHttpServer::Response& signature)
     {
@@ -105,18 +104,30 @@ protected:
         return OnNextModal<frmUpdateAvailable>([](frmUpdateAvailable* w) { QTest::mouseClick(w->cmdOK(), Qt::LeftButton); });
     }
 
+    // The version text as the helper keeps it once accepted.
+    void keep(const QByteArray& text, qint64 serial)
+    {
+        QDir().mkpath(temp.file(QStringLiteral("cache/Quorvane")));
+        temp.write(QStringLiteral("cache/Quorvane/latestversion.txt"), text);
+        temp.write(QStringLiteral("cache/Quorvane/latestversion.serial"), QByteArray::number(serial));
+    }
+    void publish(const QByteArray& text)
+    {
+        server.route(QStringLiteral("/qvnlatestversion.txt"), {text});
+        server.route(QStringLiteral("/qvnlatestversion.txt.sig"), {key.sign(text)});
+    }
+
     TempFolder temp;
     LocalHttpServer server;
     TestSigningKey key;
     ScriptedMessages messages;
     QWidget owner;
-    PrivateTempFolder privateTemp;
 };
 
 // Replaces the network and looks at the screen when the installer's download begins.
 class WatchingNetwork : public UpdateNetwork {
 public:
-    QString DownloadInstaller(const QUrl&, const QUrl&, const QString&, const QByteArray&) override
+    QString DownloadInstaller(const UpdateSource&, const UpdateOffer&, const QString&) override
     {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* p = qobject_cast<frmProgress*>(w))
@@ -124,12 +135,14 @@ public:
                                 p->lblProgress()->text() == QStringLiteral("Downloading Update, please wait.");
         return QStringLiteral("no network here");
     }
-    void RefreshVersionText(const QUrl&, const QString&, std::function<void(bool)> done) override
+    void RefreshVersionText(const UpdateSource&, std::function<void(bool)> done) override
     {
+        ++refreshes;
         if (done)
             done(false);
     }
     bool progressShown = false;
+    int refreshes = 0;
 };
 } // namespace
 
@@ -195,12 +208,14 @@ TEST_F(UpdateCheckTest, NotesWindowShowsTheNotesAndCloseOrEscDeclines)
 
 TEST_F(UpdateCheckTest, ASignedInstallerIsDownloadedPrivatelyAndStarted)
 {
-    offer({installer()}, {key.sign(installer())});
+    offer(installer());
     auto watch = takeUpdate();
     EXPECT_TRUE(check("1.5"));
     EXPECT_TRUE(Update().UpdateChosen);
     EXPECT_EQ(messages.shown().size(), 1u);
     EXPECT_TRUE(waitForInstaller());
+    EXPECT_TRUE(TempFolder::read(temp.file(QStringLiteral("installed")))
+                    .startsWith(temp.file(QStringLiteral("cache/Quorvane/installer-")).toUtf8()));
 
     ASSERT_EQ(server.requests().size(), 2);
     EXPECT_TRUE(server.requests()[0].startsWith("GET /downloads/Quorvane_Update.run HTTP/1.1"));
@@ -211,21 +226,25 @@ TEST_F(UpdateCheckTest, ASignedInstallerIsDownloadedPrivatelyAndStarted)
 TEST_F(UpdateCheckTest, AnythingButAWholeSignedInstallerStartsNothing)
 {
     const QByteArray good = installer();
+    const QByteArray signature = key.signInstaller(good, "1.5", "0");
     const struct {
         const char* name;
         LocalHttpServer::Response program;
         LocalHttpServer::Response signature;
         bool refused;
     } cases[] = {
-        {"truncated", {good.left(20), 200, good.size()}, {key.sign(good)}, false},
-        {"not found", {"gone", 404}, {key.sign("gone")}, false},
-        {"server error", {good, 500}, {key.sign(good)}, false},
-        {"empty", {""}, {key.sign("")}, false},
-        {"signature of other bytes", {good}, {key.sign(good + "\n")}, false},
-        {"signed by another key", {good}, {TestSigningKey().sign(good)}, false},
+        {"truncated", {good.left(20), 200, good.size()}, {signature}, false},
+        {"not found", {"gone", 404}, {key.signInstaller("gone", "1.5", "0")}, false},
+        {"server error", {good, 500}, {signature}, false},
+        {"empty", {""}, {key.signInstaller("", "1.5", "0")}, false},
+        {"signature of other bytes", {good}, {key.signInstaller(good + "\n", "1.5", "0")}, false},
+        {"signed over its bytes only", {good}, {key.sign(good)}, false},
+        {"signed for another release", {good}, {key.signInstaller(good, "1.5", "1")}, false},
+        {"signed by another key", {good}, {TestSigningKey().signInstaller(good, "1.5", "0")}, false},
         {"no signature", {good}, {"not here", 404}, false},
-        {"signature as text", {good}, {key.sign(good).toBase64()}, false},
-        {"connection refused", {good}, {key.sign(good)}, true},
+        {"signature as text", {good}, {signature.toBase64()}, false},
+        {"trickling in", {.body = good + QByteArray(4000, '#'), .dripMs = 40, .dripBytes = 10}, {signature}, false},
+        {"connection refused", {good}, {signature}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -260,7 +279,7 @@ TEST_F(UpdateCheckTest, ProgressWindowIsUpAndOnTopWhenTheDownloadStarts)
 TEST_F(UpdateCheckTest, AMissingHelperIsAFailedDownloadAndKeepsTheOldVersionText)
 {
     SetUpdateNetwork(std::make_unique<HelperUpdateNetwork>(temp.file(QStringLiteral("no-such-helper"))));
-    offer({installer()}, {key.sign(installer())});
+    offer(installer());
     auto watch = takeUpdate();
     EXPECT_FALSE(check("1.5"));
     EXPECT_EQ(messages.texts(), (std::vector<QString>{Prompt, NotDownloaded}));
@@ -274,7 +293,7 @@ TEST_F(UpdateCheckTest, VersionTextIsKeptForTheNextStartAndFailuresKeepTheOldOne
     const UpdateSource from = source();
     EXPECT_TRUE(ReadCachedVersionText(from).isEmpty());
 
-    server.route(QStringLiteral("/qvnlatestversion.txt"), {versionText("1.5", "Café: notes.")});
+    publish(versionText("1.5", "Café: notes."));
     EXPECT_EQ(refresh(from), std::optional<bool>(true));
     EXPECT_EQ(ReadCachedVersionText(from), QString::fromUtf8(versionText("1.5", "Café: notes.")));
     EXPECT_TRUE(server.requests().back().toLower().contains("cache-control: no-cache"));
@@ -292,6 +311,7 @@ TEST_F(UpdateCheckTest, VersionTextIsKeptForTheNextStartAndFailuresKeepTheOldOne
         {"too big", {QByteArray(100 * 1024, 'x')}, from},
         {"connection refused", {"qvnlatestversion:1.6:0:x"}, refused},
         {"never answers", {{}, 200, -1, true}, from},
+        {"unsigned", {"qvnlatestversion:1.6:0:x"}, from},
     };
     for (const auto& f : failures) {
         SCOPED_TRACE(f.name);
@@ -304,8 +324,11 @@ TEST_F(UpdateCheckTest, VersionTextIsKeptForTheNextStartAndFailuresKeepTheOldOne
 TEST_F(UpdateCheckTest, MainWindowOffersWhatTheLastStartFetchedAndUnloadsWhenItIsTaken)
 {
     SetUpdateSource(source());
-    server.route(QStringLiteral("/qvnlatestversion.txt"), {versionText("1.5")});
-    offer({installer()}, {key.sign(installer())});
+    SetPackageOwnerQuery([](const QString&) { return false; });
+    publish(versionText("1.5"));
+    offer(installer());
+    // A folder an earlier start left behind goes at this start.
+    QDir().mkpath(temp.file(QStringLiteral("cache/Quorvane/installer-old/sub")));
     bool startDialog = false;
     const auto cancelStartDialog = [&] {
         startDialog = false;
@@ -323,6 +346,7 @@ TEST_F(UpdateCheckTest, MainWindowOffersWhatTheLastStartFetchedAndUnloadsWhenItI
         auto watch = cancelStartDialog();
         EXPECT_FALSE(window.Load());
         EXPECT_TRUE(startDialog && messages.shown().empty());
+        EXPECT_TRUE(updateFolders().isEmpty());
         QTest::qWaitFor([&] { return !ReadCachedVersionText(source()).isEmpty(); }, 30000);
         EXPECT_EQ(ReadCachedVersionText(source()), QString::fromLatin1(versionText("1.5")));
     }
@@ -338,4 +362,58 @@ TEST_F(UpdateCheckTest, MainWindowOffersWhatTheLastStartFetchedAndUnloadsWhenItI
         EXPECT_EQ(messages.texts(), std::vector<QString>{Prompt});
         EXPECT_TRUE(waitForInstaller());
     }
+}
+
+TEST_F(UpdateCheckTest, NoKeyOrAProgramFromAPackageMeansNoCheckAtAll)
+{
+    keep(versionText("1.5"), 0);
+    publish(versionText("1.6"));
+    auto* counting = new WatchingNetwork;
+    SetUpdateNetwork(std::unique_ptr<UpdateNetwork>(counting));
+    QStringList asked;
+    SetPackageOwnerQuery([&](const QString& file) {
+        asked.append(file);
+        return true;
+    });
+
+    UpdateSource keyless = source();
+    keyless.publicKey.clear();
+    for (const UpdateSource& from : {keyless, source()}) {
+        SetUpdateSource(from);
+        EXPECT_FALSE(CheckForUpdates(&owner));
+        QTest::qWait(1500);  // past the moment a fresh text would be fetched
+        EXPECT_TRUE(messages.shown().empty());
+        EXPECT_EQ(counting->refreshes, 0);
+    }
+    // Only the program with a key was looked up, under its own file.
+    EXPECT_EQ(asked, QStringList{QCoreApplication::applicationFilePath()});
+
+    // Not from a package: the kept text is offered and a fresh one fetched.
+    SetPackageOwnerQuery([](const QString&) { return false; });
+    messages.answer(MsgAnswer::No);
+    EXPECT_FALSE(CheckForUpdates(&owner));
+    EXPECT_EQ(messages.texts(), std::vector<QString>{Prompt});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counting->refreshes == 1; }, 5000));
+    EXPECT_TRUE(server.requests().isEmpty());
+}
+
+TEST_F(UpdateCheckTest, OnlyTheTextWithTheAcceptedSerialIsOffered)
+{
+    SetUpdateSource(source());
+    SetPackageOwnerQuery([](const QString&) { return false; });
+    SetUpdateNetwork(std::make_unique<WatchingNetwork>());
+    keep(versionText("1.5"), 1);  // a newer release was accepted since
+    EXPECT_FALSE(CheckForUpdates(&owner));
+    QFile::remove(temp.file(QStringLiteral("cache/Quorvane/latestversion.serial")));  // never accepted
+    EXPECT_FALSE(CheckForUpdates(&owner));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST(PackageOwnership, DpkgKnowsItsOwnFilesUnderEitherName)
+{
+    EXPECT_TRUE(DpkgOwnsFile(QStringLiteral("/usr/bin/ls")));
+    EXPECT_TRUE(DpkgOwnsFile(QStringLiteral("/bin/ls")));
+    EXPECT_FALSE(DpkgOwnsFile(QStringLiteral("/usr/bin/l?")));  // a pattern to dpkg, not a file
+    const TempFolder temp;
+    EXPECT_FALSE(DpkgOwnsFile(temp.write(QStringLiteral("quorvane"), "#!/bin/sh\n")));
 }

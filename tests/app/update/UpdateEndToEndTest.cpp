@@ -1,5 +1,6 @@
-// The built program's update check on a real X server: the version text fetched by one start
-// is offered at the next, and an installer not signed with the program's own key is refused.
+// The built program's update check on a real X server: the signed version text fetched by one
+// start is offered at the next, an installer not signed with the program's own key is
+// refused, and the helper does not outlive a killed editor.
 #include "LocalHttpServer.h"
 #include "TempFolder.h"
 #include "TestSigningKey.h"
@@ -7,6 +8,8 @@
 #include <QDir>
 #include <QProcess>
 #include <QTest>
+
+#include <csignal>
 
 #include <algorithm>
 
@@ -23,13 +26,14 @@ QStringList xdotool(const QStringList& arguments)
 
 class Program {
 public:
-    Program(const TempFolder& temp, const QUrl& versionUrl, const QString& book)
+    Program(const TempFolder& temp, const QUrl& versionUrl, const QString& book, const QByteArray& publicKey)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("QUORVANE_UPDATE_URL"), versionUrl.toString());
+        environment.insert(QStringLiteral("QUORVANE_UPDATE_PUBLIC_KEY"), QString::fromLatin1(publicKey.toBase64()));
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedChannels);
         process.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
@@ -87,27 +91,30 @@ TEST(UpdateEndToEnd, TheNextStartOffersTheFetchedReleaseAndRefusesAnInstallerSig
     const QString cached = temp.file(QStringLiteral("cache/Quorvane/latestversion.txt"));
     const QString marker = temp.file(QStringLiteral("installed"));
     const QByteArray installer = "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n";
+    const TestSigningKey key;
     const TestSigningKey otherKey;
 
     LocalHttpServer server;
-    server.route(QStringLiteral("/qvnlatestversion.txt"), {"qvnlatestversion:1.5:0:Faster saving."});
+    const QByteArray text = "qvnlatestversion:1.5:0:Faster saving.\n";
+    server.route(QStringLiteral("/qvnlatestversion.txt"), {text});
+    server.route(QStringLiteral("/qvnlatestversion.txt.sig"), {key.sign(text)});
     server.route(QStringLiteral("/downloads/Quorvane_Update.run"), {installer});
-    server.route(QStringLiteral("/downloads/Quorvane_Update.run.sig"), {otherKey.sign(installer)});
+    server.route(QStringLiteral("/downloads/Quorvane_Update.run.sig"), {otherKey.signInstaller(installer, "1.5", "0")});
     const QUrl versionUrl = server.url(QStringLiteral("/qvnlatestversion.txt"));
 
     // First start: nothing kept yet, so nothing offered; the text is fetched for the next one.
     {
-        Program first(temp, versionUrl, book);
+        Program first(temp, versionUrl, book, key.publicKey());
         ASSERT_EQ(first.windows(QStringLiteral("Quorvane"), 1).size(), 1);
         QTest::qWaitFor([&] { return QFile::exists(cached); }, 30000);
-        EXPECT_EQ(TempFolder::read(cached), QByteArray("qvnlatestversion:1.5:0:Faster saving."));
+        EXPECT_EQ(TempFolder::read(cached), text);
         EXPECT_EQ(first.windows(QStringLiteral("Quorvane"), 1).size(), 1) << "offered at the first start";
         EXPECT_TRUE(first.closedNormally());
     }
 
     // Second start: the prompt, the notes, the download; the installer is refused and the
     // program goes on with the file from its command line.
-    Program second(temp, versionUrl, book);
+    Program second(temp, versionUrl, book, key.publicKey());
     const QString mainWindow = QStringLiteral("994x747");
     const QString prompt = second.window(QStringLiteral("Quorvane"), {mainWindow}, true);
     ASSERT_FALSE(prompt.isEmpty()) << "no update prompt";
@@ -122,4 +129,24 @@ TEST(UpdateEndToEnd, TheNextStartOffersTheFetchedReleaseAndRefusesAnInstallerSig
     second.press(refused, QStringLiteral("Return"));
     EXPECT_TRUE(second.closedNormally());
     EXPECT_FALSE(QFile::exists(marker));
+}
+
+TEST(UpdateEndToEnd, TheHelperEndsWhenTheEditorIsKilled)
+{
+    TempFolder temp;
+    QDir(temp.path()).mkpath(QStringLiteral("config"));
+    const QString book = temp.write(QStringLiteral("Book.qvn"), "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    LocalHttpServer server;
+    server.route(QStringLiteral("/qvnlatestversion.txt"), {{}, 200, -1, true});  // takes the request, never answers
+    const TestSigningKey key;
+
+    Program editor(temp, server.url(QStringLiteral("/qvnlatestversion.txt")), book, key.publicKey());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.requests().isEmpty(); }, 30000))
+        << "the helper never asked for the version text";
+    ASSERT_EQ(server.openConnections(), 1);
+
+    ::kill(static_cast<pid_t>(editor.process.processId()), SIGKILL);
+    ASSERT_TRUE(editor.process.waitForFinished(10000));
+    // The helper's connection closes with it; left alone it would wait out its 30 s window.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 10000));
 }

@@ -1,4 +1,5 @@
 // The version text, the notes box text and the installer's addresses.
+#include "UpdateDeployment.h"
 #include "UpdateSource.h"
 #include "UpdateVersionText.h"
 
@@ -12,21 +13,34 @@ TEST(UpdateVersionText, FieldsAndMarker)
         const char* text;
         const char* version;  // nullptr: the text names no release
         const char* notes;
+        qint64 serial = 0;
     } cases[] = {
         {"qvnlatestversion:1.4:0:Bug fixes.", "1.4", "Bug fixes."},
         // Notes keep their colons; text around the marker belongs to the fields.
-        {"qvnlatestversion:1.5:7:New: faster saving. Note: read me", "1.5", "New: faster saving. Note: read me"},
-        {"  qvnlatestversion:1.5:0:x\n", "  1.5", "x\n"},
+        {"qvnlatestversion:1.5:7:New: faster saving. Note: read me", "1.5", "New: faster saving. Note: read me", 7},
+        // One line break at the very end is how editors save a file, not part of the notes.
+        {"  qvnlatestversion:1.5:0:x\n", "  1.5", "x"},
+        {"qvnlatestversion:1.5:0:x\r\n", "1.5", "x"},
+        {"qvnlatestversion:1.5:0:x\n\n", "1.5", "x\n"},
+        {"qvnlatestversion:1.5:0:x\r", "1.5", "x\r"},
         // Every marker with its colon goes, wherever it stands.
-        {"qvnlatestversion:1.5:2:see qvnlatestversion:notes", "1.5", "see notes"},
+        {"qvnlatestversion:1.5:2:see qvnlatestversion:notes", "1.5", "see notes", 2},
         // The marker without its colon is enough to go on; then the first colon ends the version.
         {"qvnlatestversion 1.5:0:notes", "qvnlatestversion 1.5", "notes"},
-        {"qvnlatestversion:1.5:abc:", "1.5", ""},
+        {"qvnlatestversion:1.5:18:", "1.5", "", 18},
+        // The number is the release serial: plain decimal, or the text names no release.
+        {"qvnlatestversion:1.5:abc:", nullptr, nullptr},
+        {"qvnlatestversion:1.5:999999999999999999:x", "1.5", "x", 999999999999999999},
+        {"qvnlatestversion:1.5:1000000000000000000:x", nullptr, nullptr},
+        {"qvnlatestversion:1.5:07:x", nullptr, nullptr},
+        {"qvnlatestversion:1.5: 7:x", nullptr, nullptr},
+        {"qvnlatestversion:1.5:-7:x", nullptr, nullptr},
         {"QVNLATESTVERSION:1.5:0:notes", nullptr, nullptr},
         {"", nullptr, nullptr},
         {"1.5:0:notes", nullptr, nullptr},
         {"qvnlatestversion:1.5", nullptr, nullptr},
         {"qvnlatestversion:1.5:0", nullptr, nullptr},
+        {"qvnlatestversion:1.5:0\n", nullptr, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -35,6 +49,7 @@ TEST(UpdateVersionText, FieldsAndMarker)
         if (offer) {
             EXPECT_EQ(offer->LatestVersion, QLatin1String(c.version));
             EXPECT_EQ(offer->UpdateNotes, QLatin1String(c.notes));
+            EXPECT_EQ(offer->Serial, c.serial);
         }
     }
 }
@@ -43,7 +58,7 @@ TEST(UpdateVersionText, AnyDifferentVersionIsAnUpdate)
 {
     for (const char* version : {"1.5", "1.3", "1.40", "1.4 ", "01.4", "2.0"})
         EXPECT_TRUE(OffersUpdate({QString::fromLatin1(version), {}})) << version;
-    EXPECT_FALSE(OffersUpdate({QStringLiteral("1.4"), QStringLiteral("notes")}));
+    EXPECT_FALSE(OffersUpdate({QStringLiteral("1.4"), 3, QStringLiteral("notes")}));
 }
 
 TEST(UpdateVersionText, NotesBoxShowsParagraphsThenTheInstruction)
@@ -69,7 +84,7 @@ TEST(UpdateSource, EnvironmentOverridesTheAddressAndEmptyTurnsTheCheckOff)
 {
     qunsetenv("QUORVANE_UPDATE_URL");
     const UpdateSource built = DeployedUpdateSource();
-    EXPECT_FALSE(built.versionUrl.isEmpty());
+    EXPECT_EQ(built.versionUrl.scheme(), QStringLiteral("https"));
     EXPECT_TRUE(built.cacheFile.endsWith(QStringLiteral("/Quorvane/latestversion.txt")));
 
     qputenv("QUORVANE_UPDATE_URL", "http://127.0.0.1:1234/v.txt");
@@ -79,4 +94,21 @@ TEST(UpdateSource, EnvironmentOverridesTheAddressAndEmptyTurnsTheCheckOff)
     qputenv("QUORVANE_UPDATE_URL", "not an address");
     EXPECT_TRUE(DeployedUpdateSource().versionUrl.isEmpty());
     qunsetenv("QUORVANE_UPDATE_URL");
+}
+
+TEST(UpdateSource, OnlyAnAddressAndAWholeKeyMakeItUsable)
+{
+    UpdateSource source;
+    source.versionUrl = QUrl(QStringLiteral("https://example.invalid/v.txt"));
+    for (const int size : {31, 32, 33}) {
+        source.publicKey = QByteArray(size, 'k');
+        EXPECT_EQ(source.usable(), size == 32) << size;
+    }
+    source.versionUrl.clear();
+    EXPECT_FALSE(source.usable());
+
+    qputenv("QUORVANE_UPDATE_PUBLIC_KEY", QByteArray(32, 'k').toBase64());
+    EXPECT_EQ(DeployedUpdateSource().publicKey, QByteArray(32, 'k'));
+    qunsetenv("QUORVANE_UPDATE_PUBLIC_KEY");
+    EXPECT_EQ(DeployedUpdateSource().publicKey, QByteArray::fromBase64(UpdateDeployment::PublicKey));
 }
