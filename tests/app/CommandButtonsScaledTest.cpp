@@ -28,7 +28,7 @@ TEST(CommandButtonsScaled, EveryPictureHasALargerDrawingAndTheScreenShowsIt)
         CreateCommandButton(&bar, declaration, saved);
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
-    for (const CandyButton* button : bar.findChildren<CandyButton*>()) {
+    for (CandyButton* button : bar.findChildren<CandyButton*>()) {
         const ButtonPicture& picture = button->Picture();
         const QSize caption = MeasureCaption(button->Surface(), button->Caption());
         const CaptionLayout at =

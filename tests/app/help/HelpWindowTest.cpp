@@ -11,7 +11,6 @@
 #include <QHelpSearchEngine>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTest>
@@ -101,21 +100,6 @@ TEST(HelpWindow, OpensAtTheMainTopicOnceAndIsReusedForEveryCall)
     EXPECT_EQ(owner.findChildren<HelpWindow*>().size(), 1);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(page(window), MainTopic);
-}
-
-TEST(HelpWindow, EscClosesItWhereverTheFocusIs)
-{
-    QWidget owner;
-    HelpWindow* window = ShowHelpFrom(&owner, {builtHelpFile()});
-    for (QWidget* focus : {static_cast<QWidget*>(window->browser()), static_cast<QWidget*>(window->navigation()->tabBar()),
-                           window->navigation()->currentWidget()}) {
-        ShowHelpFrom(&owner, {builtHelpFile()});
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        focus->setFocus();
-        QTest::keyClick(focus, Qt::Key_Escape);
-        EXPECT_FALSE(window->isVisible()) << focus->metaObject()->className();
-    }
 }
 
 TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
