@@ -104,7 +104,7 @@ public:
     QString window(const QString& title) const
     {
         return xdotool({"search", "--all", "--pid", QString::number(m_process.processId()), "--onlyvisible", "--name",
-                        QRegularExpression::anchoredPattern(QRegularExpression::escape(title))});
+                        u'^' + QRegularExpression::escape(title) + u'$'});
     }
     bool shows(const QString& title, bool shown = true) const
     {
