@@ -16,11 +16,13 @@ PropertyBag FallbackProperties(const ButtonDeclaration& declaration)
     font.setPointSizeF(8.25);
     bag.WriteProperty(QStringLiteral("Font"), font);
     bag.WriteProperty(QStringLiteral("Caption"), QString::fromLatin1(declaration.caption));
-    const QImage image = QImage(QString::fromLatin1(declaration.picture))
-                             .scaled(declaration.pictureSize, declaration.pictureSize, Qt::KeepAspectRatio,
-                                     Qt::SmoothTransformation);
-    bag.WriteProperty(QStringLiteral("Picture"),
-                      QVariant::fromValue(ButtonPicture::FromImage(image, ButtonPicture::Kind::Icon)));
+    const auto drawn = [&](const QString& path, int size) {
+        return QImage(path).scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    };
+    const QString path = QString::fromLatin1(declaration.picture);
+    ButtonPicture picture = ButtonPicture::FromImage(drawn(path, declaration.pictureSize), ButtonPicture::Kind::Icon);
+    picture.SetLargerDrawing(drawn(ButtonPicture::LargerDrawingPath(path), 2 * declaration.pictureSize));
+    bag.WriteProperty(QStringLiteral("Picture"), QVariant::fromValue(picture));
     bag.WriteProperty(QStringLiteral("PictureAlignment"),
                       declaration.placement == PicturePlacement::AboveCaption ? PictureAbove : PictureLeft);
     bag.WriteProperty(QStringLiteral("Style"), static_cast<int>(StyleToolbar));

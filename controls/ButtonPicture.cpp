@@ -2,6 +2,7 @@
 
 #include "ColorMath.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -57,7 +58,26 @@ ButtonPicture ButtonPicture::Load(const QString& path)
         return {};
     ButtonPicture picture = FromImage(image, image.hasAlphaChannel() ? Kind::Icon : Kind::Bitmap);
     picture.m_sourcePath = path;
+    const QString larger = LargerDrawingPath(path);
+    if (QFileInfo::exists(larger))
+        picture.SetLargerDrawing(QImageReader(larger).read());
     return picture;
+}
+
+QString ButtonPicture::LargerDrawingPath(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype end = dot > slash ? dot : path.size();
+    return path.first(end) + QStringLiteral("@2x") + path.sliced(end);
+}
+
+bool ButtonPicture::SetLargerDrawing(const QImage& image)
+{
+    if (m_kind == Kind::None || image.size() != m_image.size() * 2)
+        return false;
+    m_larger = image.convertToFormat(m_kind == Kind::Icon ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    return true;
 }
 
 int ButtonPicture::widthPixels() const

@@ -14,8 +14,11 @@ public:
     // An icon keeps the image's transparency; a bitmap is opaque.
     static ButtonPicture FromImage(const QImage& image, Kind kind);
     // Loads an image file or resource: images with an alpha channel become icons, others bitmaps.
-    // A file that cannot be read gives no picture.
+    // A file that cannot be read gives no picture. A drawing at twice the size beside it
+    // ("name@2x.png" for "name.png") is taken as the picture's larger drawing.
     static ButtonPicture Load(const QString& path);
+    // Where Load looks for the larger drawing of the picture at path.
+    static QString LargerDrawingPath(const QString& path);
 
     Kind kind() const { return m_kind; }
     bool isNull() const { return m_kind == Kind::None; }
@@ -34,6 +37,12 @@ public:
     const QImage& colorBitmap() const { return m_color; }
     const QImage& maskBitmap() const { return m_mask; }
 
+    // The same picture drawn at twice its size, for screens that scale the program up; null
+    // when there is none. It changes nothing of the picture's extent or of image().
+    const QImage& largerDrawing() const { return m_larger; }
+    // Takes an image exactly twice the picture's width and height; false for any other.
+    bool SetLargerDrawing(const QImage& image);
+
     // Where a one-colour silhouette of the picture is painted.
     bool IsOpaqueAt(int x, int y) const;
 
@@ -49,6 +58,7 @@ private:
     QImage m_image;
     QImage m_color;
     QImage m_mask;
+    QImage m_larger;
     QString m_sourcePath;
 };
 

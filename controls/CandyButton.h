@@ -2,6 +2,7 @@
 
 #include "ButtonPicture.h"
 #include "ButtonTypes.h"
+#include "CaptionPainter.h"
 #include "PixelSurface.h"
 #include "PropertyBag.h"
 #include "ShapeRegion.h"
@@ -9,11 +10,14 @@
 #include "WindowSubclasser.h"
 
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
 #include <optional>
+
+class QPainter;
 
 // The owner-drawn command button of the main window and the start dialog. It keeps its
 // properties, paints every face into a retained surface with the painters of this folder,
@@ -157,6 +161,9 @@ private:
     void DrawGlossStyle(ButtonState state);
     void DrawCrescentStyle(ButtonState state);
     void SetUpHoverTracking();
+    CaptionInputs CaptionInputsNow() const;
+    // The button on a screen that scales the program up.
+    void PaintScaled(QPainter& painter) const;
 
     bool m_DisplayHand = false;
     bool m_Enabled = false;
@@ -189,5 +196,9 @@ private:
     std::optional<ShapeRegion> m_WindowShape;
     std::optional<ShapeRegion> m_InnerShape;
     PixelSurface m_Surface;
+    // The surface as the face left it, before caption and picture, and the state they were
+    // last drawn for: what a scaling screen is painted from.
+    QImage m_Face;
+    ButtonState m_CaptionState = StateNormal;
     WindowSubclasser m_Subclasser{this};
 };

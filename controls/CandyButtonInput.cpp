@@ -220,7 +220,10 @@ void CandyButton::RequestMouseLeave()
 void CandyButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_Surface.Image());
+    if (devicePixelRatioF() > 1 && m_Face.size() == m_Surface.Image().size())
+        PaintScaled(painter);
+    else
+        painter.drawImage(0, 0, m_Surface.Image());
     // The focus cue of a button reached by Tab lies over the face, outside the painted surface.
     if (m_KeyboardFocus && hasFocus() && width() > 8 && height() > 8) {
         QPen pen(QColor(ToQRgb(m_ForeColor)));

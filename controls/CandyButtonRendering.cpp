@@ -43,10 +43,18 @@ void CandyButton::Redraw(ButtonState state)
     default:
         break; // unknown styles have no face; caption and picture still show
     }
+    m_Face = m_Surface.Image();
     DrawIconWCaption(state);
 }
 
 void CandyButton::DrawIconWCaption(ButtonState state)
+{
+    m_CaptionState = state;
+    DrawCaptionAndPicture(m_Surface, CaptionInputsNow(), state);
+    update();
+}
+
+CaptionInputs CandyButton::CaptionInputsNow() const
 {
     CaptionInputs inputs;
     inputs.caption = m_Caption;
@@ -58,8 +66,15 @@ void CandyButton::DrawIconWCaption(ButtonState state)
     inputs.captionHighLite = m_CaptionHighLite;
     inputs.captionHighLiteColor = m_CaptionHighLiteColor;
     inputs.cornerRadius = m_CornerRadius;
-    DrawCaptionAndPicture(m_Surface, inputs, state);
-    update();
+    return inputs;
+}
+
+void CandyButton::PaintScaled(QPainter& painter) const
+{
+    // The face is pixel work and is shown enlarged as it is; caption and picture are drawn
+    // again at the screen's resolution over the face they were drawn on.
+    painter.drawImage(rect(), m_Face);
+    PaintCaptionAndPictureScaled(painter, m_Surface, CaptionInputsNow(), m_CaptionState);
 }
 
 void CandyButton::DrawStandardStyle(ButtonState state)

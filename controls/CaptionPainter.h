@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QPainter;
+
 // Places and draws the caption and the picture over a painted face, for every style alike.
 
 struct CaptionLayout {
@@ -43,3 +45,9 @@ void DrawPrefixedText(PixelSurface& surface, int x, int y, const QString& text);
 // pressed; highlight colours on hover; gray when disabled. The surface's text colour is the
 // same afterwards.
 void DrawCaptionAndPicture(PixelSurface& surface, const CaptionInputs& inputs, ButtonState state);
+
+// The same caption and picture painted over a face that a scaling screen shows enlarged: at
+// the painter's own resolution, so the text is sharp and the picture comes from its larger
+// drawing where it has one. Places and colours them as DrawCaptionAndPicture does.
+void PaintCaptionAndPictureScaled(QPainter& painter, const PixelSurface& surface, const CaptionInputs& inputs,
+                                  ButtonState state);

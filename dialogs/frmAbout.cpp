@@ -4,11 +4,14 @@
 #include "AboutTexts.h"
 #include "AppInfo.h"
 #include "Deployment.h"
+#include "LinkLabel.h"
 #include "OpenWebsite.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 QFont tahoma(bool bold = false)
@@ -30,11 +33,13 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 
 QLabel* link(QWidget* parent, const char* name, const QString& text, const QRect& place)
 {
-    QLabel* created = label(parent, name, QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), place);
-    created->setTextFormat(Qt::RichText);
-    created->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    created->setCursor(Qt::PointingHandCursor);
-    created->setProperty("caption", text);
+    auto* created = new LinkLabel(text, parent);
+    created->setObjectName(QLatin1String(name));
+    QFont font = tahoma();
+    font.setUnderline(true);
+    created->setFont(font);
+    // As wide as its text, so that a click beside it opens nothing.
+    created->setGeometry(place.x(), place.y(), std::min(place.width(), created->sizeHint().width()), place.height());
     return created;
 }
 } // namespace
@@ -79,6 +84,11 @@ frmAbout::frmAbout(QWidget* owner)
     cmdOK->setGeometry(316, 250, 80, 26);
     cmdOK->setDefault(true);
 
+    // OK has the focus, so Enter still closes the window; Tab goes on to the two links.
+    cmdOK->setFocus();
+    setTabOrder(cmdOK, Label7);
+    setTabOrder(Label7, Label6);
+
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Label6, &QLabel::linkActivated, this, &frmAbout::Label6_Click);
     connect(Label7, &QLabel::linkActivated, this, &frmAbout::Label7_Click);
@@ -103,5 +113,5 @@ void frmAbout::Label6_Click()
 
 void frmAbout::Label7_Click()
 {
-    OpenWebsite(Label7->property("caption").toString());
+    OpenWebsite(Label7->text());
 }

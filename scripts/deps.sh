@@ -9,6 +9,7 @@ packages=(
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xclip xdotool python3-xlib
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 openbox
   fonts-dejavu-core fonts-liberation2
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libssl-dev openssl

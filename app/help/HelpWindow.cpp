@@ -4,6 +4,7 @@
 #include "HelpBrowser.h"
 #include "HelpFile.h"
 #include "HelpSearchQuery.h"
+#include "WindowAccessibility.h"
 
 #include <QHBoxLayout>
 #include <QHelpContentWidget>
@@ -13,6 +14,7 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
@@ -23,6 +25,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
+    InstallWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(900, 640);
 
@@ -30,12 +33,14 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     m_back->setObjectName(QStringLiteral("helpBack"));
     m_back->setArrowType(Qt::LeftArrow);
     m_back->setToolTip(QStringLiteral("Back"));
+    m_back->setAccessibleName(QStringLiteral("Back"));
     m_back->setShortcut(QKeySequence::Back);
     m_back->setEnabled(false);
     m_forward = new QToolButton(this);
     m_forward->setObjectName(QStringLiteral("helpForward"));
     m_forward->setArrowType(Qt::RightArrow);
     m_forward->setToolTip(QStringLiteral("Forward"));
+    m_forward->setAccessibleName(QStringLiteral("Forward"));
     m_forward->setShortcut(QKeySequence::Forward);
     m_forward->setEnabled(false);
     auto* bar = new QHBoxLayout;
@@ -143,6 +148,17 @@ void HelpWindow::openHelpFile(const QString& file)
     m_engine->setupData();
 }
 
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc leaves the help as it leaves a dialog; the keys the page and the lists do not use
+    // come here.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void HelpWindow::showMissing(const QStringList& candidates)
 {
     QString places;
@@ -178,6 +194,7 @@ void HelpWindow::pageChanged()
     const QString page = m_browser->documentTitle();
     const QString title = AppInfo::Title() + QStringLiteral(" Help");
     setWindowTitle(page.isEmpty() ? title : page + QStringLiteral(" - ") + title);
+    m_browser->setAccessibleName(page.isEmpty() ? title : page);
     if (m_engine) {
         const QModelIndex current = m_engine->contentWidget()->indexOf(m_browser->source());
         if (current.isValid())

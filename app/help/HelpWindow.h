@@ -10,7 +10,7 @@ class QTabWidget;
 class QToolButton;
 
 // The help window: contents, index and full-text search beside the page, with back and
-// forward. One window per owner, reused for every call.
+// forward. One window per owner, reused for every call; Esc closes it.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +24,9 @@ public:
     QTabWidget* navigation() const { return m_navigation; }
 
     void showTopic(const QString& topic);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void openHelpFile(const QString& file);

@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -73,6 +74,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
         box = edit;
     }
     box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+    box->setAccessibleName(accessibleNameOf(i));
     new SectionBoxInput(box);
     box->setFont(boxFont(section.pointSize, section.bold));
     setColours(box, L::White, section.orange ? L::Orange : QColor(Qt::black));
@@ -84,6 +86,7 @@ QWidget* DescriptionBoxes::createTitleBox(QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("Text1_%1").arg(BookTitleBox));
+    edit->setAccessibleName(accessibleNameOf(BookTitleBox));
     edit->setReadOnly(true);
     edit->setFrame(false);
     keepEveryCharacter(edit);
@@ -92,6 +95,18 @@ QWidget* DescriptionBoxes::createTitleBox(QWidget* parent)
     edit->setGeometry(PixelRect(L::BookTitleBox));
     connect(edit, &QLineEdit::textChanged, this, [this] { noteEdit(BookTitleBox); });
     return edit;
+}
+
+QString DescriptionBoxes::accessibleNameOf(int box)
+{
+    if (box == BookTitleBox)
+        return QStringLiteral("Book Title");
+    // The captions shout in capitals; a screen reader would spell some words out.
+    QString name = QString::fromLatin1(SectionTable[static_cast<size_t>(box)].caption).trimmed().toLower();
+    name[0] = name[0].toUpper();
+    static const QRegularExpression kindle(QStringLiteral("\\bkindle\\b"));
+    static const QRegularExpression createSpace(QStringLiteral("\\bcreatespace\\b"));
+    return name.replace(kindle, QStringLiteral("Kindle")).replace(createSpace, QStringLiteral("CreateSpace"));
 }
 
 QString DescriptionBoxes::toDocumentText(QString widgetText)

@@ -29,6 +29,10 @@ public:
     // called, on any thread: taking them costs nine shared strings however long they are.
     std::function<Description()> laterDescription() const;
 
+    // What a box is called to assistive tools: its caption in normal letter case without the
+    // padding ("Call to action for Kindle book"), the title box "Book Title".
+    static QString accessibleNameOf(int box);
+
     // A widget's text as the document holds it, and back.
     static QString toDocumentText(QString widgetText);
     static QString toWidgetText(QString documentText);

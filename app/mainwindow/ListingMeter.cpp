@@ -4,6 +4,9 @@
 #include "ListingReport.h"
 #include "MainWindowLayout.h"
 
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
 namespace L = MainWindowLayout;
 
 namespace {
@@ -23,6 +26,7 @@ ListingMeter::ListingMeter(QWidget* parent, const DescriptionView& view)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setGeometry(placement());
+    setFocusPolicy(Qt::TabFocus);
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(DelayMs);
@@ -61,4 +65,17 @@ void ListingMeter::updateNow()
     // every tag, and one finding a line, unwrapped, reads best.
     setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
     setAccessibleDescription(findings);
+}
+
+void ListingMeter::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Where Tab has brought the focus, drawn as the other controls show it.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().intersected(QRect({0, 0}, QSize(fontMetrics().horizontalAdvance(text()) + 4, height())));
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

@@ -9,7 +9,8 @@ class DescriptionView;
 
 // One line under the last section: both fragments' lengths against the store's limit and
 // the number of tag findings, in a warning colour when something needs the author's eye;
-// the findings themselves in its tooltip.
+// the findings themselves in its tooltip and, for a screen reader, in its description. Tab
+// reaches it after the last box.
 class ListingMeter : public QLabel {
     Q_OBJECT
 public:
@@ -28,6 +29,9 @@ public:
     static QRect placement();
 
     static constexpr int DelayMs = 150;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     const DescriptionView& m_view;

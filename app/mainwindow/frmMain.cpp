@@ -26,6 +26,7 @@
 #include "TopBar.h"
 #include "UpdateCheck.h"
 #include "WindowOperations.h"
+#include "WindowAccessibility.h"
 #include "WindowPosition.h"
 #include "frmAbout.h"
 
@@ -67,6 +68,7 @@ frmMain::frmMain()
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmMain"));
+    InstallWindowAccessibility();
     setWindowTitle(AppInfo::Title());
     setFixedSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight));
     QPalette background = palette();
@@ -118,7 +120,13 @@ void frmMain::createControls()
     createSectionFrames();
     m_boxes = new DescriptionBoxes(this, topBar);
     connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
+    // Each caption names its box to assistive tools, as "Book Title:" names the title box.
+    for (const SectionInfo& section : SectionTable)
+        findChild<QLabel*>(QStringLiteral("Label1_%1").arg(section.index))->setBuddy(m_boxes->widget(section.index));
+    titleLabel->setBuddy(m_boxes->widget(BookTitleBox));
     m_meter = new ListingMeter(this, *m_boxes);
+    // The meter's findings are reached by Tab after the last box.
+    QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
     connect(m_boxes, &DescriptionBoxes::changed, m_meter, [this](int box) {
         if (box != BookTitleBox)  // the title is in neither fragment
             m_meter->scheduleUpdate();

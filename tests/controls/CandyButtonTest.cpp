@@ -3,6 +3,7 @@
 #include "ShapeGeometry.h"
 #include "StandardFaces.h"
 
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -258,5 +259,22 @@ TEST(CandyButton, PictureLeftUsesTheCornerRadius)
         hosted.button.SetPicture(ButtonPicture::FromImage(image, ButtonPicture::Kind::Bitmap));
         EXPECT_EQ(hosted.surface().Pixel(iconX, 5), RgbColor(40, 20, 10)) << style;
         EXPECT_EQ(hosted.surface().Pixel(iconX - 1, 5), leftOfPicture) << style;
+    }
+}
+
+TEST(ButtonPicture, ALargerDrawingBesideTheFileIsTakenOnlyAtTwiceTheSize)
+{
+    EXPECT_EQ(ButtonPicture::LargerDrawingPath(":/icons/small/help.png"), QStringLiteral(":/icons/small/help@2x.png"));
+    EXPECT_EQ(ButtonPicture::LargerDrawingPath("/a.b/picture"), QStringLiteral("/a.b/picture@2x"));
+    QTemporaryDir folder;
+    // Width of the larger drawing → taken or not; "none" has no larger drawing at all.
+    for (const auto& [name, width, taken] : {std::tuple{"none", 0, false}, {"twice", 32, true}, {"more", 33, false}}) {
+        const QString path = folder.filePath(QLatin1String(name) + ".png");
+        QImage(16, 16, QImage::Format_ARGB32).save(path);
+        if (width)
+            QImage(width, 32, QImage::Format_ARGB32).save(ButtonPicture::LargerDrawingPath(path));
+        const ButtonPicture picture = ButtonPicture::Load(path);
+        EXPECT_EQ(picture.largerDrawing().isNull(), !taken) << name;
+        EXPECT_EQ(picture.widthPixels(), 16) << "the extent stays the picture's own";
     }
 }

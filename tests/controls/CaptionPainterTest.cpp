@@ -148,3 +148,28 @@ TEST(CaptionPainter, AmpersandUnderlinesTheNextCharacterAndTwoDrawOne)
     painter.end();
     EXPECT_EQ(doubled.Image(), literal.Image());
 }
+
+TEST(CaptionPainter, AScalingScreenGetsThePicturesLargerDrawingInTheSameLooks)
+{
+    // The larger drawing has a pixel (11, 15) of its own, which doubling the picture cannot give.
+    ButtonPicture picture = kSmallIcon;
+    QImage larger(16, 16, QImage::Format_ARGB32);
+    larger.fill(qRgba(40, 20, 10, 255));
+    larger.setPixel(11, 15, qRgb(90, 60, 30));  // grays to 60
+    larger.setPixel(1, 1, qRgba(0, 0, 0, 0));
+    ASSERT_TRUE(picture.SetLargerDrawing(larger));
+    // Enabled, state → the marker pixel as painted; the picture at (4, 7), one further pressed.
+    const std::tuple<bool, ButtonState, QRgb, int> cases[] = {{true, StatePressed, qRgb(90, 60, 30), 1},
+                                                              {false, StateNormal, qRgb(60, 60, 60), 0},
+                                                              {true, StateHover, qRgb(0, 0, 250), 0}};
+    for (const auto& [enabled, state, marker, at] : cases) {
+        QImage screen(160, 40, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(2);
+        screen.fill(Qt::white);
+        QPainter painter(&screen);
+        PaintCaptionAndPictureScaled(painter, Blank(80, 20), {"Help", &picture, PictureLeft, enabled, true, kBlue}, state);
+        painter.end();
+        EXPECT_EQ(screen.pixel(8 + 2 * at + 11, 14 + 2 * at + 15), marker) << state;
+        EXPECT_EQ(screen.pixel(8 + 2 * at + 1, 14 + 2 * at + 1), qRgb(255, 255, 255)) << "outside the shape";
+    }
+}

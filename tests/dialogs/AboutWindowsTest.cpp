@@ -7,6 +7,7 @@
 #include "frmAbout.h"
 #include "frmSplash.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -116,6 +117,17 @@ TEST(frmAbout, ShowsTheIdentityOpensItsLinksAndClosesWithOK)
     });
     EXPECT_EQ(about.exec(), QDialog::Accepted);
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST(frmAbout, ALinkOpensOnceWithSpaceOrAHeldEnter)
+{
+    QWidget main;
+    frmAbout about(&main);
+    RecordingOpener opener;
+    QTest::keyClick(about.Label7, Qt::Key_Space);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(about.Label7, &repeat);
+    EXPECT_EQ(opener.opened, QStringList({WebsiteAddress(AppInfo::Website())}));
 }
 
 TEST(frmSplash, ShowsItselfWithTheIdentityAndTheCopyrightLineAcrossTheWindow)

@@ -100,6 +100,7 @@ TEST_F(ListingMeterTest, FollowsTypingOnceABurstIsOver)
     EXPECT_TRUE(meter().warns());
     EXPECT_EQ(colour(), Red);
     EXPECT_EQ(shown(meter().toolTip()), QStringLiteral("HEADLINE: <b> is not closed"));
+    EXPECT_EQ(meter().accessibleDescription(), QStringLiteral("HEADLINE: <b> is not closed"));
 
     QTest::keyClicks(headline, QStringLiteral("</b>"));
     ASSERT_TRUE(meterShows(QStringLiteral("no tag findings")));

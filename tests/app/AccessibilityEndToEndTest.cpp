@@ -1,0 +1,188 @@
+// The built program as a screen reader reads it, over an accessibility bus of the test's own,
+// under a window manager, with the keys a screen-reader user types.
+#include "TempFolder.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Accessible {
+    QString role, name, description, text;
+    QStringList states, labelledBy;
+};
+
+QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {})
+{
+    QProcess process;
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments).section(u'\n', 0, 0); }
+
+// A session bus (the accessibility bus and its registry start on it when first asked for, and
+// end with it) and a window manager, both the test's own.
+struct Desktop {
+    Desktop()
+    {
+        bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
+        if (bus.waitForReadyRead(10000))
+            address = QString::fromUtf8(bus.readLine()).trimmed();
+        windowManager.start(QStringLiteral("openbox"), {"--sm-disable"});
+        QTest::qWait(1000);
+    }
+    ~Desktop()
+    {
+        for (QProcess* process : {&windowManager, &bus}) {
+            process->terminate();
+            process->waitForFinished(10000);
+        }
+    }
+    QProcess bus, windowManager;
+    QString address;
+};
+
+// The program on a description file, its accessibility on, with an opener on the PATH that
+// notes each address.
+class Program {
+public:
+    explicit Program(const QString& busAddress)
+    {
+        QDir(m_temp.path()).mkpath(QStringLiteral("bin"));
+        const QString book = m_temp.write(QStringLiteral("Garden Basics.qvn"),
+                                          "[[[QVN FILE]]]Garden Basics\r\nGrow More\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+        QFile::setPermissions(m_temp.write(QStringLiteral("bin/xdg-open"), "#!/bin/sh\necho \"$@\" >> \"$0.txt\"\n"),
+                              QFile::ReadOwner | QFile::ExeOwner);
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.path());
+        m_environment.insert(QStringLiteral("XDG_DATA_HOME"), m_temp.path());
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+        m_environment.insert(QStringLiteral("PATH"), m_temp.file(QStringLiteral("bin:")) + qEnvironmentVariable("PATH"));
+        for (const char* name : {"AT_SPI_BUS_ADDRESS", "XDG_CURRENT_DESKTOP", "BROWSER"})
+            m_environment.remove(QLatin1String(name));
+        m_process.setProcessEnvironment(m_environment);
+        m_process.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
+    }
+
+    bool running() const { return m_process.state() == QProcess::Running; }
+
+    // The first object of that role whose name matches, once it shows.
+    Accessible find(const QString& role, const QString& namePattern) const
+    {
+        const QRegularExpression name(QRegularExpression::anchoredPattern(namePattern));
+        Accessible found;
+        (void)QTest::qWaitFor([&] {
+            const QString json = run(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
+                                     {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(m_process.processId())},
+                                     m_environment);
+            for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
+                const QJsonObject node = value.toObject();
+                if (node["role"] == role && name.match(node["name"].toString()).hasMatch()) {
+                    found = {role, node["name"].toString(), node["description"].toString(), node["text"].toString(),
+                             node["states"].toVariant().toStringList(), node["labelledBy"].toVariant().toStringList()};
+                    return true;
+                }
+            }
+            return false;
+        }, 30000);
+        return found;
+    }
+
+    // The program's visible window of that title, or none.
+    QString window(const QString& title) const
+    {
+        return xdotool({"search", "--all", "--pid", QString::number(m_process.processId()), "--onlyvisible", "--name",
+                        u'^' + QRegularExpression::escape(title) + u'$'});
+    }
+    bool shows(const QString& title, bool shown = true) const
+    {
+        return QTest::qWaitFor([&] { return window(title).isEmpty() != shown; }, 30000);
+    }
+    // Keys typed into the window of that title, brought to the front first.
+    void keys(const QString& title, const QStringList& names) const
+    {
+        xdotool({"windowactivate", "--sync", window(title)});
+        for (const QString& name : names)
+            xdotool({"key", name});
+    }
+    QStringList opened() const
+    {
+        return QString::fromUtf8(TempFolder::read(m_temp.file(QStringLiteral("bin/xdg-open.txt")))).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    TempFolder m_temp;
+    QProcessEnvironment m_environment;
+    QProcess m_process;  // killed on destruction
+};
+} // namespace
+
+TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderReadsThem)
+{
+    Desktop desktop;
+    ASSERT_FALSE(desktop.address.isEmpty());
+    Program program(desktop.address);
+    const QString Main = QStringLiteral("Quorvane");
+    ASSERT_TRUE(program.shows(Main));
+    EXPECT_EQ(program.find(QStringLiteral("frame"), Main).name, Main);
+
+    // Every box by the caption of its frame, and labelled by that caption.
+    const QStringList names = {"Headline", "Sub-headline", "Opening remarks", "Benefits headline", "Main benefits",
+                               "Closing remarks", "Call to action for Kindle book",
+                               "Call to action for CreateSpace print book", "Book Title"};
+    for (const QString& name : names) {
+        const Accessible box = program.find(QStringLiteral("text"), name);
+        EXPECT_EQ(box.labelledBy.join(u'|').trimmed().toLower(), name == "Book Title" ? "book title:" : name.toLower());
+    }
+
+    // The length line: its figures as its name, its findings as its description, reached by Tab
+    // after the title box. A tag left open in the headline shows up in the findings.
+    EXPECT_EQ(program.find(QStringLiteral("label"), QStringLiteral("Kindle .*")).description,
+              QStringLiteral("Both descriptions fit the store's 4,000 characters and use only tags it accepts."));
+    program.keys(Main, {QStringLiteral("Home"), QStringLiteral("less"), QStringLiteral("b"), QStringLiteral("greater")});
+    program.keys(Main, QStringList(9, QStringLiteral("Tab")));
+    const Accessible meter = program.find(QStringLiteral("label"), QStringLiteral("Kindle .* 1 tag finding"));
+    EXPECT_TRUE(meter.states.contains(QStringLiteral("focused"))) << meter.states.join(u' ').toStdString();
+    EXPECT_EQ(meter.description, QStringLiteral("HEADLINE: <b> is not closed"));
+
+    // F1: the help, a window named by its caption with named buttons and its page as text; Esc closes it.
+    program.keys(Main, {QStringLiteral("F1")});
+    const QString help = QStringLiteral("Working on your book description - Quorvane Help");
+    ASSERT_TRUE(program.shows(help));
+    EXPECT_EQ(program.find(QStringLiteral("frame"), QRegularExpression::escape(help)).name, help);
+    EXPECT_EQ(program.find(QStringLiteral("push button"), QStringLiteral("Back")).name, QStringLiteral("Back"));
+    EXPECT_EQ(program.find(QStringLiteral("push button"), QStringLiteral("Forward")).name, QStringLiteral("Forward"));
+    EXPECT_TRUE(program.find(QStringLiteral("label"), QStringLiteral("Working on your book description"))
+                    .text.contains(QStringLiteral("A typical session")));
+    program.keys(help, {QStringLiteral("Escape")});
+    EXPECT_TRUE(program.shows(help, false));
+
+    // About: two links named by what they show, reached by Tab from OK, opened by Enter.
+    xdotool({"mousemove", "--window", program.window(Main), "815", "47", "click", "1"});
+    const QString about = QStringLiteral("About Quorvane");
+    ASSERT_TRUE(program.shows(about));
+    const QString website = QStringLiteral("www\\.quorvane\\.example");
+    EXPECT_TRUE(program.find(QStringLiteral("link"), website).states.contains(QStringLiteral("focusable")));
+    EXPECT_FALSE(program.find(QStringLiteral("link"), QStringLiteral(".+@.+")).name.isEmpty());
+    program.keys(about, {QStringLiteral("Tab")});
+    EXPECT_TRUE(program.find(QStringLiteral("link"), website).states.contains(QStringLiteral("focused")));
+    program.keys(about, {QStringLiteral("Return"), QStringLiteral("Tab"), QStringLiteral("Return")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return program.opened().size() == 2; }, 15000));
+    EXPECT_EQ(program.opened().value(0), QStringLiteral("http://www.quorvane.example"));
+    EXPECT_TRUE(program.opened().value(1).endsWith(QStringLiteral("/contact/")));
+    program.keys(about, {QStringLiteral("Escape")});
+    EXPECT_TRUE(program.shows(about, false));
+    EXPECT_TRUE(program.running());
+}
