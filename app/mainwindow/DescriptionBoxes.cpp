@@ -2,6 +2,9 @@
 
 #include "MainWindowLayout.h"
 #include "SectionBoxInput.h"
+#include "SpellHighlighter.h"
+#include "SpellLineHighlighter.h"
+#include "SpellMenu.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -81,6 +84,18 @@ QWidget* DescriptionBoxes::createTitleBox(QWidget* parent)
     edit->setGeometry(PixelRect(L::BookTitleBox));
     connect(edit, &QLineEdit::textChanged, this, [this] { noteEdit(BookTitleBox); });
     return edit;
+}
+
+void DescriptionBoxes::checkSpelling(SpellService& service)
+{
+    for (const SectionInfo& section : SectionTable) {
+        QWidget* box = widget(section.index);
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
+            new SpellHighlighter(edit, service);
+        else
+            new SpellLineHighlighter(static_cast<QLineEdit*>(box), service);
+        new SpellMenu(box, service);
+    }
 }
 
 QString DescriptionBoxes::toDocumentText(QString widgetText)

@@ -9,6 +9,7 @@
 #include <array>
 
 class QWidget;
+class SpellService;
 
 // The main window's nine text boxes: the eight sections, then the read-only title box.
 // The widgets hold line breaks as Qt's text widgets do; the document side speaks CR LF.
@@ -23,6 +24,10 @@ public:
     quintptr ownerWindowHandle() const override;
 
     QWidget* widget(int box) const { return m_widgets[static_cast<size_t>(box)]; }
+
+    // Marks misspelled words in the eight sections and puts the spelling entries into their
+    // context menus (the title box is read-only: nothing there to correct).
+    void checkSpelling(SpellService& service);
 
     // A widget's text as the document holds it, and back.
     static QString toDocumentText(QString widgetText);

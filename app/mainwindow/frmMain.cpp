@@ -20,6 +20,7 @@
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
 #include "SettingsStore.h"
+#include "SpellService.h"
 #include "Splash.h"
 #include "StartupTail.h"
 #include "TopBar.h"
@@ -107,6 +108,8 @@ void frmMain::createControls()
     createSectionFrames();
     m_boxes = new DescriptionBoxes(this, topBar);
     connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
+    // Nothing of the spelling library is loaded until a box holds words to check.
+    m_boxes->checkSpelling(*new SpellService(this));
     m_meter = new ListingMeter(this, *m_boxes);
     connect(m_boxes, &DescriptionBoxes::changed, m_meter, [this](int box) {
         if (box != BookTitleBox)  // the title is in neither fragment
