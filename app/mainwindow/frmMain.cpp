@@ -140,7 +140,6 @@ void frmMain::createSectionFrames()
 bool frmMain::Load()
 {
     WindowPosition::restore(this);
-    AssociateFileExtn();
     ApplyResourceIcon(this, QStringLiteral("AAA"), true);
 
     DocumentState& document = Document();
@@ -156,6 +155,8 @@ bool frmMain::Load()
     show();
     QCoreApplication::processEvents();
     delete splash;
+    // Once the window is on screen: the user sees nothing of it, and it writes files.
+    AssociateFileExtn();
 
     if (CheckForUpdates(this)) {
         close();
