@@ -98,7 +98,16 @@ void typeIntoBigBox(benchmark::State& state)
     boxes.setBoxText(OpeningRemarks, benchDescription(state.range(0))[OpeningRemarks]);
     untilIdle();
     auto* edit = static_cast<QPlainTextEdit*>(boxes.widget(OpeningRemarks));
-    edit->moveCursor(QTextCursor::End);
+    if (state.range(2) != 0) {
+        // The whole text on one line, typed into its middle.
+        edit->setPlainText(edit->toPlainText().replace(u'\n', u' '));
+        untilIdle();
+        QTextCursor middle = edit->textCursor();
+        middle.setPosition(edit->document()->characterCount() / 2);
+        edit->setTextCursor(middle);
+    } else {
+        edit->moveCursor(QTextCursor::End);
+    }
     // Words, some misspelled, as they grow key by key.
     const QString typed = QStringLiteral("Typing a sentense of wrods and words. ");
     qsizetype next = 0;
@@ -113,8 +122,9 @@ void typeIntoBigBox(benchmark::State& state)
 
 BENCHMARK(loadIntoBoxes)->Name("LoadIntoBoxes")->ArgNames({"chars", "spelling"})
     ->ArgsProduct({{1000000, 10000000, 64000000}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(typeIntoBigBox)->Name("TypeIntoBigBox")->ArgNames({"chars", "spelling"})
-    ->ArgsProduct({{10000000}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(typeIntoBigBox)->Name("TypeIntoBigBox")->ArgNames({"chars", "spelling", "oneline"})
+    ->ArgsProduct({{10000000}, {0, 1}, {0}})->Args({1000000, 0, 1})->Args({1000000, 1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
