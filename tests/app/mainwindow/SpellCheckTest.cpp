@@ -9,6 +9,7 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -17,7 +18,12 @@
 namespace {
 class SpellCheckTest : public FirstRunTest {
 protected:
-    SpellCheckTest() { qputenv("LC_ALL", "en_US.UTF-8"); }
+    SpellCheckTest()
+    {
+        qputenv("LC_ALL", "en_US.UTF-8");
+        // A first run for the personal word list too.
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/enchant").removeRecursively();
+    }
     ~SpellCheckTest() override { qunsetenv("LC_ALL"); }
 
     void SetUp() override
