@@ -73,6 +73,13 @@ TEST_F(SpellCheckTest, MisspelledWordsAreMarkedAsTypedButMarkupCapitalsAndDigits
                                         "Second line, still korrect."));
     ASSERT_TRUE(waitForMarks(OpeningRemarks));
     EXPECT_EQ(marked(OpeningRemarks), QStringList({"Ths", "korrect"}));
+    // With the dictionary there, each key checks its line at once.
+    QTest::keyClick(remarks(), Qt::Key_Home);
+    QTest::keyClicks(remarks(), QStringLiteral("Anuther "));
+    EXPECT_EQ(marked(OpeningRemarks), QStringList({"Ths", "Anuther", "korrect"}));
+    QTest::keyClick(remarks(), Qt::Key_Left);
+    QTest::keyClick(remarks(), Qt::Key_Backspace);
+    EXPECT_EQ(marked(OpeningRemarks), QStringList({"Ths", "Anuthe", "korrect"}));
     type(Headline, QStringLiteral("A headlin <i>wit</i> ann@exmple.org"));
     ASSERT_TRUE(waitForMarks(Headline));
     EXPECT_EQ(marked(Headline), QStringList({"headlin"}));
