@@ -20,7 +20,6 @@ struct SpellDictionary::Library {
     void* handle = nullptr;
     decltype(&enchant_broker_init) brokerInit = nullptr;
     decltype(&enchant_broker_free) brokerFree = nullptr;
-    decltype(&enchant_broker_set_ordering) setOrdering = nullptr;
     decltype(&enchant_broker_dict_exists) dictExists = nullptr;
     decltype(&enchant_broker_request_dict) requestDict = nullptr;
     decltype(&enchant_broker_free_dict) freeDict = nullptr;
@@ -60,7 +59,6 @@ private:
         Library& l = *library;
         const bool complete = l.resolve(l.brokerInit, "enchant_broker_init") &&
                               l.resolve(l.brokerFree, "enchant_broker_free") &&
-                              l.resolve(l.setOrdering, "enchant_broker_set_ordering") &&
                               l.resolve(l.dictExists, "enchant_broker_dict_exists") &&
                               l.resolve(l.requestDict, "enchant_broker_request_dict") &&
                               l.resolve(l.freeDict, "enchant_broker_free_dict") &&
@@ -93,9 +91,8 @@ std::unique_ptr<SpellDictionary> SpellDictionary::open(const QString& language)
     EnchantBroker* broker = library->brokerInit();
     if (!broker)
         return nullptr;
+    // Which engine serves the language is the desktop's choice (its ordering file).
     const QByteArray tag = language.toUtf8();
-    // Hunspell's dictionaries are the ones the desktop installs per language.
-    library->setOrdering(broker, tag.constData(), "hunspell,nuspell,aspell");
     EnchantDict* dict = library->dictExists(broker, tag.constData()) ? library->requestDict(broker, tag.constData())
                                                                        : nullptr;
     if (!dict) {

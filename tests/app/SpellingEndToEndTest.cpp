@@ -55,6 +55,7 @@ TEST(SpellingEndToEnd, AMisspelledWordIsUnderlinedInRedAndItsFirstSuggestionRepl
     const QString file = temp.write(QStringLiteral("Spelling.qvn"), "[[[QVN FILE]]]Spelling\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
+    environment.insert(QStringLiteral("HOME"), temp.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));  // no language named: English (US)
     environment.remove(QStringLiteral("LC_ALL"));

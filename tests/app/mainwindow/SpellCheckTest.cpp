@@ -13,18 +13,24 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTextBlock>
 
 namespace {
 class SpellCheckTest : public FirstRunTest {
 protected:
-    SpellCheckTest()
+    SpellCheckTest() : m_home(qgetenv("HOME"))
     {
         qputenv("LC_ALL", "en_US.UTF-8");
-        // A first run for the personal word list too.
+        // A first run for the personal word lists too: some engines keep theirs in the home folder.
+        qputenv("HOME", m_privateHome.path().toUtf8());
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/enchant").removeRecursively();
     }
-    ~SpellCheckTest() override { qunsetenv("LC_ALL"); }
+    ~SpellCheckTest() override
+    {
+        qunsetenv("LC_ALL");
+        qputenv("HOME", m_home);
+    }
 
     void SetUp() override
     {
@@ -63,6 +69,8 @@ protected:
     }
     bool waitForMarks(int i) { return QTest::qWaitFor([&] { return !marked(i).isEmpty(); }, 20000); }
 
+    const QByteArray m_home;
+    QTemporaryDir m_privateHome;
     frmMain window;
 };
 } // namespace
