@@ -3,6 +3,8 @@
 #include <QList>
 #include <QStringView>
 
+#include <optional>
+
 // A word of prose in a text, as a spelling checker should see it.
 struct SpellingWord {
     qsizetype start = 0;
