@@ -153,15 +153,12 @@ TEST_F(SpellCheckTest, AddedWordsStayForGoodAndIgnoredOnesForThisRun)
     window.boxes().setBoxText(Headline, QStringLiteral("Zorblax"));
     ASSERT_TRUE(waitForMarks(OpeningRemarks));
     ASSERT_TRUE(waitForMarks(Headline));
-    std::unique_ptr<QMenu> menu(remarks()->findChild<SpellMenu*>()->createMenu(2));
-    const QList<QAction*> actions = menu->actions();
-    const auto add = std::find_if(actions.begin(), actions.end(), [](QAction* a) { return a->text() == SpellMenu::addText(); });
-    ASSERT_NE(add, actions.end());
-    (*add)->trigger();
-    std::unique_ptr<QMenu> second(remarks()->findChild<SpellMenu*>()->createMenu(14));
-    for (QAction* a : second->actions()) {
-        if (a->text() == SpellMenu::ignoreText())
-            a->trigger();
+    // "Add to Dictionary" on the first word, "Ignore" on the last.
+    for (const auto& [at, entry] : {std::pair(2, SpellMenu::addText()), std::pair(14, SpellMenu::ignoreText())}) {
+        std::unique_ptr<QMenu> menu(remarks()->findChild<SpellMenu*>()->createMenu(at));
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(std::count_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text() == entry; }), 1);
+        (*std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text() == entry; }))->trigger();
     }
     // Both boxes lose their marks at once.
     EXPECT_TRUE(QTest::qWaitFor([&] { return marked(OpeningRemarks).isEmpty() && marked(Headline).isEmpty(); }, 5000));
