@@ -24,6 +24,16 @@ void ApplyResourceIcon(QWidget* window, const QString& iconName, bool forApplica
 
 void SetWindowTopmost(QWidget* window, bool topmost)
 {
+    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost) {
+        // Nothing to change: no new system window, which costs a hide, a show and a repaint.
+        if (!window->isVisible()) {
+            const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
+            window->setAttribute(Qt::WA_ShowWithoutActivating, true);
+            window->show();
+            window->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+        }
+        return;
+    }
     // Changing the flags hides the window and may forget where it was.
     const bool placed = window->isVisible() || window->testAttribute(Qt::WA_Moved);
     const QPoint position = window->pos();

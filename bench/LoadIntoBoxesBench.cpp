@@ -6,6 +6,7 @@
 #include "DescriptionFileFormat.h"
 #include "DocumentState.h"
 #include "MessageBox.h"
+#include "SpellService.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -29,8 +30,18 @@ void untilIdle()
     }
 }
 
+// With spelling on, the boxes check spelling, the dictionary loaded beforehand.
+void checkSpelling(benchmark::State& state, bool spelling, DescriptionBoxes& boxes, SpellService& service)
+{
+    if (!spelling)
+        return;
+    boxes.checkSpelling(service);
+    if (!service.waitUntilReady())
+        state.SkipWithError("no dictionary");
+}
+
 // Opens a file holding bytes in the boxes of a fresh window, once per iteration.
-void loadFile(benchmark::State& state, const QByteArray& bytes)
+void loadFile(benchmark::State& state, const QByteArray& bytes, bool spelling = false)
 {
     QTemporaryDir folder;
     QTemporaryDir config;
@@ -49,11 +60,13 @@ void loadFile(benchmark::State& state, const QByteArray& bytes)
         }
     }
 
+    SpellService service;  // one for the program's life, as in the editor
     for (auto _ : state) {
         state.PauseTiming();
         QWidget window;
         window.resize(994, 747);
         DescriptionBoxes boxes(&window, &window);
+        checkSpelling(state, spelling, boxes, service);
         Document().Boxes = &boxes;
         window.show();
         untilIdle();
@@ -75,7 +88,7 @@ void loadFile(benchmark::State& state, const QByteArray& bytes)
 
 void loadIntoBoxes(benchmark::State& state)
 {
-    loadFile(state, DescriptionFileFormat::format(benchDescription(state.range(0))));
+    loadFile(state, DescriptionFileFormat::format(benchDescription(state.range(0))), state.range(1) != 0);
 }
 
 // Typing one character at the end of a box that holds most of a big description.
@@ -84,13 +97,27 @@ void typeIntoBigBox(benchmark::State& state)
     QWidget window;
     window.resize(994, 747);
     DescriptionBoxes boxes(&window, &window);
+    SpellService service;
+    checkSpelling(state, state.range(1) != 0, boxes, service);
     window.show();
     boxes.setBoxText(OpeningRemarks, benchDescription(state.range(0))[OpeningRemarks]);
     untilIdle();
     auto* edit = static_cast<QPlainTextEdit*>(boxes.widget(OpeningRemarks));
-    edit->moveCursor(QTextCursor::End);
+    if (state.range(2) != 0) {
+        // The whole text on one line, typed into its middle.
+        edit->setPlainText(edit->toPlainText().replace(u'\n', u' '));
+        untilIdle();
+        QTextCursor middle = edit->textCursor();
+        middle.setPosition(edit->document()->characterCount() / 2);
+        edit->setTextCursor(middle);
+    } else {
+        edit->moveCursor(QTextCursor::End);
+    }
+    // Words, some misspelled, as they grow key by key.
+    const QString typed = QStringLiteral("Typing a sentense of wrods and words. ");
+    qsizetype next = 0;
     for (auto _ : state) {
-        edit->insertPlainText(QStringLiteral("x"));
+        edit->insertPlainText(typed.at(next++ % typed.size()));
         edit->repaint();
         untilIdle();
     }
@@ -130,10 +157,12 @@ void typeIntoLongLine(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(loadIntoBoxes)->Name("LoadIntoBoxes")->Arg(1000000)->Arg(10000000)->Arg(64000000)
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(loadIntoBoxes)->Name("LoadIntoBoxes")->ArgNames({"chars", "spelling"})
+    ->ArgsProduct({{1000000, 10000000, 64000000}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(loadOneLongLine)->Name("LoadOneLongLine")->ArgsProduct({{1000000, 10000000, 64000000}, {OpeningRemarks, Headline}})->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(typeIntoBigBox)->Name("TypeIntoBigBox")->Arg(10000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(typeIntoBigBox)->Name("TypeIntoBigBox")->ArgNames({"chars", "spelling", "oneline"})
+    ->ArgsProduct({{10000000}, {0, 1}, {0}})->Args({1000000, 0, 1})->Args({1000000, 1, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(typeIntoLongLine)->Name("TypeIntoLongLine")->Arg(10000000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

@@ -16,6 +16,8 @@ inline const QString Prepopulate = QStringLiteral("Prepopulate");
 inline const QString PrePopulate = QStringLiteral("PrePopulate");
 // "0" turns the update check off.
 inline const QString CheckForUpdates = QStringLiteral("CheckForUpdates");
+// "0" turns spell checking in the section boxes off.
+inline const QString SpellCheck = QStringLiteral("SpellCheck");
 } // namespace SettingKey
 
 // Per-user string values of the program, kept in an INI file under the user's

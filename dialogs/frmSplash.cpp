@@ -23,8 +23,8 @@ QLabel* label(QWidget* parent, const char* name, double pointSize, bool bold = f
 }
 } // namespace
 
-frmSplash::frmSplash(QWidget* owner)
-    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint)
+frmSplash::frmSplash(QWidget* owner, Qt::WindowFlags extraFlags)
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | extraFlags)
 {
     setObjectName(QStringLiteral("frmSplash"));
     // Not the main window's caption: the splash must not be taken for it.
@@ -39,7 +39,10 @@ frmSplash::frmSplash(QWidget* owner)
     // A frameless window needs an edge of its own against whatever is behind it.
     auto* edge = new QFrame(this);
     edge->setFrameShape(QFrame::Box);
-    edge->setStyleSheet(QStringLiteral("color: rgb(160, 160, 160)"));
+    // Its colour by palette: a style sheet would bring in the style-sheet engine at start-up.
+    QPalette edgeColour = edge->palette();
+    edgeColour.setColor(QPalette::WindowText, QColor(160, 160, 160));
+    edge->setPalette(edgeColour);
     edge->setGeometry(rect());
 
     lblTitle = label(this, "lblTitle", 20.25, true);

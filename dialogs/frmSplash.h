@@ -9,7 +9,8 @@ class QLabel;
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget* owner);
+    // extraFlags join the window's own before it is first shown.
+    explicit frmSplash(QWidget* owner, Qt::WindowFlags extraFlags = {});
 
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;

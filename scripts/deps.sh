@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libssl-dev openssl
+  libenchant-2-dev hunspell-en-us
   dpkg-dev appstream
 )
 

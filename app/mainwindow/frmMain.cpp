@@ -21,6 +21,7 @@
 #include "PreviewWarmer.h"
 #include "RecoveryKeeper.h"
 #include "SettingsStore.h"
+#include "SpellService.h"
 #include "Splash.h"
 #include "StartupTail.h"
 #include "TopBar.h"
@@ -124,6 +125,8 @@ void frmMain::createControls()
     for (const SectionInfo& section : SectionTable)
         findChild<QLabel*>(QStringLiteral("Label1_%1").arg(section.index))->setBuddy(m_boxes->widget(section.index));
     titleLabel->setBuddy(m_boxes->widget(BookTitleBox));
+    // Nothing of the spelling library is loaded until a box holds words to check.
+    m_boxes->checkSpelling(*new SpellService(this));
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
@@ -156,7 +159,6 @@ void frmMain::createSectionFrames()
 bool frmMain::Load()
 {
     WindowPosition::restore(this);
-    AssociateFileExtn();
     ApplyResourceIcon(this, QStringLiteral("AAA"), true);
 
     DocumentState& document = Document();
@@ -172,6 +174,8 @@ bool frmMain::Load()
     show();
     QCoreApplication::processEvents();
     delete splash;
+    // Once the window is on screen: the user sees nothing of it, and it writes files.
+    AssociateFileExtn();
 
     if (CheckForUpdates(this)) {
         close();

@@ -4,5 +4,6 @@
 
 QWidget* ShowSplash(QWidget* owner)
 {
-    return new frmSplash(owner);
+    // On top from its first showing: a later change of that flag makes the system window anew.
+    return new frmSplash(owner, Qt::WindowStaysOnTopHint);
 }

@@ -65,6 +65,7 @@ public:
                               QFile::ReadOwner | QFile::ExeOwner);
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.path());
+        m_environment.insert(QStringLiteral("XDG_STATE_HOME"), m_temp.path());
         m_environment.insert(QStringLiteral("XDG_DATA_HOME"), m_temp.path());
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         m_environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));

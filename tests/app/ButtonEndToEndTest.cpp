@@ -76,6 +76,7 @@ TEST(ButtonEndToEnd, HoverPressAndLeaveShowTheGallerysFaces)
     const QString book = temp.write(QStringLiteral("Book.qvn"), "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     QProcess program;
     program.setProcessEnvironment(environment);

@@ -27,6 +27,7 @@ void opensStraightIntoTheMainWindow(const QString& fileName, const QStringList& 
     temp.write(fileName, "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     QProcess program;  // killed on destruction, should a check stop the test early
     program.setProcessEnvironment(environment);

@@ -24,6 +24,7 @@ protected:
         env.remove("WAYLAND_DISPLAY");
         env.insert("QT_QPA_PLATFORM", "xcb");  // a widget application would fail to start
         env.insert("XDG_CONFIG_HOME", m_config.path());
+        env.insert("XDG_STATE_HOME", m_config.path());
         QProcess process;
         process.setProcessEnvironment(env);
         process.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane", arguments);

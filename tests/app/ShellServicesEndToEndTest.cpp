@@ -53,6 +53,7 @@ public:
 
         environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.file(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), m_temp.file(QStringLiteral("state")));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), m_temp.file(QStringLiteral("share")));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("PATH"), m_temp.file(QStringLiteral("opener")) + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));

@@ -23,6 +23,7 @@ protected:
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
         env.insert("XDG_CONFIG_HOME", m_config.path());
+        env.insert("XDG_STATE_HOME", m_config.path());
         QProcess process;
         process.setProcessEnvironment(env);
         process.setStandardOutputFile(outputFile);

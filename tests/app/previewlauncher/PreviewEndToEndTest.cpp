@@ -145,6 +145,7 @@ TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
     QDir(temp.path()).mkpath("config");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", temp.file("config"));
+    environment.insert("XDG_STATE_HOME", temp.file("state"));
     environment.insert("QT_QPA_PLATFORM", "xcb");
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -176,6 +177,7 @@ TEST_F(PreviewEndToEnd, WarmHelperEndsWhenNotWantedAndWithItsEditor)
     QDir(temp.path()).mkpath("config");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", temp.file("config"));
+    environment.insert("XDG_STATE_HOME", temp.file("state"));
     environment.insert("QT_QPA_PLATFORM", "xcb");
     // Marks everything the editor starts, down to the engine's own processes.
     const QString tag = "QUORVANE_E2E_TAG=" + temp.path();

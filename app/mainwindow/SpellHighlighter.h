@@ -1,0 +1,44 @@
+#pragma once
+
+#include "SpellingWords.h"
+
+#include <QObject>
+
+class QPlainTextEdit;
+class QTextBlock;
+class SpellService;
+
+// Marks the misspelled words of a multi-line box with the desktop's spelling underline.
+// Typing checks only the lines it changed; a load or a scroll checks only the lines in view,
+// and a line longer than a screenful only its part in view. Marks are drawn by the text's
+// layout: they never reach the box's text, its undo steps or its change signals.
+class SpellHighlighter : public QObject {
+    Q_OBJECT
+public:
+    SpellHighlighter(QPlainTextEdit* edit, SpellService& service);
+
+    // The words a line of the box has marked.
+    static QList<SpellingWord> marks(const QTextBlock& block);
+    // Checks what is in view now rather than once the window is idle.
+    void checkVisibleNow();
+
+    // Longer lines are checked a piece at a time.
+    static constexpr qsizetype LongLine = 3000;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void contentsChanged(int position, int removed, int added);
+    void recheckAll();
+    void scheduleVisible();
+    // Checks block's text from..to, keeping its marks elsewhere.
+    void checkSpan(const QTextBlock& block, qsizetype from, qsizetype to);
+    void setMarks(const QTextBlock& block, const QList<SpellingWord>& marks);
+
+    QPlainTextEdit* m_edit;
+    SpellService& m_service;
+    // A line whose user state holds this was checked since the last change of dictionary.
+    int m_stamp = 1;
+    bool m_scheduled = false;
+};
