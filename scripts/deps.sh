@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev libgl-dev qt6-qpa-plugins libxcb1-dev
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xclip xdotool python3-xlib openbox
+  xvfb xauth xclip xdotool python3-xlib openbox x11-xserver-utils
   fonts-dejavu-core fonts-liberation2
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libssl-dev
