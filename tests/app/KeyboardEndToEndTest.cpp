@@ -42,6 +42,19 @@ QRect geometry(const QString& window)
     return QRect(v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]);
 }
 
+// The window with its frame, as the window manager has framed it.
+QRect frameOf(const QString& window)
+{
+    QMap<QString, int> v;
+    for (const QString& line : run("xwininfo", {"-id", window}).split('\n'))
+        v[line.section(':', 0, 0).trimmed()] = line.section(':', 1).trimmed().toInt();
+    const QStringList extents = run("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
+    if (extents.size() != 4)
+        return {};
+    return QRect(v["Absolute upper-left X"], v["Absolute upper-left Y"], v["Width"], v["Height"])
+        .marginsAdded(QMargins(extents[0].toInt(), extents[2].toInt(), extents[1].toInt(), extents[3].toInt()));
+}
+
 // Keys as a person presses them, one after the other, to whichever window has the focus.
 void keys(const QString& names)
 {
@@ -192,4 +205,30 @@ TEST_F(KeyboardEndToEnd, TheWholeJobWithKeysOnly)
               "[[[QVN FILE]]]Garden Basics\r\nGarden Basics Now!\r\nGrow more\r\nRead on.\r\n"
               "In Garden Basics you will learn: today\r\nLess work<BR>More food\r\nEnjoy.\r\n" +
                   (kindle + "\r\n" + print + "\r\n").toStdString());
+}
+
+// Twice the font size makes the main window larger than this 1600 by 1200 screen; the
+// windows the program places are kept inside it all the same.
+TEST_F(KeyboardEndToEnd, AtTwiceTheFontSizeTheWindowsFitTheScreen)
+{
+    QProcessEnvironment environment = program.processEnvironment();
+    environment.insert("QT_FONT_DPI", "192");
+    program.setProcessEnvironment(environment);
+    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane",
+                  {temp.write("Book.qvn", "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n")});
+    expectWindows({"Quorvane"}, "main window");
+    const QRect screen(0, 0, 1600, 1200);
+
+    keys("ctrl+shift+s");
+    expectWindows({"Quorvane", "Save File"}, "Save As dialog");
+    const QRect dialog = frameOf(windowIds("^Save File$").value(0));
+    EXPECT_TRUE(screen.contains(dialog)) << dialog.x() << ',' << dialog.y() << ' ' << dialog.width() << 'x'
+                                         << dialog.height();
+    keys("Escape");
+    expectWindows({"Quorvane"}, "Save As cancelled");
+
+    keys("F1");
+    expectWindows({"Quorvane", "Working on your book description - Quorvane Help"}, "help");
+    const QRect help = frameOf(windowIds("Quorvane Help$").value(0));
+    EXPECT_TRUE(screen.contains(help)) << help.x() << ',' << help.y() << ' ' << help.width() << 'x' << help.height();
 }
