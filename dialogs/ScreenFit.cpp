@@ -34,12 +34,16 @@ QMargins ExpectedFrame(const QWidget* window)
     return {};
 }
 
+// Dialogs, message boxes, splash and the windows owned by another; not the main window,
+// which keeps to its remembered place.
 bool IsPlacedWindow(const QWidget* widget)
 {
     if (!widget->isWindow())
         return false;
     const Qt::WindowType type = widget->windowType();
-    return type == Qt::Window || type == Qt::Dialog || type == Qt::Tool || type == Qt::SplashScreen;
+    if (type == Qt::Window)
+        return widget->parentWidget() != nullptr;
+    return type == Qt::Dialog || type == Qt::Tool || type == Qt::SplashScreen;
 }
 
 class ScreenKeeper : public QObject {

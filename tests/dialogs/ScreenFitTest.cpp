@@ -27,14 +27,18 @@ TEST(ScreenFit, ShownWindowsAreFittedIntoTheScreen)
     EXPECT_EQ(shownAt(lower, {300, 501}, {396, 696}), QRect(300, 500, 400, 700));
 
     // One that cannot shrink is moved to the top left; one the system places is only shrunk.
-    QWidget fixed(nullptr, Qt::Window);
+    QDialog fixed;
     fixed.setFixedSize(1700, 1300);
     EXPECT_EQ(shownAt(fixed, {200, 100}, {1700, 1300}), QRect(0, 0, 1704, 1304));
-    QWidget placed(nullptr, Qt::Window);
+    QWidget placed(&exact, Qt::Window);
     placed.resize(900, 1300);
     placed.show();
     EXPECT_EQ(placed.frameGeometry().size(), QSize(904, 1200));
     EXPECT_FALSE(placed.testAttribute(Qt::WA_Moved));
+
+    // A main window keeps to the place it remembers, even partly off the screen.
+    QWidget main(nullptr, Qt::Window);
+    EXPECT_EQ(shownAt(main, {1000, 100}, {996, 500}), QRect(1000, 100, 1000, 504));
 
     // A child widget is no window of its own.
     QWidget child(&exact);
