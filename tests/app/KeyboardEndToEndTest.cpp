@@ -63,20 +63,30 @@ constexpr int TopBarHeight = 101;
 
 class KeyboardEndToEnd : public ::testing::Test {
 protected:
+    // One window manager for the whole X server, started once.
+    static void SetUpTestSuite()
+    {
+        windowManager = new QProcess;
+        windowManager->start("openbox", {"--sm-disable"});
+        ASSERT_TRUE(windowManager->waitForStarted(10000));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [] { return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"); }, 10000));
+        // Held keys are the button's unit tests' concern: a busy machine must not turn one
+        // press into two.
+        run("xset", {"r", "off"});
+    }
+    static void TearDownTestSuite()
+    {
+        windowManager->terminate();
+        windowManager->waitForFinished(5000);
+        delete windowManager;
+    }
+
     void SetUp() override
     {
         QDir(temp.path()).mkpath("config");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", temp.file("config"));
-        windowManager.setProcessEnvironment(environment);
-        windowManager.start("openbox", {"--sm-disable"});
-        ASSERT_TRUE(windowManager.waitForStarted(10000));
-        ASSERT_TRUE(QTest::qWaitFor(
-            [] { return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"); }, 10000));
-
-        // Held keys are the button's unit tests' concern: a busy machine must not turn one
-        // press into two.
-        run("xset", {"r", "off"});
         environment.insert("QT_QPA_PLATFORM", "xcb");
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -86,8 +96,6 @@ protected:
     {
         program.kill();
         program.waitForFinished(5000);
-        windowManager.kill();
-        windowManager.waitForFinished(5000);
     }
 
     // Exactly these windows come up, and a moment later none has come back or gone.
@@ -101,8 +109,8 @@ protected:
         EXPECT_EQ(program.state(), QProcess::Running) << step;
     }
 
+    static inline QProcess* windowManager = nullptr;
     TempFolder temp;
-    QProcess windowManager;
     QProcess program;
 };
 
