@@ -4,6 +4,7 @@
 #include "DisplayCheck.h"
 #include "DocumentState.h"
 #include "MessageBoxDialog.h"
+#include "ScreenFit.h"
 #include "WindowOperations.h"
 #include "frmMain.h"
 
@@ -19,6 +20,7 @@ int StartProgram(int argc, char* argv[], const QStringList& fileArguments)
     displayCheck.reset();
     QApplication::setWindowIcon(ResourceIcon(QStringLiteral("AAA")));
     InstallMessageBoxDialogs();
+    KeepWindowsOnScreen();
 
     Document().CommandLineFile = CommandLineFileFromText(CommandLineText(QApplication::arguments().mid(0, 1) + fileArguments));
 

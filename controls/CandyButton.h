@@ -191,6 +191,7 @@ private:
     bool m_UseUser32Tracking = false;
     bool m_ClickPending = false;   // a left press on the button that a release may complete
     bool m_KeyboardFocus = false;  // focus came by Tab: show the focus cue
+    int m_PressedKey = 0;          // Enter or Space pressed on the focused button, not yet released
 
     int m_CornerRadius = 0;
     std::optional<ShapeRegion> m_WindowShape;

@@ -36,9 +36,10 @@ short ShiftBits(Qt::KeyboardModifiers modifiers)
     return bits;
 }
 
-bool IsEnterKey(const QKeyEvent* event)
+// Enter presses the button, and so does Space, as on every other button of the desktop.
+bool IsPressKey(const QKeyEvent* event)
 {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
 }
 } // namespace
 
@@ -136,22 +137,28 @@ void CandyButton::mouseDoubleClickEvent(QMouseEvent*)
 
 void CandyButton::keyPressEvent(QKeyEvent* event)
 {
-    if (!IsEnterKey(event)) {
+    if (!IsPressKey(event)) {
         QWidget::keyPressEvent(event);
         return;
     }
-    OnMouseDown(1, 0, 0, 0);
+    // Only a press this button saw itself, with the focus, starts a key click: an Enter that
+    // closed a dialog above it must not click it again on the way up.
+    if (!event->isAutoRepeat() && m_PressedKey == 0 && m_HasFocus && m_Enabled)
+        m_PressedKey = event->key();
+    if (event->key() == m_PressedKey)
+        OnMouseDown(1, 0, 0, 0);
 }
 
 void CandyButton::keyReleaseEvent(QKeyEvent* event)
 {
-    if (!IsEnterKey(event)) {
+    if (!IsPressKey(event)) {
         QWidget::keyReleaseEvent(event);
         return;
     }
     // Held down, the key repeats its press only: one click when it is let go.
-    if (event->isAutoRepeat())
+    if (event->isAutoRepeat() || event->key() != m_PressedKey)
         return;
+    m_PressedKey = 0;
     OnMouseUp(1, 0, 0, 0);
     OnClick();
 }
@@ -168,6 +175,7 @@ void CandyButton::focusInEvent(QFocusEvent* event)
 void CandyButton::focusOutEvent(QFocusEvent*)
 {
     m_HasFocus = false;
+    m_PressedKey = 0;
     m_KeyboardFocus = false;
     if (m_Enabled && !m_Checked)
         Redraw(StateNormal);

@@ -148,5 +148,8 @@ void Form2::resizeEvent(QResizeEvent* event)
 
 void Form2::layoutControls()
 {
+    // On a screen too small for the whole window, Close keeps its corner.
+    const QSize shrunk = size() - Form2Layout::ClientSize;
+    cmdClose->setGeometry(Form2Layout::CloseButton.translated(shrunk.width(), shrunk.height()));
     WebBrowser1->setGeometry(Form2Layout::BrowserGeometry(size(), cmdClose->y()));
 }

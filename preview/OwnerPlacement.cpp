@@ -1,6 +1,7 @@
 #include "OwnerPlacement.h"
 
 #include "Form2Layout.h"
+#include "WindowFit.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -65,5 +66,10 @@ void PlaceOnOwner(QWidget* window, const PreviewProtocol::OwnerWindow& owner)
         screen = window->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
     const QRect around = besideOwner ? owner.geometry : available;
-    window->move(Form2Layout::CentredPosition(around, window->size(), available));
+    const QPoint centred = Form2Layout::CentredPosition(around, window->size(), available);
+    // A screen smaller than the window shrinks it; its frame is fitted in once it has one.
+    const QRect fitted = FitWindowToArea(QRect(centred, window->size()), QSize(), available);
+    if (fitted.size() != window->size())
+        window->setFixedSize(fitted.size());
+    window->move(fitted.topLeft());
 }

@@ -3,6 +3,7 @@
 #include "PageWaiter.h"
 #include "PreviewEngine.h"
 #include "PreviewProtocol.h"
+#include "ScreenFit.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -47,6 +48,7 @@ int main(int argc, char* argv[])
 
     PreviewEngine::Prepare();
     QApplication app(argc, argv);
+    KeepWindowsOnScreen();
     Form2 form;
 
     // A renderer that dies leaves an empty window behind: close it and let the editor

@@ -8,8 +8,8 @@ packages=(
   qt6-base-dev qt6-webengine-dev libgl-dev qt6-qpa-plugins libxcb1-dev
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xclip xdotool python3-xlib
-  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 openbox
+  xvfb xauth xclip xdotool python3-xlib openbox x11-xserver-utils
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
   fonts-dejavu-core fonts-liberation2
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libssl-dev openssl

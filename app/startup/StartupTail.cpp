@@ -5,6 +5,23 @@
 #include "RecoveryOffer.h"
 #include "frmOnLoad.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+// On a first start the system places the main window, a moment after it was shown; the
+// start dialog centres on it only once it is there, not over where it was before.
+void WaitUntilPlaced(QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    const QDeadlineTimer deadline(2000);
+    while (handle && window->isVisible() && !handle->isExposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+} // namespace
+
 bool OpenStartupDocument(QWidget* mainWindow)
 {
     DocumentState& document = Document();
@@ -18,6 +35,7 @@ bool OpenStartupDocument(QWidget* mainWindow)
         document.CommandLineFile.clear();
     }
     if (document.CurrentFileName.isEmpty()) {
+        WaitUntilPlaced(mainWindow);
         frmOnLoad startDialog(mainWindow);
         startDialog.exec();
     }

@@ -186,17 +186,14 @@ TEST(CandyButtonInput, LeftButtonAloneDoesNotEnter)
     EXPECT_EQ(rig.events, QStringList({"MouseMove(1,0,5,5)", "MouseMove(1,1,6,5)", "MouseEnter"}));
 }
 
-// Enter presses and clicks a focused, enabled button; the space bar does nothing; a disabled
-// button raises nothing and keeps its face.
+// Enter presses and clicks a focused, enabled button; a disabled button raises nothing and
+// keeps its face.
 TEST(CandyButtonInput, EnterKeyAndDisabledButton)
 {
     Rig rig(Saved(StyleStandard));
     rig.Focus(QEvent::FocusIn);
     EXPECT_TRUE(rig.button.HasFocus());
     EXPECT_EQ(rig.Face(), "focused");
-    rig.Key(QEvent::KeyPress, Qt::Key_Space);
-    rig.Key(QEvent::KeyRelease, Qt::Key_Space);
-    EXPECT_TRUE(rig.events.isEmpty());
     rig.Key(QEvent::KeyPress, Qt::Key_Return);
     EXPECT_EQ(rig.Face(), "pressed");
     rig.Key(QEvent::KeyRelease, Qt::Key_Return);
@@ -226,6 +223,55 @@ TEST(CandyButtonInput, EnterKeyAndDisabledButton)
     EXPECT_EQ(off.button.Surface().Image(), before);
     off.Move({5, 5});
     EXPECT_EQ(off.events, QStringList({"MouseEnter"})) << "entering is handled regardless";
+}
+
+// Space is pressed and let go as Enter is, with the same faces and events.
+TEST(CandyButtonInput, SpacePressesAsEnterDoes)
+{
+    Rig rig(Saved(StyleStandard));
+    rig.Focus(QEvent::FocusIn);
+    rig.Key(QEvent::KeyPress, Qt::Key_Space);
+    EXPECT_EQ(rig.Face(), "pressed");
+    EXPECT_EQ(rig.events, QStringList({"MouseDown(1,0,0,0)"}));
+    rig.Key(QEvent::KeyRelease, Qt::Key_Space, true);
+    rig.Key(QEvent::KeyPress, Qt::Key_Space, true);
+    rig.Key(QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_EQ(rig.events, QStringList({"MouseDown(1,0,0,0)", "MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
+    EXPECT_EQ(rig.Face(), "focused");
+}
+
+// A key completes a click only after its own press reached the focused button: the release
+// of an Enter that closed a dialog above the button does nothing, nor do the repeats of a
+// key held down since then, nor a press from before the focus came or before it went.
+TEST(CandyButtonInput, AKeyReleaseWithoutItsOwnPressDoesNothing)
+{
+    for (const int key : {Qt::Key_Return, Qt::Key_Space}) {
+        Rig rig(Saved(StyleStandard));
+        rig.Focus(QEvent::FocusOut);
+        rig.Key(QEvent::KeyPress, key);
+        rig.Focus(QEvent::FocusIn);
+        rig.Key(QEvent::KeyPress, key, true);
+        rig.Key(QEvent::KeyRelease, key);
+        EXPECT_TRUE(rig.events.isEmpty()) << key;
+        EXPECT_EQ(rig.Face(), "focused");
+
+        rig.Key(QEvent::KeyPress, key);
+        rig.Focus(QEvent::FocusOut);
+        rig.Focus(QEvent::FocusIn);
+        rig.Key(QEvent::KeyRelease, key);
+        EXPECT_EQ(rig.events, QStringList({"MouseDown(1,0,0,0)"})) << key;
+
+        // The other key's release leaves the press waiting for its own.
+        rig.events.clear();
+        const int other = key == Qt::Key_Space ? Qt::Key_Return : Qt::Key_Space;
+        rig.Key(QEvent::KeyPress, key);
+        rig.Key(QEvent::KeyRelease, other);
+        EXPECT_EQ(rig.events, QStringList({"MouseDown(1,0,0,0)"})) << key;
+        rig.Key(QEvent::KeyRelease, key);
+        EXPECT_EQ(rig.events, QStringList({"MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"})) << key;
+        rig.Key(QEvent::KeyRelease, key);
+        EXPECT_EQ(rig.events.count(QStringLiteral("Click")), 1) << "a second release clicks no more";
+    }
 }
 
 // Dragging out with the left button held shows the normal face at once without MouseLeave;

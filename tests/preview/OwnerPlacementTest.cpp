@@ -1,4 +1,5 @@
-// Where the preview window goes with the editor on either of two screens side by side.
+// Where the preview window goes with the editor on either of two screens side by side, or
+// on a third screen too small for it.
 #include "Form2Layout.h"
 #include "OwnerPlacement.h"
 
@@ -10,7 +11,7 @@
 
 TEST(OwnerPlacement, PreviewStaysOnTheScreenUnderTheEditorsCentre)
 {
-    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    ASSERT_EQ(QGuiApplication::screens().size(), 3);
     const struct {
         QRect owner;
         QPoint expected;
@@ -29,4 +30,15 @@ TEST(OwnerPlacement, PreviewStaysOnTheScreenUnderTheEditorsCentre)
         PlaceOnOwner(&window, owner);
         EXPECT_EQ(window.pos(), row.expected);
     }
+}
+
+TEST(OwnerPlacement, PreviewShrinksToAScreenSmallerThanItself)
+{
+    QWidget window;
+    window.setFixedSize(Form2Layout::ClientSize);
+    PreviewProtocol::OwnerWindow owner;
+    owner.geometry = QRect(3600, 50, 400, 300);
+    PlaceOnOwner(&window, owner);
+    EXPECT_EQ(QRect(window.pos(), window.size()), QRect(3520, 0, 640, 480));
+    EXPECT_EQ(window.minimumSize(), QSize(640, 480)) << "still a window of fixed size";
 }

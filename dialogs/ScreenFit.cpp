@@ -1,0 +1,95 @@
+#include "ScreenFit.h"
+
+#include "WindowFit.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+const char* const FrameGuessed = "quorvaneFrameGuessed";
+
+QMargins FrameOf(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                    frame.bottom() - inner.bottom());
+}
+
+bool HasFrame(const QWidget* window)
+{
+    return window->frameGeometry() != window->geometry();
+}
+
+// The window manager frames a window only once it is on screen; until then a framed window
+// of the program tells how much the frame adds.
+QMargins ExpectedFrame(const QWidget* window)
+{
+    if (HasFrame(window))
+        return FrameOf(window);
+    for (const QWidget* other : QApplication::topLevelWidgets())
+        if (other != window && other->isVisible() && HasFrame(other))
+            return FrameOf(other);
+    return {};
+}
+
+// Dialogs, message boxes, splash and the windows owned by another; not the main window,
+// which keeps to its remembered place.
+bool IsPlacedWindow(const QWidget* widget)
+{
+    if (!widget->isWindow())
+        return false;
+    const Qt::WindowType type = widget->windowType();
+    if (type == Qt::Window)
+        return widget->parentWidget() != nullptr;
+    return type == Qt::Dialog || type == Qt::Tool || type == Qt::SplashScreen;
+}
+
+class ScreenKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize) || !watched->isWidgetType())
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        if (!IsPlacedWindow(window))
+            return false;
+        // Show comes after a dialog has centred itself and before the window is mapped.
+        if (type == QEvent::Show) {
+            window->setProperty(FrameGuessed, !HasFrame(window));
+            FitWindowOnScreen(window);
+        } else if (window->property(FrameGuessed).toBool() && HasFrame(window)) {
+            // Once only: a window the user moves half off the screen stays there.
+            window->setProperty(FrameGuessed, false);
+            FitWindowOnScreen(window);
+        }
+        return false;
+    }
+};
+} // namespace
+
+void FitWindowOnScreen(QWidget* window)
+{
+    const QMargins margins = ExpectedFrame(window);
+    const QRect frame(window->pos(), window->size().grownBy(margins));
+    QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = window->screen();
+    if (!screen)
+        return;
+    const QRect fitted = FitWindowToArea(frame, window->minimumSize().grownBy(margins), screen->availableGeometry());
+    if (fitted.size() != frame.size())
+        window->resize(fitted.size().shrunkBy(margins));
+    if (window->testAttribute(Qt::WA_Moved) && fitted.topLeft() != frame.topLeft())
+        window->move(fitted.topLeft());
+}
+
+void KeepWindowsOnScreen()
+{
+    qApp->installEventFilter(new ScreenKeeper(qApp));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+// Keeps windows inside the free area of the screen they open on (both programs use it).
+
+// Shrinks and moves the window, frame included, into that area. A window that the system
+// places itself is only shrunk: the system keeps it inside.
+void FitWindowOnScreen(QWidget* window);
+
+// From now on every window, dialog and message box of the program is fitted as it is
+// shown, and once more when its frame turns out larger than expected.
+void KeepWindowsOnScreen();

@@ -1,0 +1,48 @@
+// Windows shown while the program keeps them on screen, on a 1600 by 1200 screen whose
+// windows get a 2-pixel frame.
+#include "ScreenFit.h"
+
+#include <QDialog>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+// The frame's place once the window, of that inner size, has been shown at that place.
+QRect shownAt(QWidget& window, QPoint at, QSize inner)
+{
+    window.move(at);
+    window.resize(inner);
+    window.show();
+    return window.frameGeometry();
+}
+} // namespace
+
+TEST(ScreenFit, ShownWindowsAreFittedIntoTheScreen)
+{
+    KeepWindowsOnScreen();
+    QDialog exact, wider, lower;
+    EXPECT_EQ(shownAt(exact, {0, 500}, {1596, 696}), QRect(0, 500, 1600, 700));
+    EXPECT_EQ(shownAt(wider, {100, 500}, {1597, 696}), QRect(0, 500, 1600, 700));
+    EXPECT_EQ(shownAt(lower, {300, 501}, {396, 696}), QRect(300, 500, 400, 700));
+
+    // One that cannot shrink is moved to the top left; one the system places is only shrunk.
+    QDialog fixed;
+    fixed.setFixedSize(1700, 1300);
+    EXPECT_EQ(shownAt(fixed, {200, 100}, {1700, 1300}), QRect(0, 0, 1704, 1304));
+    QWidget placed(&exact, Qt::Window);
+    placed.resize(900, 1300);
+    placed.show();
+    EXPECT_EQ(placed.frameGeometry().size(), QSize(904, 1200));
+    EXPECT_FALSE(placed.testAttribute(Qt::WA_Moved));
+
+    // A main window keeps to the place it remembers, even partly off the screen.
+    QWidget main(nullptr, Qt::Window);
+    EXPECT_EQ(shownAt(main, {1000, 100}, {996, 500}), QRect(1000, 100, 1000, 504));
+
+    // A child widget is no window of its own.
+    QWidget child(&exact);
+    child.setGeometry(1500, 600, 500, 500);
+    child.show();
+    EXPECT_EQ(child.geometry(), QRect(1500, 600, 500, 500));
+}
