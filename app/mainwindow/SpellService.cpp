@@ -13,8 +13,10 @@ SpellService::SpellService(QObject* parent) : QObject(parent) {}
 
 SpellService::~SpellService()
 {
-    if (m_loader)
+    if (m_loader) {
         m_loader->wait();
+        delete m_loader;
+    }
 }
 
 bool SpellService::ready()
@@ -53,7 +55,9 @@ void SpellService::loaded()
     if (m_state != State::Loading)
         return;
     m_state = m_dictionary ? State::Ready : State::Off;
-    m_loader->deleteLater();
+    // finished() comes just before the thread ends; it is gone once waited for.
+    m_loader->wait();
+    delete m_loader;
     m_loader = nullptr;
     if (m_state == State::Ready)
         emit changed();
