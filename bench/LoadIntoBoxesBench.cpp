@@ -1,5 +1,6 @@
 // Opening a big description in the main window's boxes: the file read, the texts handed
 // to the boxes, and the window painted and idle afterwards.
+#include "AttachSpelling.h"
 #include "BenchDescriptions.h"
 #include "DescriptionBoxes.h"
 #include "DescriptionFile.h"
@@ -35,7 +36,8 @@ void checkSpelling(benchmark::State& state, bool spelling, DescriptionBoxes& box
 {
     if (!spelling)
         return;
-    boxes.checkSpelling(service);
+    for (const SectionInfo& section : SectionTable)
+        attachSpelling(boxes.widget(section.index), service);
     if (!service.waitUntilReady())
         state.SkipWithError("no dictionary");
 }

@@ -4,9 +4,6 @@
 #include "MainWindowLayout.h"
 #include "SectionBoxInput.h"
 #include "SectionTextEdit.h"
-#include "SpellHighlighter.h"
-#include "SpellLineHighlighter.h"
-#include "SpellMenu.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -110,18 +107,6 @@ QString DescriptionBoxes::accessibleNameOf(int box)
     static const QRegularExpression kindle(QStringLiteral("\\bkindle\\b"));
     static const QRegularExpression createSpace(QStringLiteral("\\bcreatespace\\b"));
     return name.replace(kindle, QStringLiteral("Kindle")).replace(createSpace, QStringLiteral("CreateSpace"));
-}
-
-void DescriptionBoxes::checkSpelling(SpellService& service)
-{
-    for (const SectionInfo& section : SectionTable) {
-        QWidget* box = widget(section.index);
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
-            new SpellHighlighter(edit, service);
-        else
-            new SpellLineHighlighter(static_cast<QLineEdit*>(box), service);
-        new SpellMenu(box, service);
-    }
 }
 
 QString DescriptionBoxes::toDocumentText(QString widgetText)

@@ -10,7 +10,6 @@
 #include <functional>
 
 class QWidget;
-class SpellService;
 
 // The main window's nine text boxes: the eight sections, then the read-only title box.
 // The widgets hold line breaks as Qt's text widgets do; the document side speaks CR LF.
@@ -33,10 +32,6 @@ public:
     // What a box is called to assistive tools: its caption in normal letter case without the
     // padding ("Call to action for Kindle book"), the title box "Book Title".
     static QString accessibleNameOf(int box);
-
-    // Marks misspelled words in the eight sections and puts the spelling entries into their
-    // context menus (the title box is read-only: nothing there to correct).
-    void checkSpelling(SpellService& service);
 
     // A widget's text as the document holds it, and back.
     static QString toDocumentText(QString widgetText);

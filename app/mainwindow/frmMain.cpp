@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "AttachSpelling.h"
 #include "CandyButton.h"
 #include "cFileDialog.h"
 #include "ClipboardExport.h"
@@ -126,7 +127,10 @@ void frmMain::createControls()
         findChild<QLabel*>(QStringLiteral("Label1_%1").arg(section.index))->setBuddy(m_boxes->widget(section.index));
     titleLabel->setBuddy(m_boxes->widget(BookTitleBox));
     // Nothing of the spelling library is loaded until a box holds words to check.
-    m_boxes->checkSpelling(*new SpellService(this));
+    // The title box is read-only: nothing there to correct.
+    auto* spelling = new SpellService(this);
+    for (const SectionInfo& section : SectionTable)
+        attachSpelling(m_boxes->widget(section.index), *spelling);
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);

@@ -2,7 +2,7 @@
 
 #include "InputBlocker.h"
 #include "MessageBox.h"
-#include "PreviewHelperLocation.h"
+#include "HelperProgramLocation.h"
 #include "PreviewProtocol.h"
 #include "PreviewWarmer.h"
 

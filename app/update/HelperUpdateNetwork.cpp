@@ -1,6 +1,6 @@
 #include "HelperUpdateNetwork.h"
 
-#include "PreviewHelperLocation.h"
+#include "HelperProgramLocation.h"
 #include "UpdateHelperProtocol.h"
 #include "UpdateSource.h"
 #include "UpdateVersionText.h"

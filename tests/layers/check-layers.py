@@ -2,18 +2,21 @@
 """Keeps the house in order: includes only go down the layers, app/ stays a set of feature
 folders, and no source file outside the tests grows past 400 lines.
 
-Layers, lowest first: core/; controls/, dialogs/, preview/, updater/; documents/; app/.
-Inside app/: the shared files in app/ itself; the features that need no other feature
-(commandline, desktop, help, previewlauncher, update); startup; mainwindow; and last the
-process entry (main.cpp, StartProgram). A file may include from its own folder or a lower rank."""
+Layers, lowest first: core/; controls/, dialogs/, preview/, updater/; documents/, then its
+recovery/ folder; app/. Inside app/: the shared files in app/ itself; the features that need no
+other feature (commandline, desktop, help, previewlauncher, spelling, update); startup;
+mainwindow; and last the process entry (main.cpp, StartProgram). A file may include from its own
+folder or a lower rank."""
 import pathlib
 import re
 import sys
 
 root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else '.').resolve()
 ranks = {'core': 0, 'controls': 1, 'dialogs': 1, 'preview': 1, 'updater': 1, 'documents': 2}
+# Sub-folders of a layer that rank above the rest of it.
+sub_ranks = {('documents', 'recovery'): 2.1}
 app_ranks = {'': 3.0, 'commandline': 3.1, 'desktop': 3.1, 'help': 3.1, 'previewlauncher': 3.1,
-             'update': 3.1, 'startup': 3.2, 'mainwindow': 3.3}
+             'spelling': 3.1, 'update': 3.1, 'startup': 3.2, 'mainwindow': 3.3}
 entry = {'main.cpp', 'StartProgram.h', 'StartProgram.cpp'}
 max_lines = 400
 max_app_files = 15
@@ -23,6 +26,8 @@ def place(path):
     """(folder, rank) of a source file, or None outside the layered folders."""
     parts = path.relative_to(root).parts
     if parts[0] in ranks:
+        if len(parts) > 2 and (parts[0], parts[1]) in sub_ranks:
+            return parts[0] + '/' + parts[1], sub_ranks[(parts[0], parts[1])]
         return parts[0], ranks[parts[0]]
     if parts[0] != 'app':
         return None

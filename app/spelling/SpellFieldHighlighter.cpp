@@ -1,4 +1,4 @@
-#include "SpellLineHighlighter.h"
+#include "SpellFieldHighlighter.h"
 
 #include "SpellService.h"
 
@@ -7,26 +7,26 @@
 #include <QLineEdit>
 #include <QTextCharFormat>
 
-SpellLineHighlighter::SpellLineHighlighter(QLineEdit* edit, SpellService& service)
+SpellFieldHighlighter::SpellFieldHighlighter(QLineEdit* edit, SpellService& service)
     : QObject(edit), m_edit(edit), m_service(service)
 {
-    connect(edit, &QLineEdit::textChanged, this, &SpellLineHighlighter::recheck);
-    connect(&service, &SpellService::changed, this, &SpellLineHighlighter::recheck);
+    connect(edit, &QLineEdit::textChanged, this, &SpellFieldHighlighter::recheck);
+    connect(&service, &SpellService::changed, this, &SpellFieldHighlighter::recheck);
     edit->installEventFilter(this);
 }
 
-bool SpellLineHighlighter::eventFilter(QObject* watched, QEvent* event)
+bool SpellFieldHighlighter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::InputMethod && !m_applying) {
         const bool composing = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
         if (m_composing && !composing)
-            QMetaObject::invokeMethod(this, &SpellLineHighlighter::recheck, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &SpellFieldHighlighter::recheck, Qt::QueuedConnection);
         m_composing = composing;
     }
     return QObject::eventFilter(watched, event);
 }
 
-void SpellLineHighlighter::recheck()
+void SpellFieldHighlighter::recheck()
 {
     const QString text = m_edit->text();
     if (m_composing || (text.isEmpty() && m_marks.isEmpty()) || !m_service.ready())

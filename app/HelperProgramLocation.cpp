@@ -1,4 +1,4 @@
-#include "PreviewHelperLocation.h"
+#include "HelperProgramLocation.h"
 
 #include "PreviewProtocol.h"
 

@@ -10,10 +10,10 @@ class SpellService;
 // Marks the misspelled words of a one-line box. A line edit draws extra formats only as
 // input-method formatting, so the marks go to it that way, with nothing to insert; while an
 // input method is composing text in the box, the marks wait for it to finish.
-class SpellLineHighlighter : public QObject {
+class SpellFieldHighlighter : public QObject {
     Q_OBJECT
 public:
-    SpellLineHighlighter(QLineEdit* edit, SpellService& service);
+    SpellFieldHighlighter(QLineEdit* edit, SpellService& service);
 
     const QList<SpellingWord>& marks() const { return m_marks; }
     void recheck();

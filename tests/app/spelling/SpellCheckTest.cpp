@@ -3,7 +3,7 @@
 #include "AppTestSupport.h"
 #include "SpellDictionary.h"
 #include "SpellHighlighter.h"
-#include "SpellLineHighlighter.h"
+#include "SpellFieldHighlighter.h"
 #include "SpellMenu.h"
 #include "SpellService.h"
 #include "frmMain.h"
@@ -47,7 +47,7 @@ protected:
     {
         QStringList words;
         if (auto* line = qobject_cast<QLineEdit*>(box(i))) {
-            for (const SpellingWord& w : line->findChild<SpellLineHighlighter*>()->marks())
+            for (const SpellingWord& w : line->findChild<SpellFieldHighlighter*>()->marks())
                 words.append(line->text().mid(w.start, w.length));
             return words;
         }
@@ -99,7 +99,7 @@ TEST_F(SpellCheckTest, MisspelledWordsAreMarkedAsTypedButMarkupCapitalsAndDigits
     EXPECT_EQ(marked(Headline), QStringList());
     EXPECT_EQ(window.boxes().boxText(Headline), QStringLiteral("A headline <i>wit</i> ann@exmple.org"));
     // The title is read-only: nothing of it is checked.
-    EXPECT_EQ(window.boxes().widget(BookTitleBox)->findChild<SpellLineHighlighter*>(), nullptr);
+    EXPECT_EQ(window.boxes().widget(BookTitleBox)->findChild<SpellFieldHighlighter*>(), nullptr);
 }
 
 TEST_F(SpellCheckTest, AChosenSuggestionReplacesExactlyTheWordAsOneUndoStep)

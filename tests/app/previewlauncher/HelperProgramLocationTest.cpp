@@ -1,7 +1,7 @@
 // Where the editor finds its preview helper: beside itself in a build folder, or in the
 // helper folder of an installation; and what the user reads when it is in neither.
 #include "MessageBox.h"
-#include "PreviewHelperLocation.h"
+#include "HelperProgramLocation.h"
 #include "PreviewLauncher.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
@@ -25,7 +25,7 @@ QString makeHelper(const TempFolder& folder, const QString& relativePath, bool e
 }
 } // namespace
 
-TEST(PreviewHelperLocation, InstalledHelperIsFoundFromTheProgramsFolder)
+TEST(HelperProgramLocation, InstalledHelperIsFoundFromTheProgramsFolder)
 {
     TempFolder prefix;
     QDir(prefix.path()).mkpath(u"bin"_s);
@@ -36,7 +36,7 @@ TEST(PreviewHelperLocation, InstalledHelperIsFoundFromTheProgramsFolder)
               QStringList({prefix.file(u"bin/quorvane-preview"_s), installed}));
 }
 
-TEST(PreviewHelperLocation, HelperBesideTheProgramComesFirst)
+TEST(HelperProgramLocation, HelperBesideTheProgramComesFirst)
 {
     TempFolder prefix;
     makeHelper(prefix, u"libexec/quorvane/quorvane-preview"_s);
@@ -44,7 +44,7 @@ TEST(PreviewHelperLocation, HelperBesideTheProgramComesFirst)
     EXPECT_EQ(FindPreviewHelper(prefix.file(u"bin"_s)), beside);
 }
 
-TEST(PreviewHelperLocation, OnlyAnExecutableFileCounts)
+TEST(HelperProgramLocation, OnlyAnExecutableFileCounts)
 {
     TempFolder prefix;
     makeHelper(prefix, u"bin/quorvane-preview"_s, false);
@@ -52,7 +52,7 @@ TEST(PreviewHelperLocation, OnlyAnExecutableFileCounts)
     EXPECT_TRUE(FindPreviewHelper(prefix.file(u"bin"_s)).isEmpty());
 }
 
-TEST(PreviewHelperLocation, MissingHelperIsReportedWithThePlacesLookedAt)
+TEST(HelperProgramLocation, MissingHelperIsReportedWithThePlacesLookedAt)
 {
     ScriptedMessages messages;
     PreviewLauncher launcher(nullptr);
