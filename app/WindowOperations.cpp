@@ -1,16 +1,23 @@
 #include "WindowOperations.h"
 
+#include "ImageFile.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QPixmap>
 #include <QWidget>
 
 QIcon ResourceIcon(const QString& iconName)
 {
     QIcon icon;
     const QDir group(QStringLiteral(":/icons/") + iconName);
-    for (const QString& file : group.entryList(QDir::Files))
-        icon.addFile(group.filePath(file));
+    for (const QString& file : group.entryList(QDir::Files)) {
+        // Not QIcon::addFile: it loads every image format plugin to ask whether it knows the file.
+        const QImage image = ReadImageFile(group.filePath(file));
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
 

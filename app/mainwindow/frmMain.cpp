@@ -18,6 +18,7 @@
 #include "ListingMeter.h"
 #include "ListingReport.h"
 #include "MessageBox.h"
+#include "PerfMark.h"
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
 #include "RecoveryKeeper.h"
@@ -65,7 +66,7 @@ constexpr std::array<Handler, L::MainButtonCount> ButtonHandlers = {
 };
 } // namespace
 
-frmMain::frmMain()
+frmMain::frmMain(bool withSplash)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
@@ -77,8 +78,13 @@ frmMain::frmMain()
     background.setColor(QPalette::Window, L::White);
     setPalette(background);
     setAutoFillBackground(true);
+    // Up while the controls are built: that is most of the time before the window can show.
+    if (withSplash && (m_splash = ShowSplash(this)))
+        WaitUntilPlaced(m_splash);
 
+    PerfMark::mark("main_window_begun");
     createControls();
+    PerfMark::mark("controls_built");
     Document().Boxes = m_boxes;
     // A copy of unsaved changes, for when the program ends before it can ask about them.
     m_recovery = new RecoveryKeeper([boxes = m_boxes] { return boxes->laterDescription(); }, RecoveryStore(), this);
@@ -114,12 +120,14 @@ void frmMain::createControls()
     auto* warmer = new PreviewWarmer(this);
     warmer->watch(m_buttons[L::PreviewKindleButton]);
     warmer->watch(m_buttons[L::PreviewCreatespaceButton]);
+    PerfMark::mark("buttons_built");
     auto* titleLabel = new QLabel(QStringLiteral("Book Title:"), topBar);
     titleLabel->setObjectName(QStringLiteral("lblBookTitle"));
     titleLabel->setFont(verdana(L::BookTitlePointSize));
     titleLabel->setGeometry(PixelRect(L::BookTitleLabel));
 
     createSectionFrames();
+    PerfMark::mark("frames_built");
     m_boxes = new DescriptionBoxes(this, topBar);
     connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
     // Each caption names its box to assistive tools, as "Book Title:" names the title box.
@@ -128,9 +136,11 @@ void frmMain::createControls()
     titleLabel->setBuddy(m_boxes->widget(BookTitleBox));
     // Nothing of the spelling library is loaded until a box holds words to check.
     // The title box is read-only: nothing there to correct.
+    PerfMark::mark("boxes_built");
     auto* spelling = new SpellService(this);
     for (const SectionInfo& section : SectionTable)
         attachSpelling(m_boxes->widget(section.index), *spelling);
+    PerfMark::mark("spelling_attached");
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
@@ -172,21 +182,31 @@ bool frmMain::Load()
     document.DescriptionFileExtension = QStringLiteral("qvn");
     document.CurrentFolder = SettingsStore::read(SettingKey::CurrentDir);
 
-    QWidget* splash = ShowSplash(this);
-    if (splash)
-        SetWindowTopmost(splash, true);
+    PerfMark::mark("load_begun");
+    if (!m_splash)
+        m_splash = ShowSplash(this);
+    if (m_splash)
+        SetWindowTopmost(m_splash, true);
+    PerfMark::mark("splash_shown");
+    PerfMark::markFirstPaint(this, "main_window_paint");
     show();
-    QCoreApplication::processEvents();
-    delete splash;
+    // The window paints before anything else of the load: the splash stays up until then.
+    WaitUntilPlaced(this);
+    PerfMark::firstPaintDone();
+    delete m_splash;
     // Once the window is on screen: the user sees nothing of it, and it writes files.
     AssociateFileExtn();
+    PerfMark::mark("registered");
 
-    if (CheckForUpdates(this)) {
+    const bool updating = CheckForUpdates(this);
+    PerfMark::mark("update_checked");
+    if (updating) {
         close();
         return !m_unloaded;
     }
     if (!OpenStartupDocument(this))
         close();
+    PerfMark::mark("load_ended");
     return !m_unloaded;
 }
 

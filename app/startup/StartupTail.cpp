@@ -3,6 +3,7 @@
 #include "DescriptionFile.h"
 #include "DocumentState.h"
 #include "RecoveryOffer.h"
+#include "PerfMark.h"
 #include "frmOnLoad.h"
 
 #include <QCoreApplication>
@@ -10,34 +11,35 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace {
-// On a first start the system places the main window, a moment after it was shown; the
-// start dialog centres on it only once it is there, not over where it was before.
+bool OpenStartupDocument(QWidget* mainWindow)
+{
+    DocumentState& document = Document();
+    // Changes an ended editor left unsaved come first; taking them is choosing a document.
+    const bool recovered = OfferRecoveryCopies();
+    PerfMark::mark("recovery_offered");
+    if (recovered) {
+        document.CommandLineFile.clear();
+        return true;
+    }
+    if (!document.CommandLineFile.isEmpty()) {
+        LoadDescriptionFile(document.CommandLineFile);
+        PerfMark::mark("file_loaded");
+        document.CommandLineFile.clear();
+    }
+    if (document.CurrentFileName.isEmpty()) {
+        // On a first start the system places the main window a moment after it was shown; the
+        // start dialog centres on it only once it is there, not over where it was before.
+        WaitUntilPlaced(mainWindow);
+        frmOnLoad startDialog(mainWindow);
+        startDialog.exec();
+    }
+    return !document.CurrentBookTitle.isEmpty() || !document.CurrentFileName.isEmpty();
+}
+
 void WaitUntilPlaced(QWidget* window)
 {
     const QWindow* handle = window->windowHandle();
     const QDeadlineTimer deadline(2000);
     while (handle && window->isVisible() && !handle->isExposed() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-}
-} // namespace
-
-bool OpenStartupDocument(QWidget* mainWindow)
-{
-    DocumentState& document = Document();
-    // Changes an ended editor left unsaved come first; taking them is choosing a document.
-    if (OfferRecoveryCopies()) {
-        document.CommandLineFile.clear();
-        return true;
-    }
-    if (!document.CommandLineFile.isEmpty()) {
-        LoadDescriptionFile(document.CommandLineFile);
-        document.CommandLineFile.clear();
-    }
-    if (document.CurrentFileName.isEmpty()) {
-        WaitUntilPlaced(mainWindow);
-        frmOnLoad startDialog(mainWindow);
-        startDialog.exec();
-    }
-    return !document.CurrentBookTitle.isEmpty() || !document.CurrentFileName.isEmpty();
 }
