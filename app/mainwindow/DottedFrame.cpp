@@ -30,6 +30,11 @@ void DottedFrame::paintEvent(QPaintEvent*)
     const int right = width() - 1, bottom = height() - 1;
     painter.fillRect(0, 0, width(), 1, m_across);
     painter.fillRect(0, bottom, width(), 1, m_across);
-    painter.fillRect(0, 0, 1, height(), m_down);
-    painter.fillRect(right, 0, 1, height(), m_down);
+    // A patterned fill of more than about a hundred rows is handed to helper threads,
+    // started for it: a few short fills cost far less than that.
+    constexpr int Rows = 32;
+    for (int top = 0; top < height(); top += Rows) {
+        painter.fillRect(0, top, 1, qMin(Rows, height() - top), m_down);
+        painter.fillRect(right, top, 1, qMin(Rows, height() - top), m_down);
+    }
 }
