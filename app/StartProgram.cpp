@@ -27,7 +27,6 @@ int StartProgram(int argc, char* argv[], const QStringList& fileArguments)
     Document().CommandLineFile = CommandLineFileFromText(CommandLineText(QApplication::arguments().mid(0, 1) + fileArguments));
 
     frmMain window(true);
-    PerfMark::mark("main_window_built");
     // The load ends with the main window gone when the user chose no document.
     if (!window.Load())
         return 0;

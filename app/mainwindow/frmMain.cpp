@@ -79,10 +79,11 @@ frmMain::frmMain(bool withSplash)
     setPalette(background);
     setAutoFillBackground(true);
     // Up while the controls are built: that is most of the time before the window can show.
-    if (withSplash && (m_splash = ShowSplash(this)))
+    if (withSplash && (m_splash = ShowSplash(this))) {
         WaitUntilPlaced(m_splash);
+        PerfMark::mark("splash_shown");
+    }
 
-    PerfMark::mark("main_window_begun");
     createControls();
     PerfMark::mark("controls_built");
     Document().Boxes = m_boxes;
@@ -140,7 +141,6 @@ void frmMain::createControls()
     auto* spelling = new SpellService(this);
     for (const SectionInfo& section : SectionTable)
         attachSpelling(m_boxes->widget(section.index), *spelling);
-    PerfMark::mark("spelling_attached");
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
@@ -182,12 +182,10 @@ bool frmMain::Load()
     document.DescriptionFileExtension = QStringLiteral("qvn");
     document.CurrentFolder = SettingsStore::read(SettingKey::CurrentDir);
 
-    PerfMark::mark("load_begun");
     if (!m_splash)
         m_splash = ShowSplash(this);
     if (m_splash)
         SetWindowTopmost(m_splash, true);
-    PerfMark::mark("splash_shown");
     PerfMark::markFirstPaint(this, "main_window_paint");
     show();
     // The window paints before anything else of the load: the splash stays up until then.
@@ -196,11 +194,8 @@ bool frmMain::Load()
     delete m_splash;
     // Once the window is on screen: the user sees nothing of it, and it writes files.
     AssociateFileExtn();
-    PerfMark::mark("registered");
 
-    const bool updating = CheckForUpdates(this);
-    PerfMark::mark("update_checked");
-    if (updating) {
+    if (CheckForUpdates(this)) {
         close();
         return !m_unloaded;
     }

@@ -15,9 +15,7 @@ bool OpenStartupDocument(QWidget* mainWindow)
 {
     DocumentState& document = Document();
     // Changes an ended editor left unsaved come first; taking them is choosing a document.
-    const bool recovered = OfferRecoveryCopies();
-    PerfMark::mark("recovery_offered");
-    if (recovered) {
+    if (OfferRecoveryCopies()) {
         document.CommandLineFile.clear();
         return true;
     }
