@@ -192,15 +192,13 @@ bool frmMain::Load()
     WaitUntilPlaced(this);
     PerfMark::firstPaintDone();
     delete m_splash;
-    // Once the window is on screen: the user sees nothing of it, and it writes files.
-    AssociateFileExtn();
 
-    if (CheckForUpdates(this)) {
+    if (CheckForUpdates(this))
         close();
-        return !m_unloaded;
-    }
-    if (!OpenStartupDocument(this))
+    else if (!OpenStartupDocument(this))
         close();
+    // Once the description is open: the user sees nothing of it, and it writes files.
+    AssociateFileExtn();
     PerfMark::mark("load_ended");
     return !m_unloaded;
 }
