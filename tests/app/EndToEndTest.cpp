@@ -1,5 +1,6 @@
 // The built program on a real X server: started as a user starts it, driven from outside.
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QProcess>
@@ -7,16 +8,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace {
-QStringList xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-} // namespace
 
 namespace {
 // Starts the program in the file's folder with the arguments and the file name after them.
@@ -37,17 +28,16 @@ void opensStraightIntoTheMainWindow(const QString& fileName, const QStringList& 
     ASSERT_TRUE(program.waitForStarted(10000));
 
     // The program's visible windows called "Quorvane": the main window, and a moment later still only it.
-    const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
-    for (int tries = 0; tries < 200 && xdotool(search).isEmpty(); ++tries)
+    const auto shown = [&] { return windowsNamed(QStringLiteral("^Quorvane$"), program.processId()); };
+    for (int tries = 0; tries < 200 && shown().isEmpty(); ++tries)
         QTest::qWait(100);
     QTest::qWait(500);
-    const QStringList shown = xdotool(search);
-    ASSERT_EQ(shown.size(), 1) << "no main window, or a start dialog showed as well";
-    EXPECT_TRUE(xdotool({"getwindowgeometry", shown.front()}).contains(QStringLiteral("  Geometry: 994x747")));
+    const QStringList windows = shown();
+    ASSERT_EQ(windows.size(), 1) << "no main window, or a start dialog showed as well";
+    EXPECT_TRUE(isMainWindow(windows.front()));
 
     // The Close button of the top bar ends the program, which remembers the file and its place.
-    xdotool({"mousemove", "--window", shown.front(), "958", "32", "click", "1"});
-    EXPECT_TRUE(program.waitForFinished(15000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
+    EXPECT_TRUE(closedWithTheCloseButton(program, windows.front()));
     QSettings stored(temp.file(QStringLiteral("config/Quorvane/Quorvane.conf")), QSettings::IniFormat);
     EXPECT_EQ(stored.value(QStringLiteral("RecentFile")).toString(), fileName);
     EXPECT_FALSE(stored.value(QStringLiteral("WindowLeft")).toString().isEmpty());
