@@ -1,5 +1,6 @@
 // The built program on a real X server: a top-bar button's pixels on screen, as the pointer
 // moves onto it, presses it and leaves, against the gallery's rendering of the same button.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "Xdotool.h"
 
@@ -66,10 +67,7 @@ TEST(ButtonEndToEnd, HoverPressAndLeaveShowTheGallerysFaces)
     TempFolder temp;
     QDir(temp.path()).mkpath(QStringLiteral("config"));
     const QString book = temp.write(QStringLiteral("Book.qvn"), "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     QProcess program;
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -77,10 +75,7 @@ TEST(ButtonEndToEnd, HoverPressAndLeaveShowTheGallerysFaces)
     program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
     ASSERT_TRUE(program.waitForStarted(10000));
 
-    const auto search = [&] { return windowsNamed(QStringLiteral("^Quorvane$"), program.processId()); };
-    for (int tries = 0; tries < 300 && search().isEmpty(); ++tries)
-        QTest::qWait(100);
-    const QStringList shown = search();
+    const QStringList shown = windowsShown(QStringLiteral("^Quorvane$"), program.processId(), 30000);
     ASSERT_EQ(shown.size(), 1);
     const QRect window = windowGeometry(shown.front());
     ASSERT_FALSE(window.isNull());

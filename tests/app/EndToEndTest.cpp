@@ -1,4 +1,5 @@
 // The built program on a real X server: started as a user starts it, driven from outside.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "Xdotool.h"
 
@@ -16,10 +17,7 @@ void opensStraightIntoTheMainWindow(const QString& fileName, const QStringList& 
     TempFolder temp;
     QDir(temp.path()).mkpath(QStringLiteral("config"));
     temp.write(fileName, "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     QProcess program;  // killed on destruction, should a check stop the test early
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -28,11 +26,9 @@ void opensStraightIntoTheMainWindow(const QString& fileName, const QStringList& 
     ASSERT_TRUE(program.waitForStarted(10000));
 
     // The program's visible windows called "Quorvane": the main window, and a moment later still only it.
-    const auto shown = [&] { return windowsNamed(QStringLiteral("^Quorvane$"), program.processId()); };
-    for (int tries = 0; tries < 200 && shown().isEmpty(); ++tries)
-        QTest::qWait(100);
+    windowsShown(QStringLiteral("^Quorvane$"), program.processId());
     QTest::qWait(500);
-    const QStringList windows = shown();
+    const QStringList windows = windowsNamed(QStringLiteral("^Quorvane$"), program.processId());
     ASSERT_EQ(windows.size(), 1) << "no main window, or a start dialog showed as well";
     EXPECT_TRUE(isMainWindow(windows.front()));
 

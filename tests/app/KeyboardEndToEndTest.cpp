@@ -1,5 +1,6 @@
 // The user's whole job with the keyboard alone: the built program on a real X server under a
 // window manager, first start, driven by key events from outside (xdotool).
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "WindowManager.h"
 #include "Xdotool.h"
@@ -58,10 +59,7 @@ protected:
     void SetUp() override
     {
         QDir(temp.path()).mkpath("config");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", temp.file("config"));
-        environment.insert("XDG_STATE_HOME", temp.file("state"));
-        environment.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment environment = EditorEnvironment(temp.path());
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedChannels);
         program.setWorkingDirectory(temp.path());

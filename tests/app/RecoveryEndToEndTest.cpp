@@ -1,4 +1,5 @@
 // The built program on a real X server, killed while changes are unsaved and started again.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "Xdotool.h"
 
@@ -27,10 +28,7 @@ protected:
     std::unique_ptr<QProcess> start() { return start({m_book}); }
     std::unique_ptr<QProcess> start(const QStringList& arguments)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.file(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), m_temp.file(QStringLiteral("state")));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QProcessEnvironment environment = EditorEnvironment(m_temp.path());
         auto program = std::make_unique<QProcess>();  // killed on destruction, should a check fail early
         program->setProcessEnvironment(environment);
         program->start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), arguments);

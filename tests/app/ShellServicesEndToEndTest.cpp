@@ -1,4 +1,5 @@
 // The built program on a real X server, driven from outside: help, About and its link, the file type.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "Xdotool.h"
 
@@ -38,11 +39,8 @@ public:
                                             "#!/bin/sh\necho \"$@\" >> \"$(dirname \"$0\")/opened.txt\"\n");
         QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.file(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), m_temp.file(QStringLiteral("state")));
+        environment = EditorEnvironment(m_temp.path());
         environment.insert(QStringLiteral("XDG_DATA_HOME"), m_temp.file(QStringLiteral("share")));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("PATH"), m_temp.file(QStringLiteral("opener")) + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
         environment.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
         environment.remove(QStringLiteral("BROWSER"));

@@ -2,6 +2,7 @@
 // underlined in red on screen, correct prose with markup is not, and the first suggestion of
 // the context menu, opened by key and by mouse, replaces the word.
 #include "SpellDictionary.h"
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "Xdotool.h"
 
@@ -46,11 +47,8 @@ TEST(SpellingEndToEnd, AMisspelledWordIsUnderlinedInRedAndItsFirstSuggestionRepl
     TempFolder temp;
     QDir(temp.path()).mkpath(QStringLiteral("config"));
     const QString file = temp.write(QStringLiteral("Spelling.qvn"), "[[[QVN FILE]]]Spelling\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     environment.insert(QStringLiteral("HOME"), temp.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));  // no language named: English (US)
     environment.remove(QStringLiteral("LC_ALL"));
     environment.remove(QStringLiteral("LC_MESSAGES"));
@@ -59,10 +57,7 @@ TEST(SpellingEndToEnd, AMisspelledWordIsUnderlinedInRedAndItsFirstSuggestionRepl
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {file});
     ASSERT_TRUE(program.waitForStarted(10000));
-    const auto search = [&] { return windowsNamed(QStringLiteral("^Quorvane$"), program.processId()); };
-    for (int tries = 0; tries < 200 && search().isEmpty(); ++tries)
-        QTest::qWait(100);
-    const QStringList shown = search();
+    const QStringList shown = windowsShown(QStringLiteral("^Quorvane$"), program.processId());
     ASSERT_EQ(shown.size(), 1);
     const QString window = shown.front();
     QTest::qWait(300);

@@ -1,7 +1,9 @@
 #include "Xdotool.h"
 
+#include <QDeadlineTimer>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTest>
 
 QString runProgram(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment, int msecs)
 {
@@ -23,6 +25,14 @@ QStringList windowsNamed(const QString& pattern, qint64 pid)
     if (pid != 0)
         search << QStringLiteral("--all") << QStringLiteral("--pid") << QString::number(pid);
     return xdotool(search << QStringLiteral("--name") << pattern);
+}
+
+QStringList windowsShown(const QString& pattern, qint64 pid, int timeoutMs)
+{
+    QStringList shown;
+    for (QDeadlineTimer deadline(timeoutMs); (shown = windowsNamed(pattern, pid)).isEmpty() && !deadline.hasExpired();)
+        QTest::qWait(100);
+    return shown;
 }
 
 QString wholeTitle(const QString& title)

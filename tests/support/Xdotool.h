@@ -17,6 +17,8 @@ QStringList xdotool(const QStringList& arguments);
 
 // The visible windows whose title matches the pattern; of that process only, where pid is given.
 QStringList windowsNamed(const QString& pattern, qint64 pid = 0);
+// The same, once at least one shows; none when none has within the time.
+QStringList windowsShown(const QString& pattern, qint64 pid, int timeoutMs = 20000);
 // A pattern that matches the title whole.
 QString wholeTitle(const QString& title);
 QString windowName(const QString& window);

@@ -1,5 +1,6 @@
 // The built editor and its preview helper on a real X server, looked at and clicked
 // from outside as a user, a window manager and a task bar would (xdotool, xprop).
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "Xdotool.h"
 
@@ -122,10 +123,7 @@ protected:
 TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
 {
     QDir(temp.path()).mkpath("config");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", temp.file("config"));
-    environment.insert("XDG_STATE_HOME", temp.file("state"));
-    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     const QString book = temp.write("Colour Book.qvn", Book);
@@ -153,10 +151,7 @@ TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
 TEST_F(PreviewEndToEnd, WarmHelperEndsWhenNotWantedAndWithItsEditor)
 {
     QDir(temp.path()).mkpath("config");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", temp.file("config"));
-    environment.insert("XDG_STATE_HOME", temp.file("state"));
-    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     // Marks everything the editor starts, down to the engine's own processes.
     const QString tag = "QUORVANE_E2E_TAG=" + temp.path();
     environment.insert("QUORVANE_E2E_TAG", temp.path());

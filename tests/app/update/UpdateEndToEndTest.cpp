@@ -2,6 +2,7 @@
 // start is offered at the next, an installer not signed with the program's own key is
 // refused, and the helper does not outlive a killed editor.
 #include "LocalHttpServer.h"
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "TestSigningKey.h"
 #include "Xdotool.h"
@@ -21,11 +22,8 @@ class Program {
 public:
     Program(const TempFolder& temp, const QUrl& versionUrl, const QString& book, const QByteArray& publicKey)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
+        QProcessEnvironment environment = EditorEnvironment(temp.path());
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("QUORVANE_UPDATE_URL"), versionUrl.toString());
         environment.insert(QStringLiteral("QUORVANE_UPDATE_PUBLIC_KEY"), QString::fromLatin1(publicKey.toBase64()));
         process.setProcessEnvironment(environment);
