@@ -11,6 +11,10 @@ WindowManager::WindowManager()
         return runProgram(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
             .contains(QStringLiteral("window id"));
     }, 10000);
+    // It names itself before it has taken over the screen: a window shown at once could
+    // stay unframed.
+    if (m_up)
+        QTest::qWait(1000);
 }
 
 WindowManager::~WindowManager()
