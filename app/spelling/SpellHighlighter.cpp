@@ -1,5 +1,7 @@
 #include "SpellHighlighter.h"
 
+#include "LongLine.h"
+#include "MisspelledFormat.h"
 #include "SpellService.h"
 
 #include <QEvent>
@@ -15,14 +17,6 @@ constexpr int SmallEdit = 4096;
 constexpr int MostLinesAtOnce = 64;
 // How far around an edit in a long line the words are checked again.
 constexpr qsizetype Around = 256;
-
-QTextCharFormat misspelledFormat()
-{
-    QTextCharFormat format;
-    format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
-    format.setUnderlineColor(QColor(255, 0, 0));
-    return format;
-}
 
 // from moved back and to moved on so that neither cuts a word, a tag or an address.
 void widen(QStringView text, qsizetype& from, qsizetype& to)
@@ -83,7 +77,7 @@ void SpellHighlighter::contentsChanged(int position, int removed, int added)
             return;
         }
         const qsizetype length = block.length() - 1;
-        if (length > LongLine) {
+        if (length > LongLineLength) {
             // Only the words around the edit; the marks after it move along.
             const qsizetype at = std::max<qsizetype>(position - block.position(), 0);
             const qsizetype end = std::clamp<qsizetype>(position + added - block.position(), at, length);
@@ -125,7 +119,7 @@ void SpellHighlighter::checkVisibleNow()
     for (QTextBlock block = m_edit->document()->findBlock(first); block.isValid() && block.position() <= last;
          block = block.next()) {
         const qsizetype length = block.length() - 1;
-        if (length > LongLine) {
+        if (length > LongLineLength) {
             checkSpan(block, std::max(0, first - block.position()), std::min<qsizetype>(length, last - block.position()));
         } else if (block.userState() != m_stamp) {
             checkSpan(block, 0, length);
@@ -153,7 +147,7 @@ void SpellHighlighter::setMarks(const QTextBlock& block, const QList<SpellingWor
     QTextLayout* layout = block.layout();
     if (words == marks(block))
         return;
-    static const QTextCharFormat format = misspelledFormat();
+    static const QTextCharFormat format = MisspelledFormat();
     QList<QTextLayout::FormatRange> ranges;
     ranges.reserve(words.size());
     for (const SpellingWord& word : words)

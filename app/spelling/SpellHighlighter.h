@@ -10,7 +10,7 @@ class SpellService;
 
 // Marks the misspelled words of a multi-line box with the desktop's spelling underline.
 // Typing checks only the lines it changed; a load or a scroll checks only the lines in view,
-// and a line longer than a screenful only its part in view. Marks are drawn by the text's
+// and a long line (LongLineLength) only its part in view. Marks are drawn by the text's
 // layout: they never reach the box's text, its undo steps or its change signals.
 class SpellHighlighter : public QObject {
     Q_OBJECT
@@ -21,9 +21,6 @@ public:
     static QList<SpellingWord> marks(const QTextBlock& block);
     // Checks what is in view now rather than once the window is idle.
     void checkVisibleNow();
-
-    // Longer lines are checked a piece at a time.
-    static constexpr qsizetype LongLine = 3000;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

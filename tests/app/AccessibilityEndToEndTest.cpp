@@ -1,6 +1,8 @@
 // The built program as a screen reader reads it, over an accessibility bus of the test's own,
 // under a window manager, with the keys a screen-reader user types.
 #include "TempFolder.h"
+#include "WindowManager.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -18,18 +20,6 @@ struct Accessible {
     QStringList states, labelledBy;
 };
 
-QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {})
-{
-    QProcess process;
-    if (!environment.isEmpty())
-        process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments).section(u'\n', 0, 0); }
-
 // A session bus (the accessibility bus and its registry start on it when first asked for, and
 // end with it) and a window manager, both the test's own.
 struct Desktop {
@@ -38,17 +28,14 @@ struct Desktop {
         bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
         if (bus.waitForReadyRead(10000))
             address = QString::fromUtf8(bus.readLine()).trimmed();
-        windowManager.start(QStringLiteral("openbox"), {"--sm-disable"});
-        QTest::qWait(1000);
     }
     ~Desktop()
     {
-        for (QProcess* process : {&windowManager, &bus}) {
-            process->terminate();
-            process->waitForFinished(10000);
-        }
+        bus.terminate();
+        bus.waitForFinished(10000);
     }
-    QProcess bus, windowManager;
+    WindowManager windowManager;
+    QProcess bus;
     QString address;
 };
 
@@ -85,9 +72,9 @@ public:
         const QRegularExpression name(QRegularExpression::anchoredPattern(namePattern));
         Accessible found;
         (void)QTest::qWaitFor([&] {
-            const QString json = run(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
-                                     {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(m_process.processId())},
-                                     m_environment);
+            const QString json = runProgram(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
+                                            {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(m_process.processId())},
+                                            m_environment, 60000);
             for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
                 const QJsonObject node = value.toObject();
                 if (node["role"] == role && name.match(node["name"].toString()).hasMatch()) {
@@ -104,8 +91,7 @@ public:
     // The program's visible window of that title, or none.
     QString window(const QString& title) const
     {
-        return xdotool({"search", "--all", "--pid", QString::number(m_process.processId()), "--onlyvisible", "--name",
-                        u'^' + QRegularExpression::escape(title) + u'$'});
+        return windowsNamed(wholeTitle(title), m_process.processId()).value(0);
     }
     bool shows(const QString& title, bool shown = true) const
     {
@@ -171,7 +157,7 @@ TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderR
     EXPECT_TRUE(program.shows(help, false));
 
     // About: two links named by what they show, reached by Tab from OK, opened by Enter.
-    xdotool({"mousemove", "--window", program.window(Main), "815", "47", "click", "1"});
+    clickAt(program.window(Main), 815, 47);
     const QString about = QStringLiteral("About Quorvane");
     ASSERT_TRUE(program.shows(about));
     const QString website = QStringLiteral("www\\.quorvane\\.example");
