@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -51,7 +52,7 @@ protected:
                 words.append(line->text().mid(w.start, w.length));
             return words;
         }
-        for (QTextBlock b = remarks()->document()->begin(); b.isValid(); b = b.next()) {
+        for (QTextBlock b = static_cast<QPlainTextEdit*>(box(i))->document()->begin(); b.isValid(); b = b.next()) {
             for (const SpellingWord& w : SpellHighlighter::marks(b))
                 words.append(b.text().mid(w.start, w.length));
         }
@@ -195,4 +196,90 @@ TEST_F(SpellCheckTest, NoDictionaryForTheLanguageOrTheSettingOffMarksNothingAndS
     EXPECT_EQ(SpellDictionary::languageFromLocale({}, QStringLiteral("de_AT.UTF-8@euro"), QStringLiteral("fr_FR")),
               QStringLiteral("de_AT"));
     EXPECT_EQ(SpellDictionary::languageFromLocale({}, {}, QStringLiteral("pt_BR.UTF-8")), QStringLiteral("pt_BR"));
+}
+
+namespace {
+// The columns of a one-line box where it draws the underline's red, as the box draws itself now.
+QList<int> redColumns(QLineEdit* line)
+{
+    const QImage drawn = line->grab().toImage();
+    QList<int> columns;
+    for (int x = 0; x < drawn.width(); ++x) {
+        for (int y = 0; y < drawn.height(); ++y) {
+            const QRgb p = drawn.pixel(x, y);
+            // The red of the underline, not the orange of a headline's text (green at 128 and more).
+            if (qRed(p) > 200 && qGreen(p) < 110 && qBlue(p) < 110) {
+                columns.append(x);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+// Where a text position of a one-line box is drawn; the cursor goes back where it was.
+int columnOf(QLineEdit* line, int position)
+{
+    const int cursor = line->cursorPosition();
+    line->setCursorPosition(position);
+    const int x = line->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    line->setCursorPosition(cursor);
+    return x;
+}
+} // namespace
+
+TEST_F(SpellCheckTest, TheOneLineBoxDrawsTheWavyLineUnderTheWordWhereverTheCursorIs)
+{
+    const QString text = QStringLiteral("A fine headlin for the book");
+    type(Headline, text);
+    ASSERT_TRUE(waitForMarks(Headline));
+    const int from = columnOf(headline(), 7), to = columnOf(headline(), 14);
+    // The cursor at the end after typing, at the start, inside the word, and at the end
+    // again after one more word typed.
+    for (const auto& [step, keys] : {std::pair("typed", QString()), std::pair("home", QStringLiteral("home")),
+                                     std::pair("in the word", QStringLiteral("right")),
+                                     std::pair("typed on", QStringLiteral("end"))}) {
+        SCOPED_TRACE(step);
+        if (keys == u"home")
+            QTest::keyClick(headline(), Qt::Key_Home);
+        else if (keys == u"right")
+            for (int i = 0; i < 9; ++i)
+                QTest::keyClick(headline(), Qt::Key_Right);
+        else if (keys == u"end") {
+            QTest::keyClick(headline(), Qt::Key_End);
+            QTest::keyClicks(headline(), QStringLiteral(" now"));
+        }
+        QApplication::processEvents();
+        const QList<int> red = redColumns(headline());
+        ASSERT_FALSE(red.isEmpty()) << "no red drawn";
+        EXPECT_GE(red.front(), from - 1);
+        EXPECT_LE(red.back(), to + 1);
+        EXPECT_GE(red.back() - red.front(), (to - from) * 3 / 4);
+    }
+    EXPECT_EQ(marked(Headline), QStringList({"headlin"}));
+}
+
+TEST_F(SpellCheckTest, AddToDictionaryAloneTakesTheWordsMarksFromEveryBoxAtOnce)
+{
+    for (int i : {Headline, Subheadline, OpeningRemarks, MainBenefits})
+        window.boxes().setBoxText(i, QStringLiteral("Zorblax and Quuxity"));
+    ASSERT_TRUE(waitForMarks(OpeningRemarks));
+    ASSERT_TRUE(waitForMarks(Headline));
+    headline()->setFocus();
+    headline()->setCursorPosition(2);
+    QTest::keyClick(headline(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(shown, nullptr);
+    const QList<QAction*> actions = shown->actions();
+    const auto add = std::find_if(actions.begin(), actions.end(), [](QAction* a) { return a->text() == SpellMenu::addText(); });
+    ASSERT_NE(add, actions.end());
+    (*add)->trigger();
+    shown->close();
+    QApplication::processEvents();
+    for (int i : {Headline, Subheadline, OpeningRemarks, MainBenefits})
+        EXPECT_EQ(marked(i), QStringList({"Quuxity"})) << i;
+    // What the one-line box draws: red under the second word only.
+    const QList<int> red = redColumns(headline());
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_GE(red.front(), columnOf(headline(), 12) - 1);
 }
