@@ -39,6 +39,11 @@ std::optional<qsizetype> tagEnd(QStringView text, qsizetype at)
     return close < 0 ? text.size() : close + 1;
 }
 
+bool startsTag(QStringView text, qsizetype at)
+{
+    return text[at] == u'<' && tagEnd(text, at).has_value();
+}
+
 // An entity from its "&": "&amp;", "&#8212;", "&#x2014;", also without its ";".
 std::optional<qsizetype> entityEnd(QStringView text, qsizetype at)
 {
@@ -102,12 +107,16 @@ bool worthChecking(QStringView word)
 
 } // namespace
 
-QList<SpellingWord> FindSpellingWords(QStringView text)
+QList<SpellingWord> FindSpellingWords(QStringView text, bool startsInTag)
 {
     QList<SpellingWord> words;
     const qsizetype n = text.size();
     bool runStart = true;  // at the start of a run of non-blank characters
     qsizetype i = 0;
+    if (startsInTag) {
+        const qsizetype close = text.indexOf(u'>');
+        i = close < 0 ? n : close + 1;
+    }
     while (i < n) {
         const QChar c = text[i];
         if (c == u'<') {
@@ -145,6 +154,19 @@ QList<SpellingWord> FindSpellingWords(QStringView text)
             words.append({start, i - start});
     }
     return words;
+}
+
+std::optional<qsizetype> TagAround(QStringView text, qsizetype at, bool startsInTag)
+{
+    // A tag ends at the first ">" after its "<": one that holds at opened after the last ">" before it.
+    const qsizetype close = at > 0 ? text.first(at).lastIndexOf(u'>') : -1;
+    for (qsizetype open = text.indexOf(u'<', close + 1); open >= 0 && open < at; open = text.indexOf(u'<', open + 1)) {
+        if (startsTag(text, open))
+            return open;
+    }
+    if (startsInTag && close < 0 && at > 0)
+        return 0;
+    return std::nullopt;
 }
 
 std::optional<SpellingWord> SpellingWordAt(QStringView text, qsizetype at)

@@ -2,6 +2,7 @@
 // word list, and the quiet way out when there is no dictionary.
 #include "AppTestSupport.h"
 #include "SpellDictionary.h"
+#include "SectionTextEdit.h"
 #include "SpellHighlighter.h"
 #include "SpellFieldHighlighter.h"
 #include "SpellMenu.h"
@@ -282,4 +283,63 @@ TEST_F(SpellCheckTest, AddToDictionaryAloneTakesTheWordsMarksFromEveryBoxAtOnce)
     const QList<int> red = redColumns(headline());
     ASSERT_FALSE(red.isEmpty());
     EXPECT_GE(red.front(), columnOf(headline(), 12) - 1);
+}
+
+// A line longer than SpellHighlighter::LongLine is checked a piece at a time around each edit;
+// a piece that begins in a tag's attribute text, however far from its "<", checks none of it.
+TEST_F(SpellCheckTest, AttributeTextStaysUnmarkedWhenALongLinesCheckBeginsInsideTheTag)
+{
+    QString attribute;
+    while (attribute.size() < 2900)
+        attribute += QStringLiteral("Korrect wurds ");
+    const QString before = QStringLiteral("Good words here. ").repeated(10);
+    const QString line = before + "<img alt=\"" + attribute + "\"> Mispeled after. " + QStringLiteral("Fine text. ").repeated(40);
+    ASSERT_GT(line.size(), SpellHighlighter::LongLine);
+    ASSERT_LT(line.size(), SectionTextEdit::LongestBlock);
+    window.boxes().setBoxText(OpeningRemarks, line);
+    ASSERT_TRUE(service().waitUntilReady());
+    // An edit in the attribute far more than 1,024 characters after its "<": the words around
+    // it, and then those in view, are checked again from inside the tag.
+    QTextCursor cursor(remarks()->document());
+    cursor.setPosition(static_cast<int>(before.size() + 10 + attribute.size() - 20));
+    remarks()->setTextCursor(cursor);
+    remarks()->setFocus();
+    QTest::keyClicks(remarks(), QStringLiteral("x"));
+    QApplication::processEvents();
+    const QStringList marks = marked(OpeningRemarks);
+    EXPECT_FALSE(marks.contains(QStringLiteral("wurds"))) << marks.join(u' ').toStdString();
+    EXPECT_TRUE(marks.contains(QStringLiteral("Mispeled"))) << marks.join(u' ').toStdString();
+}
+
+// A line longer than SectionTextEdit::LongestBlock is shown in pieces, and the cut may fall
+// between two words of a tag's attribute text: the next piece begins inside the tag.
+TEST_F(SpellCheckTest, APieceOfALongLineThatBeginsInsideATagLeavesItsAttributeTextUnmarked)
+{
+    const QString before = QStringLiteral("Good words here. ").repeated(230);
+    const QString tag = "<a title=\"" + QStringLiteral("Korrect wurds ").repeated(20) + "\">Link</a>";
+    const QString line = before + tag + QStringLiteral(" Mispeled after. ") + QStringLiteral("Fine text. ").repeated(40);
+    window.boxes().setBoxText(OpeningRemarks, line);
+    auto* edit = static_cast<SectionTextEdit*>(remarks());
+    ASSERT_EQ(edit->splitCount(), 1);
+    const QTextBlock piece = edit->document()->begin().next();
+    ASSERT_TRUE(piece.text().startsWith(QStringLiteral("wurds "))) << piece.text().left(40).toStdString();
+    ASSERT_TRUE(service().waitUntilReady());
+    // The second piece in view and checked; then typed in, and its line's first piece typed in.
+    edit->moveCursor(QTextCursor::End);
+    edit->ensureCursorVisible();
+    edit->findChild<SpellHighlighter*>()->checkVisibleNow();
+    const auto wurds = [&] { return marked(OpeningRemarks).count(QStringLiteral("wurds")); };
+    EXPECT_TRUE(marked(OpeningRemarks).contains(QStringLiteral("Mispeled")));
+    EXPECT_EQ(wurds(), 0);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral(" Zorblaxo"));
+    EXPECT_EQ(wurds(), 0);
+    QTextCursor cursor(edit->document());
+    cursor.setPosition(piece.position() - 2);
+    edit->setTextCursor(cursor);
+    QTest::keyClicks(edit, QStringLiteral("e"));
+    EXPECT_EQ(wurds(), 0) << "an edit in the first piece";
+    // Closing the tag there leaves the second piece's words outside it: now they are prose.
+    QTest::keyClicks(edit, QStringLiteral("\">"));
+    EXPECT_GT(wurds(), 0);
 }
