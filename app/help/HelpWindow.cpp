@@ -42,10 +42,12 @@ void CollectButtons(const QLayout* layout, QList<QToolButton*>& buttons)
     }
 }
 
-// The search widgets bring buttons that show only an arrow or a picture; a screen reader
-// needs a name for each.
+// The search widgets bring buttons that show only an arrow or a picture, and a field whose
+// label shows only in another mode; a screen reader needs a name for each.
 void NameSearchButtons(QWidget* query, QWidget* results)
 {
+    if (auto* input = query->findChild<QLineEdit*>())
+        input->setAccessibleName(QStringLiteral("Search for"));
     for (QToolButton* button : query->findChildren<QToolButton*>()) {
         if (qobject_cast<QLineEdit*>(button->parentWidget()))
             Name(button, QStringLiteral("Clear"));
@@ -139,6 +141,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     auto* filter = new QLineEdit(indexPage);
     filter->setObjectName(QStringLiteral("helpIndexFilter"));
     filter->setPlaceholderText(QStringLiteral("Type a word to look for"));
+    filter->setAccessibleName(QStringLiteral("Look for in the index"));
     QHelpIndexWidget* index = m_engine->indexWidget();
     index->setObjectName(QStringLiteral("helpIndex"));
     auto* indexLayout = new QVBoxLayout(indexPage);
