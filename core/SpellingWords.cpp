@@ -26,22 +26,23 @@ bool endsRun(QChar c)
            c == u']';
 }
 
-// A tag from its "<": "<b>", "</i>", "<a href=...>", "<!-- ... >"; up to its ">" or the end.
-// Nothing when the "<" starts no tag, as in "3 < 4".
-std::optional<qsizetype> tagEnd(QStringView text, qsizetype at)
+// Whether the "<" at at starts a tag: a letter or "-" after it, or after its "/" or "!".
+bool opensTag(QStringView text, qsizetype at)
 {
     qsizetype i = at + 1;
     if (i < text.size() && (text[i] == u'/' || text[i] == u'!'))
         ++i;
-    if (i >= text.size() || !(isAsciiLetter(text[i]) || text[i] == u'-'))
-        return std::nullopt;
-    const qsizetype close = text.indexOf(u'>', i);
-    return close < 0 ? text.size() : close + 1;
+    return i < text.size() && (isAsciiLetter(text[i]) || text[i] == u'-');
 }
 
-bool startsTag(QStringView text, qsizetype at)
+// A tag from its "<": "<b>", "</i>", "<a href=...>", "<!-- ... >"; up to its ">" or the end.
+// Nothing when the "<" starts no tag, as in "3 < 4".
+std::optional<qsizetype> tagEnd(QStringView text, qsizetype at)
 {
-    return text[at] == u'<' && tagEnd(text, at).has_value();
+    if (!opensTag(text, at))
+        return std::nullopt;
+    const qsizetype close = text.indexOf(u'>', at + 1);
+    return close < 0 ? text.size() : close + 1;
 }
 
 // An entity from its "&": "&amp;", "&#8212;", "&#x2014;", also without its ";".
@@ -159,9 +160,10 @@ QList<SpellingWord> FindSpellingWords(QStringView text, bool startsInTag)
 std::optional<qsizetype> TagAround(QStringView text, qsizetype at, bool startsInTag)
 {
     // A tag ends at the first ">" after its "<": one that holds at opened after the last ">" before it.
-    const qsizetype close = at > 0 ? text.first(at).lastIndexOf(u'>') : -1;
-    for (qsizetype open = text.indexOf(u'<', close + 1); open >= 0 && open < at; open = text.indexOf(u'<', open + 1)) {
-        if (startsTag(text, open))
+    const QStringView before = text.first(at);
+    const qsizetype close = before.lastIndexOf(u'>');
+    for (qsizetype open = before.indexOf(u'<', close + 1); open >= 0; open = before.indexOf(u'<', open + 1)) {
+        if (opensTag(text, open))
             return open;
     }
     if (startsInTag && close < 0 && at > 0)
