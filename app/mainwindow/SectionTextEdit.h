@@ -33,7 +33,10 @@ public:
     // How many splits of its own the box holds now.
     qsizetype splitCount() const { return static_cast<qsizetype>(m_splits.size()); }
     // Whether the block at position is a further piece of the line before it.
-    bool continuesLine(int position) const { return std::binary_search(m_splits.begin(), m_splits.end(), position - 1); }
+    bool continuesLine(int position) const
+    {
+        return std::binary_search(m_splits.begin(), m_splits.end(), position - 1);
+    }
 
     // text with every line longer than LongestBlock split; splits receives the position of
     // each "\n" that was added.
