@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 // A multi-line section box that stays quick with lines of any length. The text widget lays
@@ -31,6 +32,11 @@ public:
 
     // How many splits of its own the box holds now.
     qsizetype splitCount() const { return static_cast<qsizetype>(m_splits.size()); }
+    // Whether the block at position is a further piece of the line before it.
+    bool continuesLine(int position) const
+    {
+        return std::binary_search(m_splits.begin(), m_splits.end(), position - 1);
+    }
 
     // text with every line longer than LongLineLength split; splits receives the position of
     // each "\n" that was added.

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QPlainTextEdit;
 class QTextBlock;
 class SpellService;
@@ -15,7 +17,9 @@ class SpellService;
 class SpellHighlighter : public QObject {
     Q_OBJECT
 public:
-    SpellHighlighter(QPlainTextEdit* edit, SpellService& service);
+    // continuesLine tells whether the block at a position goes on the line of the block before
+    // it, as the pieces of a line the box shows in several do.
+    SpellHighlighter(QPlainTextEdit* edit, SpellService& service, std::function<bool(int)> continuesLine = {});
 
     // The words a line of the box has marked.
     static QList<SpellingWord> marks(const QTextBlock& block);
@@ -32,9 +36,13 @@ private:
     // Checks block's text from..to, keeping its marks elsewhere.
     void checkSpan(const QTextBlock& block, qsizetype from, qsizetype to);
     void setMarks(const QTextBlock& block, const QList<SpellingWord>& marks);
+    bool continuesLine(const QTextBlock& block) const;
+    // Whether the block begins inside a tag that an earlier piece of its line opened.
+    bool startsInTag(const QTextBlock& block) const;
 
     QPlainTextEdit* m_edit;
     SpellService& m_service;
+    std::function<bool(int)> m_continuesLine;
     // A line whose user state holds this was checked since the last change of dictionary.
     int m_stamp = 1;
     bool m_scheduled = false;

@@ -119,5 +119,35 @@ TEST(SpellingEndToEnd, AMisspelledWordIsUnderlinedInRedAndItsFirstSuggestionRepl
     QTest::qWait(300);
     EXPECT_EQ(savedRemarks(), after);
 
+    // A one-line box: the headline (405, 1860 twips, 942 by 26 pixels), typed into at its end.
+    // The wavy line lies under the misspelled last word, with the cursor after it and at the start.
+    const QRect headline(box.x(), box.y() - 96, 942 - 20, 26);
+    xdotool({"mousemove", "--window", window, "400", "136", "click", "1"});
+    xdotool({"type", "--delay", "15", "Fine words headlin"});
+    for (const char* cursorKey : {"End", "Home"}) {
+        SCOPED_TRACE(cursorKey);
+        xdotool({"key", cursorKey});
+        // The headline's text is orange: red has no green and blue, orange far more green than blue.
+        int left = headline.width(), right = 0, textLeft = headline.width(), textRight = 0;
+        for (int tries = 0; tries < 50 && right == 0; ++tries) {
+            QTest::qWait(100);
+            const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, headline.x(), headline.y(), headline.width(), headline.height()).toImage();
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    const QRgb p = shot.pixel(x, y);
+                    if (qRed(p) > 200 && qGreen(p) < 110 && qBlue(p) < 110)
+                        left = std::min(left, x), right = std::max(right, x);
+                    else if (qRed(p) > 200 && qGreen(p) - qBlue(p) > 60)
+                        textLeft = std::min(textLeft, x), textRight = std::max(textRight, x);
+                }
+            }
+        }
+        ASSERT_GT(right, 0) << "no red underline in the headline";
+        EXPECT_GT(left, textLeft + (textRight - textLeft) / 2) << "red under the first words";
+        EXPECT_NEAR(right, textRight, 4) << "red not ending with the last word";
+    }
+    xdotool({"key", "ctrl+s"});
+    QTest::qWait(500);
+
     EXPECT_TRUE(closedWithTheCloseButton(program, window));
 }
