@@ -220,14 +220,14 @@ void frmMain::cmdCopyKindleHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateKindleHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle)));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, ContentRulesFromSettings())));
 }
 
 void frmMain::cmdCopyCreatespaceHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateCreatespaceHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace)));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, ContentRulesFromSettings())));
 }
 
 void frmMain::cmdPreviewKindle_Click()
