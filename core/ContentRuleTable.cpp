@@ -76,7 +76,7 @@ const ContentPattern Patterns[] = {
     {ContentRule::ContactDetails, "is a telephone number",
      R"((?<![\w.+/-])(?:1[ .-])?(?:\(\d{3}\)\s?|\d{3}[ .-])\d{3}[ .-]\d{4}(?![\w-]|\.\d))", SevenDigits, ""},
     {ContentRule::ContactDetails, "is a telephone number",
-     R"((?<![\w.+/-])0\d{2,4}[ -]?\d{3,4}[ -]?\d{3,4}(?![\w-]|\.\d))", SevenDigits, "", 10, 11},
+     R"((?<![\w.+/-])0\d{2,4}[ -]?\d{3,6}(?:[ -]?\d{3,4})?(?![\w-]|\.\d))", SevenDigits, "", 10, 11},
     {ContentRule::ContactDetails, "is a toll-free number",
      R"((?<![\w-])1[ -]8(?:00|88|77|66|55|44|33)[ -](?:[A-Z0-9]{7}|[A-Z0-9]{3}[ -][A-Z0-9]{4})(?![\w-]))",
      Digit | Hyphen, ""},
