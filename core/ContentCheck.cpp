@@ -166,7 +166,7 @@ LineScan scanLine(QStringView line, const WordTable& table)
         }
         endWord();
         if (isCurrency(c))
-            scan.traits |= CurrencySign;
+            scan.traits |= c == 0xa2 ? CurrencySign | CentSign : CurrencySign;
         else if (isQuote(c))
             scan.traits |= QuoteMark;
         else if (isStar(c))
@@ -288,6 +288,16 @@ void CheckContentLine(SectionIndex section, int line, QStringView text, ContentR
         findings.append(std::move(hit.finding));
 }
 
+qsizetype ContentLineEnd(QStringView text, qsizetype from)
+{
+    // Found by its line feed: a search for one character is the fast one.
+    for (qsizetype at = text.indexOf(u'\n', from + 1); at > 0; at = text.indexOf(u'\n', at + 1)) {
+        if (text[at - 1] == u'\r')
+            return at - 1;
+    }
+    return -1;
+}
+
 QList<ContentFinding> CheckSectionContent(SectionIndex section, QStringView text, ContentRuleSet rules)
 {
     QList<ContentFinding> findings;
@@ -295,7 +305,7 @@ QList<ContentFinding> CheckSectionContent(SectionIndex section, QStringView text
         return findings;
     int line = 1;
     for (qsizetype start = 0;; ++line) {
-        qsizetype end = text.indexOf(u"\r\n", start);
+        const qsizetype end = ContentLineEnd(text, start);
         CheckContentLine(section, line, text.sliced(start, (end < 0 ? text.size() : end) - start), rules, findings);
         if (end < 0)
             return findings;

@@ -29,6 +29,9 @@ using SectionContentFindings = std::array<QList<ContentFinding>, SectionCount>;
 void CheckContentLine(SectionIndex section, int line, QStringView text, ContentRuleSet rules,
                       QList<ContentFinding>& findings);
 
+// Where the line that starts at `from` ends: its CR LF, or the end of the text (-1).
+qsizetype ContentLineEnd(QStringView text, qsizetype from);
+
 QList<ContentFinding> CheckSectionContent(SectionIndex section, QStringView text, ContentRuleSet rules);
 
 SectionContentFindings CheckDescriptionContent(const Description& description, ContentRuleSet rules);

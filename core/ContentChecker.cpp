@@ -37,7 +37,7 @@ std::vector<ContentChecker::Line> ContentChecker::checkLines(SectionIndex index,
 {
     std::vector<Line> lines;
     for (qsizetype start = 0;;) {
-        const qsizetype end = text.indexOf(u"\r\n", start);
+        const qsizetype end = ContentLineEnd(text, start);
         Line line;
         line.length = (end < 0 ? text.size() : end) - start;
         CheckContentLine(index, 0, text.sliced(start, line.length), m_rules, line.findings);

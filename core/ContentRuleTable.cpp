@@ -93,9 +93,9 @@ const ContentPattern Patterns[] = {
      R"((?:street|st|road|rd|avenue|ave|lane|boulevard|drive|court|way|place)\b)",
      Digit, "write send"},
     {ContentRule::ContactDetails, "is a social-media handle",
-     R"((?i)\b(?:follow|find|reach|contact|message|dm|tag|connect\s+with)\s+(?:me|us|the\s+author)\b[^.!?]{0,40}?)"
+     R"((?i)\b(?:follow|find|reach|contact|message|dm|connect\s+with)\s+(?:me|us|the\s+author)\b[^.!?]{0,40}?)"
      R"((?:(?<![\w.])@[a-z0-9_.]{2,30}\b|\bon\s+)" QV_SOCIAL R"(\b))",
-     0, "follow find reach contact message dm tag connect"},
+     0, "follow find reach contact message dm connect"},
     {ContentRule::ContactDetails, "is a social-media handle",
      R"((?<![\w@.])@[A-Za-z0-9_]{2,30}\s+(?:on|at)\s+)" QV_SOCIAL R"(\b)", AtSign, ""},
 
@@ -115,7 +115,7 @@ const ContentPattern Patterns[] = {
      Digit, "only just now priced reduced down sale"},
     {ContentRule::PricesAndShops, "is a price", R"((?i)\b(?:(?:99|49)\s?cents|ninety-nine\s+cents)\b)", Digit, "cents"},
     {ContentRule::PricesAndShops, "is a price", R"((?i)\bninety-nine\s+cents\b)", 0, "ninety"},
-    {ContentRule::PricesAndShops, "is a price", R"((?<!\d)(?:99|49)\s?¢)", CurrencySign, ""},
+    {ContentRule::PricesAndShops, "is a price", R"((?<!\d)(?:99|49)\s?¢)", CentSign, ""},
     {ContentRule::PricesAndShops, "is a price", R"((?i)\b(?:only|just|for)\s+(?:99|49)p\b)", Digit, "p"},
     {ContentRule::PricesAndShops, "is a discount", R"((?i)(?<![\d.])\d{1,2}\s?(?:%|percent)\s+off\b)", Digit, "off"},
     {ContentRule::PricesAndShops, "is a discount",

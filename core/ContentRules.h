@@ -56,6 +56,7 @@ enum LineTrait : unsigned {
     Comma = 1u << 8,            // "," or ";"
     Hyphen = 1u << 9,
     ManyCommas = 1u << 10,      // separators enough for a run of search phrases
+    CentSign = 1u << 11,
 };
 
 struct ContentPattern {
