@@ -26,6 +26,9 @@ public:
 
     const ListingCheck& lastCheck() const { return m_check; }
     bool warns() const { return !m_check.clean(); }
+    // The content rules it applies, read from the settings when it was made; the copy
+    // message applies the same.
+    ContentRuleSet contentRules() const { return m_content.rules(); }
 
     // The free band below the last section frame, in the window's pixels.
     static QRect placement();
