@@ -225,7 +225,7 @@ const ContentPattern Patterns[] = {
      R"((?:get|receive|unlock|claim|enter)\b|\bif\s+you\s+pre-?order\b)",
      0, "pre preorder preorders"},
     {ContentRule::TimeLimited, "is an event with a date",
-     R"((?i)\b(?:join|meet|see|catch)\s+(?:me|us|the\s+author)\b[^.!?]{0,60}?\b(?:on|this|next|at)\s+)" QV_DATE, 0,
+     R"((?i)\b(?:join|meet|see|catch)\s+(?:me|us|the\s+author)\b[^.!?]{0,60}?\b(?:on|this|next|at|from)\s+)" QV_DATE, 0,
      "join meet see catch"},
     {ContentRule::TimeLimited, "is an event with a date",
      R"((?i)\b(?:book\s+tour|book\s+signing|signing\s+tour|launch\s+party|webinar|online\s+class|live\s+class|)"

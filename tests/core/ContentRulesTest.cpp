@@ -73,6 +73,8 @@ const std::vector<Blurb> Blurbs = {
         {u"Book 3 of the Ember Crown series; part 4 follows in the spring.", Ordinary},
         {u"Pre-order now and get an exclusive bonus chapter!", R::TimeLimited},
         {u"Join me for a live reading on Saturday, March 14!", R::TimeLimited},
+        {u"Join me on tour from June 3 in Seattle.", R::TimeLimited},
+        {u"Join Max and his dog Biscuit on an adventure from May to June.", Ordinary},
         {u"\u2605\u2605\u2605\u2605\u2605 \"A triumph of the genre.\"", R::Reviews, u"\u2605\u2605\u2605\u2605\u2605"},
     }},
     {"mystery", {
