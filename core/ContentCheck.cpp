@@ -239,6 +239,10 @@ bool isKeywordRun(QStringView line, const CompiledPatterns& patterns)
     return sharing * 100 >= qsizetype(phrases.size()) * limits.minSharingPercent;
 }
 
+// A line holding more than this is not prose; naming the first ones says enough, and the
+// check of a pasted megabyte of addresses stays linear.
+constexpr size_t MaxFindingsPerLine = 20;
+
 struct Hit {
     qsizetype start;
     qsizetype end;
@@ -254,7 +258,7 @@ void CheckContentLine(SectionIndex section, int line, QStringView text, ContentR
     const LineScan scan = scanLine(text, patterns.words);
     const auto table = ContentPatternTable();
     std::vector<Hit> hits;
-    for (size_t i = 0; i < table.size(); ++i) {
+    for (size_t i = 0; i < table.size() && hits.size() < MaxFindingsPerLine; ++i) {
         const ContentPattern& pattern = table[i];
         if (!rules.has(pattern.rule) || (scan.traits & pattern.needs) != pattern.needs)
             continue;
@@ -266,7 +270,7 @@ void CheckContentLine(SectionIndex section, int line, QStringView text, ContentR
                 hits.push_back({0, text.size(), {section, line, index, text.trimmed().toString()}});
             continue;
         }
-        for (auto it = patterns.expressions[i].globalMatch(text); it.hasNext();) {
+        for (auto it = patterns.expressions[i].globalMatch(text); it.hasNext() && hits.size() < MaxFindingsPerLine;) {
             const QRegularExpressionMatch match = it.next();
             const QStringView whole = match.capturedView(0);
             if (pattern.minDigits > 0) {

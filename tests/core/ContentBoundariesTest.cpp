@@ -105,6 +105,13 @@ TEST(ContentBoundaries, StarsAndCounts)
     expectQuiet("Includes 12 chapter reviews.");
 }
 
+TEST(ContentBoundaries, ALineOfAddressesNamesItsFirstTwenty)
+{
+    const QString line = QStringLiteral("www.example.com ").repeated(50000);
+    const QList<ContentFinding> findings = CheckSectionContent(OpeningRemarks, line, ContentRuleSet::all());
+    EXPECT_EQ(findings.size(), 20);
+}
+
 TEST(ContentBoundaries, KeywordRunsNeedSixPhrasesThatRepeat)
 {
     expectReported("dog training, puppy training, crate training, leash training, potty training, clicker training",

@@ -171,6 +171,8 @@ TEST(ContentRules, EveryPatternCompilesAndEveryRuleHasASettingAndASentence)
         const QRegularExpression expression(QString::fromUtf8(pattern.expression));
         EXPECT_TRUE(expression.isValid()) << pattern.expression << ": " << expression.errorString().toStdString();
     }
+    // The pre-filter keeps one bit per pattern.
+    EXPECT_LE(ContentPatternTable().size(), 64u);
     EXPECT_EQ(ContentRuleTable().size(), size_t(ContentRuleCount));
     for (const ContentRuleInfo& info : ContentRuleTable()) {
         EXPECT_EQ(&ContentRuleData(info.rule), &info);
