@@ -125,6 +125,54 @@ TEST_F(RecoveryEndToEnd, ChangesOfAKilledEditorAreOfferedAtTheNextStartRestoredA
     closeWithTheCloseButton(*third, shown[0]);
 }
 
+TEST_F(RecoveryEndToEnd, WhatIsTypedIntoEveryKindOfBoxComesBackByteForByte)
+{
+    // A line long enough to be shown in pieces, in the closing remarks.
+    QByteArray longLine;
+    while (longLine.size() < 5000)
+        longLine += "lorem ipsum dolor sit amet ";
+    longLine.chop(1);
+    const auto book = [&](const QByteArray& headline, const QByteArray& opening, const QByteArray& benefits,
+                          const QByteArray& closing) {
+        return "[[[QVN FILE]]]Garden Basics\r\n" + headline + "\r\n\r\n" + opening + "\r\n\r\n" + benefits + "\r\n" +
+               closing + "\r\n\r\n\r\n";
+    };
+    const QByteArray original = book("Grow More With Less", "First line<BR>Second line", "", longLine);
+    m_temp.write(QStringLiteral("book.qvn"), original);
+
+    auto first = start();
+    const QString main = windows(*first, 1).value(0);
+    // One-line: the headline, where the cursor starts.
+    type(main, QStringLiteral(", today"));
+    // Pasted into a multi-line box: the whole headline.
+    keys(main, {"ctrl+a", "ctrl+c", "Tab", "Tab", "Tab", "Tab", "ctrl+v"});
+    // Typed into a multi-line box, a new line too.
+    keys(main, {"shift+Tab", "shift+Tab", "ctrl+End"});
+    type(main, QStringLiteral(" more"));
+    keys(main, {"Return"});
+    type(main, QStringLiteral("Third line"));
+    // Typed at the end of the long line shown in pieces.
+    keys(main, {"Tab", "Tab", "Tab", "ctrl+End"});
+    type(main, QStringLiteral(" closing words"));
+    ASSERT_TRUE(copyAppears());
+    const QString copy = recovery() + QLatin1Char('/') + copies().front();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return TempFolder::read(copy).contains("closing words"); }, 5000));
+    killHard(*first);
+    EXPECT_EQ(TempFolder::read(m_book), original);
+
+    auto second = start();
+    QStringList shown = windows(*second, 2);
+    ASSERT_EQ(shown.size(), 2) << "no question about the unsaved changes";
+    keys(shown[1], {"Return"});
+    ASSERT_EQ(windows(*second, 1).size(), 1);
+    keys(shown[0], {"ctrl+s"});
+    const QByteArray edited = book("Grow More With Less, today", "First line<BR>Second line more<BR>Third line",
+                                   "Grow More With Less, today", longLine + " closing words");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return TempFolder::read(m_book) == edited; }, 5000));
+    EXPECT_EQ(TempFolder::read(m_book), edited);
+    closeWithTheCloseButton(*second, shown[0]);
+}
+
 TEST_F(RecoveryEndToEnd, ARunningEditorsCopyIsLeftAloneNoDeletesItADamagedOneIsSetAside)
 {
     auto first = start();
