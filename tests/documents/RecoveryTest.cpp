@@ -14,6 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 Description sample(const QString& title)
 {
@@ -36,6 +40,29 @@ QString writeCopy(const QString& folder, const ProcessIdentity& writer, const Re
     return path;
 }
 } // namespace
+
+TEST(ProcessIdentity, AProcessKilledButNotYetWaitedForHasEnded)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    const std::optional<ProcessIdentity> identity = ProcessIdentity::ofProcess(child);
+    ASSERT_TRUE(identity);
+    EXPECT_TRUE(identity->isRunning());
+    ::kill(child, SIGKILL);
+    // Not waited for yet: a zombie, until its state shows it.
+    const auto state = [child] {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(child));
+        return stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').value(1).trimmed().left(1) : QByteArray();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state() == "Z"; }, 5000));
+    EXPECT_FALSE(identity->isRunning());
+    ::waitpid(child, nullptr, 0);
+    EXPECT_FALSE(identity->isRunning());
+}
 
 TEST(RecoverySchedule, ACopyFollowsTwoSecondsAfterTheFirstChangeItLacks)
 {
