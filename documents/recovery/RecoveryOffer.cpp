@@ -37,15 +37,32 @@ QString RecoveryQuestion(const QString& ownerPath)
 
 bool OfferRecoveryCopies(const RecoveryStore& store)
 {
-    for (const QString& orphan : store.orphans()) {
-        const std::optional<RecoveryCopy> copy = store.claim(orphan);
+    const QStringList orphans = store.orphans();
+    DamagedCopies damaged;
+    bool taken = false;
+    for (qsizetype i = 0; i < orphans.size(); ++i) {
+        const std::optional<RecoveryCopy> copy = store.claim(orphans[i], damaged);
         if (!copy)
             continue;
-        if (ShowMessage(RecoveryQuestion(copy->ownerPath), MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes) {
+        const bool older = i + 1 < orphans.size();
+        const MsgAnswer answer = ShowMessage(RecoveryQuestion(copy->ownerPath), MsgIcon::Question,
+                                             older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater);
+        if (answer == MsgAnswer::Yes) {
             restore(*copy);
-            return true;
+            taken = true;
+            break;
+        }
+        if (answer == MsgAnswer::Cancel) {
+            store.release(orphans[i]);
+            break;
         }
         store.removeOwn();
+        if (answer == MsgAnswer::NoToAll) {
+            for (qsizetype j = i + 1; j < orphans.size(); ++j)
+                store.discard(orphans[j]);
+            break;
+        }
     }
-    return false;
+    damaged.report(store.damagedFolder());
+    return taken;
 }

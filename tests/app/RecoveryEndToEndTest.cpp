@@ -173,6 +173,50 @@ TEST_F(RecoveryEndToEnd, WhatIsTypedIntoEveryKindOfBoxComesBackByteForByte)
     closeWithTheCloseButton(*second, shown[0]);
 }
 
+TEST_F(RecoveryEndToEnd, AKilledEditorNotYetWaitedForIsAskedAboutAndEscKeepsItsCopy)
+{
+    // The editor under a parent that never waits for it: once killed, it stays a zombie.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.file(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), m_temp.file(QStringLiteral("state")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess parent;
+    parent.setProcessEnvironment(environment);
+    parent.start(QStringLiteral("sh"), {"-c", "\"$0\" \"$1\" & echo $!; exec sleep 120",
+                                        qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), m_book});
+    ASSERT_TRUE(parent.waitForReadyRead(10000));
+    const qint64 pid = parent.readLine().trimmed().toLongLong();
+    const QStringList search = {"search", "--sync", "--pid", QString::number(pid), "--onlyvisible", "--name", "^Quorvane$"};
+    const QString main = xdotool(search).value(0);
+    ASSERT_FALSE(main.isEmpty());
+    type(main, QStringLiteral(", today"));
+    ASSERT_TRUE(copyAppears());
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return xdotool(search).isEmpty(); }, 5000));
+
+    // At once, while the killed editor is still a zombie.
+    auto second = start();
+    QStringList shown = windows(*second, 2);
+    ASSERT_EQ(shown.size(), 2) << "no question about the unsaved changes";
+    keys(shown[1], {"Escape"});
+    ASSERT_EQ(windows(*second, 1).size(), 1);
+    EXPECT_EQ(copies().size(), 1);
+    closeWithTheCloseButton(*second, shown[0]);  // the book as it was: nothing to ask about
+    EXPECT_EQ(copies().size(), 1) << "closing the editor took the copy with it";
+
+    // Asked again at the next start, and taken this time.
+    auto third = start();
+    shown = windows(*third, 2);
+    ASSERT_EQ(shown.size(), 2) << "the copy was not offered again";
+    keys(shown[1], {"Return"});
+    ASSERT_EQ(windows(*third, 1).size(), 1);
+    keys(shown[0], {"ctrl+s"});
+    EXPECT_TRUE(QTest::qWaitFor([this] { return TempFolder::read(m_book) == Edited; }, 5000));
+    closeWithTheCloseButton(*third, shown[0]);
+    parent.kill();
+    parent.waitForFinished();
+}
+
 TEST_F(RecoveryEndToEnd, ARunningEditorsCopyIsLeftAloneNoDeletesItADamagedOneIsSetAside)
 {
     auto first = start();

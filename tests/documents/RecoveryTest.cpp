@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,6 +41,51 @@ QString writeCopy(const QString& folder, const ProcessIdentity& writer, const Re
     file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
     return path;
 }
+// Copies of count editors that have ended, the first the newest, each belonging to
+// "/books/<n>.qvn"; their paths in that order.
+QStringList writeCopies(const QString& folder, int count, int cut = 0)
+{
+    QStringList paths;
+    ProcessIdentity ended = ProcessIdentity::current();
+    ended.boot = QStringLiteral("an-earlier-boot");
+    for (int n = 0; n < count; ++n) {
+        ended.pid = 1000 + n;
+        const QString owner = QStringLiteral("/books/%1.qvn").arg(n);
+        paths.append(writeCopy(folder, ended, {owner, QDateTime::currentDateTimeUtc(), ended.name(), sample("T")}, n, cut));
+    }
+    return paths;
+}
+
+// What the code in between writes to standard error.
+class StandardError {
+public:
+    StandardError() : m_saved(::dup(2))
+    {
+        std::fflush(stderr);
+        const int file = ::open(m_temp.file(QStringLiteral("err")).toLocal8Bit().constData(), O_WRONLY | O_CREAT, 0600);
+        ::dup2(file, 2);
+        ::close(file);
+    }
+    ~StandardError() { restore(); }
+    QByteArray text()
+    {
+        restore();
+        return TempFolder::read(m_temp.file(QStringLiteral("err")));
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, 2);
+        ::close(m_saved);
+        m_saved = -1;
+    }
+    TempFolder m_temp;
+    int m_saved;
+};
 } // namespace
 
 TEST(ProcessIdentity, AProcessKilledButNotYetWaitedForHasEnded)
@@ -159,7 +206,9 @@ TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAl
     EXPECT_EQ(messages.texts()[0],
               "Quorvane was closed before the changes to 'Garden Basics.qvn' were saved. Restore them?");
     EXPECT_EQ(messages.texts()[1], "Quorvane was closed before a new description was saved. Restore them?");
-    EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNo);
+    // "No to All" while older copies follow; the last one has none.
+    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNoNoToAllLater);
+    EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNoLater);
     EXPECT_EQ(messages.shown()[1].caption, "Quorvane");
     EXPECT_EQ(boxes.description(), untitled);
     EXPECT_TRUE(Document().CurrentFileName.isEmpty());
@@ -202,4 +251,72 @@ TEST(RecoveryKeeper, KeepsACopyWhileChangesAreUnsavedAndDropsItOnceTheyAreNot)
     keeper.changed();
     keeper.finish(true);
     EXPECT_TRUE(QFileInfo::exists(store.ownCopyPath()));
+}
+
+TEST(RecoveryOffer, AQuestionClosedWithoutAnAnswerKeepsItsCopyAndTheRestForTheNextStart)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QStringList paths = writeCopies(folder, 2);
+    const QByteArray newest = TempFolder::read(paths[0]);
+    ResetDocumentState();
+    ScriptedMessages messages;
+    messages.answer(MsgAnswer::Cancel);
+    const RecoveryStore store(folder);
+    EXPECT_FALSE(OfferRecoveryCopies(store));
+    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_FALSE(Document().DocumentDirty);
+    // Back under its own name, not this editor's: this editor's next save or close would
+    // otherwise delete it.
+    EXPECT_EQ(TempFolder::read(paths[0]), newest);
+    EXPECT_TRUE(QFileInfo::exists(paths[1]));
+    EXPECT_FALSE(QFileInfo::exists(store.ownCopyPath()));
+    EXPECT_EQ(store.orphans(), paths);
+
+    // And offered again, newest first.
+    messages.clear();
+    messages.answer(MsgAnswer::No).answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(OfferRecoveryCopies(store));
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_TRUE(messages.texts()[0].contains(QStringLiteral("'0.qvn'")));
+    EXPECT_TRUE(messages.texts()[1].contains(QStringLiteral("'1.qvn'")));
+    EXPECT_EQ(store.orphans(), QStringList{paths[1]});
+}
+
+TEST(RecoveryOffer, AHundredCopiesAreDeclinedAtOnceWithNoToAll)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QStringList paths = writeCopies(folder, 100);
+    ResetDocumentState();
+    ScriptedMessages messages;
+    messages.answer(MsgAnswer::No).answer(MsgAnswer::NoToAll);
+    const RecoveryStore store(folder);
+    EXPECT_FALSE(OfferRecoveryCopies(store));
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_TRUE(messages.texts()[1].contains(QStringLiteral("'1.qvn'")));
+    EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNoNoToAllLater);
+    EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(Document().DocumentDirty);
+}
+
+TEST(RecoveryOffer, DamagedCopiesAreSetAsideWithOneLineForAllOfThem)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QStringList paths = writeCopies(folder, 3, 1);
+    ResetDocumentState();
+    ScriptedMessages messages;
+    StandardError err;
+    EXPECT_FALSE(OfferRecoveryCopies(RecoveryStore(folder)));
+    const QByteArray lines = err.text();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(lines.count('\n'), 1) << lines.toStdString();
+    EXPECT_TRUE(lines.startsWith("quorvane: 3 damaged recovery copies, 3 moved to " + folder.toLocal8Bit() +
+                                 "/damaged; the first: " + paths[0].toLocal8Bit() + ": damaged recovery copy (truncated)"))
+        << lines.toStdString();
+    EXPECT_EQ(QDir(folder + QStringLiteral("/damaged")).entryList(QDir::Files).size(), 3);
 }
