@@ -2,6 +2,7 @@
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -215,6 +216,34 @@ TEST_F(RecoveryEndToEnd, AKilledEditorNotYetWaitedForIsAskedAboutAndEscKeepsItsC
     closeWithTheCloseButton(*third, shown[0]);
     parent.kill();
     parent.waitForFinished();
+}
+
+TEST_F(RecoveryEndToEnd, ACopyWhoseFileIsNowALinkIsSavedOnlyWhereTheUserChooses)
+{
+    auto first = start();
+    type(windows(*first, 1).value(0), QStringLiteral(", today"));
+    ASSERT_TRUE(copyAppears());
+    killHard(*first);
+    // The book's place now holds a link to another book.
+    const QString elsewhere = m_temp.write(QStringLiteral("elsewhere.qvn"), Original);
+    QFile::remove(m_book);
+    ASSERT_TRUE(QFile::link(elsewhere, m_book));
+
+    auto second = start({});
+    QStringList shown = windows(*second, 2);
+    ASSERT_EQ(shown.size(), 2);
+    keys(shown[1], {"Return"});
+    ASSERT_EQ(windows(*second, 1).size(), 1);
+    keys(shown[0], {"ctrl+s"});
+    const QString saveDialog = windows(*second, 1, QStringLiteral("Save File")).value(0);
+    ASSERT_FALSE(saveDialog.isEmpty()) << "saved without asking where";
+    const QString path = m_temp.file(QStringLiteral("chosen.qvn"));
+    type(saveDialog, path);
+    keys(saveDialog, {"Return"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return TempFolder::read(path) == Edited; }, 5000));
+    EXPECT_EQ(TempFolder::read(elsewhere), Original);
+    EXPECT_TRUE(QFileInfo(m_book).isSymLink());
+    closeWithTheCloseButton(*second, shown[0]);
 }
 
 TEST_F(RecoveryEndToEnd, ARunningEditorsCopyIsLeftAloneNoDeletesItADamagedOneIsSetAside)

@@ -204,7 +204,7 @@ TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAl
 
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.texts()[0],
-              "Quorvane was closed before the changes to 'Garden Basics.qvn' were saved. Restore them?");
+              "Quorvane was closed before the changes to '/books/Garden Basics.qvn' were saved. Restore them?");
     EXPECT_EQ(messages.texts()[1], "Quorvane was closed before a new description was saved. Restore them?");
     // "No to All" while older copies follow; the last one has none.
     EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNoNoToAllLater);
@@ -279,8 +279,8 @@ TEST(RecoveryOffer, AQuestionClosedWithoutAnAnswerKeepsItsCopyAndTheRestForTheNe
     messages.answer(MsgAnswer::No).answer(MsgAnswer::Cancel);
     EXPECT_FALSE(OfferRecoveryCopies(store));
     ASSERT_EQ(messages.shown().size(), 2u);
-    EXPECT_TRUE(messages.texts()[0].contains(QStringLiteral("'0.qvn'")));
-    EXPECT_TRUE(messages.texts()[1].contains(QStringLiteral("'1.qvn'")));
+    EXPECT_TRUE(messages.texts()[0].contains(QStringLiteral("'/books/0.qvn'")));
+    EXPECT_TRUE(messages.texts()[1].contains(QStringLiteral("'/books/1.qvn'")));
     EXPECT_EQ(store.orphans(), QStringList{paths[1]});
 }
 
@@ -296,7 +296,7 @@ TEST(RecoveryOffer, AHundredCopiesAreDeclinedAtOnceWithNoToAll)
     const RecoveryStore store(folder);
     EXPECT_FALSE(OfferRecoveryCopies(store));
     ASSERT_EQ(messages.shown().size(), 2u);
-    EXPECT_TRUE(messages.texts()[1].contains(QStringLiteral("'1.qvn'")));
+    EXPECT_TRUE(messages.texts()[1].contains(QStringLiteral("'/books/1.qvn'")));
     EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNoNoToAllLater);
     EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
     EXPECT_FALSE(Document().DocumentDirty);
@@ -319,4 +319,49 @@ TEST(RecoveryOffer, DamagedCopiesAreSetAsideWithOneLineForAllOfThem)
                                  "/damaged; the first: " + paths[0].toLocal8Bit() + ": damaged recovery copy (truncated)"))
         << lines.toStdString();
     EXPECT_EQ(QDir(folder + QStringLiteral("/damaged")).entryList(QDir::Files).size(), 3);
+}
+
+TEST(RecoveryOffer, ACopyIsRestoredToItsFileOnlyWhileThatIsStillADescriptionOfItsOwn)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QByteArray description = "[[[QVN FILE]]]T\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    const QString book = temp.write(QStringLiteral("book.qvn"), description);
+    const QString upper = temp.write(QStringLiteral("UPPER.QVN"), description);
+    const QString text = temp.write(QStringLiteral("notes.txt"), description);
+    const QString other = temp.write(QStringLiteral("other.qvn"), "not a description\r\n");
+    const QString link = temp.file(QStringLiteral("link.qvn"));
+    QFile::link(book, link);
+    const std::pair<QString, bool> cases[] = {
+        {book, true}, {upper, true}, {temp.file(QStringLiteral("gone.qvn")), false}, {text, false},
+        {other, false}, {link, false}, {temp.path(), false},
+    };
+    for (const auto& [owner, named] : cases) {
+        SCOPED_TRACE(owner.toStdString());
+        ProcessIdentity ended = ProcessIdentity::current();
+        ended.boot = QStringLiteral("an-earlier-boot");
+        writeCopy(folder, ended, {owner, QDateTime::currentDateTimeUtc(), ended.name(), sample("T")}, 0);
+        ResetDocumentState();
+        Document().CurrentFolder = QStringLiteral("/somewhere");
+        Document().CurrentFileName = QStringLiteral("earlier.qvn");
+        MemoryDescriptionView boxes;
+        Document().Boxes = &boxes;
+        ScriptedMessages messages;
+        messages.answer(MsgAnswer::Yes);
+        const RecoveryStore store(folder);
+        EXPECT_TRUE(OfferRecoveryCopies(store));
+        ASSERT_EQ(messages.shown().size(), 1u);
+        EXPECT_EQ(messages.texts()[0],
+                  "Quorvane was closed before the changes to '" + owner + "' were saved. Restore them?");
+        EXPECT_EQ(boxes.description(), sample("T"));
+        if (named)
+            EXPECT_EQ(Document().currentPath(), owner);
+        else
+            EXPECT_EQ(Document().CurrentFileName, QString());
+        EXPECT_TRUE(Document().DocumentDirty);
+        Document().Boxes = nullptr;
+        store.removeOwn();
+    }
+    EXPECT_EQ(TempFolder::read(book), description);
 }
