@@ -1,9 +1,11 @@
 // The recovery copy of unsaved changes: its schedule, its bytes, and the offer at start-up.
+#include "DescriptionFileFormat.h"
 #include "DocumentState.h"
 #include "MemoryDescriptionView.h"
 #include "RecoveryKeeper.h"
 #include "RecoveryOffer.h"
 #include "RecoverySchedule.h"
+#include "RecoveryWriter.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
 
@@ -364,4 +366,30 @@ TEST(RecoveryOffer, ACopyIsRestoredToItsFileOnlyWhileThatIsStillADescriptionOfIt
         store.removeOwn();
     }
     EXPECT_EQ(TempFolder::read(book), description);
+}
+
+TEST(RecoveryWriter, ADescriptionTooLargeForACopyLeavesTheLastCopyThatFit)
+{
+    // The description's own bytes: the marker, nine line ends, and the headline.
+    const qint64 room = DescriptionFileFormat::MaxFileBytes - 14 - 9 * 2;
+    const auto withHeadline = [](qint64 length) {
+        Description d;
+        d[Headline] = QString(length, u'x');
+        return d;
+    };
+    // The largest description still has a copy.
+    EXPECT_FALSE(RecoveryCopyFormat::format({{}, QDateTime::currentDateTimeUtc(), "w", withHeadline(room)}).isEmpty());
+
+    TempFolder temp;
+    const RecoveryStore store(temp.file(QStringLiteral("recovery")));
+    RecoveryWriter writer(store);
+    writer.write(QStringLiteral("/books/big.qvn"), [] { return sample(QStringLiteral("Fits")); });
+    writer.wait();
+    const QByteArray fit = TempFolder::read(store.ownCopyPath());
+    ASSERT_TRUE(RecoveryCopyFormat::parse(fit).copy);
+
+    // One character more, and nothing replaces the last copy.
+    writer.write(QStringLiteral("/books/big.qvn"), [&] { return withHeadline(room + 1); });
+    writer.wait();
+    EXPECT_EQ(TempFolder::read(store.ownCopyPath()), fit) << "the last copy that fit was lost";
 }
