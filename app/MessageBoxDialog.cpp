@@ -87,6 +87,7 @@ MsgAnswer answerOf(int button, MsgButtons buttons)
         return MsgAnswer::Cancel;
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
 }
+
 // Esc and the close box leave the question for another time, instead of pressing the one
 // No button (or nothing at all, with two).
 class UnansweredMessageBox : public QMessageBox {
