@@ -19,15 +19,6 @@
 #include <QTextDocument>
 #include <QToolTip>
 
-#include <ostream>
-
-QT_BEGIN_NAMESPACE
-// Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace L = MainWindowLayout;
 
