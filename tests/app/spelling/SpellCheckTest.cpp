@@ -217,7 +217,7 @@ TEST_F(SpellCheckTest, WordsUpToTheLimitAreCheckedLongerOnesNotAndTheMemoryOfThe
 // the dictionary comes without it, at once.
 TEST_F(SpellCheckTest, APersonalWordListThatIsNoRegularFileIsPassedOverAndTheLoaderEnds)
 {
-    const QString list = SpellDictionary::personalListPath(QStringLiteral("en_US"));
+    const QString list = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/enchant/en_US.dic";
     QDir().mkpath(QFileInfo(list).path());
     for (const bool fifo : {true, false}) {
         SCOPED_TRACE(fifo ? "FIFO" : "/dev/zero");
