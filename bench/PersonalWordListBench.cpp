@@ -9,7 +9,17 @@
 
 #include <benchmark/benchmark.h>
 
+#include <ctime>
+
 namespace {
+
+// This thread's processor time in milliseconds: the machine's other load does not count.
+double threadMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
 
 // The peak of the process's resident memory so far, in megabytes.
 double peakResidentMb()
@@ -45,17 +55,16 @@ void personalWordList(benchmark::State& state)
         while (!service.ready())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         const qint64 first = timer.elapsed();
-        // The longest the window's thread is held between two events.
-        qint64 longest = 0;
+        // The longest the window's thread is held between two events, in its processor time.
+        double longest = 0;
         while (service.loadingPersonalWords()) {
-            QElapsedTimer turn;
-            turn.start();
+            const double before = threadMs();
             QCoreApplication::processEvents();
-            longest = std::max(longest, turn.elapsed());
+            longest = std::max(longest, threadMs() - before);
         }
         state.counters["ready_ms"] = double(first);
         state.counters["all_in_ms"] = double(timer.elapsed());
-        state.counters["longest_turn_ms"] = double(longest);
+        state.counters["longest_turn_cpu_ms"] = longest;
         state.counters["known"] = service.misspelled(QStringLiteral("Quorword%1").arg(state.range(0) - 1)) ? 0 : 1;
     }
     state.counters["peak_rss_mb"] = peakResidentMb();

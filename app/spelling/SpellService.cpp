@@ -9,7 +9,7 @@
 
 namespace {
 // A piece of the personal word list small enough to take between two keys.
-constexpr qsizetype WordsAtOnce = 20000;
+constexpr qsizetype WordsAtOnce = 5000;
 // How long the end of the program waits for a loader before leaving it behind.
 constexpr int LoaderGraceMs = 500;
 // Each word looked up costs its hash node besides its letters.
