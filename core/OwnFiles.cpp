@@ -173,15 +173,18 @@ bool MakeFolder(const QString& path, int mode)
 {
     const QString clean = QFileInfo(path).absoluteFilePath();
     const QByteArray name = QFile::encodeName(clean);
-    if (::mkdir(name.constData(), 0700) == 0) {
-        // The umask may have taken bits away; this folder is ours to set.
-        ::chmod(name.constData(), static_cast<mode_t>(mode));
-    } else if (errno == ENOENT) {
+    // Private until its mode is set; without a mode, as any program makes one, under the umask.
+    const mode_t first = mode >= 0 ? 0700 : 0777;
+    bool made = ::mkdir(name.constData(), first) == 0;
+    if (!made && errno == ENOENT) {
         const QString parent = QFileInfo(clean).path();
-        if (parent == clean || !MakeFolder(parent, 0777 & ~0022) || ::mkdir(name.constData(), 0700) != 0)
+        if (parent == clean || !MakeFolder(parent, -1))
             return false;
-        ::chmod(name.constData(), static_cast<mode_t>(mode));
+        made = ::mkdir(name.constData(), first) == 0;
     }
+    // The umask may have taken bits away; a folder made here is ours to set.
+    if (made && mode >= 0)
+        ::chmod(name.constData(), static_cast<mode_t>(mode));
     return KindOf(clean) == Kind::Folder;
 }
 

@@ -31,8 +31,9 @@ ReadResult Read(const QString& path, qint64 maxBytes, Links links = Links::Refus
 // left. True when nothing is left by that name.
 bool Remove(const QString& path);
 
-// Makes a folder with its missing parents. Only folders made here get mode; one that was
-// there keeps its own. True when path is then a real folder, not a link to one.
+// Makes a folder with its missing parents. Only the folder made here gets mode (-1: what the
+// umask allows), parents what the umask allows; one that was there keeps its own. True when
+// path is then a real folder, not a link to one.
 bool MakeFolder(const QString& path, int mode = 0700);
 
 // Replaces path's content through a new file beside it, renamed into place: a link by that

@@ -12,17 +12,28 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
-#include <mutex>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 // The library's own folder for this process: empty but for the engine order the user chose.
-QString& libraryFolder()
+const QString& libraryFolder()
 {
-    static QString folder;
+    static const QString folder = QDir::tempPath() + QStringLiteral("/quorvane-spelling-%1-%2")
+                                                         .arg(::geteuid())
+                                                         .arg(QCoreApplication::applicationPid());
     return folder;
+}
+
+constexpr const char* LibraryFolderVariable = "ENCHANT_CONFIG_DIR";
+
+// What the variable held before prepare(), restored by release().
+std::optional<QByteArray>& earlierVariable()
+{
+    static std::optional<QByteArray> earlier;
+    return earlier;
 }
 
 QString userLibraryFolder()
@@ -128,18 +139,30 @@ SpellDictionary::~SpellDictionary()
 
 void SpellDictionary::prepare()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        libraryFolder() = QDir::tempPath() + QStringLiteral("/quorvane-spelling-%1-%2")
-                                                 .arg(::geteuid())
-                                                 .arg(QCoreApplication::applicationPid());
-        qputenv("ENCHANT_CONFIG_DIR", QFile::encodeName(libraryFolder()));
-    });
+    if (qgetenv(LibraryFolderVariable) == QFile::encodeName(libraryFolder()))
+        return;
+    earlierVariable() = qEnvironmentVariableIsSet(LibraryFolderVariable)
+                            ? std::optional<QByteArray>(qgetenv(LibraryFolderVariable))
+                            : std::nullopt;
+    qputenv(LibraryFolderVariable, QFile::encodeName(libraryFolder()));
+}
+
+void SpellDictionary::release()
+{
+    // Programs started from here (a browser, an installer) get the user's lists again.
+    if (qgetenv(LibraryFolderVariable) != QFile::encodeName(libraryFolder()))
+        return;
+    if (earlierVariable())
+        qputenv(LibraryFolderVariable, *earlierVariable());
+    else
+        qunsetenv(LibraryFolderVariable);
 }
 
 std::unique_ptr<SpellDictionary> SpellDictionary::open(const QString& language)
 {
+    prepare();
     std::unique_ptr<SpellDictionary> dictionary = openWithoutPersonalList(language);
+    release();
     if (dictionary)
         dictionary->accept(personalWords(language), 0, MaxPersonalListBytes);
     return dictionary;
@@ -147,9 +170,11 @@ std::unique_ptr<SpellDictionary> SpellDictionary::open(const QString& language)
 
 std::unique_ptr<SpellDictionary> SpellDictionary::openWithoutPersonalList(const QString& language)
 {
-    prepare();
-    // The folder lives while the library reads it: a fresh one of ours, or none at all.
+    // Without our folder the library would read the user's lists itself, whatever they are.
     const QString folder = libraryFolder();
+    if (qgetenv(LibraryFolderVariable) != QFile::encodeName(folder))
+        return nullptr;
+    // The folder lives while the library reads it: a fresh one of ours, or none at all.
     if (!OwnFiles::Remove(folder) || !OwnFiles::MakeFolder(folder, 0700))
         return nullptr;
     const QString ordering = QStringLiteral("/enchant.ordering");

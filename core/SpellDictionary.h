@@ -18,14 +18,16 @@ public:
     SpellDictionary(const SpellDictionary&) = delete;
     SpellDictionary& operator=(const SpellDictionary&) = delete;
 
-    // Points the library at a folder of ours; before any thread opens a dictionary (it
-    // sets the environment), else open() does it.
+    // Point the library at a folder of ours and back at the user's: the environment says
+    // where, so both are for the main thread, around openWithoutPersonalList() on any.
     static void prepare();
+    static void release();
 
     // The dictionary for a language tag such as "en_US", with the personal word list; nothing
     // when the library or a dictionary for that language is missing.
     static std::unique_ptr<SpellDictionary> open(const QString& language);
-    // The same without the personal word list, which personalWords() and accept() bring in.
+    // The same without the personal word list, which personalWords() and accept() bring in;
+    // nothing unless prepared.
     static std::unique_ptr<SpellDictionary> openWithoutPersonalList(const QString& language);
 
     // The personal word list: $XDG_CONFIG_HOME/enchant/<language>.dic.

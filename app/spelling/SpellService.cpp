@@ -83,6 +83,7 @@ void SpellService::loaded()
     m_loader->wait();
     delete m_loader;
     m_loader = nullptr;
+    SpellDictionary::release();
     m_dictionary = std::move(m_load->dictionary);
     m_personal = std::move(m_load->personal);
     m_load.reset();
