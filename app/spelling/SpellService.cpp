@@ -3,9 +3,8 @@
 #include "SettingsStore.h"
 #include "SpellDictionary.h"
 
-#include <QThread>
-
 #include <QDeadlineTimer>
+#include <QThread>
 
 namespace {
 // A piece of the personal word list small enough to take between two keys.

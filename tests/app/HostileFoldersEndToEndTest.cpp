@@ -126,3 +126,42 @@ TEST(HostileFoldersEndToEnd, LinksAndFifosInTheProgramsOwnFoldersHarmNothingAndC
     EXPECT_EQ(modeOf(shared), 01777u);
     EXPECT_TRUE(QDir(shared).isEmpty());
 }
+
+// The spelling library may wait on a file of its own (an engine's personal list in the home
+// folder, say): the window does not, and Close still ends the program.
+TEST(HostileFoldersEndToEnd, ALoaderHeldInTheSpellingLibraryDoesNotHoldClose)
+{
+    TempFolder temp;
+    const QString book = temp.write(QStringLiteral("book.qvn"), "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    for (const char* name : {".aspell.conf", ".aspell.en.per"})
+        ASSERT_TRUE(fifo(temp.file(QString::fromLatin1(name))));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
+    environment.insert(QStringLiteral("HOME"), temp.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
+    for (int tries = 0; tries < 200 && xdotool(search).isEmpty(); ++tries)
+        QTest::qWait(100);
+    const QStringList shown = xdotool(search);
+    ASSERT_EQ(shown.size(), 1);
+    const QString window = shown.front();
+    QTest::qWait(300);
+    xdotool({"mousemove", "--window", window, "400", "250", "click", "1"});
+    xdotool({"type", "--delay", "15", "A mispeled word"});
+    QTest::qWait(1000);
+    xdotool({"key", "ctrl+s"});
+    for (int tries = 0; tries < 50 && !TempFolder::read(book).contains("mispeled"); ++tries)
+        QTest::qWait(100);
+    EXPECT_TRUE(TempFolder::read(book).contains("mispeled")) << "the window is held";
+    xdotool({"mousemove", "--window", window, "958", "32", "click", "1"});
+    EXPECT_TRUE(program.waitForFinished(10000)) << "Close did not end the program";
+}
