@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -48,6 +49,49 @@ bool fifo(const QString& path)
     QDir().mkpath(QFileInfo(path).path());
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
+// The built program with the book, its own folders in temp, the main window once it shows.
+struct Editor {
+    Editor(const TempFolder& temp, const QString& book, const QMap<QString, QString>& more = {})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"CONFIG", "STATE", "CACHE"})
+            environment.insert(QStringLiteral("XDG_%1_HOME").arg(name), temp.file(QString::fromLatin1(name).toLower()));
+        environment.insert(QStringLiteral("HOME"), temp.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        for (auto i = more.cbegin(); i != more.cend(); ++i)
+            environment.insert(i.key(), i.value());
+        program.setProcessEnvironment(environment);
+        program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
+        const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
+        for (int tries = 0; tries < 200 && program.state() != QProcess::NotRunning && xdotool(search).isEmpty(); ++tries)
+            QTest::qWait(100);
+        window = xdotool(search).value(0);
+        QTest::qWait(300);
+    }
+    // Types into the opening remarks and saves.
+    bool typeAndSave(const QString& book, int pauseMs)
+    {
+        xdotool({"mousemove", "--window", window, "400", "250", "click", "1"});
+        xdotool({"type", "--delay", "15", "A mispeled word"});
+        QTest::qWait(pauseMs);
+        xdotool({"key", "ctrl+s"});
+        for (int tries = 0; tries < 50 && !TempFolder::read(book).contains("mispeled"); ++tries)
+            QTest::qWait(100);
+        return TempFolder::read(book).contains("mispeled");
+    }
+    bool closeEnds()
+    {
+        xdotool({"mousemove", "--window", window, "958", "32", "click", "1"});
+        return program.waitForFinished(10000) && program.exitCode() == 0;
+    }
+    QProcess program;
+    QString window;
+};
+
+const QByteArray EmptyBook = "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
 } // namespace
 
 TEST(HostileFoldersEndToEnd, LinksAndFifosInTheProgramsOwnFoldersHarmNothingAndCloseEndsIt)
@@ -59,7 +103,7 @@ TEST(HostileFoldersEndToEnd, LinksAndFifosInTheProgramsOwnFoldersHarmNothingAndC
     QDir().mkpath(shared);
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
     const QString manuscript = temp.write(QStringLiteral("user/manuscript.qvn"), "mine");
-    const QString book = temp.write(QStringLiteral("book.qvn"), "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    const QString book = temp.write(QStringLiteral("book.qvn"), EmptyBook);
 
     // An installer folder that leads to the user's, a FIFO for the cached version text and for
     // the personal word list, a recovery folder that leads to a shared one.
@@ -71,54 +115,21 @@ TEST(HostileFoldersEndToEnd, LinksAndFifosInTheProgramsOwnFoldersHarmNothingAndC
     ASSERT_TRUE(fifo(temp.file(QStringLiteral("config/enchant/en_US.dic"))));
     ASSERT_TRUE(QFile::link(shared, temp.file(QStringLiteral("state/Quorvane/recovery"))));
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
-    environment.insert(QStringLiteral("HOME"), temp.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LC_MESSAGES"));
     // An update key and an address nobody answers at: the cached text is read at start.
-    environment.insert(QStringLiteral("QUORVANE_UPDATE_URL"), QStringLiteral("http://127.0.0.1:9/qvnlatestversion.txt"));
-    environment.insert(QStringLiteral("QUORVANE_UPDATE_PUBLIC_KEY"), QString::fromLatin1(QByteArray(32, '\1').toBase64()));
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
-    ASSERT_TRUE(program.waitForStarted(10000));
-    const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
-    for (int tries = 0; tries < 200 && xdotool(search).isEmpty(); ++tries)
-        QTest::qWait(100);
-    const QStringList shown = xdotool(search);
-    ASSERT_EQ(shown.size(), 1);
-    const QString window = shown.front();
-    QTest::qWait(300);
+    Editor editor(temp, book, {{"QUORVANE_UPDATE_URL", "http://127.0.0.1:9/qvnlatestversion.txt"},
+                               {"QUORVANE_UPDATE_PUBLIC_KEY", QString::fromLatin1(QByteArray(32, '\1').toBase64())}});
+    ASSERT_FALSE(editor.window.isEmpty());
 
     // The ordinary words are marked although the personal word list never comes.
-    const QStringList place = xdotool({"getwindowgeometry", window}).filter(QStringLiteral("Position:"));
+    const QStringList place = xdotool({"getwindowgeometry", editor.window}).filter(QStringLiteral("Position:"));
     ASSERT_EQ(place.size(), 1);
     const QStringList xy = place.front().section(QLatin1Char(':'), 1).section(QLatin1Char('('), 0, 0).trimmed().split(QLatin1Char(','));
     const QRect box(xy.value(0).toInt() + 27, xy.value(1).toInt() + 220, 942 - 20, 91);
-    xdotool({"mousemove", "--window", window, "400", "250", "click", "1"});
-    xdotool({"type", "--delay", "15", "A mispeled word"});
-    bool marked = false;
-    for (int tries = 0; tries < 100 && !marked; ++tries) {
-        QTest::qWait(100);
-        marked = anyRed(box);
-    }
-    EXPECT_TRUE(marked) << "no red underline: the window is held";
     // A recovery copy falls due two seconds after typing stops; then the book is saved.
-    QTest::qWait(2500);
-    xdotool({"key", "ctrl+s"});
-    for (int tries = 0; tries < 50 && !TempFolder::read(book).contains("mispeled"); ++tries)
-        QTest::qWait(100);
-    EXPECT_TRUE(TempFolder::read(book).contains("mispeled"));
-
-    xdotool({"mousemove", "--window", window, "958", "32", "click", "1"});
-    EXPECT_TRUE(program.waitForFinished(10000)) << "Close did not end the program";
-    EXPECT_EQ(program.exitCode(), 0);
-    const QByteArray errors = program.readAllStandardError();
+    EXPECT_TRUE(editor.typeAndSave(book, 2500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return anyRed(box); }, 10000)) << "no red underline: the window is held";
+    EXPECT_TRUE(editor.closeEnds()) << "Close did not end the program";
+    const QByteArray errors = editor.program.readAllStandardError();
     EXPECT_TRUE(errors.contains("en_US.dic: not a regular file")) << errors.toStdString();
 
     EXPECT_EQ(TempFolder::read(manuscript), "mine");
@@ -128,40 +139,15 @@ TEST(HostileFoldersEndToEnd, LinksAndFifosInTheProgramsOwnFoldersHarmNothingAndC
 }
 
 // The spelling library may wait on a file of its own (an engine's personal list in the home
-// folder, say): the window does not, and Close still ends the program.
+// folder): the window does not, and Close still ends the program.
 TEST(HostileFoldersEndToEnd, ALoaderHeldInTheSpellingLibraryDoesNotHoldClose)
 {
     TempFolder temp;
-    const QString book = temp.write(QStringLiteral("book.qvn"), "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    const QString book = temp.write(QStringLiteral("book.qvn"), EmptyBook);
     for (const char* name : {".aspell.conf", ".aspell.en.per"})
         ASSERT_TRUE(fifo(temp.file(QString::fromLatin1(name))));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
-    environment.insert(QStringLiteral("HOME"), temp.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LC_MESSAGES"));
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
-    ASSERT_TRUE(program.waitForStarted(10000));
-    const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
-    for (int tries = 0; tries < 200 && xdotool(search).isEmpty(); ++tries)
-        QTest::qWait(100);
-    const QStringList shown = xdotool(search);
-    ASSERT_EQ(shown.size(), 1);
-    const QString window = shown.front();
-    QTest::qWait(300);
-    xdotool({"mousemove", "--window", window, "400", "250", "click", "1"});
-    xdotool({"type", "--delay", "15", "A mispeled word"});
-    QTest::qWait(1000);
-    xdotool({"key", "ctrl+s"});
-    for (int tries = 0; tries < 50 && !TempFolder::read(book).contains("mispeled"); ++tries)
-        QTest::qWait(100);
-    EXPECT_TRUE(TempFolder::read(book).contains("mispeled")) << "the window is held";
-    xdotool({"mousemove", "--window", window, "958", "32", "click", "1"});
-    EXPECT_TRUE(program.waitForFinished(10000)) << "Close did not end the program";
+    Editor editor(temp, book);
+    ASSERT_FALSE(editor.window.isEmpty());
+    EXPECT_TRUE(editor.typeAndSave(book, 1000)) << "the window is held";
+    EXPECT_TRUE(editor.closeEnds()) << "Close did not end the program";
 }

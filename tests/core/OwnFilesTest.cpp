@@ -1,4 +1,5 @@
-// The program's own files and folders, when something else has been put in their place.
+// The program's own files and folders, when something else has been put in their place (the
+// folders' users test links by the names they use).
 #include "OwnFiles.h"
 #include "TempFolder.h"
 
@@ -8,17 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 using namespace OwnFiles;
-
-mode_t modeOf(const QString& path)
-{
-    struct stat info {};
-    ::stat(QFile::encodeName(path).constData(), &info);
-    return info.st_mode & 07777;
-}
 
 // A folder of the user's with a file in it, outside the program's folders.
 QString usersFolder(const TempFolder& temp)
@@ -28,18 +21,6 @@ QString usersFolder(const TempFolder& temp)
     return temp.file(QStringLiteral("user"));
 }
 } // namespace
-
-TEST(OwnFiles, RemovingALinkToAFolderRemovesTheLinkAndNothingItLeadsTo)
-{
-    TempFolder temp;
-    const QString user = usersFolder(temp);
-    const QString link = temp.file(QStringLiteral("installer-abcdef"));
-    ASSERT_TRUE(QFile::link(user, link));
-    EXPECT_EQ(KindOf(link), Kind::Link);
-    EXPECT_TRUE(Remove(link));
-    EXPECT_EQ(KindOf(link), Kind::Missing);
-    EXPECT_EQ(TempFolder::read(user + QStringLiteral("/keep.txt")), "mine");
-}
 
 TEST(OwnFiles, ARealFolderGoesWithItsContentButALinkInsideItIsNotFollowed)
 {
@@ -84,37 +65,4 @@ TEST(OwnFiles, OnlyARegularFileWithinItsSizeIsRead)
     EXPECT_FALSE(Read(toFile, 5).ok());
     EXPECT_EQ(Read(toFile, 5, Links::Follow).bytes, "12345");
     EXPECT_FALSE(Read(toZero, 5, Links::Follow).ok());
-}
-
-TEST(OwnFiles, AFolderMadeHereGetsItsModeAndOneThatWasThereKeepsItsOwn)
-{
-    TempFolder temp;
-    const QString made = temp.file(QStringLiteral("a/b/recovery"));
-    EXPECT_TRUE(MakeFolder(made, 0700));
-    EXPECT_EQ(modeOf(made), 0700u);
-
-    const QString shared = temp.file(QStringLiteral("shared"));
-    ASSERT_TRUE(QDir().mkdir(shared));
-    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
-    EXPECT_TRUE(MakeFolder(shared, 0700));
-    EXPECT_EQ(modeOf(shared), 01777u);
-
-    // A link to it is no folder of ours: not made, not changed.
-    const QString link = temp.file(QStringLiteral("link"));
-    ASSERT_TRUE(QFile::link(shared, link));
-    EXPECT_FALSE(MakeFolder(link, 0700));
-    EXPECT_EQ(modeOf(shared), 01777u);
-}
-
-TEST(OwnFiles, ReplacingALinkReplacesTheLinkNotTheFileItNames)
-{
-    TempFolder temp;
-    const QString user = usersFolder(temp);
-    const QString cached = temp.file(QStringLiteral("version.txt"));
-    ASSERT_TRUE(QFile::link(user + QStringLiteral("/keep.txt"), cached));
-    EXPECT_TRUE(Replace(cached, "3.1").isEmpty());
-    EXPECT_EQ(KindOf(cached), Kind::File);
-    EXPECT_EQ(TempFolder::read(cached), "3.1");
-    EXPECT_EQ(TempFolder::read(user + QStringLiteral("/keep.txt")), "mine");
-    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files).size(), 1);
 }
