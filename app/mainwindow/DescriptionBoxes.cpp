@@ -4,6 +4,7 @@
 #include "MainWindowLayout.h"
 #include "SectionBoxInput.h"
 #include "SectionTextEdit.h"
+#include "SteadyCursor.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -71,6 +72,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
         auto* edit = new QLineEdit(parent);
         edit->setFrame(false);
         keepEveryCharacter(edit);
+        new SteadyCursor(edit);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { noteEdit(i); });
         box = edit;
     }

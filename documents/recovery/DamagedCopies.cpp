@@ -1,5 +1,7 @@
 #include "DamagedCopies.h"
 
+#include "OneLineText.h"
+
 #include <cstdio>
 
 void DamagedCopies::add(const QString& path, const QString& fault, const QString& movedTo)
@@ -22,7 +24,7 @@ void DamagedCopies::report(const QString& damagedFolder)
             line += QStringLiteral(", %1 left in place").arg(m_left);
         line += QStringLiteral("; the first: ") + m_first;
     }
-    std::fprintf(stderr, "quorvane: %s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "quorvane: %s\n", OneLineText(line).toLocal8Bit().constData());
     std::fflush(stderr);
     *this = DamagedCopies();
 }

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "DescriptionFileFormat.h"
+#include "OwnFiles.h"
 #include "RuntimeError.h"
 #include "WholeFile.h"
 
@@ -47,9 +48,15 @@ QString RecoveryStore::ownCopyPath() const
 int RecoveryStore::save(const QByteArray& bytes) const
 {
     // The copies hold the author's unpublished texts: the folders are the user's alone.
-    if (!QFileInfo(m_folder).isDir() && !QDir().mkpath(m_folder))
-        return ErrorNumber::PathNotFound;
-    QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // A new folder is made the user's alone; one that is there keeps its mode, and a link in
+    // its place (to a shared folder, say) is not used at all.
+    if (!OwnFiles::MakeFolder(m_folder, 0700))
+        return OwnFiles::KindOf(m_folder) == OwnFiles::Kind::Missing ? ErrorNumber::PathNotFound
+                                                                     : ErrorNumber::PathFileAccessError;
+    // Our copy is written through a link by its name; nothing but a file of ours goes there.
+    const OwnFiles::Kind own = OwnFiles::KindOf(ownCopyPath());
+    if (own != OwnFiles::Kind::Missing && own != OwnFiles::Kind::File)
+        OwnFiles::Remove(ownCopyPath());
     return WholeFile::save(ownCopyPath(), bytes);
 }
 
@@ -61,8 +68,11 @@ void RecoveryStore::removeOwn() const
 QStringList RecoveryStore::orphans() const
 {
     QFileInfoList found;
+    if (OwnFiles::KindOf(m_folder) != OwnFiles::Kind::Folder)
+        return {};
     const QDir dir(m_folder);
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+    // A link is no copy of ours: taking it over would read, and later remove, what it names.
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
         const QString name = entry.fileName();
         const QString identity = nameWithoutSuffix(name);
         if (!identity.isEmpty()) {
@@ -122,10 +132,10 @@ void RecoveryStore::discard(const QString& orphanPath) const
 QString RecoveryStore::setAside(const QString& path, const QString& shownPath) const
 {
     const QString damaged = damagedFolder();
-    QDir().mkpath(damaged);
     const QString name = QFileInfo(shownPath).fileName();
     QString target = damaged + QLatin1Char('/') + name;
-    for (int n = 1; QFileInfo::exists(target); ++n)
+    for (int n = 1; OwnFiles::KindOf(target) != OwnFiles::Kind::Missing; ++n)
         target = damaged + QLatin1Char('/') + name + QLatin1Char('.') + QString::number(n);
-    return QFile::rename(path, target) ? target : QString();
+    // Only into a real folder of ours: a link there would carry the copy off elsewhere.
+    return OwnFiles::MakeFolder(damaged, 0700) && QFile::rename(path, target) ? target : QString();
 }
