@@ -1,7 +1,9 @@
 #include "MessageBoxDialog.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QStyle>
 
 namespace {
 QMessageBox::Icon dialogIcon(MsgIcon icon)
@@ -76,6 +78,13 @@ MsgAnswer ShowMessageBoxDialog(const MessageRequest& request)
     QMessageBox box(dialogIcon(request.icon), request.caption, MessageTextForDisplay(request.text),
                     dialogButtons(request.buttons), QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (request.icon == MsgIcon::Information) {
+        // The style's own sign is only enlarged on a screen that scales by two; ours has a drawing for it.
+        QIcon sign(QStringLiteral(":/icons/information.png"));
+        sign.addFile(QStringLiteral(":/icons/information@2x.png"));
+        const int extent = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        box.setIconPixmap(sign.pixmap(QSize(extent, extent), box.devicePixelRatio()));
+    }
     box.setDefaultButton(firstButton(request.buttons));
     return answerOf(box.exec(), request.buttons);
 }

@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -35,7 +36,13 @@ Form2::Form2(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Preview"));
     setWindowIcon(QIcon(QStringLiteral(":/preview/icons/preview32.png")));
-    setFixedSize(Form2Layout::ClientSize);
+    // Large fonts on a small screen: a window that cannot show whole may shrink to the
+    // screen (the page scrolls inside it); one that fits keeps its designed size.
+    const QScreen* shownOn = screen();
+    const bool fits = !shownOn || Form2Layout::FitsAsDesigned(shownOn->availableSize());
+    setMaximumSize(Form2Layout::ClientSize);
+    setMinimumSize(fits ? Form2Layout::ClientSize : Form2Layout::ClientSize / 2);
+    resize(Form2Layout::ClientSize);
 
     // No storage name: the profile lives in memory only and dies with this window.
     m_profile = new QWebEngineProfile(this);
@@ -52,6 +59,8 @@ Form2::Form2(QWidget* parent)
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setPage(m_page);
     WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
+    // A screen reader meets the page under the window's caption.
+    WebBrowser1->setAccessibleName(windowTitle());
     setContextMenuPolicy(Qt::NoContextMenu);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);

@@ -21,6 +21,16 @@ constexpr QRect BrowserGeometry(QSize client, int closeButtonTop)
     return QRect(-2, -2, client.width() + 4, closeButtonTop - 10);
 }
 
+// Whether the window, with room for a window manager's frame around it, fits the free
+// area of a screen at its designed size.
+constexpr bool FitsAsDesigned(QSize available)
+{
+    constexpr int frameSides = 2 * 8;
+    constexpr int frameTopAndBottom = 40;
+    return ClientSize.width() + frameSides <= available.width()
+        && ClientSize.height() + frameTopAndBottom <= available.height();
+}
+
 // Top-left corner that centres a window of the given size on its owner's area, kept
 // inside the screen so that its title bar can still be reached.
 QPoint CentredPosition(const QRect& owner, QSize size, const QRect& screen);

@@ -8,6 +8,9 @@
 #include <utility>
 
 namespace {
+// The text's usual distance from the box's edges.
+constexpr int TextMargin = 4;
+
 bool endsLine(QChar c)
 {
     return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator;
@@ -19,6 +22,36 @@ SectionTextEdit::SectionTextEdit(QWidget* parent) : QPlainTextEdit(parent)
     // A word wider than the box breaks where it must, instead of running out of sight.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     connect(document(), &QTextDocument::contentsChange, this, &SectionTextEdit::contentsChange);
+}
+
+void SectionTextEdit::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    fitWholeLines();
+}
+
+void SectionTextEdit::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitWholeLines();
+}
+
+void SectionTextEdit::fitWholeLines()
+{
+    // A box two lines high has no room for the margin above and below its text: the usual
+    // margin would cut its second line in half. Above and below, the text gets what the
+    // whole lines leave over; beside it, the usual margin stays.
+    const int line = fontMetrics().lineSpacing();
+    const int room = height() - 2 * frameWidth();
+    const int vertical = line > 0 ? std::min(TextMargin, (room % line) / 2) : TextMargin;
+    if (document()->documentMargin() != vertical) {
+        // The document reports a new margin as a change of its contents; the text is the same.
+        m_fitting = true;
+        document()->setDocumentMargin(vertical);
+        m_fitting = false;
+    }
+    setViewportMargins(TextMargin - vertical, 0, TextMargin - vertical, 0);
 }
 
 QString SectionTextEdit::SplitLongLines(const QString& text, std::vector<int>& splits)
@@ -159,6 +192,8 @@ void SectionTextEdit::note(Change change)
 
 void SectionTextEdit::contentsChange(int position, int removed, int added)
 {
+    if (m_fitting)
+        return;
     if (m_setting) {
         note(Change::Unknown);
         return;

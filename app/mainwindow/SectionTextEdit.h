@@ -37,11 +37,14 @@ public:
     static QString SplitLongLines(const QString& text, std::vector<int>& splits);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     // A pasted or dropped text with a long line goes in split like a loaded one.
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    void fitWholeLines();
     void contentsChange(int position, int removed, int added);
     void note(Change change);
     // text[from, to) without the splits that lie in it.
@@ -50,5 +53,6 @@ private:
     // Document positions of the paragraph separators that are splits, in ascending order.
     std::vector<int> m_splits;
     bool m_setting = false;
+    bool m_fitting = false;
     Change m_change = Change::None;
 };

@@ -14,6 +14,7 @@
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
+#include "KeyboardCue.h"
 #include "ListingCheck.h"
 #include "ListingMeter.h"
 #include "ListingReport.h"
@@ -30,6 +31,7 @@
 #include "WindowOperations.h"
 #include "WindowAccessibility.h"
 #include "WindowPosition.h"
+#include "WindowScroller.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -71,14 +73,16 @@ frmMain::frmMain()
 {
     setObjectName(QStringLiteral("frmMain"));
     InstallWindowAccessibility();
+    KeyboardCue::WatchInput();
     setWindowTitle(AppInfo::Title());
-    setFixedSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight));
     QPalette background = palette();
     background.setColor(QPalette::Window, L::White);
     setPalette(background);
     setAutoFillBackground(true);
 
     createControls();
+    // Large fonts on a small screen: the designed window would reach past the screen.
+    new WindowScroller(this, QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
     Document().Boxes = m_boxes;
     // A copy of unsaved changes, for when the program ends before it can ask about them.
     m_recovery = new RecoveryKeeper([boxes = m_boxes] { return boxes->laterDescription(); }, RecoveryStore(), this);

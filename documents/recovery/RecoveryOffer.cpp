@@ -3,6 +3,7 @@
 #include "DescriptionView.h"
 #include "DocumentState.h"
 #include "MessageBox.h"
+#include "QuotedTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,9 +31,8 @@ void restore(const RecoveryCopy& copy)
 QString RecoveryQuestion(const QString& ownerPath)
 {
     if (ownerPath.isEmpty())
-        return QStringLiteral("Quorvane was closed before a new description was saved. Restore them?");
-    return QStringLiteral("Quorvane was closed before the changes to '%1' were saved. Restore them?")
-        .arg(QFileInfo(ownerPath).fileName());
+        return QString::fromLatin1(QuotedTexts::RecoveryQuestionNew);
+    return QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(QFileInfo(ownerPath).fileName());
 }
 
 bool OfferRecoveryCopies(const RecoveryStore& store)

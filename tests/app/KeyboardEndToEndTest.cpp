@@ -3,6 +3,9 @@
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
 #include <QProcess>
 #include <QRect>
 #include <QTest>
@@ -34,16 +37,22 @@ std::string openWindows()
     return titles.join(" | ").toStdString();
 }
 
-// The window with its frame, as the window manager has framed it.
-QRect frameOf(const QString& window)
+// The window without its frame, on the screen.
+QRect clientOf(const QString& window)
 {
     QMap<QString, int> v;
     for (const QString& line : run("xwininfo", {"-id", window}).split('\n'))
         v[line.section(':', 0, 0).trimmed()] = line.section(':', 1).trimmed().toInt();
+    return QRect(v["Absolute upper-left X"], v["Absolute upper-left Y"], v["Width"], v["Height"]);
+}
+
+// The window with its frame, as the window manager has framed it.
+QRect frameOf(const QString& window)
+{
     const QStringList extents = run("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
     if (extents.size() != 4)
         return {};
-    return QRect(v["Absolute upper-left X"], v["Absolute upper-left Y"], v["Width"], v["Height"])
+    return clientOf(window)
         .marginsAdded(QMargins(extents[0].toInt(), extents[2].toInt(), extents[1].toInt(), extents[3].toInt()));
 }
 
@@ -231,4 +240,40 @@ TEST_F(KeyboardEndToEnd, AtTwiceTheFontSizeTheWindowsFitTheScreen)
     expectWindows({"Quorvane", "Working on your book description - Quorvane Help"}, "help");
     const QRect help = frameOf(windowIds("Quorvane Help$").value(0));
     EXPECT_TRUE(screen.contains(help)) << help.x() << ',' << help.y() << ' ' << help.width() << 'x' << help.height();
+    keys("Escape");
+    expectWindows({"Quorvane"}, "help closed");
+
+    // The main window fits too; Tab scrolls its length line into view, under the last box.
+    const QString mainId = windowIds("^Quorvane$").value(0);
+    const QRect main = frameOf(mainId);
+    EXPECT_TRUE(screen.contains(main)) << main.x() << ',' << main.y() << ' ' << main.width() << 'x' << main.height();
+    const auto lengthLineShows = [&] {
+        const QRect client = clientOf(mainId);
+        const QImage shot = QGuiApplication::primaryScreen()
+                                ->grabWindow(0, client.x(), client.bottom() - 120, client.width(), 120)
+                                .toImage();
+        int grey = 0;  // the line's quiet grey text
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                grey += shot.pixelColor(x, y) == QColor(128, 128, 128);
+        return grey > 40;
+    };
+    EXPECT_FALSE(lengthLineShows()) << "the window shows its top first";
+    keys("Tab Tab Tab Tab Tab Tab Tab Tab Tab");
+    EXPECT_TRUE(QTest::qWaitFor(lengthLineShows, 5000)) << "length line not scrolled into view";
+
+    // The preview fits as well, and closes with Enter.
+    keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab");
+    keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return");
+    expectWindows({"Preview", "Quorvane"}, "Kindle preview");
+    const QRect preview = frameOf(windowIds("^Preview$").value(0));
+    EXPECT_TRUE(screen.contains(preview)) << preview.x() << ',' << preview.y() << ' ' << preview.width() << 'x'
+                                          << preview.height();
+    keys("Return");
+    expectWindows({"Quorvane"}, "preview closed");
+
+    // Close, at the far right of the top bar, by the keyboard: the program ends.
+    keys("Tab Tab Tab Tab Return");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 15000)) << openWindows();
+    EXPECT_EQ(program.exitCode(), 0);
 }
