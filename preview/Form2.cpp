@@ -42,7 +42,8 @@ Form2::Form2(QWidget* parent)
     const bool fits = !shownOn || Form2Layout::FitsAsDesigned(shownOn->availableSize());
     setMaximumSize(Form2Layout::ClientSize);
     setMinimumSize(fits ? Form2Layout::ClientSize : Form2Layout::ClientSize / 2);
-    resize(Form2Layout::ClientSize);
+    resize(fits ? Form2Layout::ClientSize
+                : Form2Layout::ClientSize.boundedTo(Form2Layout::RoomInside(shownOn->availableSize())));
 
     // No storage name: the profile lives in memory only and dies with this window.
     m_profile = new QWebEngineProfile(this);
