@@ -16,10 +16,14 @@
 #include <QHelpSearchResultWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     : QWidget(owner, Qt::Window)
@@ -85,8 +89,16 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     contents->setObjectName(QStringLiteral("helpContents"));
     m_navigation->addTab(contents, QStringLiteral("Contents"));
     connect(contents, &QHelpContentWidget::linkActivated, m_browser, [this](const QUrl& url) { m_browser->setSource(url); });
-    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+    contents->setAccessibleName(QStringLiteral("Contents"));
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents, splitter] {
         contents->expandAll();
+        // Wide enough for the longest title at its depth, so that no entry is cut short.
+        const int needed = static_cast<QAbstractItemView*>(contents)->sizeHintForColumn(0) + 2 * contents->frameWidth()
+            + contents->verticalScrollBar()->sizeHint().width()
+            + 2 * m_navigation->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+        const QList<int> sizes = splitter->sizes();
+        if (sizes.size() == 2 && needed > sizes[0])
+            splitter->setSizes({needed, std::max(0, sizes[0] + sizes[1] - needed)});
         pageChanged();
     });
 
@@ -96,6 +108,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     filter->setPlaceholderText(QStringLiteral("Type a word to look for"));
     QHelpIndexWidget* index = m_engine->indexWidget();
     index->setObjectName(QStringLiteral("helpIndex"));
+    index->setAccessibleName(QStringLiteral("Index"));
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(0, 0, 0, 0);
     indexLayout->addWidget(filter);
