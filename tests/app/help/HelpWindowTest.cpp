@@ -4,6 +4,7 @@
 #include "HelpFile.h"
 #include "HelpSearchQuery.h"
 #include "HelpWindow.h"
+#include "QuotedTexts.h"
 #include "TempFolder.h"
 
 #include <QHelpContentWidget>
@@ -172,6 +173,28 @@ TEST(HelpWindow, TheLengthLimitTagsCommandLineAndUpdatesAreFound)
         const QString found = searchFor(window, QLatin1String(words));
         EXPECT_FALSE(found.contains(QStringLiteral("Your search did not match"))) << words;
         EXPECT_FALSE(found.contains(QStringLiteral("&quot"))) << found.toStdString();
+    }
+}
+
+// The messages the help explains are quoted as the program shows them.
+TEST(HelpWindow, QuotesTheProgramsOwnMessages)
+{
+    QWidget owner;
+    HelpWindow* window = ShowHelpFrom(&owner, {builtHelpFile()});
+    ASSERT_TRUE(window->hasHelpFile());
+    const std::pair<const char*, QString> quoted[] = {
+        {"When something goes wrong", QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(QStringLiteral("file name"))},
+        {"When something goes wrong", QString::fromLatin1(QuotedTexts::RecoveryQuestionNew)},
+        {"When something goes wrong", QString::fromLatin1(QuotedTexts::UnexpectedError)},
+        {"Updating Quorvane", QString::fromLatin1(QuotedTexts::UpdateQuestion).replace(QStringLiteral("\r\n"), QStringLiteral(" "))},
+        {"Updating Quorvane", QString::fromLatin1(QuotedTexts::Downloading)},
+        {"Previewing and copying", QString::fromLatin1(QuotedTexts::PreviewNotStarted)},
+        {"Previewing and copying", QString::fromLatin1(QuotedTexts::PreviewStopped)},
+    };
+    for (const auto& [topic, text] : quoted) {
+        window->showTopic(QLatin1String(topic) + QStringLiteral(".htm"));
+        const QString page = window->browser()->toPlainText();
+        EXPECT_TRUE(page.contains(u'\u201c' + text + u'\u201d')) << topic << ": " << text.toStdString();
     }
 }
 
