@@ -1,7 +1,11 @@
 #include "MessageBoxDialog.h"
 
+#include "PanelAccessible.h"
+
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
 
@@ -52,6 +56,23 @@ QMessageBox::StandardButton firstButton(MsgButtons buttons)
     return QMessageBox::Ok;
 }
 
+QString signName(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Critical:
+        return QStringLiteral("Error");
+    case MsgIcon::Question:
+        return QStringLiteral("Question");
+    case MsgIcon::Exclamation:
+        return QStringLiteral("Warning");
+    case MsgIcon::Information:
+        return QStringLiteral("Information");
+    case MsgIcon::None:
+        break;
+    }
+    return {};
+}
+
 MsgAnswer answerOf(int button, MsgButtons buttons)
 {
     switch (button) {
@@ -86,6 +107,12 @@ MsgAnswer ShowMessageBoxDialog(const MessageRequest& request)
         box.setIconPixmap(sign.pixmap(QSize(extent, extent), box.devicePixelRatio()));
     }
     box.setDefaultButton(firstButton(request.buttons));
+    // For a screen reader: the sign says what kind of message this is, and the row of buttons
+    // is no unnamed panel that seems to hold the focus beside the focused button.
+    if (auto* sign = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        sign->setAccessibleName(signName(request.icon));
+    if (auto* row = box.findChild<QDialogButtonBox*>())
+        PanelAccessible::Show(row, QStringLiteral("Answers"));
     return answerOf(box.exec(), request.buttons);
 }
 

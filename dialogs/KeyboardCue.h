@@ -10,9 +10,10 @@ class QWidget;
 class KeyboardCue : public QObject {
     Q_OBJECT
 public:
-    // From now on the user's presses are watched; once is enough.
+    // From now on the user's presses are watched; once is enough, as early as possible.
     static void WatchInput();
-    // Called while the window is being made, right after the press that opened it.
+    // Called while the window is being made, right after the press that opened it. The
+    // window shows the focus from its first focus on, until the user clicks in it.
     static void ShowIfOpenedByKey(QWidget* window);
     static bool LastPressWasKey();
 

@@ -2,6 +2,7 @@
 
 #include "Form2Layout.h"
 #include "PageSchemeHandler.h"
+#include "PageTitle.h"
 #include "PreviewEngine.h"
 #include "PreviewWebPage.h"
 #include "RequestBlocker.h"
@@ -135,9 +136,11 @@ void Form2::warmUp()
     m_page->setContent(QByteArray(), QString::fromLatin1(PageMimeType));
 }
 
-void Form2::showPage(const QByteArray& utf8Page)
+void Form2::showPage(const QByteArray& builtPage)
 {
     Q_ASSERT(!m_warming);
+    // A screen reader names the page by the window's caption.
+    const QByteArray utf8Page = PageWithTitle(builtPage, windowTitle());
     m_loadReported = false;
     m_servedByScheme = !FitsInDataAddress(utf8Page);
     if (m_servedByScheme) {

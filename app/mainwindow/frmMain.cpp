@@ -19,6 +19,7 @@
 #include "ListingMeter.h"
 #include "ListingReport.h"
 #include "MessageBox.h"
+#include "PanelAccessible.h"
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
 #include "RecoveryKeeper.h"
@@ -109,6 +110,7 @@ frmMain::~frmMain()
 void frmMain::createControls()
 {
     auto* topBar = new TopBar(this);
+    PanelAccessible::Show(topBar, QStringLiteral("Commands"));
     const QList<SavedControl> saved = ReadSavedControls(QStringLiteral(":/forms/frmMain.controls"));
     for (int i = 0; i < L::MainButtonCount; ++i) {
         m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i], saved);
@@ -150,6 +152,8 @@ void frmMain::createSectionFrames()
     for (const SectionInfo& section : SectionTable) {
         auto* frame = new DottedFrame(this, L::LightGrey);
         frame->setObjectName(QStringLiteral("Shape1_%1").arg(section.index));
+        // Named as its box is, rather than an unnamed filler round it.
+        PanelAccessible::Show(frame, DescriptionBoxes::accessibleNameOf(section.index));
         frame->setGeometry(PixelRect(L::SectionFrame(section.index)));
 
         auto* caption = new QLabel(QString::fromLatin1(section.caption), this);
