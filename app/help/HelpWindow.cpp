@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "HelpBrowser.h"
 #include "HelpFile.h"
+#include "HelpPageAccessible.h"
 #include "HelpSearchQuery.h"
 #include "WindowAccessibility.h"
 
@@ -30,6 +31,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     InstallWindowAccessibility();
+    HelpPageAccessible::Install();
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(900, 640);
 

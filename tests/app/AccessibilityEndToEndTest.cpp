@@ -189,15 +189,17 @@ TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderR
     EXPECT_TRUE(meter.states.contains(QStringLiteral("focused"))) << meter.states.join(u' ').toStdString();
     EXPECT_EQ(meter.description, QStringLiteral("HEADLINE: <b> is not closed"));
 
-    // F1: the help, a window named by its caption with named buttons and its page as text; Esc closes it.
+    // F1: the help, a window named by its caption with named buttons, its contents named and its page a
+    // document to read; Esc closes it.
     program.keys(Main, {QStringLiteral("F1")});
     const QString help = QStringLiteral("Working on your book description - Quorvane Help");
     ASSERT_TRUE(program.shows(help));
     EXPECT_EQ(program.find(QStringLiteral("frame"), QRegularExpression::escape(help)).name, help);
     EXPECT_EQ(program.find(QStringLiteral("push button"), QStringLiteral("Back")).name, QStringLiteral("Back"));
     EXPECT_EQ(program.find(QStringLiteral("push button"), QStringLiteral("Forward")).name, QStringLiteral("Forward"));
-    EXPECT_TRUE(program.find(QStringLiteral("label"), QStringLiteral("Working on your book description"))
+    EXPECT_TRUE(program.find(QStringLiteral("document frame"), QStringLiteral("Working on your book description"))
                     .text.contains(QStringLiteral("A typical session")));
+    EXPECT_EQ(program.find(QStringLiteral("tree"), QStringLiteral("Contents")).name, QStringLiteral("Contents"));
     program.keys(help, {QStringLiteral("Escape")});
     EXPECT_TRUE(program.shows(help, false));
 
