@@ -210,9 +210,6 @@ quintptr DescriptionBoxes::ownerWindowHandle() const
 
 void DescriptionBoxes::noteEdit(int box)
 {
-    // A box being set up (its font, its margins) is not yet one of ours, and holds nothing.
-    if (!widget(box))
-        return;
     const auto i = static_cast<size_t>(box);
     if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box))) {
         switch (edit->takeChange()) {

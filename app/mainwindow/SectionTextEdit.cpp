@@ -1,6 +1,7 @@
 #include "SectionTextEdit.h"
 
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -46,10 +47,10 @@ void SectionTextEdit::fitWholeLines()
     const int room = height() - 2 * frameWidth();
     const int vertical = line > 0 ? std::min(TextMargin, (room % line) / 2) : TextMargin;
     if (document()->documentMargin() != vertical) {
-        // The document reports a new margin as a change of its contents; the text is the same.
-        m_fitting = true;
+        // The document would report a new margin as a change of its contents, and the box's
+        // listeners (its owner, the spelling) would read a text that is the same.
+        const QSignalBlocker quiet(document());
         document()->setDocumentMargin(vertical);
-        m_fitting = false;
     }
     setViewportMargins(TextMargin - vertical, 0, TextMargin - vertical, 0);
 }
@@ -192,8 +193,6 @@ void SectionTextEdit::note(Change change)
 
 void SectionTextEdit::contentsChange(int position, int removed, int added)
 {
-    if (m_fitting)
-        return;
     if (m_setting) {
         note(Change::Unknown);
         return;

@@ -53,6 +53,5 @@ private:
     // Document positions of the paragraph separators that are splits, in ascending order.
     std::vector<int> m_splits;
     bool m_setting = false;
-    bool m_fitting = false;
     Change m_change = Change::None;
 };
