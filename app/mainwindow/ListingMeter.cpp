@@ -1,11 +1,10 @@
 #include "ListingMeter.h"
 
 #include "DescriptionView.h"
+#include "FocusFrame.h"
 #include "ListingReport.h"
 #include "MainWindowLayout.h"
 
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace L = MainWindowLayout;
 
@@ -72,10 +71,7 @@ void ListingMeter::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // Where Tab has brought the focus, drawn as the other controls show it.
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = contentsRect().intersected(QRect({0, 0}, QSize(fontMetrics().horizontalAdvance(text()) + 4, height())));
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    // Around the text, not the whole width of the window.
+    const QSize textSize(fontMetrics().horizontalAdvance(text()) + 4, height());
+    PaintFocusFrame(this, contentsRect().intersected(QRect({0, 0}, textSize)));
 }

@@ -23,6 +23,7 @@
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
 #include "RecoveryKeeper.h"
+#include "SectionTextEdit.h"
 #include "SettingsStore.h"
 #include "SpellService.h"
 #include "Splash.h"
@@ -135,8 +136,13 @@ void frmMain::createControls()
     // Nothing of the spelling library is loaded until a box holds words to check.
     // The title box is read-only: nothing there to correct.
     auto* spelling = new SpellService(this);
-    for (const SectionInfo& section : SectionTable)
-        attachSpelling(m_boxes->widget(section.index), *spelling);
+    for (const SectionInfo& section : SectionTable) {
+        QWidget* box = m_boxes->widget(section.index);
+        std::function<bool(int)> continuesLine;
+        if (auto* edit = qobject_cast<SectionTextEdit*>(box))
+            continuesLine = [edit](int position) { return edit->continuesLine(position); };
+        attachSpelling(box, *spelling, std::move(continuesLine));
+    }
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);

@@ -2,15 +2,11 @@
 
 #include "ReleaseSerial.h"
 #include "UpdateNetwork.h"
+#include "UpdateHelperProtocol.h"
 #include "UpdateSource.h"
 #include "VersionTextFields.h"
 
 #include <QFile>
-
-namespace {
-// A version line with its notes; anything larger is not one.
-constexpr qint64 MaxVersionTextSize = 64 * 1024;
-} // namespace
 
 QString ReadCachedVersionText(const UpdateSource& source)
 {
@@ -18,8 +14,8 @@ QString ReadCachedVersionText(const UpdateSource& source)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     // One byte past the limit tells a text that is too large from one that fills it.
-    const QByteArray bytes = file.read(MaxVersionTextSize + 1);
-    if (bytes.size() > MaxVersionTextSize)
+    const QByteArray bytes = file.read(UpdateHelperProtocol::MaxVersionTextSize + 1);
+    if (bytes.size() > UpdateHelperProtocol::MaxVersionTextSize)
         return {};
     const QString text = QString::fromUtf8(bytes);
     // Only the text the helper accepted last carries the highest serial accepted; any other

@@ -1,5 +1,7 @@
 // The built program on a real X server, killed while changes are unsaved and started again.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QProcess>
@@ -14,14 +16,6 @@ namespace {
 const QByteArray Original = "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
 const QByteArray Edited = "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less, today\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
 
-QStringList xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 class RecoveryEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -34,10 +28,7 @@ protected:
     std::unique_ptr<QProcess> start() { return start({m_book}); }
     std::unique_ptr<QProcess> start(const QStringList& arguments)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.file(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), m_temp.file(QStringLiteral("state")));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QProcessEnvironment environment = EditorEnvironment(m_temp.path());
         auto program = std::make_unique<QProcess>();  // killed on destruction, should a check fail early
         program->setProcessEnvironment(environment);
         program->start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), arguments);
@@ -49,32 +40,18 @@ protected:
     // window first.
     QStringList windows(const QProcess& program, int count, const QString& title = QStringLiteral("Quorvane"))
     {
-        const QStringList search = {"search", "--all", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", '^' + title + '$'};
         QStringList shown;
-        for (int tries = 0; tries < 150 && (shown = xdotool(search)).size() != count; ++tries)
+        for (int tries = 0; tries < 150 && (shown = windowsNamed(wholeTitle(title), program.processId())).size() != count; ++tries)
             QTest::qWait(100);
-        std::stable_partition(shown.begin(), shown.end(), [](const QString& window) {
-            return xdotool({"getwindowgeometry", window}).contains(QStringLiteral("  Geometry: 994x747"));
-        });
+        std::stable_partition(shown.begin(), shown.end(), isMainWindow);
         return shown;
     }
 
-    void keys(const QString& window, const QStringList& keys)
-    {
-        xdotool({"windowfocus", "--sync", window});
-        xdotool(QStringList{"key", "--delay", "50"} + keys);
-    }
-
-    void type(const QString& window, const QString& text)
-    {
-        xdotool({"windowfocus", "--sync", window});
-        xdotool({"type", "--delay", "30", text});
-    }
-
+    void keys(const QString& window, const QStringList& keys) { pressKeys(window, keys, 50); }
+    void type(const QString& window, const QString& text) { typeText(window, text, 30); }
     void closeWithTheCloseButton(QProcess& program, const QString& window)
     {
-        xdotool({"mousemove", "--window", window, "958", "32", "click", "1"});
-        EXPECT_TRUE(program.waitForFinished(15000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
+        EXPECT_TRUE(closedWithTheCloseButton(program, window));
     }
 
     QString recovery() const { return m_temp.file(QStringLiteral("state/Quorvane/recovery")); }
@@ -152,7 +129,7 @@ TEST_F(RecoveryEndToEnd, ARunningEditorsCopyIsLeftAloneNoDeletesItADamagedOneIsS
     // New changes, and No to saving them on closing: their copy goes with them.
     type(shown[0], QStringLiteral(" again"));
     ASSERT_TRUE(copyAppears());
-    xdotool({"mousemove", "--window", shown[0], "958", "32", "click", "1"});
+    clickAt(shown[0], 958, 32);  // Close
     keys(windows(*third, 2).value(1), {"n"});
     EXPECT_TRUE(third->waitForFinished(15000) && third->exitCode() == 0);
     EXPECT_TRUE(copies().isEmpty());
@@ -194,7 +171,7 @@ TEST_F(RecoveryEndToEnd, ANewDescriptionWithoutAFileIsRestoredAndSavedWhereTheUs
     auto first = start({});
     QStringList shown = windows(*first, 2);  // the main window and the start dialog
     ASSERT_EQ(shown.size(), 2);
-    xdotool({"mousemove", "--window", shown[1], "246", "80", "click", "1"});  // Start a new book description
+    clickAt(shown[1], 246, 80);  // Start a new book description
     const QString wizard = windows(*first, 1, QStringLiteral("Start New Description")).value(0);
     type(wizard, QStringLiteral("Seed Book"));
     keys(wizard, {"Return"});

@@ -7,9 +7,11 @@
 #include "QuotedTexts.h"
 #include "TempFolder.h"
 
+#include <QAccessible>
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -19,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -243,3 +246,53 @@ TEST(HelpWindow, AHelpFileThatCannotBeReadIsNotCalledMissing)
     }
 }
 
+namespace {
+// The buttons a screen reader meets in the window now, by name (showing ones only).
+QStringList shownButtons(QWidget* window)
+{
+    QStringList names;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (!node || node->state().invisible)
+            return;
+        const QAccessible::Role role = node->role();
+        if (role == QAccessible::Button || role == QAccessible::ButtonMenu || role == QAccessible::ButtonDropDown)
+            names.append(node->text(QAccessible::Name));
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(window));
+    return names;
+}
+} // namespace
+
+TEST(HelpWindow, EveryButtonOnEveryTabHasAName)
+{
+    HelpWindow window(nullptr, {builtHelpFile()});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int tab = 0; tab < window.navigation()->count(); ++tab) {
+        window.navigation()->setCurrentIndex(tab);
+        const QString name = window.navigation()->tabText(tab);
+        if (name == u"Search")
+            QTest::keyClicks(window.findChild<QWidget*>(QStringLiteral("helpSearchQuery"))->findChild<QLineEdit*>(),
+                             QStringLiteral("box"));
+        const QStringList buttons = shownButtons(&window);
+        EXPECT_FALSE(buttons.contains(QString())) << name.toStdString() << ": " << buttons.join(u',').toStdString();
+        EXPECT_TRUE(buttons.contains(QStringLiteral("Back"))) << name.toStdString();
+        if (name == u"Search") {
+            for (const char* expected : {"Search", "Clear", "First result page",
+                                         "Previous result page", "Next result page", "Last result page"})
+                EXPECT_TRUE(buttons.contains(QLatin1String(expected))) << expected << " in " << buttons.join(u',').toStdString();
+        }
+    }
+    // Those that show only in other modes of the search, the search history's among them, too.
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty())
+            << button->metaObject()->className() << " in " << button->parentWidget()->metaObject()->className();
+    const auto named = [&](const QString& name) {
+        const QList<QAbstractButton*> all = window.findChildren<QAbstractButton*>();
+        return std::count_if(all.begin(), all.end(), [&](QAbstractButton* b) { return b->accessibleName() == name; });
+    };
+    EXPECT_EQ(named(QStringLiteral("Previous search")), 1);
+    EXPECT_EQ(named(QStringLiteral("Next search")), 1);
+}
