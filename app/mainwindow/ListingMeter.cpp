@@ -16,7 +16,7 @@ constexpr qsizetype MaxTooltipLines = 30;
 } // namespace
 
 ListingMeter::ListingMeter(QWidget* parent, const DescriptionView& view)
-    : QLabel(parent), m_view(view)
+    : QLabel(parent), m_view(view), m_content(ContentRulesFromSettings())
 {
     setObjectName(QStringLiteral("lblListingMeter"));
     QFont font(QString::fromLatin1(L::FontFamily));
@@ -52,7 +52,8 @@ void ListingMeter::scheduleUpdate()
 void ListingMeter::updateNow()
 {
     m_timer.stop();
-    m_check = CheckListing(ReadDescription(m_view));
+    const Description description = ReadDescription(m_view);
+    m_check = CheckListing(description, m_content.check(description));
     setText(ListingStatusText(m_check));
 
     QPalette colours = palette();

@@ -234,14 +234,14 @@ void frmMain::cmdCopyKindleHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateKindleHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle)));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, m_meter->contentRules())));
 }
 
 void frmMain::cmdCopyCreatespaceHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateCreatespaceHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace)));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, m_meter->contentRules())));
 }
 
 void frmMain::cmdPreviewKindle_Click()

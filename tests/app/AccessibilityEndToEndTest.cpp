@@ -247,7 +247,7 @@ QList<Seen> readerTree(const QString& busAddress, qint64 pid)
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
     environment.remove(QStringLiteral("AT_SPI_BUS_ADDRESS"));
     const QString json = runProgram(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
-                                    {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(pid)}, environment, 60000);
+                                    {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(pid)}, environment);
     QList<Seen> nodes;
     for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
         const QJsonObject node = value.toObject();

@@ -1,6 +1,8 @@
 // Spelling in the section boxes: marks as you type, the context menu's entries, the personal
 // word list, and the quiet way out when there is no dictionary.
 #include "AppTestSupport.h"
+#include "AttachSpelling.h"
+#include "LongLine.h"
 #include "SpellDictionary.h"
 #include "SectionTextEdit.h"
 #include "SpellHighlighter.h"
@@ -285,33 +287,39 @@ TEST_F(SpellCheckTest, AddToDictionaryAloneTakesTheWordsMarksFromEveryBoxAtOnce)
     EXPECT_GE(red.front(), columnOf(headline(), 12) - 1);
 }
 
-// A line longer than SpellHighlighter::LongLine is checked a piece at a time around each edit;
+// A line longer than LongLineLength is checked a piece at a time around each edit (the section
+// boxes never hold one, as they show it in pieces; a plain edit with spelling attached does);
 // a piece that begins in a tag's attribute text, however far from its "<", checks none of it.
 TEST_F(SpellCheckTest, AttributeTextStaysUnmarkedWhenALongLinesCheckBeginsInsideTheTag)
 {
     QString attribute;
-    while (attribute.size() < 2900)
+    while (attribute.size() < LongLineLength + 1000)
         attribute += QStringLiteral("Korrect wurds ");
     const QString before = QStringLiteral("Good words here. ").repeated(10);
     const QString line = before + "<img alt=\"" + attribute + "\"> Mispeled after. " + QStringLiteral("Fine text. ").repeated(40);
-    ASSERT_GT(line.size(), SpellHighlighter::LongLine);
-    ASSERT_LT(line.size(), SectionTextEdit::LongestBlock);
-    window.boxes().setBoxText(OpeningRemarks, line);
+    QPlainTextEdit edit;
+    edit.resize(600, 300);
+    attachSpelling(&edit, service());
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    edit.setPlainText(line);
     ASSERT_TRUE(service().waitUntilReady());
     // An edit in the attribute far more than 1,024 characters after its "<": the words around
     // it, and then those in view, are checked again from inside the tag.
-    QTextCursor cursor(remarks()->document());
+    QTextCursor cursor(edit.document());
     cursor.setPosition(static_cast<int>(before.size() + 10 + attribute.size() - 20));
-    remarks()->setTextCursor(cursor);
-    remarks()->setFocus();
-    QTest::keyClicks(remarks(), QStringLiteral("x"));
+    edit.setTextCursor(cursor);
+    edit.setFocus();
+    QTest::keyClicks(&edit, QStringLiteral("x"));
     QApplication::processEvents();
-    const QStringList marks = marked(OpeningRemarks);
+    QStringList marks;
+    for (const SpellingWord& w : SpellHighlighter::marks(edit.document()->begin()))
+        marks.append(edit.document()->begin().text().mid(w.start, w.length));
     EXPECT_FALSE(marks.contains(QStringLiteral("wurds"))) << marks.join(u' ').toStdString();
     EXPECT_TRUE(marks.contains(QStringLiteral("Mispeled"))) << marks.join(u' ').toStdString();
 }
 
-// A line longer than SectionTextEdit::LongestBlock is shown in pieces, and the cut may fall
+// A line longer than LongLineLength is shown in pieces, and the cut may fall
 // between two words of a tag's attribute text: the next piece begins inside the tag.
 TEST_F(SpellCheckTest, APieceOfALongLineThatBeginsInsideATagLeavesItsAttributeTextUnmarked)
 {
