@@ -1,7 +1,17 @@
 #include "MessageBoxDialog.h"
 
+#include "PanelAccessible.h"
+
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
+#include <QStyle>
+
+#include <memory>
 
 namespace {
 QMessageBox::Icon dialogIcon(MsgIcon icon)
@@ -31,7 +41,10 @@ QMessageBox::StandardButtons dialogButtons(MsgButtons buttons)
     case MsgButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MsgButtons::YesNo:
+    case MsgButtons::YesNoLater:
         return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoNoToAllLater:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::NoToAll;
     }
     return QMessageBox::Ok;
 }
@@ -45,9 +58,33 @@ QMessageBox::StandardButton firstButton(MsgButtons buttons)
         return QMessageBox::Ok;
     case MsgButtons::YesNoCancel:
     case MsgButtons::YesNo:
+    case MsgButtons::YesNoLater:
+    case MsgButtons::YesNoNoToAllLater:
         return QMessageBox::Yes;
     }
     return QMessageBox::Ok;
+}
+
+QString signName(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Critical:
+        return QStringLiteral("Error");
+    case MsgIcon::Question:
+        return QStringLiteral("Question");
+    case MsgIcon::Exclamation:
+        return QStringLiteral("Warning");
+    case MsgIcon::Information:
+        return QStringLiteral("Information");
+    case MsgIcon::None:
+        break;
+    }
+    return {};
+}
+
+bool mayGoUnanswered(MsgButtons buttons)
+{
+    return buttons == MsgButtons::YesNoLater || buttons == MsgButtons::YesNoNoToAllLater;
 }
 
 MsgAnswer answerOf(int button, MsgButtons buttons)
@@ -59,6 +96,8 @@ MsgAnswer answerOf(int button, MsgButtons buttons)
         return MsgAnswer::Yes;
     case QMessageBox::No:
         return MsgAnswer::No;
+    case QMessageBox::NoToAll:
+        return MsgAnswer::NoToAll;
     case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
     default:
@@ -67,16 +106,60 @@ MsgAnswer answerOf(int button, MsgButtons buttons)
     // Closed some other way: the answer that changes the least.
     if (buttons == MsgButtons::OK)
         return MsgAnswer::OK;
+    if (mayGoUnanswered(buttons))
+        return MsgAnswer::Cancel;
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
 }
+
+// Esc and the close box leave the question for another time, instead of pressing the one
+// No button (or nothing at all, with two).
+class UnansweredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Cancel))
+            done(QMessageBox::Cancel);
+        else
+            QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->accept();
+        done(QMessageBox::Cancel);
+    }
+};
 } // namespace
 
 MsgAnswer ShowMessageBoxDialog(const MessageRequest& request)
 {
-    QMessageBox box(dialogIcon(request.icon), request.caption, MessageTextForDisplay(request.text),
-                    dialogButtons(request.buttons), QApplication::activeWindow());
+    const QMessageBox::Icon icon = dialogIcon(request.icon);
+    const QString text = MessageTextForDisplay(request.text);
+    const QMessageBox::StandardButtons buttons = dialogButtons(request.buttons);
+    QWidget* const owner = QApplication::activeWindow();
+    std::unique_ptr<QMessageBox> shown;
+    if (mayGoUnanswered(request.buttons))
+        shown = std::make_unique<UnansweredMessageBox>(icon, request.caption, text, buttons, owner);
+    else
+        shown = std::make_unique<QMessageBox>(icon, request.caption, text, buttons, owner);
+    QMessageBox& box = *shown;
     box.setTextFormat(Qt::PlainText);
+    if (request.icon == MsgIcon::Information) {
+        // The style's own sign is only enlarged on a screen that scales by two; ours has a drawing for it.
+        QIcon sign(QStringLiteral(":/icons/information.png"));
+        sign.addFile(QStringLiteral(":/icons/information@2x.png"));
+        const int extent = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        box.setIconPixmap(sign.pixmap(QSize(extent, extent), box.devicePixelRatio()));
+    }
     box.setDefaultButton(firstButton(request.buttons));
+    // For a screen reader: the sign says what kind of message this is, and the row of buttons
+    // is no unnamed panel that seems to hold the focus beside the focused button.
+    if (auto* sign = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        sign->setAccessibleName(signName(request.icon));
+    if (auto* row = box.findChild<QDialogButtonBox*>())
+        PanelAccessible::Show(row, QStringLiteral("Answers"));
     return answerOf(box.exec(), request.buttons);
 }
 

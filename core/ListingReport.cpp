@@ -1,6 +1,7 @@
 #include "ListingReport.h"
 
 #include "HtmlGenerators.h"
+#include "OneLineText.h"
 
 namespace {
 
@@ -38,7 +39,9 @@ QString LengthAgainstLimit(qsizetype length)
 
 QString FindingText(const TagFinding& finding)
 {
-    const QString& name = finding.name;
+    // Names come from the file: a terminal or a list shows them, never obeys them.
+    const QString name = OneLineText(finding.name);
+    const QString inner = OneLineText(finding.inner);
     QString what;
     switch (finding.problem) {
     case TagProblem::NotAccepted:
@@ -51,7 +54,7 @@ QString FindingText(const TagFinding& finding)
         what = QStringLiteral("<%1> is not closed").arg(name);
         break;
     case TagProblem::MisNested:
-        what = QStringLiteral("</%1> closes <%1> while <%2> inside it is still open").arg(name, finding.inner);
+        what = QStringLiteral("</%1> closes <%1> while <%2> inside it is still open").arg(name, inner);
         break;
     case TagProblem::Unfinished:
         what = QStringLiteral("<%1 has no closing >").arg(name);

@@ -1,10 +1,66 @@
 #include "SpellDictionary.h"
 
+#include "OwnFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 #include <enchant.h>
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+// The library's own folder for this process: empty but for the engine order the user chose.
+const QString& libraryFolder()
+{
+    static const QString folder = QDir::tempPath() + QStringLiteral("/quorvane-spelling-%1-%2")
+                                                         .arg(::geteuid())
+                                                         .arg(QCoreApplication::applicationPid());
+    return folder;
+}
+
+constexpr const char* LibraryFolderVariable = "ENCHANT_CONFIG_DIR";
+
+// What the variable held before prepare(), restored by release().
+std::optional<QByteArray>& earlierVariable()
+{
+    static std::optional<QByteArray> earlier;
+    return earlier;
+}
+
+QString userLibraryFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/enchant");
+}
+
+// Appends word and a line break to the list, through a link as the other programs do, but
+// only to a regular file and never waiting on one that is not.
+bool appendWord(const QString& path, const QByteArray& word)
+{
+    OwnFiles::MakeFolder(QFileInfo(path).path(), 0755);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool done = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (done) {
+        char last = '\n';
+        if (info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) != 1)
+            last = '\n';
+        const QByteArray line = (last == '\n' ? QByteArray() : QByteArray("\n")) + word + '\n';
+        done = ::write(fd, line.constData(), static_cast<size_t>(line.size())) == line.size();
+    }
+    ::close(fd);
+    return done;
+}
 
 // Dictionaries want the typewriter apostrophe.
 QByteArray utf8(QStringView word)
@@ -26,7 +82,6 @@ struct SpellDictionary::Library {
     decltype(&enchant_dict_check) check = nullptr;
     decltype(&enchant_dict_suggest) suggest = nullptr;
     decltype(&enchant_dict_free_string_list) freeList = nullptr;
-    decltype(&enchant_dict_add) add = nullptr;
     decltype(&enchant_dict_add_to_session) addToSession = nullptr;
 
     ~Library()
@@ -65,7 +120,6 @@ private:
                               l.resolve(l.check, "enchant_dict_check") &&
                               l.resolve(l.suggest, "enchant_dict_suggest") &&
                               l.resolve(l.freeList, "enchant_dict_free_string_list") &&
-                              l.resolve(l.add, "enchant_dict_add") &&
                               l.resolve(l.addToSession, "enchant_dict_add_to_session");
         return complete ? library : nullptr;
     }
@@ -83,7 +137,89 @@ SpellDictionary::~SpellDictionary()
     m_library->brokerFree(broker);
 }
 
+void SpellDictionary::prepare()
+{
+    if (qgetenv(LibraryFolderVariable) == QFile::encodeName(libraryFolder()))
+        return;
+    earlierVariable() = qEnvironmentVariableIsSet(LibraryFolderVariable)
+                            ? std::optional<QByteArray>(qgetenv(LibraryFolderVariable))
+                            : std::nullopt;
+    qputenv(LibraryFolderVariable, QFile::encodeName(libraryFolder()));
+}
+
+void SpellDictionary::release()
+{
+    // Programs started from here (a browser, an installer) get the user's lists again.
+    if (qgetenv(LibraryFolderVariable) != QFile::encodeName(libraryFolder()))
+        return;
+    if (earlierVariable())
+        qputenv(LibraryFolderVariable, *earlierVariable());
+    else
+        qunsetenv(LibraryFolderVariable);
+}
+
 std::unique_ptr<SpellDictionary> SpellDictionary::open(const QString& language)
+{
+    prepare();
+    std::unique_ptr<SpellDictionary> dictionary = openWithoutPersonalList(language);
+    release();
+    if (dictionary)
+        dictionary->accept(personalWords(language), 0, MaxPersonalListBytes);
+    return dictionary;
+}
+
+std::unique_ptr<SpellDictionary> SpellDictionary::openWithoutPersonalList(const QString& language)
+{
+    // Without our folder the library would read the user's lists itself, whatever they are.
+    const QString folder = libraryFolder();
+    if (qgetenv(LibraryFolderVariable) != QFile::encodeName(folder))
+        return nullptr;
+    // The folder lives while the library reads it: a fresh one of ours, or none at all.
+    if (!OwnFiles::Remove(folder) || !OwnFiles::MakeFolder(folder, 0700))
+        return nullptr;
+    const QString ordering = QStringLiteral("/enchant.ordering");
+    const OwnFiles::ReadResult order = OwnFiles::Read(userLibraryFolder() + ordering, 64 * 1024, OwnFiles::Links::Follow);
+    if (order.ok())
+        OwnFiles::Replace(folder + ordering, order.bytes);
+    std::unique_ptr<SpellDictionary> dictionary = request(language);
+    OwnFiles::Remove(folder);
+    return dictionary;
+}
+
+QString SpellDictionary::personalListPath(const QString& language)
+{
+    return userLibraryFolder() + QLatin1Char('/') + language + QStringLiteral(".dic");
+}
+
+QByteArray SpellDictionary::personalWords(const QString& language)
+{
+    const QString path = personalListPath(language);
+    // Often a link into a folder of the user's settings: followed, but only to a regular file.
+    OwnFiles::ReadResult list = OwnFiles::Read(path, MaxPersonalListBytes, OwnFiles::Links::Follow);
+    if (!list.fault.isEmpty())
+        OwnFiles::Note(path, list.fault + QStringLiteral(", personal word list not read"));
+    return std::move(list.bytes);
+}
+
+qsizetype SpellDictionary::accept(const QByteArray& list, qsizetype from, qsizetype most)
+{
+    auto* dict = static_cast<EnchantDict*>(m_dict);
+    for (qsizetype count = 0; from < list.size() && count < most; ++count) {
+        qsizetype end = list.indexOf('\n', from);
+        if (end < 0)
+            end = list.size();
+        QByteArrayView word(list.constData() + from, end - from);
+        if (word.endsWith('\r'))
+            word.chop(1);
+        // As the library reads it: "#" starts a comment line; a word too long to check is no word.
+        if (!word.isEmpty() && !word.startsWith('#') && word.size() <= 4 * MaxWordLength)
+            m_library->addToSession(dict, word.constData(), word.size());
+        from = end + 1;
+    }
+    return from;
+}
+
+std::unique_ptr<SpellDictionary> SpellDictionary::request(const QString& language)
 {
     std::shared_ptr<const Library> library = Library::get();
     if (!library || language.isEmpty())
@@ -140,7 +276,9 @@ QStringList SpellDictionary::suggest(QStringView word, int most) const
 void SpellDictionary::add(QStringView word)
 {
     const QByteArray bytes = utf8(word);
-    m_library->add(static_cast<EnchantDict*>(m_dict), bytes.constData(), bytes.size());
+    if (!appendWord(personalListPath(m_language), bytes))
+        OwnFiles::Note(personalListPath(m_language), QStringLiteral("not a regular file, the word was not kept"));
+    m_library->addToSession(static_cast<EnchantDict*>(m_dict), bytes.constData(), bytes.size());
 }
 
 void SpellDictionary::ignore(QStringView word)

@@ -1,6 +1,7 @@
 #include "ReleaseSerial.h"
 
-#include <QFile>
+#include "OwnFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,8 +27,9 @@ QString AcceptedSerialFile(const QString& cacheFile)
 
 std::optional<qint64> ReadAcceptedSerial(const QString& cacheFile)
 {
-    QFile file(AcceptedSerialFile(cacheFile));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return ReleaseSerial(QString::fromLatin1(file.read(MaxDigits + 1)));
+    // The editor reads this on its window's thread: nothing here may wait.
+    const OwnFiles::ReadResult file = OwnFiles::Read(AcceptedSerialFile(cacheFile), MaxDigits);
+    if (!file.fault.isEmpty())
+        OwnFiles::Note(AcceptedSerialFile(cacheFile), file.fault + QStringLiteral(", not read"));
+    return file.ok() ? ReleaseSerial(QString::fromLatin1(file.bytes)) : std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "UpdateHelperCommands.h"
 
 #include "InstallerSignature.h"
+#include "OwnFiles.h"
 #include "ReleaseSerial.h"
 #include "UpdateHelperProtocol.h"
 #include "VersionTextFields.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 // A signature is 64 bytes; anything much larger is not one.
@@ -24,10 +24,9 @@ QByteArray wholeFile(const QString& path, qint64 maxSize)
 
 QString replaceFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    // A link left in the cache is replaced, not written through to whatever it names.
+    const QString fault = OwnFiles::Replace(path, bytes);
+    return fault.isEmpty() ? fault : path + QStringLiteral(": ") + fault;
 }
 
 // The serial of a text the key signed, or why it is no good.
@@ -83,7 +82,7 @@ QString RefreshVersionTextFile(const QUrl& url, const QString& cacheFile, const 
     const std::optional<qint64> accepted = ReadAcceptedSerial(cacheFile);
     if (accepted && serial < *accepted)
         return QStringLiteral("release serial %1 is older than the %2 accepted before").arg(serial).arg(*accepted);
-    if (!QDir().mkpath(QFileInfo(cacheFile).absolutePath()))
+    if (!OwnFiles::MakeFolder(QFileInfo(cacheFile).absolutePath()))
         return QStringLiteral("cannot create the folder of %1").arg(cacheFile);
     // The serial first: should the text not follow, the older text still cached is offered
     // no more (its serial no longer matches).

@@ -109,7 +109,7 @@ int runExport(const QStringList& operands)
     const std::optional<Description> description = ReadCommandLineDescription(operands[1], stderr);
     if (!description)
         return ExitFailed;
-    if (!writeAll(stdout, generate(*description).toUtf8())) {
+    if (!writeAll(stdout, TerminalSafeHtml(generate(*description)).toUtf8())) {
         printError(QStringLiteral("cannot write to standard output"));
         return ExitFailed;
     }

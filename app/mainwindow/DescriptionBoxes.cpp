@@ -4,12 +4,15 @@
 #include "MainWindowLayout.h"
 #include "SectionBoxInput.h"
 #include "SectionTextEdit.h"
+#include "SteadyCursor.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace L = MainWindowLayout;
 
@@ -63,12 +66,22 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setTabChangesFocus(true);
+        // The scroll bars and their holders carry the box's name too: no unnamed part. The
+        // holders by their names, not by a pattern: no expression engine at start-up.
+        const QString name = accessibleNameOf(i);
+        for (QWidget* part : edit->findChildren<QWidget*>())
+            if (part->objectName() == u"qt_scrollarea_hcontainer" || part->objectName() == u"qt_scrollarea_vcontainer")
+                part->setAccessibleName(name);
+        edit->viewport()->setAccessibleName(name);
+        edit->verticalScrollBar()->setAccessibleName(name);
+        edit->horizontalScrollBar()->setAccessibleName(name);
         connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
         box = edit;
     } else {
         auto* edit = new QLineEdit(parent);
         edit->setFrame(false);
         keepEveryCharacter(edit);
+        new SteadyCursor(edit);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { noteEdit(i); });
         box = edit;
     }
@@ -179,13 +192,9 @@ QString DescriptionBoxes::boxText(int box) const
 
 void DescriptionBoxes::setBoxText(int box, const QString& text)
 {
-    // What the box holds is what it was last seen holding; an empty box needs no conversion
-    // to tell, which is every box of a load into a new document.
-    if (m_seenStale[static_cast<size_t>(box)]) {
-        m_seen[static_cast<size_t>(box)] = widgetText(box);
-        m_seenStale[static_cast<size_t>(box)] = false;
-    }
-    const QString& now = m_seen[static_cast<size_t>(box)];
+    // An empty box needs no conversion to tell, which is every box of a load into a new
+    // document.
+    const QString& now = seen(box);
     if (now.isEmpty() ? text.isEmpty() : toDocumentText(now) == toDocumentText(text))
         return;
     const QString shown = toWidgetText(text);
@@ -195,9 +204,22 @@ void DescriptionBoxes::setBoxText(int box, const QString& text)
         static_cast<QLineEdit*>(widget(box))->setText(shown);
 }
 
+const QString& DescriptionBoxes::seen(int box) const
+{
+    const auto i = static_cast<size_t>(box);
+    if (m_seenStale[i]) {
+        m_seen[i] = widgetText(box);
+        m_seenStale[i] = false;
+    }
+    return m_seen[i];
+}
+
 std::function<Description()> DescriptionBoxes::laterDescription() const
 {
-    return [texts = m_seen] {
+    std::array<QString, BoxCount> texts;
+    for (int i = 0; i < BoxCount; ++i)
+        texts[static_cast<size_t>(i)] = seen(i);
+    return [texts = std::move(texts)] {
         Description description;
         for (int i = 0; i < SectionCount; ++i)
             description.Sections[static_cast<size_t>(i)] = toDocumentText(texts[static_cast<size_t>(i)]);
@@ -227,10 +249,11 @@ void DescriptionBoxes::noteEdit(int box)
             break;
         }
     }
-    m_seenStale[i] = false;
+    // A box left unread since its last change is compared with nothing older than that.
+    const bool wasStale = std::exchange(m_seenStale[i], false);
     QString now = widgetText(box);
-    if (now == m_seen[static_cast<size_t>(box)])
+    if (!wasStale && now == m_seen[i])
         return;
-    m_seen[static_cast<size_t>(box)] = std::move(now);
+    m_seen[i] = std::move(now);
     emit changed(box);
 }

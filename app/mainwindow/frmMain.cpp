@@ -14,10 +14,12 @@
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
+#include "KeyboardCue.h"
 #include "ListingCheck.h"
 #include "ListingMeter.h"
 #include "ListingReport.h"
 #include "MessageBox.h"
+#include "PanelAccessible.h"
 #include "PerfMark.h"
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
@@ -32,6 +34,7 @@
 #include "WindowOperations.h"
 #include "WindowAccessibility.h"
 #include "WindowPosition.h"
+#include "WindowScroller.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -73,8 +76,8 @@ frmMain::frmMain(bool withSplash)
 {
     setObjectName(QStringLiteral("frmMain"));
     InstallWindowAccessibility();
+    KeyboardCue::WatchInput();
     setWindowTitle(AppInfo::Title());
-    setFixedSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight));
     QPalette background = palette();
     background.setColor(QPalette::Window, L::White);
     setPalette(background);
@@ -86,6 +89,8 @@ frmMain::frmMain(bool withSplash)
     }
 
     createControls();
+    // Large fonts on a small screen: the designed window would reach past the screen.
+    new WindowScroller(this, QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
     PerfMark::mark("controls_built");
     Document().Boxes = m_boxes;
     // A copy of unsaved changes, for when the program ends before it can ask about them.
@@ -113,6 +118,7 @@ frmMain::~frmMain()
 void frmMain::createControls()
 {
     auto* topBar = new TopBar(this);
+    PanelAccessible::Show(topBar, QStringLiteral("Commands"));
     const QList<SavedControl> saved = ReadSavedControls(QStringLiteral(":/forms/frmMain.controls"));
     for (int i = 0; i < L::MainButtonCount; ++i) {
         m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i], saved);
@@ -162,6 +168,8 @@ void frmMain::createSectionFrames()
     for (const SectionInfo& section : SectionTable) {
         auto* frame = new DottedFrame(this, L::LightGrey);
         frame->setObjectName(QStringLiteral("Shape1_%1").arg(section.index));
+        // Named as its box is, rather than an unnamed filler round it.
+        PanelAccessible::Show(frame, DescriptionBoxes::accessibleNameOf(section.index));
         frame->setGeometry(PixelRect(L::SectionFrame(section.index)));
 
         auto* caption = new QLabel(QString::fromLatin1(section.caption), this);

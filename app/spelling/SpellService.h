@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QTimer>
 #include <QString>
 #include <QStringList>
 
@@ -22,8 +24,13 @@ public:
 
     // Whether words can be checked now; the first call starts the load.
     bool ready();
-    // Blocks until a load in progress has ended; whether it can check then.
+    // Blocks until a load in progress has ended, the personal word list with it; whether it
+    // can check then.
     bool waitUntilReady();
+    // What the words looked up take now, at most RememberedBytes.
+    qsizetype rememberedBytes() const { return m_knownBytes; }
+    // Whether the personal word list is still coming in.
+    bool loadingPersonalWords() const { return m_personalAt < m_personal.size(); }
 
     // Only when ready().
     bool misspelled(QStringView word);
@@ -32,6 +39,8 @@ public:
     void ignore(const QString& word);
 
     static constexpr int MostSuggestions = 5;
+    // What the words looked up may take: a word is its letters and about as much again.
+    static constexpr qsizetype RememberedBytes = 2 * 1024 * 1024;
 
 signals:
     // The dictionary arrived, or a word was added or ignored: every mark may be different.
@@ -39,13 +48,23 @@ signals:
 
 private:
     enum class State { NotAsked, Loading, Ready, Off };
+    struct Load;
     void startLoading();
     void loaded();
+    void acceptSomePersonalWords();
     void forget();
 
     State m_state = State::NotAsked;
     QThread* m_loader = nullptr;
+    // What the loader thread fills; shared, so that a loader left behind at the end writes to
+    // something that is still there.
+    std::shared_ptr<Load> m_load;
     std::unique_ptr<SpellDictionary> m_dictionary;
+    // The personal word list, taken in a piece at a time on the window's thread.
+    QByteArray m_personal;
+    qsizetype m_personalAt = 0;
+    QTimer m_personalFeed;
     // Words already looked up: a description repeats its words over and over.
     QHash<QString, bool> m_known;
+    qsizetype m_knownBytes = 0;
 };

@@ -1,5 +1,6 @@
 #include "UpdateInstaller.h"
 
+#include "OwnFiles.h"
 #include "UpdateNetwork.h"
 #include "UpdateSource.h"
 
@@ -14,7 +15,7 @@ const QString FolderPrefix = QStringLiteral("installer-");
 
 InstallerDownload DownloadInstaller(const UpdateSource& source, const UpdateOffer& offer)
 {
-    if (!QDir().mkpath(source.cacheFolder()))
+    if (!OwnFiles::MakeFolder(source.cacheFolder()))
         return {{}, QStringLiteral("cannot create ") + source.cacheFolder()};
     // Created 0700: nobody else can swap the file between the check and the start.
     QTemporaryDir folder(QDir(source.cacheFolder()).filePath(FolderPrefix + QStringLiteral("XXXXXX")));
@@ -37,16 +38,20 @@ bool StartInstaller(const QString& path)
     const QString folder = QFileInfo(path).absolutePath();
     if (QProcess::startDetached(path, {}, folder))
         return true;
-    QDir(folder).removeRecursively();
+    OwnFiles::Remove(folder);
     return false;
 }
 
 void RemoveOldInstallers(const UpdateSource& source)
 {
-    if (!QFileInfo(source.cacheFile).isAbsolute())
+    if (!QFileInfo(source.cacheFile).isAbsolute() || OwnFiles::KindOf(source.cacheFolder()) != OwnFiles::Kind::Folder)
         return;
+    // Whatever bears the name goes, but only itself: a link to a folder is not a way in.
     const QDir cache(source.cacheFolder());
-    const QStringList folders = cache.entryList({FolderPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& name : folders)
-        QDir(cache.filePath(name)).removeRecursively();
+    const QStringList names = cache.entryList({FolderPrefix + QLatin1Char('*')},
+                                              QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        if (!OwnFiles::Remove(cache.filePath(name)))
+            OwnFiles::Note(cache.filePath(name), QStringLiteral("not an installer folder of ours, left as it is"));
+    }
 }

@@ -1,23 +1,21 @@
 #include "VersionTextCache.h"
 
+#include "OwnFiles.h"
 #include "ReleaseSerial.h"
 #include "UpdateNetwork.h"
 #include "UpdateHelperProtocol.h"
 #include "UpdateSource.h"
 #include "VersionTextFields.h"
 
-#include <QFile>
-
 QString ReadCachedVersionText(const UpdateSource& source)
 {
-    QFile file(source.cacheFile);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read on the window's thread: a FIFO or a device in its place must not hold it.
+    const OwnFiles::ReadResult file = OwnFiles::Read(source.cacheFile, UpdateHelperProtocol::MaxVersionTextSize);
+    if (!file.fault.isEmpty())
+        OwnFiles::Note(source.cacheFile, file.fault + QStringLiteral(", not read"));
+    if (!file.ok())
         return {};
-    // One byte past the limit tells a text that is too large from one that fills it.
-    const QByteArray bytes = file.read(UpdateHelperProtocol::MaxVersionTextSize + 1);
-    if (bytes.size() > UpdateHelperProtocol::MaxVersionTextSize)
-        return {};
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = QString::fromUtf8(file.bytes);
     // Only the text the helper accepted last carries the highest serial accepted; any other
     // (left by an older program, or overtaken by a newer release) is not offered.
     const std::optional<VersionTextFields> fields = SplitVersionText(text);

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "DescriptionFileFormat.h"
+#include "OwnFiles.h"
 #include "RuntimeError.h"
 #include "WholeFile.h"
 
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstdio>
 #include <stdio.h>
 
 namespace {
@@ -23,12 +23,6 @@ bool writerHasEnded(const QString& identityName)
 {
     const std::optional<ProcessIdentity> writer = ProcessIdentity::fromName(identityName);
     return writer && !writer->isRunning();
-}
-
-void note(const QString& line)
-{
-    std::fprintf(stderr, "quorvane: %s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
 }
 } // namespace
 
@@ -54,9 +48,15 @@ QString RecoveryStore::ownCopyPath() const
 int RecoveryStore::save(const QByteArray& bytes) const
 {
     // The copies hold the author's unpublished texts: the folders are the user's alone.
-    if (!QFileInfo(m_folder).isDir() && !QDir().mkpath(m_folder))
-        return ErrorNumber::PathNotFound;
-    QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // A new folder is made the user's alone; one that is there keeps its mode, and a link in
+    // its place (to a shared folder, say) is not used at all.
+    if (!OwnFiles::MakeFolder(m_folder, 0700))
+        return OwnFiles::KindOf(m_folder) == OwnFiles::Kind::Missing ? ErrorNumber::PathNotFound
+                                                                     : ErrorNumber::PathFileAccessError;
+    // Our copy is written through a link by its name; nothing but a file of ours goes there.
+    const OwnFiles::Kind own = OwnFiles::KindOf(ownCopyPath());
+    if (own != OwnFiles::Kind::Missing && own != OwnFiles::Kind::File)
+        OwnFiles::Remove(ownCopyPath());
     return WholeFile::save(ownCopyPath(), bytes);
 }
 
@@ -68,8 +68,11 @@ void RecoveryStore::removeOwn() const
 QStringList RecoveryStore::orphans() const
 {
     QFileInfoList found;
+    if (OwnFiles::KindOf(m_folder) != OwnFiles::Kind::Folder)
+        return {};
     const QDir dir(m_folder);
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+    // A link is no copy of ours: taking it over would read, and later remove, what it names.
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
         const QString name = entry.fileName();
         const QString identity = nameWithoutSuffix(name);
         if (!identity.isEmpty()) {
@@ -90,7 +93,7 @@ QStringList RecoveryStore::orphans() const
     return paths;
 }
 
-std::optional<RecoveryCopy> RecoveryStore::claim(const QString& orphanPath) const
+std::optional<RecoveryCopy> RecoveryStore::claim(const QString& orphanPath, DamagedCopies& damaged) const
 {
     // Renaming is the claim: of two editors starting at once, only one can succeed.
     const QString own = ownCopyPath();
@@ -105,21 +108,34 @@ std::optional<RecoveryCopy> RecoveryStore::claim(const QString& orphanPath) cons
         parsed.fault = QStringLiteral("unreadable (%1)").arg(StandardErrorDescription(file.errorNumber));
     else
         parsed = RecoveryCopyFormat::parse(file.bytes);
-    if (!parsed.copy)
-        setAside(own, orphanPath, parsed.fault);
+    if (!parsed.copy) {
+        const QString movedTo = setAside(own, orphanPath);
+        if (movedTo.isEmpty())
+            release(orphanPath);  // not to be taken for this editor's own copy
+        damaged.add(orphanPath, parsed.fault, movedTo);
+    }
     return std::move(parsed.copy);
 }
 
-void RecoveryStore::setAside(const QString& path, const QString& shownPath, const QString& fault) const
+void RecoveryStore::release(const QString& orphanPath) const
 {
-    const QString damaged = m_folder + QStringLiteral("/damaged");
-    QDir().mkpath(damaged);
+    ::rename(QFile::encodeName(ownCopyPath()).constData(), QFile::encodeName(orphanPath).constData());
+}
+
+void RecoveryStore::discard(const QString& orphanPath) const
+{
+    const QString own = ownCopyPath();
+    if (::rename(QFile::encodeName(orphanPath).constData(), QFile::encodeName(own).constData()) == 0)
+        removeOwn();
+}
+
+QString RecoveryStore::setAside(const QString& path, const QString& shownPath) const
+{
+    const QString damaged = damagedFolder();
     const QString name = QFileInfo(shownPath).fileName();
     QString target = damaged + QLatin1Char('/') + name;
-    for (int n = 1; QFileInfo::exists(target); ++n)
+    for (int n = 1; OwnFiles::KindOf(target) != OwnFiles::Kind::Missing; ++n)
         target = damaged + QLatin1Char('/') + name + QLatin1Char('.') + QString::number(n);
-    if (QFile::rename(path, target))
-        note(QStringLiteral("%1: damaged recovery copy (%2), moved to %3").arg(shownPath, fault, target));
-    else
-        note(QStringLiteral("%1: damaged recovery copy (%2), left in place").arg(shownPath, fault));
+    // Only into a real folder of ours: a link there would carry the copy off elsewhere.
+    return OwnFiles::MakeFolder(damaged, 0700) && QFile::rename(path, target) ? target : QString();
 }

@@ -4,17 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <tuple>
 #include <utility>
-
-QT_BEGIN_NAMESPACE
-// Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace {
 Description with(SectionIndex section, const QString& text)
@@ -220,14 +211,21 @@ TEST(ListingReport, FirstLinesSumsUpTheRest)
 
 TEST(ListingCheck, ControlCharactersOtherThanTabAndBreaksAreFoundPerSectionAndCharacter)
 {
-    // Tab, LF and CR pass, their neighbours do not; the blank and DEL are ordinary.
-    const QString text = QString::fromUtf16(u"a\t\n\r b\x7f~\x08\x0b\x0c\x0e\x1f\x1f\x1f") + QChar(0);
-    const QList<ControlCharacterFinding> expected = {{ClosingRemarks, 0x00, 1}, {ClosingRemarks, 0x08, 1},
-                                                     {ClosingRemarks, 0x0b, 1}, {ClosingRemarks, 0x0c, 1},
-                                                     {ClosingRemarks, 0x0e, 1}, {ClosingRemarks, 0x1f, 3}};
+    // Tab, LF and CR pass, their neighbours do not; DEL and C1 are controls too, the blank,
+    // the tilde and the no-break space after them are ordinary.
+    const QString text =
+        QString::fromUtf16(u"a\t\n\r b\x7f~\x08\x0b\x0c\x0e\x1f\x1f\x1f\x80\x9b\x9f\xa0") + QChar(0);
+    const QList<ControlCharacterFinding> expected = {
+        {ClosingRemarks, 0x00, 1}, {ClosingRemarks, 0x08, 1}, {ClosingRemarks, 0x0b, 1}, {ClosingRemarks, 0x0c, 1},
+        {ClosingRemarks, 0x0e, 1}, {ClosingRemarks, 0x1f, 3}, {ClosingRemarks, 0x7f, 1}, {ClosingRemarks, 0x80, 1},
+        {ClosingRemarks, 0x9b, 1}, {ClosingRemarks, 0x9f, 1}};
     EXPECT_EQ(FindControlCharacters(ClosingRemarks, text), expected);
     EXPECT_EQ(FindingText(expected[0]), QStringLiteral("CLOSING REMARKS: control character U+0000 (NUL) appears once"));
     EXPECT_EQ(FindingText(expected[5]), QStringLiteral("CLOSING REMARKS: control character U+001F (US) appears 3 times"));
+    EXPECT_EQ(FindingText(expected[6]), QStringLiteral("CLOSING REMARKS: control character U+007F (DEL) appears once"));
+    EXPECT_EQ(FindingText(expected[7]), QStringLiteral("CLOSING REMARKS: control character U+0080 (PAD) appears once"));
+    EXPECT_EQ(FindingText(expected[8]), QStringLiteral("CLOSING REMARKS: control character U+009B (CSI) appears once"));
+    EXPECT_EQ(FindingText(expected[9]), QStringLiteral("CLOSING REMARKS: control character U+009F (APC) appears once"));
 
     // Each fragment gets the findings of its own sections; the check as a whole has each once.
     Description d = with(Subheadline, QString(1200, QChar(u'\x01')));
@@ -242,4 +240,20 @@ TEST(ListingCheck, ControlCharactersOtherThanTabAndBreaksAreFoundPerSectionAndCh
                                                            u"findings \u00b7 1,201 control characters"));
     EXPECT_TRUE(ListingStatusText(CheckListing(with(Headline, QStringLiteral("\x07")))).endsWith(u"s \u00b7 1 control character"));
     EXPECT_TRUE(CheckListing(with(Headline, QStringLiteral("\t"))).clean());
+}
+
+// A tag's name comes from the file: shown escaped, it cannot command the terminal or the list.
+TEST(ListingCheck, TagNamesInFindingsHaveTheirControlCharactersEscaped)
+{
+    const QString text = QString::fromUtf16(u"<x\x1b]0;title\x07>a</x\x1b]0;title\x07><q\x9b2J>b</q\x9b2J><i\u2028>");
+    QStringList lines;
+    for (const TagFinding& finding : CheckSectionTags(Subheadline, text))
+        lines.append(FindingText(finding));
+    ASSERT_FALSE(lines.isEmpty());
+    for (const QString& line : lines)
+        EXPECT_FALSE(std::any_of(line.cbegin(), line.cend(), [](QChar c) {
+            return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f) || c.unicode() == 0x2028;
+        }))
+            << line.toStdString();
+    EXPECT_TRUE(lines.join(u'|').contains(QStringLiteral("<x\\x1b]0;title\\x07>"))) << lines.join(u'|').toStdString();
 }

@@ -352,3 +352,22 @@ TEST(SignRelease, WritesTheTextAndBothSignaturesForTheRelease)
     EXPECT_TRUE(output.contains(QString::fromLatin1(key.publicKey().toBase64()))) << qPrintable(output);
     EXPECT_EQ(sign("012").first, 1);
 }
+
+// Links left in the cache in place of the text and its serial are replaced, not written through.
+TEST_F(UpdateHelper, LinksInPlaceOfTheCachedTextAreReplacedAndWhatTheyNameStaysAsItWas)
+{
+    QDir().mkpath(QFileInfo(cacheFile()).absolutePath());
+    const QString text = temp.write(QStringLiteral("notes.txt"), "the user's notes");
+    const QString serial = temp.write(QStringLiteral("count.txt"), "12");
+    ASSERT_TRUE(QFile::link(text, cacheFile()));
+    ASSERT_TRUE(QFile::link(serial, AcceptedSerialFile(cacheFile())));
+    const QByteArray published = "qvnlatestversion:1.5:3:notes";
+    publish(published, key);
+    const HelperRun run = fetchVersionText(server.url(QStringLiteral("/v.txt")));
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.reason);
+    EXPECT_EQ(TempFolder::read(text), "the user's notes");
+    EXPECT_EQ(TempFolder::read(serial), "12");
+    EXPECT_FALSE(QFileInfo(cacheFile()).isSymLink());
+    EXPECT_EQ(TempFolder::read(cacheFile()), published);
+    EXPECT_EQ(TempFolder::read(AcceptedSerialFile(cacheFile())), "3");
+}

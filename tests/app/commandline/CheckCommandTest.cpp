@@ -71,7 +71,23 @@ TEST_F(CheckCommandTest, ControlCharactersAreFindings)
               "Kindle: HEADLINE: control character U+0000 (NUL) appears 2 times\n"
               "Kindle: CALL TO ACTION FOR KINDLE BOOK: control character U+001B (ESC) appears once\n"
               "Print: 48 / 4,000\n"
-              "Print: HEADLINE: control character U+0000 (NUL) appears 2 times\n");
+              "Print: HEADLINE: control character U+0000 (NUL) appears 2 times\n"
+              "Print: CALL TO ACTION FOR CREATESPACE PRINT BOOK: control character U+007F (DEL) appears once\n");
+}
+
+// What the file holds reaches the terminal escaped: a tag's name cannot set its title.
+TEST_F(CheckCommandTest, TagNamesAreEscapedAndExportsCarryNoControlCharacters)
+{
+    const QString file = description("title.qvn", {"<x\x1b]0;owned\x07>Head", "Sub\x1b[2J"});
+    const ProgramRun run = check({file});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains("<x\\x1b]0;owned\\x07>")) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains('\x1b') || run.out.contains('\x07')) << run.out.toStdString();
+
+    const ProgramRun exported = quorvane({"--export", "kindle", file});
+    EXPECT_EQ(exported.exitCode, 0);
+    EXPECT_FALSE(exported.out.contains('\x1b') || exported.out.contains('\x07')) << exported.out.toStdString();
+    EXPECT_TRUE(exported.out.contains("&#x1B;[2J")) << exported.out.toStdString();
 }
 
 TEST_F(CheckCommandTest, UnreadableFilesAndWrongUse)

@@ -2,9 +2,11 @@
 // as a change.
 #include "DescriptionBoxes.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -88,4 +90,68 @@ TEST(DescriptionBoxesTextTest, BoxNamesAreTheCaptionsInSentenceCaseWithTheStoreN
                                     "Call to action for CreateSpace print book", "Book Title"};
     for (int box = 0; box < BoxCount; ++box)
         EXPECT_EQ(DescriptionBoxes::accessibleNameOf(box), QString::fromLatin1(expected[box])) << box;
+}
+
+TEST(DescriptionBoxesTextTest, TheCopyForRecoveryHoldsWhatEveryKindOfBoxHoldsNow)
+{
+    QWidget window;
+    DescriptionBoxes boxes(&window, &window);
+    // A line long enough to be shown in pieces, in a multi-line box of its own.
+    const QString longLine = QString(5000, u'w') + u" end"_s;
+    boxes.setBoxText(ClosingRemarks, longLine);
+    boxes.setBoxText(OpeningRemarks, u"first\r\nsecond"_s);
+    (void)boxes.laterDescription()();
+
+    // Typed, as keys do: one-line, multi-line, and a box whose line is in pieces.
+    const auto typeAtEnd = [&](int box, const QString& text) {
+        QWidget* widget = boxes.widget(box);
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            line->end(false);
+        } else {
+            auto* edit = static_cast<QPlainTextEdit*>(widget);
+            edit->moveCursor(QTextCursor::End);
+        }
+        QTest::keyClicks(widget, text);
+    };
+    typeAtEnd(Headline, u"head"_s);
+    typeAtEnd(OpeningRemarks, u" more"_s);
+    typeAtEnd(ClosingRemarks, u" closing"_s);
+    const Description later = boxes.laterDescription()();
+    EXPECT_EQ(later.Sections[Headline], u"head"_s);
+    EXPECT_EQ(later.Sections[OpeningRemarks], u"first\r\nsecond more"_s);
+    EXPECT_EQ(later.Sections[ClosingRemarks].right(13), u"w end closing"_s);
+    EXPECT_TRUE(later.Sections[ClosingRemarks] == longLine + u" closing"_s);
+    EXPECT_TRUE(later == ReadDescription(boxes));
+
+    // And again after a second round of keys into a box already read back.
+    typeAtEnd(OpeningRemarks, u"!"_s);
+    EXPECT_EQ(boxes.laterDescription()().Sections[OpeningRemarks], u"first\r\nsecond more!"_s);
+}
+
+// A headline too long to lay out at a glance holds the cursor's blink while it has the focus,
+// and gives it back when it loses the focus or gets short again; one character less blinks.
+TEST(DescriptionBoxesTextTest, AVeryLongHeadlineHoldsTheCursorSteadyOnlyWhileItHasTheFocus)
+{
+    QWidget window;
+    DescriptionBoxes boxes(&window, &window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const int desktop = QApplication::cursorFlashTime();
+    ASSERT_GT(desktop, 0);
+    auto* headline = static_cast<QLineEdit*>(boxes.widget(Headline));
+    boxes.setBoxText(Headline, QString(4095, u'a'));
+    headline->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(headline->hasFocus());
+    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+    headline->insert(u"b"_s);
+    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+    boxes.widget(Subheadline)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+    headline->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+    headline->backspace();
+    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
 }

@@ -19,15 +19,6 @@
 #include <QTextDocument>
 #include <QToolTip>
 
-#include <ostream>
-
-QT_BEGIN_NAMESPACE
-// Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace L = MainWindowLayout;
 
@@ -222,13 +213,14 @@ TEST_F(ListingMeterTest, ControlCharactersAreReportedAndKeptInTheFile)
     const QString path = folder.write(QStringLiteral("odd.qvn"), bytes);
     LoadDescriptionFile(path);
     EXPECT_FALSE(Document().DocumentDirty);
-    ASSERT_TRUE(meterShows(QStringLiteral("7 control characters"))) << meter().text().toStdString();
+    ASSERT_TRUE(meterShows(QStringLiteral("8 control characters"))) << meter().text().toStdString();
     EXPECT_TRUE(meter().warns());
     EXPECT_EQ(colour(), Red);
     EXPECT_EQ(shown(meter().toolTip()), QStringLiteral("HEADLINE: control character U+0000 (NUL) appears 2 times\n"
                                                 "SUB-HEADLINE: control character U+001F (US) appears once\n"
                                                 "OPENING REMARKS: control character U+000B (VT) appears once\n"
                                                 "OPENING REMARKS: control character U+001B (ESC) appears once\n"
+                                                "BENEFITS HEADLINE: control character U+007F (DEL) appears once\n"
                                                 "CALL TO ACTION FOR KINDLE BOOK: control character U+001B (ESC) appears once\n"
                                                 "CALL TO ACTION FOR CREATESPACE PRINT BOOK: control character U+000C (FF) appears once"));
 
@@ -236,6 +228,7 @@ TEST_F(ListingMeterTest, ControlCharactersAreReportedAndKeptInTheFile)
     ClickButton(window.button(L::CopyCreatespaceButton));
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_TRUE(messages.shown()[0].text.endsWith(QStringLiteral("OPENING REMARKS: control character U+001B (ESC) appears once\r\n"
+                                                                  "BENEFITS HEADLINE: control character U+007F (DEL) appears once\r\n"
                                                                   "CALL TO ACTION FOR CREATESPACE PRINT BOOK: control character U+000C (FF) appears once")))
         << messages.shown()[0].text.toStdString();
 

@@ -1,9 +1,18 @@
 // The version text, the notes box text and the installer's addresses.
+#include "ReleaseSerial.h"
+#include "TempFolder.h"
 #include "UpdateDeployment.h"
+#include "UpdateInstaller.h"
 #include "UpdateSource.h"
 #include "UpdateVersionText.h"
+#include "VersionTextCache.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 TEST(UpdateVersionText, FieldsAndMarker)
 {
@@ -111,4 +120,42 @@ TEST(UpdateSource, OnlyAnAddressAndAWholeKeyMakeItUsable)
     EXPECT_EQ(DeployedUpdateSource().publicKey, QByteArray(32, 'k'));
     qunsetenv("QUORVANE_UPDATE_PUBLIC_KEY");
     EXPECT_EQ(DeployedUpdateSource().publicKey, QByteArray::fromBase64(UpdateDeployment::PublicKey));
+}
+
+// A link named like an installer folder goes by itself; the folder it names is the user's.
+TEST(UpdateCache, OldInstallerFoldersGoButALinkNamedLikeOneTakesNothingWithIt)
+{
+    const TempFolder temp;
+    const UpdateSource source{{}, {}, temp.file(QStringLiteral("Quorvane/latestversion.txt"))};
+    QDir().mkpath(temp.file(QStringLiteral("user")));
+    temp.write(QStringLiteral("user/manuscript.qvn"), "mine");
+    QDir().mkpath(source.cacheFolder() + QStringLiteral("/installer-Real01"));
+    temp.write(QStringLiteral("Quorvane/installer-Real01/quorvane-setup"), "old");
+    const QString link = source.cacheFolder() + QStringLiteral("/installer-Link01");
+    ASSERT_TRUE(QFile::link(temp.file(QStringLiteral("user")), link));
+
+    RemoveOldInstallers(source);
+    EXPECT_EQ(TempFolder::read(temp.file(QStringLiteral("user/manuscript.qvn"))), "mine");
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(source.cacheFolder() + QStringLiteral("/installer-Real01")));
+}
+
+// The window's thread reads the cached text: a FIFO in its place or its serial's is passed over.
+TEST(UpdateCache, AFifoInPlaceOfTheCachedTextOrItsSerialIsNotWaitedOn)
+{
+    const TempFolder temp;
+    const UpdateSource source{{}, {}, temp.file(QStringLiteral("latestversion.txt"))};
+    const QString serial = AcceptedSerialFile(source.cacheFile);
+    temp.write(QStringLiteral("latestversion.serial"), "3");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(source.cacheFile).constData(), 0600), 0);
+    EXPECT_EQ(ReadCachedVersionText(source), QString());
+
+    QFile::remove(source.cacheFile);
+    QFile::remove(serial);
+    temp.write(QStringLiteral("latestversion.txt"), "qvnlatestversion:1.5:3:notes");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(serial).constData(), 0600), 0);
+    EXPECT_EQ(ReadCachedVersionText(source), QString());
+    QFile::remove(serial);
+    temp.write(QStringLiteral("latestversion.serial"), "3");
+    EXPECT_EQ(ReadCachedVersionText(source), QStringLiteral("qvnlatestversion:1.5:3:notes"));
 }

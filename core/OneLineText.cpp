@@ -3,9 +3,14 @@
 #include <algorithm>
 
 namespace {
-bool needsEscape(char16_t c)
+constexpr bool needsEscape(char16_t c)
 {
-    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029;
+    return IsTerminalControl(c);
+}
+
+constexpr bool needsReference(char16_t c)
+{
+    return needsEscape(c) && c != u'\t' && c != u'\n' && c != u'\r';
 }
 } // namespace
 
@@ -31,4 +36,19 @@ QString OneLineText(const QString& text)
             line += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
     }
     return line;
+}
+
+QString TerminalSafeHtml(const QString& html)
+{
+    if (std::none_of(html.cbegin(), html.cend(), [](QChar c) { return needsReference(c.unicode()); }))
+        return html;
+    QString page;
+    page.reserve(html.size() + 16);
+    for (const QChar c : html) {
+        if (needsReference(c.unicode()))
+            page += QStringLiteral("&#x") + QString::number(c.unicode(), 16).toUpper() + QLatin1Char(';');
+        else
+            page += c;
+    }
+    return page;
 }
