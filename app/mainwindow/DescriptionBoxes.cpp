@@ -1,7 +1,9 @@
 #include "DescriptionBoxes.h"
 
 #include "DescriptionFileFormat.h"
+#include "LongLineField.h"
 #include "MainWindowLayout.h"
+#include "OneLineBox.h"
 #include "SectionBoxInput.h"
 #include "SectionTextEdit.h"
 #include "SteadyCursor.h"
@@ -53,6 +55,22 @@ DescriptionBoxes::DescriptionBoxes(QWidget* sectionParent, QWidget* titleParent)
     m_widgets[BookTitleBox] = createTitleBox(titleParent);
     for (int i = 1; i < BoxCount; ++i)
         QWidget::setTabOrder(widget(i - 1), widget(i));
+    // After the order above: each long form goes into it just behind its line edit.
+    for (const SectionInfo& section : SectionTable) {
+        if (section.multiLine)
+            continue;
+        const int i = section.index;
+        auto* line = new OneLineBox(static_cast<QLineEdit*>(widget(i)));
+        new SectionBoxInput(line->field());
+        connect(line->field(), &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
+        m_lines[static_cast<size_t>(i)] = line;
+    }
+}
+
+QWidget* DescriptionBoxes::longForm(int box) const
+{
+    const OneLineBox* line = m_lines[static_cast<size_t>(box)];
+    return line ? line->field() : nullptr;
 }
 
 QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& section)
@@ -160,6 +178,8 @@ QString DescriptionBoxes::widgetText(int box) const
     // The raw text keeps non-breaking spaces, which toPlainText() would turn into blanks.
     if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box)))
         return edit->widgetText();
+    if (const OneLineBox* line = m_lines[static_cast<size_t>(box)])
+        return line->text();
     return static_cast<QLineEdit*>(widget(box))->text();
 }
 
@@ -182,12 +202,16 @@ void DescriptionBoxes::setBoxText(int box, const QString& text)
     const QString shown = toWidgetText(text);
     if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box)))
         edit->setWidgetText(shown);
+    else if (OneLineBox* line = m_lines[static_cast<size_t>(box)])
+        line->setText(shown);
     else
         static_cast<QLineEdit*>(widget(box))->setText(shown);
 }
 
-std::function<Description()> DescriptionBoxes::laterDescription() const
+std::function<Description()> DescriptionBoxes::laterDescription()
 {
+    // A box whose keys were only counted is read now, or the copy would miss them.
+    catchUp();
     return [texts = m_seen] {
         Description description;
         for (int i = 0; i < SectionCount; ++i)
@@ -205,7 +229,10 @@ quintptr DescriptionBoxes::ownerWindowHandle() const
 void DescriptionBoxes::noteEdit(int box)
 {
     const auto i = static_cast<size_t>(box);
-    if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box))) {
+    auto* edit = qobject_cast<SectionTextEdit*>(widget(box));
+    if (m_lines[i] && m_lines[i]->isLong())
+        edit = m_lines[i]->field();
+    if (edit) {
         switch (edit->takeChange()) {
         case SectionTextEdit::Change::None:
             return;
@@ -224,4 +251,14 @@ void DescriptionBoxes::noteEdit(int box)
         return;
     m_seen[static_cast<size_t>(box)] = std::move(now);
     emit changed(box);
+}
+
+void DescriptionBoxes::catchUp()
+{
+    for (size_t i = 0; i < BoxCount; ++i) {
+        if (m_seenStale[i]) {
+            m_seen[i] = widgetText(static_cast<int>(i));
+            m_seenStale[i] = false;
+        }
+    }
 }

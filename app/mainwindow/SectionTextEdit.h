@@ -31,6 +31,8 @@ public:
 
     // How many splits of its own the box holds now.
     qsizetype splitCount() const { return static_cast<qsizetype>(m_splits.size()); }
+    // Where they are: the positions of their paragraph separators, in ascending order.
+    const std::vector<int>& splits() const { return m_splits; }
 
     // text with every line longer than LongestBlock split; splits receives the position of
     // each "\n" that was added.

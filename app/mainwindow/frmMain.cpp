@@ -129,8 +129,11 @@ void frmMain::createControls()
     // Nothing of the spelling library is loaded until a box holds words to check.
     // The title box is read-only: nothing there to correct.
     auto* spelling = new SpellService(this);
-    for (const SectionInfo& section : SectionTable)
+    for (const SectionInfo& section : SectionTable) {
         attachSpelling(m_boxes->widget(section.index), *spelling);
+        if (QWidget* longForm = m_boxes->longForm(section.index))
+            attachSpelling(longForm, *spelling);
+    }
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);

@@ -1,0 +1,99 @@
+#include "OneLineBox.h"
+
+#include "LongLineField.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+#include <QTextDocument>
+
+#include <algorithm>
+#include <utility>
+
+OneLineBox::OneLineBox(QLineEdit* edit) : QObject(edit), m_edit(edit), m_field(new LongLineField(edit->parentWidget()))
+{
+    m_field->setObjectName(edit->objectName() + QStringLiteral("_long"));
+    m_field->setAccessibleName(edit->accessibleName());
+    m_field->setFont(edit->font());
+    m_field->setPalette(edit->palette());
+    m_field->setGeometry(edit->geometry());
+    m_field->hide();
+    // Tab goes from the line edit's place to the field while the line edit is hidden.
+    QWidget::setTabOrder(edit, m_field);
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+        if (!m_long && tooLong(m_edit->text().size()))
+            recheckLater();
+    });
+    connect(m_field, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_long && !tooLong(m_field->textLength()))
+            recheckLater();
+    });
+}
+
+bool OneLineBox::tooLong(qsizetype length)
+{
+    return length > SectionTextEdit::LongestBlock;
+}
+
+QString OneLineBox::text() const
+{
+    return m_long ? m_field->widgetText() : m_edit->text();
+}
+
+void OneLineBox::setText(const QString& text)
+{
+    show(tooLong(text.size()), text, text.size());
+}
+
+void OneLineBox::recheckLater()
+{
+    // Not within the edit itself: both widgets are still busy with it.
+    if (std::exchange(m_recheckDue, true))
+        return;
+    QTimer::singleShot(0, this, &OneLineBox::recheck);
+}
+
+void OneLineBox::recheck()
+{
+    m_recheckDue = false;
+    if (m_long && !tooLong(m_field->textLength())) {
+        const int position = m_field->textCursor().position();
+        const auto& splits = m_field->splits();
+        const auto before = std::lower_bound(splits.begin(), splits.end(), position) - splits.begin();
+        show(false, m_field->widgetText(), position - before);
+    } else if (!m_long && tooLong(m_edit->text().size())) {
+        show(true, m_edit->text(), m_edit->cursorPosition());
+    }
+}
+
+void OneLineBox::show(bool longForm, const QString& text, qsizetype cursor)
+{
+    const bool swap = longForm != m_long;
+    const bool focused = m_edit->hasFocus();  // the field's focus too, through the proxy
+    m_long = longForm;
+    // The new form takes the text first: whoever hears of the change reads it there.
+    if (longForm) {
+        m_field->setWidgetText(text);
+        QTextCursor moved = m_field->textCursor();
+        moved.setPosition(m_field->shownPosition(cursor));
+        m_field->setTextCursor(moved);
+        m_edit->clear();
+    } else {
+        m_edit->setText(text);
+        m_edit->setCursorPosition(static_cast<int>(cursor));
+        if (m_field->document()->characterCount() > 1)
+            m_field->setWidgetText(QString());
+    }
+    if (!swap)
+        return;
+    // The form coming takes the focus before the other hides, which would pass it on.
+    QWidget* coming = longForm ? static_cast<QWidget*>(m_field) : m_edit;
+    QWidget* going = longForm ? static_cast<QWidget*>(m_edit) : m_field;
+    m_edit->setFocusProxy(longForm ? m_field : nullptr);
+    coming->setVisible(true);
+    if (focused)
+        coming->setFocus();
+    going->setVisible(false);
+    if (longForm)
+        m_field->ensureCursorVisible();
+}
