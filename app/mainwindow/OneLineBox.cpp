@@ -7,7 +7,6 @@
 
 #include <QTextDocument>
 
-#include <algorithm>
 #include <utility>
 
 OneLineBox::OneLineBox(QLineEdit* edit) : QObject(edit), m_edit(edit), m_field(new LongLineField(edit->parentWidget()))
@@ -57,10 +56,8 @@ void OneLineBox::recheck()
 {
     m_recheckDue = false;
     if (m_long && !tooLong(m_field->textLength())) {
-        const int position = m_field->textCursor().position();
-        const auto& splits = m_field->splits();
-        const auto before = std::lower_bound(splits.begin(), splits.end(), position) - splits.begin();
-        show(false, m_field->widgetText(), position - before);
+        // A text no longer than one piece holds no splits: the cursor's place is its position.
+        show(false, m_field->widgetText(), m_field->textCursor().position());
     } else if (!m_long && tooLong(m_edit->text().size())) {
         show(true, m_edit->text(), m_edit->cursorPosition());
     }
