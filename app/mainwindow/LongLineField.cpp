@@ -40,7 +40,16 @@ void LongLineField::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
-    SectionTextEdit::keyPressEvent(event);
+    // Home and End go to the ends of the whole line, not of the piece in view.
+    const auto anchor = event->matches(QKeySequence::SelectStartOfLine) || event->matches(QKeySequence::SelectEndOfLine)
+                            ? QTextCursor::KeepAnchor
+                            : QTextCursor::MoveAnchor;
+    if (event->matches(QKeySequence::MoveToStartOfLine) || event->matches(QKeySequence::SelectStartOfLine))
+        moveCursor(QTextCursor::Start, anchor);
+    else if (event->matches(QKeySequence::MoveToEndOfLine) || event->matches(QKeySequence::SelectEndOfLine))
+        moveCursor(QTextCursor::End, anchor);
+    else
+        SectionTextEdit::keyPressEvent(event);
 }
 
 void LongLineField::insertFromMimeData(const QMimeData* source)
