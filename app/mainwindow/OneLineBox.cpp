@@ -2,6 +2,9 @@
 
 #include "LongLineField.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -19,6 +22,7 @@ OneLineBox::OneLineBox(QLineEdit* edit) : QObject(edit), m_edit(edit), m_field(n
     m_field->hide();
     // Tab goes from the line edit's place to the field while the line edit is hidden.
     QWidget::setTabOrder(edit, m_field);
+    edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, [this] {
         if (!m_long && tooLong(m_edit->text().size()))
             recheckLater();
@@ -42,6 +46,25 @@ QString OneLineBox::text() const
 void OneLineBox::setText(const QString& text)
 {
     show(tooLong(text.size()), text, text.size());
+}
+
+bool OneLineBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // A paste that makes the text too long goes straight to the field: the line edit would
+    // lay all of it out once first.
+    if (event->type() != QEvent::KeyPress || m_long || m_edit->isReadOnly() ||
+        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+        return QObject::eventFilter(watched, event);
+    if (!tooLong(m_edit->text().size() + QGuiApplication::clipboard()->text().size()))
+        return false;
+    const int start = m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition();
+    const int end = m_edit->hasSelectedText() ? m_edit->selectionEnd() : start;
+    show(true, m_edit->text(), start);
+    QTextCursor selection = m_field->textCursor();
+    selection.setPosition(m_field->shownPosition(end), QTextCursor::KeepAnchor);
+    m_field->setTextCursor(selection);
+    m_field->paste();
+    return true;
 }
 
 void OneLineBox::recheckLater()

@@ -27,6 +27,9 @@ public:
     QString text() const;
     void setText(const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     static bool tooLong(qsizetype length);
     // Moves the text to where its length belongs once the edit in progress is over.

@@ -155,3 +155,18 @@ TEST_F(OneLineBoxTest, TheRecoveryCopyHasTheKeysTypedIntoAMultiLineBox)
     type(u" bloom"_s);
     EXPECT_EQ(window.boxes().laterDescription()().Sections[OpeningRemarks], u"Roses bloom"_s);
 }
+
+TEST_F(OneLineBoxTest, APasteThatMakesTheTextTooLongGoesInPiecesInPlaceOfTheSelection)
+{
+    window.boxes().setBoxText(Headline, u"Roses bloom"_s);
+    edit()->setFocus();
+    edit()->setSelection(6, 5);
+    const QString pasted = words(Longest) + u"\r\nend"_s;
+    QApplication::clipboard()->setText(pasted);
+    press(Qt::Key_V, 1, Qt::ControlModifier);
+    EXPECT_TRUE(field()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), field());
+    EXPECT_EQ(text(), u"Roses "_s + words(Longest) + u" end"_s);
+    type(u"!"_s);
+    EXPECT_EQ(text(), u"Roses "_s + words(Longest) + u" end!"_s);
+}
