@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -163,7 +164,10 @@ TEST_F(OneLineBoxTest, APasteThatMakesTheTextTooLongGoesInPiecesInPlaceOfTheSele
     edit()->setSelection(6, 5);
     const QString pasted = words(Longest) + u"\r\nend"_s;
     QApplication::clipboard()->setText(pasted);
+    QSignalSpy lineEdit(edit(), &QLineEdit::textChanged);
     press(Qt::Key_V, 1, Qt::ControlModifier);
+    for (const QList<QVariant>& change : lineEdit)
+        EXPECT_LE(change.front().toString().size(), Longest) << "the line edit laid the whole text out";
     EXPECT_TRUE(field()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), field());
     EXPECT_EQ(text(), u"Roses "_s + words(Longest) + u" end"_s);
