@@ -6,9 +6,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTimer>
-
 #include <QTextDocument>
+#include <QTimer>
 
 #include <utility>
 
