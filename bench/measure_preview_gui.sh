@@ -4,23 +4,17 @@
 #   bench/measure_preview_gui.sh [PERFKIT_DIR] [RUNS] [BIN_DIR]
 # PERFKIT_DIR holds measure_gui.sh and floor/ (default: ../shared/perf beside the project);
 # BIN_DIR the programs (default: build/bin), so that another build can be measured alike.
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-kit="${1:-$root/../shared/perf}"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
 runs="${2:-9}"
 bin="${3:-$root/build/bin}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-cmake -S "$kit/floor" -B "$work/floor" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$work/floor" --target floor_widgets >/dev/null
+build_floor
 
 # A description whose Kindle call to action carries a block in the marker colour: only
 # the Kindle preview shows it, the CreateSpace preview does not.
-printf '%s\r\n' '[[[QVN FILE]]]Marker Book' 'Marker Book' 'A sub-headline' \
+write_description "$work/marker.qvn" '[[[QVN FILE]]]Marker Book' 'Marker Book' 'A sub-headline' \
   'Opening <i>words</i><BR>and a second line' 'Why read it' 'Fast<BR>Easy' 'Closing remarks.' \
   '<div style="background:#123456; width:240px; height:60px"></div>Buy the Kindle book now' \
-  'Order the paperback' >"$work/marker.qvn"
+  'Order the paperback'
 
 # Button centres in the main window: their places in twips / 15.
 kindle='593 15'

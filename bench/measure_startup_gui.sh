@@ -3,21 +3,15 @@
 # shared measuring kit, in interleaved rounds so that a busy machine weighs on both alike.
 #   bench/measure_startup_gui.sh [PERFKIT_DIR] [ROUNDS] [RUNS_PER_ROUND] [BIN_DIR]
 # Prints each round's medians and ratios, then the medians over all rounds.
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-kit="${1:-$root/../shared/perf}"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
 rounds="${2:-10}"
 runs="${3:-3}"
 bin="${4:-$root/build/bin}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-cmake -S "$kit/floor" -B "$work/floor" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$work/floor" --target floor_widgets >/dev/null
+build_floor
 # A description on the command line: no start dialog after the main window.
-printf '%s\r\n' '[[[QVN FILE]]]Start-up Book' 'A Headline' 'A sub-headline' \
+write_description "$work/book.qvn" '[[[QVN FILE]]]Start-up Book' 'A Headline' 'A sub-headline' \
   'Opening <i>words</i><BR>and a second line' 'Why read it' 'Fast<BR>Easy' 'Closing remarks.' \
-  'Buy the Kindle book now' 'Order the paperback' >"$work/book.qvn"
+  'Buy the Kindle book now' 'Order the paperback'
 
 for ((r = 1; r <= rounds; r++)); do
   "$kit/measure_gui.sh" -n "$runs" --min-size 994x747 --json "$work/floor_$r.json" \

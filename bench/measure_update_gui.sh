@@ -6,20 +6,13 @@
 # PERFKIT_DIR holds measure_gui.sh (default: ../shared/perf beside the project).
 # BASELINE_EDITOR, when given, is another build of the editor (say, one without the update
 # check) measured first the same way, for comparison.
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-kit="${1:-$root/../shared/perf}"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
 runs="${2:-9}"
 baseline="${3:-}"
 editor="$root/build/bin/quorvane"
-work="$(mktemp -d)"
-server=""
-cleanup() { [ -n "$server" ] && kill "$server" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
 
 # A description on the command line, so that no start dialog shows.
-printf '%s\r\n' '[[[QVN FILE]]]Bench Book' 'Headline' 'Sub' 'Opening' 'Why' 'Fast' 'Closing' 'Kindle' 'Print' \
-  >"$work/book.qvn"
+write_description "$work/book.qvn" '[[[QVN FILE]]]Bench Book' 'Headline' 'Sub' 'Opening' 'Why' 'Fast' 'Closing' 'Kindle' 'Print'
 
 # A host that accepts every connection and never answers; its port goes to port.txt.
 /usr/bin/python3 - "$work/port.txt" <<'PY' &
@@ -32,7 +25,7 @@ held = []
 while True:
     held.append(s.accept()[0])
 PY
-server=$!
+bench_pids+=($!)
 for _ in $(seq 50); do [ -s "$work/port.txt" ] && break; sleep 0.1; done
 stalled="http://127.0.0.1:$(cat "$work/port.txt")/qvnlatestversion.txt"
 

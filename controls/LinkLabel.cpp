@@ -1,11 +1,10 @@
 #include "LinkLabel.h"
 
+#include "FocusFrame.h"
 #include "LinkLabelAccessible.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     : QLabel(caption, parent)
@@ -61,9 +60,5 @@ void LinkLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    PaintFocusFrame(this, rect());
 }

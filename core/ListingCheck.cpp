@@ -314,11 +314,13 @@ qsizetype fragmentLength(const Description& description, ListingTarget target)
 struct SectionFindings {
     std::array<QList<TagFinding>, SectionCount> tags;
     std::array<QList<ControlCharacterFinding>, SectionCount> controlCharacters;
+    SectionContentFindings content;
 };
 
-SectionFindings checkSections(const Description& description)
+SectionFindings checkSections(const Description& description, const SectionContentFindings& content)
 {
     SectionFindings findings;
+    findings.content = content;
     for (const SectionInfo& section : SectionTable) {
         findings.tags[section.index] = CheckSectionTags(section.index, description[section.index]);
         findings.controlCharacters[section.index] = FindControlCharacters(section.index, description[section.index]);
@@ -336,6 +338,7 @@ FragmentCheck fragmentCheck(const Description& description, ListingTarget target
         if (goesInto(section, target)) {
             check.findings += sectionFindings.tags[section.index];
             check.controlCharacters += sectionFindings.controlCharacters[section.index];
+            check.contentFindings += sectionFindings.content[section.index];
         }
     }
     return check;
@@ -355,14 +358,19 @@ QList<TagFinding> CheckSectionTags(SectionIndex section, QStringView text)
     return findings;
 }
 
-FragmentCheck CheckFragment(const Description& description, ListingTarget target)
+FragmentCheck CheckFragment(const Description& description, ListingTarget target, ContentRuleSet rules)
 {
-    return fragmentCheck(description, target, checkSections(description));
+    return fragmentCheck(description, target, checkSections(description, CheckDescriptionContent(description, rules)));
 }
 
-ListingCheck CheckListing(const Description& description)
+ListingCheck CheckListing(const Description& description, ContentRuleSet rules)
 {
-    const auto sectionFindings = checkSections(description);
+    return CheckListing(description, CheckDescriptionContent(description, rules));
+}
+
+ListingCheck CheckListing(const Description& description, const SectionContentFindings& content)
+{
+    const auto sectionFindings = checkSections(description, content);
     ListingCheck check;
     check.kindle = fragmentCheck(description, ListingTarget::Kindle, sectionFindings);
     check.createSpace = fragmentCheck(description, ListingTarget::CreateSpace, sectionFindings);
@@ -370,5 +378,7 @@ ListingCheck CheckListing(const Description& description)
         check.tagFindings += findings;
     for (const QList<ControlCharacterFinding>& findings : sectionFindings.controlCharacters)
         check.controlCharacterFindings += findings;
+    for (const QList<ContentFinding>& findings : sectionFindings.content)
+        check.contentFindings += findings;
     return check;
 }

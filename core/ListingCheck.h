@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContentCheck.h"
 #include "ControlCharacters.h"
 #include "Description.h"
 
@@ -11,7 +12,8 @@
 // length limit, and whether the tags the author typed into a section are ones the store
 // keeps and are properly paired within that section (within each line, where every line
 // becomes an element of its own, and there no line may be empty). The generators' own
-// markup is never looked at: only each section's text as typed.
+// markup is never looked at: only each section's text as typed. Beside the markup, the
+// store's content rules (ContentCheck.h) over the same sections and lines.
 
 // The field counts UTF-16 code units, markup included.
 inline constexpr qsizetype ListingLengthLimit = 4000;
@@ -48,9 +50,13 @@ struct FragmentCheck {
     qsizetype length = 0;  // of the fragment exactly as copied
     QList<TagFinding> findings;
     QList<ControlCharacterFinding> controlCharacters;
+    QList<ContentFinding> contentFindings;
 
     bool fits() const { return length <= ListingLengthLimit; }
-    bool clean() const { return fits() && findings.isEmpty() && controlCharacters.isEmpty(); }
+    bool clean() const
+    {
+        return fits() && findings.isEmpty() && controlCharacters.isEmpty() && contentFindings.isEmpty();
+    }
 };
 
 struct ListingCheck {
@@ -59,9 +65,13 @@ struct ListingCheck {
     // Each section's findings once, whichever fragments the section goes into.
     QList<TagFinding> tagFindings;
     QList<ControlCharacterFinding> controlCharacterFindings;
+    QList<ContentFinding> contentFindings;
 
     bool clean() const { return kindle.clean() && createSpace.clean(); }
 };
 
-FragmentCheck CheckFragment(const Description& description, ListingTarget target);
-ListingCheck CheckListing(const Description& description);
+FragmentCheck CheckFragment(const Description& description, ListingTarget target,
+                            ContentRuleSet rules = ContentRuleSet::all());
+ListingCheck CheckListing(const Description& description, ContentRuleSet rules = ContentRuleSet::all());
+// With the content findings already made (by a ContentChecker that follows the typing).
+ListingCheck CheckListing(const Description& description, const SectionContentFindings& content);

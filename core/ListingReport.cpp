@@ -83,16 +83,33 @@ QString FindingText(const ControlCharacterFinding& finding)
            QStringLiteral(": control character U+%1 (%2) appears %3").arg(code, ControlCharacterName(finding.character), times);
 }
 
+QString FindingText(const ContentFinding& finding)
+{
+    const ContentPattern& pattern = ContentPatternTable()[static_cast<size_t>(finding.pattern)];
+    return caption(finding.section) + QStringLiteral(", line %1: \"%2\" %3; %4.")
+                                          .arg(QString::number(finding.line), QuotedWords(finding.words),
+                                               QString::fromUtf8(pattern.what),
+                                               QString::fromUtf8(ContentRuleData(pattern.rule).sentence));
+}
+
+QStringList SectionFindingLines(const FragmentCheck& check)
+{
+    QStringList lines;
+    for (const TagFinding& finding : check.findings)
+        lines.append(FindingText(finding));
+    for (const ControlCharacterFinding& finding : check.controlCharacters)
+        lines.append(FindingText(finding));
+    for (const ContentFinding& finding : check.contentFindings)
+        lines.append(FindingText(finding));
+    return lines;
+}
+
 QStringList FragmentFindingLines(const FragmentCheck& check)
 {
     QStringList lines;
     if (!check.fits())
         lines.append(tooLong(check));
-    for (const TagFinding& finding : check.findings)
-        lines.append(FindingText(finding));
-    for (const ControlCharacterFinding& finding : check.controlCharacters)
-        lines.append(FindingText(finding));
-    return lines;
+    return lines + SectionFindingLines(check);
 }
 
 QString ListingStatusText(const ListingCheck& check)
@@ -104,6 +121,11 @@ QString ListingStatusText(const ListingCheck& check)
     QString status = QStringLiteral("%1 %2 \u00b7 %3 %4 \u00b7 %5")
         .arg(ListingTargetName(ListingTarget::Kindle), LengthAgainstLimit(check.kindle.length),
              ListingTargetName(ListingTarget::CreateSpace), LengthAgainstLimit(check.createSpace.length), tags);
+    // Counted apart from the markup: a different kind of work.
+    const qsizetype content = check.contentFindings.size();
+    if (content > 0)
+        status += content == 1 ? QStringLiteral(" \u00b7 1 content finding")
+                               : QStringLiteral(" \u00b7 %1 content findings").arg(GroupedNumber(content));
     qsizetype controls = 0;
     for (const ControlCharacterFinding& finding : check.controlCharacterFindings)
         controls += finding.count;
@@ -123,6 +145,8 @@ QStringList ListingFindingLines(const ListingCheck& check)
     for (const TagFinding& finding : check.tagFindings)
         lines.append(FindingText(finding));
     for (const ControlCharacterFinding& finding : check.controlCharacterFindings)
+        lines.append(FindingText(finding));
+    for (const ContentFinding& finding : check.contentFindings)
         lines.append(FindingText(finding));
     return lines;
 }

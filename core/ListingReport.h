@@ -23,11 +23,20 @@ QString FindingText(const TagFinding& finding);
 // "OPENING REMARKS: control character U+0000 (NUL) appears 3 times".
 QString FindingText(const ControlCharacterFinding& finding);
 
-// The fragment's findings, one a line: first its length when it is too long, then the tags,
-// then the control characters.
+// "OPENING REMARKS, line 2: "www.example.com" is a web address; the store does not allow
+// contact details in a description."
+QString FindingText(const ContentFinding& finding);
+
+// The fragment's findings in the sections, one a line: the tags, the control characters,
+// then the content rules.
+QStringList SectionFindingLines(const FragmentCheck& check);
+
+// The fragment's findings, one a line: first its length when it is too long, then those of
+// SectionFindingLines.
 QStringList FragmentFindingLines(const FragmentCheck& check);
 
-// "Kindle 1,234 / 4,000 · Print 1,180 / 4,000 · no tag findings".
+// "Kindle 1,234 / 4,000 · Print 1,180 / 4,000 · no tag findings", then the content findings
+// and the control characters when there are any.
 QString ListingStatusText(const ListingCheck& check);
 
 // Both fragments' findings, one a line, each tag finding once: for the status line's tooltip.

@@ -19,6 +19,8 @@ MsgAnswer quietAnswer(MsgButtons buttons)
         return MsgAnswer::OK;
     case MsgButtons::OKCancel:
     case MsgButtons::YesNoCancel:
+    case MsgButtons::YesNoLater:
+    case MsgButtons::YesNoNoToAllLater:
         return MsgAnswer::Cancel;
     case MsgButtons::YesNo:
         return MsgAnswer::No;

@@ -9,8 +9,10 @@
 // handler (the command line) the text goes to standard error.
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgButtons { OK, OKCancel, YesNoCancel, YesNo };
-enum class MsgAnswer { OK, Cancel, Yes, No };
+// The ...Later kinds ask a question that may go unanswered: Esc or the window's close box
+// answer Cancel (ask again another time) instead of No.
+enum class MsgButtons { OK, OKCancel, YesNoCancel, YesNo, YesNoLater, YesNoNoToAllLater };
+enum class MsgAnswer { OK, Cancel, Yes, No, NoToAll };
 
 struct MessageRequest {
     QString text;     // may hold CR LF; each is one line break on screen

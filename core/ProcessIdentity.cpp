@@ -28,8 +28,14 @@ QString thisBoot()
     return QString::fromLatin1(file.readAll().trimmed());
 }
 
-// Field 22 of /proc/<pid>/stat; the command name before it may hold blanks and brackets.
-std::optional<quint64> startTicksOf(qint64 pid)
+struct ProcessStat {
+    char state = '?';
+    quint64 startTicks = 0;
+};
+
+// Fields 3 (the state) and 22 of /proc/<pid>/stat; the command name before them may hold
+// blanks and brackets.
+std::optional<ProcessStat> statOf(qint64 pid)
 {
     QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!file.open(QIODevice::ReadOnly))
@@ -40,11 +46,17 @@ std::optional<quint64> startTicksOf(qint64 pid)
         return std::nullopt;
     const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
     constexpr int StartTimeAfterName = 19;  // fields 3 onwards follow the name
-    if (fields.size() <= StartTimeAfterName)
+    if (fields.size() <= StartTimeAfterName || fields[0].size() != 1)
         return std::nullopt;
     bool ok = false;
     const quint64 ticks = fields[StartTimeAfterName].toULongLong(&ok);
-    return ok ? std::optional(ticks) : std::nullopt;
+    return ok ? std::optional(ProcessStat{fields[0][0], ticks}) : std::nullopt;
+}
+
+std::optional<quint64> startTicksOf(qint64 pid)
+{
+    const std::optional<ProcessStat> stat = statOf(pid);
+    return stat ? std::optional(stat->startTicks) : std::nullopt;
 }
 } // namespace
 
@@ -92,7 +104,10 @@ bool ProcessIdentity::isRunning() const
         return false;
     if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
         return false;
-    // The number is in use: by the same process only if it started at the same moment.
-    const std::optional<quint64> ticks = startTicksOf(pid);
-    return !ticks || *ticks == startTicks;
+    // The number is in use: by the same process only if it started at the same moment. A
+    // killed process that its parent has not yet waited for (a zombie) has ended all the same.
+    const std::optional<ProcessStat> stat = statOf(pid);
+    if (!stat)
+        return true;
+    return stat->startTicks == startTicks && stat->state != 'Z' && stat->state != 'X';
 }

@@ -26,16 +26,22 @@ bool endsRun(QChar c)
            c == u']';
 }
 
-// A tag from its "<": "<b>", "</i>", "<a href=...>", "<!-- ... >"; up to its ">" or the end.
-// Nothing when the "<" starts no tag, as in "3 < 4".
-std::optional<qsizetype> tagEnd(QStringView text, qsizetype at)
+// Whether the "<" at at starts a tag: a letter or "-" after it, or after its "/" or "!".
+bool opensTag(QStringView text, qsizetype at)
 {
     qsizetype i = at + 1;
     if (i < text.size() && (text[i] == u'/' || text[i] == u'!'))
         ++i;
-    if (i >= text.size() || !(isAsciiLetter(text[i]) || text[i] == u'-'))
+    return i < text.size() && (isAsciiLetter(text[i]) || text[i] == u'-');
+}
+
+// A tag from its "<": "<b>", "</i>", "<a href=...>", "<!-- ... >"; up to its ">" or the end.
+// Nothing when the "<" starts no tag, as in "3 < 4".
+std::optional<qsizetype> tagEnd(QStringView text, qsizetype at)
+{
+    if (!opensTag(text, at))
         return std::nullopt;
-    const qsizetype close = text.indexOf(u'>', i);
+    const qsizetype close = text.indexOf(u'>', at + 1);
     return close < 0 ? text.size() : close + 1;
 }
 
@@ -102,12 +108,16 @@ bool worthChecking(QStringView word)
 
 } // namespace
 
-QList<SpellingWord> FindSpellingWords(QStringView text)
+QList<SpellingWord> FindSpellingWords(QStringView text, bool startsInTag)
 {
     QList<SpellingWord> words;
     const qsizetype n = text.size();
     bool runStart = true;  // at the start of a run of non-blank characters
     qsizetype i = 0;
+    if (startsInTag) {
+        const qsizetype close = text.indexOf(u'>');
+        i = close < 0 ? n : close + 1;
+    }
     while (i < n) {
         const QChar c = text[i];
         if (c == u'<') {
@@ -145,6 +155,20 @@ QList<SpellingWord> FindSpellingWords(QStringView text)
             words.append({start, i - start});
     }
     return words;
+}
+
+std::optional<qsizetype> TagAround(QStringView text, qsizetype at, bool startsInTag)
+{
+    // A tag ends at the first ">" after its "<": one that holds at opened after the last ">" before it.
+    const QStringView before = text.first(at);
+    const qsizetype close = before.lastIndexOf(u'>');
+    for (qsizetype open = before.indexOf(u'<', close + 1); open >= 0; open = before.indexOf(u'<', open + 1)) {
+        if (opensTag(text, open))
+            return open;
+    }
+    if (startsInTag && close < 0 && at > 0)
+        return 0;
+    return std::nullopt;
 }
 
 std::optional<SpellingWord> SpellingWordAt(QStringView text, qsizetype at)

@@ -18,7 +18,14 @@ struct SpellingWord {
 // attribute text, entities, web and e-mail addresses are passed over, and so are words in
 // capitals and words with digits. A word is letters with apostrophes inside it; a hyphen
 // parts two words.
-QList<SpellingWord> FindSpellingWords(QStringView text);
+// With startsInTag the text begins inside a tag that began before it (a line shown in
+// pieces): up to its first ">" is that tag's.
+QList<SpellingWord> FindSpellingWords(QStringView text, bool startsInTag = false);
+
+// Where the tag begins that holds position at, between its "<" and the end of its ">"; 0 for
+// the tag the text begins inside (startsInTag); nothing when at lies outside every tag. The
+// position after a text's last character is inside when a tag is left open there.
+std::optional<qsizetype> TagAround(QStringView text, qsizetype at, bool startsInTag = false);
 
 // The word of FindSpellingWords that holds position at or ends there; nothing otherwise.
 std::optional<SpellingWord> SpellingWordAt(QStringView text, qsizetype at);

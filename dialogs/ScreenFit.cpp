@@ -1,14 +1,13 @@
 #include "ScreenFit.h"
 
 #include "WindowFit.h"
+#include "WindowFrameWatch.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace {
-const char* const FrameGuessed = "quorvaneFrameGuessed";
-
 QMargins FrameOf(const QWidget* window)
 {
     const QRect frame = window->frameGeometry();
@@ -17,19 +16,14 @@ QMargins FrameOf(const QWidget* window)
                     frame.bottom() - inner.bottom());
 }
 
-bool HasFrame(const QWidget* window)
-{
-    return window->frameGeometry() != window->geometry();
-}
-
 // The window manager frames a window only once it is on screen; until then a framed window
 // of the program tells how much the frame adds.
 QMargins ExpectedFrame(const QWidget* window)
 {
-    if (HasFrame(window))
+    if (WindowFrameWatch::hasFrame(window))
         return FrameOf(window);
     for (const QWidget* other : QApplication::topLevelWidgets())
-        if (other != window && other->isVisible() && HasFrame(other))
+        if (other != window && other->isVisible() && WindowFrameWatch::hasFrame(other))
             return FrameOf(other);
     return {};
 }
@@ -53,21 +47,18 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const QEvent::Type type = event->type();
-        if ((type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize) || !watched->isWidgetType())
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
             return false;
         auto* window = static_cast<QWidget*>(watched);
         if (!IsPlacedWindow(window))
             return false;
-        // Show comes after a dialog has centred itself and before the window is mapped.
-        if (type == QEvent::Show) {
-            window->setProperty(FrameGuessed, !HasFrame(window));
-            FitWindowOnScreen(window);
-        } else if (window->property(FrameGuessed).toBool() && HasFrame(window)) {
-            // Once only: a window the user moves half off the screen stays there.
-            window->setProperty(FrameGuessed, false);
-            FitWindowOnScreen(window);
-        }
+        // Show comes after a dialog has centred itself and before the window is mapped. The
+        // frame guessed then is checked once it is known; once only, as a window the user
+        // moves half off the screen stays there.
+        const bool guessed = !WindowFrameWatch::hasFrame(window);
+        FitWindowOnScreen(window);
+        if (guessed)
+            WindowFrameWatch::whenFramed(window, [window] { FitWindowOnScreen(window); });
         return false;
     }
 };

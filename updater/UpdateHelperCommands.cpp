@@ -66,7 +66,7 @@ QString installerFault(const QUrl& installerUrl, const QUrl& signatureUrl, const
 
 QString RefreshVersionTextFile(const QUrl& url, const QString& cacheFile, const QByteArray& publicKey, int windowMs)
 {
-    const HttpDownload::Limits text{MaxVersionTextSize, windowMs, true};
+    const HttpDownload::Limits text{UpdateHelperProtocol::MaxVersionTextSize, windowMs, true};
     QByteArray body;
     QByteArray signature;
     QString fault = HttpDownload::Text(url, text, body);

@@ -8,9 +8,6 @@
 
 // What the update helper does. Each returns empty on success, else why it failed.
 
-// A version line with its notes; anything larger is not one.
-constexpr qint64 MaxVersionTextSize = 64 * 1024;
-
 // Fetches the version text and its detached signature (at the text's address with ".sig")
 // and keeps the text in the cache file only when the key signed its exact bytes and its
 // release serial is not below the highest accepted so far, which is then kept beside it.

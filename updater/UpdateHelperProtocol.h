@@ -13,6 +13,8 @@ namespace UpdateHelperProtocol {
 inline QString HelperFileName() { return QStringLiteral("quorvane-update"); }
 inline QString VersionTextCommand() { return QStringLiteral("version-text"); }
 inline QString InstallerCommand() { return QStringLiteral("installer"); }
+// A version line with its notes; anything larger is not one, whether fetched or read from the cache.
+constexpr qint64 MaxVersionTextSize = 64 * 1024;
 // Exit codes besides 0.
 constexpr int Failed = 1;
 constexpr int BadArguments = 2;

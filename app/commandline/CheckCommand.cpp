@@ -1,6 +1,7 @@
 #include "CheckCommand.h"
 
 #include "CommandLineFile.h"
+#include "ContentRules.h"
 #include "ListingCheck.h"
 #include "ListingReport.h"
 
@@ -26,10 +27,8 @@ void appendFragment(QString& report, const FragmentCheck& check)
     if (!check.fits())
         report += QStringLiteral(" (%1 over)").arg(GroupedNumber(check.length - ListingLengthLimit));
     report += QLatin1Char('\n');
-    for (const TagFinding& finding : check.findings)
-        report += target + FindingText(finding) + QLatin1Char('\n');
-    for (const ControlCharacterFinding& finding : check.controlCharacters)
-        report += target + FindingText(finding) + QLatin1Char('\n');
+    for (const QString& line : SectionFindingLines(check))
+        report += target + line + QLatin1Char('\n');
 }
 
 } // namespace
@@ -41,7 +40,7 @@ int RunCheckCommand(const QString& path, std::FILE* out, std::FILE* err)
     if (!description)
         return ExitUnreadable;
 
-    const ListingCheck check = CheckListing(*description);
+    const ListingCheck check = CheckListing(*description, ContentRulesFromSettings());
     QString report;
     appendFragment(report, check.kindle);
     appendFragment(report, check.createSpace);

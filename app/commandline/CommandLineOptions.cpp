@@ -4,6 +4,8 @@
 #include "CheckCommand.h"
 #include "CommandLineFile.h"
 #include "HtmlGenerators.h"
+#include "ListingCheck.h"
+#include "ListingReport.h"
 #include "OneLineText.h"
 
 #include <QFile>
@@ -92,11 +94,13 @@ int usageError(const QString& text)
 int runExport(const QStringList& operands)
 {
     QString (*generate)(const Description&) = nullptr;
-    if (operands[0] == QLatin1String("kindle"))
+    ListingTarget target = ListingTarget::Kindle;
+    if (operands[0] == QLatin1String("kindle")) {
         generate = GenerateKindleHTML;
-    else if (operands[0] == QLatin1String("createspace"))
+    } else if (operands[0] == QLatin1String("createspace")) {
         generate = GenerateCreatespaceHTML;
-    else
+        target = ListingTarget::CreateSpace;
+    } else
         throw UsageError{QStringLiteral("--export: unknown target '%1' (kindle or createspace)").arg(operands[0])};
     if (operands[1].isEmpty())
         throw UsageError{QStringLiteral("--export: the file name is empty")};
@@ -109,6 +113,9 @@ int runExport(const QStringList& operands)
         printError(QStringLiteral("cannot write to standard output"));
         return ExitFailed;
     }
+    // What the check finds in this fragment, as warnings: the output stays exactly the HTML.
+    for (const QString& finding : FragmentFindingLines(CheckFragment(*description, target, ContentRulesFromSettings())))
+        printError(QStringLiteral("warning: ") + finding);
     return ExitOk;
 }
 

@@ -27,6 +27,16 @@ QByteArray onDisk(const QString& path)
     return file.read(1 << 20);
 }
 
+// Whether path is folder itself or lies below it, a whole name at a time: "share-other" is
+// not below "share". Both are clean absolute paths.
+bool below(const QString& folder, const QString& path)
+{
+    const QString relative = QDir(folder).relativeFilePath(path);
+    return relative == QLatin1String(".") || relative.isEmpty() ||
+           (!QDir::isAbsolutePath(relative) && relative != QLatin1String("..") &&
+            !relative.startsWith(QLatin1String("../")));
+}
+
 // Whether folder, as far as it exists, lies within dataHome once links are followed:
 // a link in between could lead a write anywhere.
 bool within(const QString& dataHome, const QString& folder)
@@ -34,11 +44,11 @@ bool within(const QString& dataHome, const QString& folder)
     const QString home = QFileInfo(dataHome).canonicalFilePath();
     if (home.isEmpty())
         return false;
-    QString existing = folder;
-    while (!QFileInfo::exists(existing) && existing != dataHome && existing.startsWith(dataHome))
+    QString existing = QDir::cleanPath(folder);
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).path() != existing)
         existing = QFileInfo(existing).path();
     const QString real = QFileInfo(existing).canonicalFilePath();
-    return real == home || real.startsWith(home + QLatin1Char('/'));
+    return !real.isEmpty() && below(home, real);
 }
 
 bool write(const QString& dataHome, const File& file)

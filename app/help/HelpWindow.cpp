@@ -15,11 +15,58 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+void Name(QAbstractButton* button, const QString& name)
+{
+    button->setAccessibleName(name);
+    if (button->toolTip().isEmpty())
+        button->setToolTip(name);
+}
+
+// The tool buttons of a layout and the layouts in it, in the order they stand.
+void CollectButtons(const QLayout* layout, QList<QToolButton*>& buttons)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (auto* button = qobject_cast<QToolButton*>(item->widget()))
+            buttons.append(button);
+        else if (item->layout())
+            CollectButtons(item->layout(), buttons);
+    }
+}
+
+// The search widgets bring buttons that show only an arrow or a picture, and a field whose
+// label shows only in another mode; a screen reader needs a name for each.
+void NameSearchButtons(QWidget* query, QWidget* results)
+{
+    if (auto* input = query->findChild<QLineEdit*>())
+        input->setAccessibleName(QStringLiteral("Search for"));
+    for (QToolButton* button : query->findChildren<QToolButton*>()) {
+        if (qobject_cast<QLineEdit*>(button->parentWidget()))
+            Name(button, QStringLiteral("Clear"));
+        else if (button->arrowType() == Qt::LeftArrow)
+            Name(button, QStringLiteral("Previous search"));
+        else if (button->arrowType() == Qt::RightArrow)
+            Name(button, QStringLiteral("Next search"));
+    }
+    QList<QToolButton*> pages;
+    if (results->layout())
+        CollectButtons(results->layout(), pages);
+    const QStringList names = {QStringLiteral("First result page"), QStringLiteral("Previous result page"),
+                               QStringLiteral("Next result page"), QStringLiteral("Last result page")};
+    if (pages.size() == names.size()) {
+        for (int i = 0; i < pages.size(); ++i)
+            Name(pages[i], names[i]);
+    }
+}
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     : QWidget(owner, Qt::Window)
@@ -94,6 +141,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     auto* filter = new QLineEdit(indexPage);
     filter->setObjectName(QStringLiteral("helpIndexFilter"));
     filter->setPlaceholderText(QStringLiteral("Type a word to look for"));
+    filter->setAccessibleName(QStringLiteral("Look for in the index"));
     QHelpIndexWidget* index = m_engine->indexWidget();
     index->setObjectName(QStringLiteral("helpIndex"));
     auto* indexLayout = new QVBoxLayout(indexPage);
@@ -120,6 +168,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     search->queryWidget()->setObjectName(QStringLiteral("helpSearchQuery"));
     search->resultWidget()->setObjectName(QStringLiteral("helpSearchResults"));
     m_navigation->addTab(searchPage, QStringLiteral("Search"));
+    NameSearchButtons(search->queryWidget(), search->resultWidget());
     connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
             [search] { search->search(HelpSearchQuery(search->queryWidget()->searchInput())); });
     connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, m_browser,

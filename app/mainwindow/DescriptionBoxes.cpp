@@ -14,6 +14,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace L = MainWindowLayout;
 
@@ -190,13 +191,9 @@ QString DescriptionBoxes::boxText(int box) const
 
 void DescriptionBoxes::setBoxText(int box, const QString& text)
 {
-    // What the box holds is what it was last seen holding; an empty box needs no conversion
-    // to tell, which is every box of a load into a new document.
-    if (m_seenStale[static_cast<size_t>(box)]) {
-        m_seen[static_cast<size_t>(box)] = widgetText(box);
-        m_seenStale[static_cast<size_t>(box)] = false;
-    }
-    const QString& now = m_seen[static_cast<size_t>(box)];
+    // An empty box needs no conversion to tell, which is every box of a load into a new
+    // document.
+    const QString& now = seen(box);
     if (now.isEmpty() ? text.isEmpty() : toDocumentText(now) == toDocumentText(text))
         return;
     const QString shown = toWidgetText(text);
@@ -208,11 +205,22 @@ void DescriptionBoxes::setBoxText(int box, const QString& text)
         static_cast<QLineEdit*>(widget(box))->setText(shown);
 }
 
-std::function<Description()> DescriptionBoxes::laterDescription()
+const QString& DescriptionBoxes::seen(int box) const
 {
-    // A box whose keys were only counted is read now, or the copy would miss them.
-    catchUp();
-    return [texts = m_seen] {
+    const auto i = static_cast<size_t>(box);
+    if (m_seenStale[i]) {
+        m_seen[i] = widgetText(box);
+        m_seenStale[i] = false;
+    }
+    return m_seen[i];
+}
+
+std::function<Description()> DescriptionBoxes::laterDescription() const
+{
+    std::array<QString, BoxCount> texts;
+    for (int i = 0; i < BoxCount; ++i)
+        texts[static_cast<size_t>(i)] = seen(i);
+    return [texts = std::move(texts)] {
         Description description;
         for (int i = 0; i < SectionCount; ++i)
             description.Sections[static_cast<size_t>(i)] = toDocumentText(texts[static_cast<size_t>(i)]);
@@ -245,20 +253,11 @@ void DescriptionBoxes::noteEdit(int box)
             break;
         }
     }
-    m_seenStale[i] = false;
+    // A box left unread since its last change is compared with nothing older than that.
+    const bool wasStale = std::exchange(m_seenStale[i], false);
     QString now = widgetText(box);
-    if (now == m_seen[static_cast<size_t>(box)])
+    if (!wasStale && now == m_seen[i])
         return;
-    m_seen[static_cast<size_t>(box)] = std::move(now);
+    m_seen[i] = std::move(now);
     emit changed(box);
-}
-
-void DescriptionBoxes::catchUp()
-{
-    for (size_t i = 0; i < BoxCount; ++i) {
-        if (m_seenStale[i]) {
-            m_seen[i] = widgetText(static_cast<int>(i));
-            m_seenStale[i] = false;
-        }
-    }
 }

@@ -30,8 +30,9 @@ public:
     QWidget* longForm(int box) const;
 
     // The nine texts as they are now, turned into document text only when the result is
-    // called, on any thread: taking them costs nine shared strings however long they are.
-    std::function<Description()> laterDescription();
+    // called, on any thread: taking them costs nine shared strings however long they are,
+    // and reading back the boxes that changed since the last time, once each.
+    std::function<Description()> laterDescription() const;
 
     // What a box is called to assistive tools: its caption in normal letter case without the
     // padding ("Call to action for Kindle book"), the title box "Book Title".
@@ -49,16 +50,17 @@ private:
     QWidget* createSectionBox(QWidget* parent, const SectionInfo& section);
     QWidget* createTitleBox(QWidget* parent);
     QString widgetText(int box) const;
+    // What the box holds now, read back only if it changed since it was last read.
+    const QString& seen(int box) const;
     void noteEdit(int box);
-    // Reads the boxes changed since they were last seen.
-    void catchUp();
 
     // The one-line section boxes, which change form with the length of their text.
     std::array<OneLineBox*, BoxCount> m_lines{};
 
     std::array<QWidget*, BoxCount> m_widgets{};
-    // The last text each box was seen holding, so that only a real change counts.
-    std::array<QString, BoxCount> m_seen;
+    // The last text each box was seen holding, so that only a real change counts. Never
+    // read directly: a box that reported a change without being read back is stale here.
+    mutable std::array<QString, BoxCount> m_seen;
     // Whether a box has changed since m_seen was last read from it.
-    std::array<bool, BoxCount> m_seenStale{};
+    mutable std::array<bool, BoxCount> m_seenStale{};
 };

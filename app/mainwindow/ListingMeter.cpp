@@ -1,11 +1,10 @@
 #include "ListingMeter.h"
 
 #include "DescriptionView.h"
+#include "FocusFrame.h"
 #include "ListingReport.h"
 #include "MainWindowLayout.h"
 
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace L = MainWindowLayout;
 
@@ -17,7 +16,7 @@ constexpr qsizetype MaxTooltipLines = 30;
 } // namespace
 
 ListingMeter::ListingMeter(QWidget* parent, const DescriptionView& view)
-    : QLabel(parent), m_view(view)
+    : QLabel(parent), m_view(view), m_content(ContentRulesFromSettings())
 {
     setObjectName(QStringLiteral("lblListingMeter"));
     QFont font(QString::fromLatin1(L::FontFamily));
@@ -53,7 +52,8 @@ void ListingMeter::scheduleUpdate()
 void ListingMeter::updateNow()
 {
     m_timer.stop();
-    m_check = CheckListing(ReadDescription(m_view));
+    const Description description = ReadDescription(m_view);
+    m_check = CheckListing(description, m_content.check(description));
     setText(ListingStatusText(m_check));
 
     QPalette colours = palette();
@@ -72,10 +72,7 @@ void ListingMeter::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // Where Tab has brought the focus, drawn as the other controls show it.
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = contentsRect().intersected(QRect({0, 0}, QSize(fontMetrics().horizontalAdvance(text()) + 4, height())));
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    // Around the text, not the whole width of the window.
+    const QSize textSize(fontMetrics().horizontalAdvance(text()) + 4, height());
+    PaintFocusFrame(this, contentsRect().intersected(QRect({0, 0}, textSize)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContentChecker.h"
 #include "ListingCheck.h"
 
 #include <QLabel>
@@ -7,8 +8,9 @@
 
 class DescriptionView;
 
-// One line under the last section: both fragments' lengths against the store's limit and
-// the number of tag findings, in a warning colour when something needs the author's eye;
+// One line under the last section: both fragments' lengths against the store's limit, the
+// number of tag findings and, apart, of content findings (the store's content rules the
+// settings leave on), in a warning colour when something needs the author's eye;
 // the findings themselves in its tooltip and, for a screen reader, in its description. Tab
 // reaches it after the last box.
 class ListingMeter : public QLabel {
@@ -24,6 +26,9 @@ public:
 
     const ListingCheck& lastCheck() const { return m_check; }
     bool warns() const { return !m_check.clean(); }
+    // The content rules it applies, read from the settings when it was made; the copy
+    // message applies the same.
+    ContentRuleSet contentRules() const { return m_content.rules(); }
 
     // The free band below the last section frame, in the window's pixels.
     static QRect placement();
@@ -36,5 +41,7 @@ protected:
 private:
     const DescriptionView& m_view;
     QTimer m_timer;
+    // Checks again only the lines typed into since the last update.
+    ContentChecker m_content;
     ListingCheck m_check;
 };

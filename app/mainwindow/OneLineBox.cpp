@@ -34,7 +34,7 @@ OneLineBox::OneLineBox(QLineEdit* edit) : QObject(edit), m_edit(edit), m_field(n
 
 bool OneLineBox::tooLong(qsizetype length)
 {
-    return length > SectionTextEdit::LongestBlock;
+    return length > LongLineLength;
 }
 
 QString OneLineBox::text() const

@@ -33,16 +33,16 @@ QString SectionTextEdit::SplitLongLines(const QString& text, std::vector<int>& s
             continue;
         // text[lineStart, i) is one line.
         qsizetype start = lineStart;
-        while (i - start > LongestBlock) {
-            qsizetype cut = start + LongestBlock;
+        while (i - start > LongLineLength) {
+            qsizetype cut = start + LongLineLength;
             // After the last blank of the second half, so that words stay whole.
-            const qsizetype blank = QStringView(text).sliced(start + LongestBlock / 2, LongestBlock / 2).lastIndexOf(u' ');
+            const qsizetype blank = QStringView(text).sliced(start + LongLineLength / 2, LongLineLength / 2).lastIndexOf(u' ');
             if (blank >= 0)
-                cut = start + LongestBlock / 2 + blank + 1;
+                cut = start + LongLineLength / 2 + blank + 1;
             else if (text[cut - 1].isHighSurrogate())
                 --cut;
             if (shown.isEmpty())
-                shown.reserve(n + n / LongestBlock + 1);
+                shown.reserve(n + n / LongLineLength + 1);
             shown.append(QStringView(text).sliced(copied, cut - copied));
             splits.push_back(static_cast<int>(shown.size()));
             shown.append(u'\n');

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "LongLine.h"
+
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 // A multi-line section box that stays quick with lines of any length. The text widget lays
 // out a whole paragraph at once, and one without a blank costs it time growing with the
-// square of its length; so a line longer than LongestBlock is shown as several paragraphs,
+// square of its length; so a line longer than LongLineLength is shown as several paragraphs,
 // split where a blank allows. Those splits are the box's own: the text read back, and the
 // text copied from it, has none of them. Lines up to that length look as they always did.
 // While a box holds splits it keeps no undo history: undoing the removal of a split would
@@ -15,8 +18,6 @@
 class SectionTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
-    static constexpr qsizetype LongestBlock = 4096;
-
     explicit SectionTextEdit(QWidget* parent = nullptr);
 
     // Sets the box to text (line breaks as "\n").
@@ -33,8 +34,13 @@ public:
     qsizetype splitCount() const { return static_cast<qsizetype>(m_splits.size()); }
     // Where they are: the positions of their paragraph separators, in ascending order.
     const std::vector<int>& splits() const { return m_splits; }
+    // Whether the block at position is a further piece of the line before it.
+    bool continuesLine(int position) const
+    {
+        return std::binary_search(m_splits.begin(), m_splits.end(), position - 1);
+    }
 
-    // text with every line longer than LongestBlock split; splits receives the position of
+    // text with every line longer than LongLineLength split; splits receives the position of
     // each "\n" that was added.
     static QString SplitLongLines(const QString& text, std::vector<int>& splits);
 

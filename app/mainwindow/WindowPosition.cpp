@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 #include "Twips.h"
+#include "WindowFrameWatch.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -41,36 +42,6 @@ QPoint Target(const QScreen* screen, QSize windowSize, const Placement& placemen
             placement.top ? PixelsFromTwips(*placement.top) : centred.top()};
 }
 
-// Waits for the window's frame and checks the restored coordinates again against its size.
-class FrameCheck : public QObject {
-public:
-    FrameCheck(QWidget* window, Placement placed) : QObject(window), m_window(window), m_placed(placed)
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show)
-            return false;
-        const QSize frame = m_window->frameGeometry().size();
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen || !m_window->isVisible() || frame == m_window->size())
-            return false;
-        m_window->removeEventFilter(this);
-        deleteLater();
-        const Placement now = StoredPlacement(screen, frame);
-        if ((m_placed.left && !now.left) || (m_placed.top && !now.top))
-            m_window->move(Target(screen, frame, now));
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-    Placement m_placed;
-};
 } // namespace
 
 void WindowPosition::restore(QWidget* window)
@@ -83,8 +54,18 @@ void WindowPosition::restore(QWidget* window)
     if (!placement.left && !placement.top)
         return;
     window->move(Target(screen, size, placement));
-    if (size == window->size())
-        new FrameCheck(window, placement);
+    if (WindowFrameWatch::hasFrame(window))
+        return;
+    // Checked again against the frame's size once it has one.
+    WindowFrameWatch::whenFramed(window, [window, placement] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QSize frame = window->frameGeometry().size();
+        const Placement now = StoredPlacement(screen, frame);
+        if ((placement.left && !now.left) || (placement.top && !now.top))
+            window->move(Target(screen, frame, now));
+    });
 }
 
 void WindowPosition::save(const QWidget* window)

@@ -21,6 +21,7 @@
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
 #include "RecoveryKeeper.h"
+#include "SectionTextEdit.h"
 #include "SettingsStore.h"
 #include "SpellService.h"
 #include "Splash.h"
@@ -130,9 +131,15 @@ void frmMain::createControls()
     // The title box is read-only: nothing there to correct.
     auto* spelling = new SpellService(this);
     for (const SectionInfo& section : SectionTable) {
-        attachSpelling(m_boxes->widget(section.index), *spelling);
-        if (QWidget* longForm = m_boxes->longForm(section.index))
-            attachSpelling(longForm, *spelling);
+        // A box's lines in pieces are checked as the lines they are.
+        for (QWidget* box : {m_boxes->widget(section.index), m_boxes->longForm(section.index)}) {
+            if (!box)
+                continue;
+            std::function<bool(int)> continuesLine;
+            if (auto* edit = qobject_cast<SectionTextEdit*>(box))
+                continuesLine = [edit](int position) { return edit->continuesLine(position); };
+            attachSpelling(box, *spelling, std::move(continuesLine));
+        }
     }
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.
@@ -223,14 +230,14 @@ void frmMain::cmdCopyKindleHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateKindleHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle)));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, m_meter->contentRules())));
 }
 
 void frmMain::cmdCopyCreatespaceHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateCreatespaceHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace)));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, m_meter->contentRules())));
 }
 
 void frmMain::cmdPreviewKindle_Click()

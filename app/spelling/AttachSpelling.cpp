@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-void attachSpelling(QWidget* box, SpellService& service)
+void attachSpelling(QWidget* box, SpellService& service, std::function<bool(int)> continuesLine)
 {
     if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
-        new SpellHighlighter(edit, service);
+        new SpellHighlighter(edit, service, std::move(continuesLine));
     else if (auto* field = qobject_cast<QLineEdit*>(box))
         new SpellFieldHighlighter(field, service);
     else

@@ -1,5 +1,6 @@
 #include "SpellFieldHighlighter.h"
 
+#include "MisspelledFormat.h"
 #include "SpellService.h"
 
 #include <QCoreApplication>
@@ -42,9 +43,7 @@ void SpellFieldHighlighter::recheck()
         return;
     m_marks = fresh;
 
-    QTextCharFormat format;
-    format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
-    format.setUnderlineColor(QColor(255, 0, 0));
+    const QTextCharFormat format = MisspelledFormat();
     QList<QInputMethodEvent::Attribute> attributes;
     const int cursor = m_edit->cursorPosition();
     for (const SpellingWord& word : m_marks) {

@@ -1,5 +1,7 @@
 #include "SpellHighlighter.h"
 
+#include "LongLine.h"
+#include "MisspelledFormat.h"
 #include "SpellService.h"
 
 #include <QEvent>
@@ -16,33 +18,23 @@ constexpr int MostLinesAtOnce = 64;
 // How far around an edit in a long line the words are checked again.
 constexpr qsizetype Around = 256;
 
-QTextCharFormat misspelledFormat()
-{
-    QTextCharFormat format;
-    format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
-    format.setUnderlineColor(QColor(255, 0, 0));
-    return format;
-}
-
 // from moved back and to moved on so that neither cuts a word, a tag or an address.
-void widen(QStringView text, qsizetype& from, qsizetype& to)
+void widen(QStringView text, qsizetype& from, qsizetype& to, bool startsInTag)
 {
     const qsizetype floor = std::max<qsizetype>(0, from - 1024);
     while (from > floor && !text[from - 1].isSpace())
         --from;
-    // Inside a tag, the tag's start.
-    const QStringView before = text.sliced(floor, from - floor);
-    const qsizetype open = before.lastIndexOf(u'<');
-    if (open >= 0 && before.lastIndexOf(u'>') < open)
-        from = floor + open;
+    // Inside a tag, the tag's start, however long its attribute text.
+    if (const std::optional<qsizetype> open = TagAround(text, from, startsInTag))
+        from = *open;
     const qsizetype ceiling = std::min(text.size(), to + 1024);
     while (to < ceiling && !text[to].isSpace())
         ++to;
 }
 } // namespace
 
-SpellHighlighter::SpellHighlighter(QPlainTextEdit* edit, SpellService& service)
-    : QObject(edit), m_edit(edit), m_service(service)
+SpellHighlighter::SpellHighlighter(QPlainTextEdit* edit, SpellService& service, std::function<bool(int)> continuesLine)
+    : QObject(edit), m_edit(edit), m_service(service), m_continuesLine(std::move(continuesLine))
 {
     connect(edit->document(), &QTextDocument::contentsChange, this, &SpellHighlighter::contentsChanged);
     connect(edit->verticalScrollBar(), &QScrollBar::valueChanged, this, &SpellHighlighter::scheduleVisible);
@@ -83,7 +75,7 @@ void SpellHighlighter::contentsChanged(int position, int removed, int added)
             return;
         }
         const qsizetype length = block.length() - 1;
-        if (length > LongLine) {
+        if (length > LongLineLength) {
             // Only the words around the edit; the marks after it move along.
             const qsizetype at = std::max<qsizetype>(position - block.position(), 0);
             const qsizetype end = std::clamp<qsizetype>(position + added - block.position(), at, length);
@@ -98,6 +90,31 @@ void SpellHighlighter::contentsChanged(int position, int removed, int added)
         if (block == last)
             break;
     }
+    // The edit may have opened or closed a tag that the rest of the line, in the next block, is in.
+    const QTextBlock next = last.next();
+    if (next.isValid() && continuesLine(next)) {
+        const qsizetype close = next.text().indexOf(u'>');
+        checkSpan(next, 0, close < 0 ? next.length() - 1 : close + 1);
+    }
+}
+
+bool SpellHighlighter::continuesLine(const QTextBlock& block) const
+{
+    return m_continuesLine && block.position() > 0 && m_continuesLine(block.position());
+}
+
+bool SpellHighlighter::startsInTag(const QTextBlock& block) const
+{
+    // Back through the pieces of the line to the last ">" or the start of the line.
+    for (QTextBlock piece = block; continuesLine(piece);) {
+        piece = piece.previous();
+        const QString text = piece.text();
+        if (TagAround(text, text.size()))
+            return true;
+        if (text.contains(u'>'))
+            return false;
+    }
+    return false;
 }
 
 void SpellHighlighter::recheckAll()
@@ -125,7 +142,7 @@ void SpellHighlighter::checkVisibleNow()
     for (QTextBlock block = m_edit->document()->findBlock(first); block.isValid() && block.position() <= last;
          block = block.next()) {
         const qsizetype length = block.length() - 1;
-        if (length > LongLine) {
+        if (length > LongLineLength) {
             checkSpan(block, std::max(0, first - block.position()), std::min<qsizetype>(length, last - block.position()));
         } else if (block.userState() != m_stamp) {
             checkSpan(block, 0, length);
@@ -137,9 +154,10 @@ void SpellHighlighter::checkVisibleNow()
 void SpellHighlighter::checkSpan(const QTextBlock& block, qsizetype from, qsizetype to)
 {
     const QString text = block.text();
-    widen(text, from, to);
+    const bool inTag = startsInTag(block);
+    widen(text, from, to, inTag);
     QList<SpellingWord> fresh;
-    for (SpellingWord word : FindSpellingWords(QStringView(text).sliced(from, to - from))) {
+    for (SpellingWord word : FindSpellingWords(QStringView(text).sliced(from, to - from), inTag && from == 0)) {
         word.start += from;
         if (m_service.misspelled(QStringView(text).sliced(word.start, word.length)))
             fresh.append(word);
@@ -153,7 +171,7 @@ void SpellHighlighter::setMarks(const QTextBlock& block, const QList<SpellingWor
     QTextLayout* layout = block.layout();
     if (words == marks(block))
         return;
-    static const QTextCharFormat format = misspelledFormat();
+    static const QTextCharFormat format = MisspelledFormat();
     QList<QTextLayout::FormatRange> ranges;
     ranges.reserve(words.size());
     for (const SpellingWord& word : words)

@@ -3,19 +3,14 @@
 #include "OwnFiles.h"
 #include "ReleaseSerial.h"
 #include "UpdateNetwork.h"
+#include "UpdateHelperProtocol.h"
 #include "UpdateSource.h"
 #include "VersionTextFields.h"
-
-
-namespace {
-// A version line with its notes; anything larger is not one.
-constexpr qint64 MaxVersionTextSize = 64 * 1024;
-} // namespace
 
 QString ReadCachedVersionText(const UpdateSource& source)
 {
     // Read on the window's thread: a FIFO or a device in its place must not hold it.
-    const OwnFiles::ReadResult file = OwnFiles::Read(source.cacheFile, MaxVersionTextSize);
+    const OwnFiles::ReadResult file = OwnFiles::Read(source.cacheFile, UpdateHelperProtocol::MaxVersionTextSize);
     if (!file.fault.isEmpty())
         OwnFiles::Note(source.cacheFile, file.fault + QStringLiteral(", not read"));
     if (!file.ok())

@@ -1,13 +1,28 @@
 #include "RecoveryOffer.h"
 
+#include "DescriptionFileFormat.h"
 #include "DescriptionView.h"
 #include "DocumentState.h"
 #include "MessageBox.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
+// Whether Ctrl+S may save the restored texts to the copy's file without asking: only while
+// it is still a description file of its own. A file gone, of another kind, or a link that
+// may lead anywhere by now is the author's to choose again.
+bool stillADescription(const QString& path)
+{
+    const QFileInfo owner(path);
+    if (!owner.isAbsolute() || owner.isSymLink() || !owner.isFile() ||
+        !path.endsWith(DescriptionFileFormat::Extension, Qt::CaseInsensitive))
+        return false;
+    const WholeFile::ReadResult file = WholeFile::read(path, DescriptionFileFormat::MaxFileBytes);
+    return file.errorNumber == 0 && !file.tooLarge && DescriptionFileFormat::parse(file.bytes).recognised;
+}
+
 // The copy's texts become the open description, still to be saved; its file on disk is
 // not touched until the user saves.
 void restore(const RecoveryCopy& copy)
@@ -16,7 +31,7 @@ void restore(const RecoveryCopy& copy)
     if (document.Boxes)
         WriteDescription(*document.Boxes, copy.description);
     document.CurrentBookTitle = copy.description.BookTitle;
-    if (copy.ownerPath.isEmpty()) {
+    if (!stillADescription(copy.ownerPath)) {
         document.CurrentFileName.clear();
     } else {
         const QFileInfo owner(copy.ownerPath);
@@ -31,21 +46,37 @@ QString RecoveryQuestion(const QString& ownerPath)
 {
     if (ownerPath.isEmpty())
         return QStringLiteral("Quorvane was closed before a new description was saved. Restore them?");
-    return QStringLiteral("Quorvane was closed before the changes to '%1' were saved. Restore them?")
-        .arg(QFileInfo(ownerPath).fileName());
+    return QStringLiteral("Quorvane was closed before the changes to '%1' were saved. Restore them?").arg(ownerPath);
 }
 
 bool OfferRecoveryCopies(const RecoveryStore& store)
 {
-    for (const QString& orphan : store.orphans()) {
-        const std::optional<RecoveryCopy> copy = store.claim(orphan);
+    const QStringList orphans = store.orphans();
+    DamagedCopies damaged;
+    bool taken = false;
+    for (qsizetype i = 0; i < orphans.size(); ++i) {
+        const std::optional<RecoveryCopy> copy = store.claim(orphans[i], damaged);
         if (!copy)
             continue;
-        if (ShowMessage(RecoveryQuestion(copy->ownerPath), MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes) {
+        const bool older = i + 1 < orphans.size();
+        const MsgAnswer answer = ShowMessage(RecoveryQuestion(copy->ownerPath), MsgIcon::Question,
+                                             older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater);
+        if (answer == MsgAnswer::Yes) {
             restore(*copy);
-            return true;
+            taken = true;
+            break;
+        }
+        if (answer == MsgAnswer::Cancel) {
+            store.release(orphans[i]);
+            break;
         }
         store.removeOwn();
+        if (answer == MsgAnswer::NoToAll) {
+            for (qsizetype j = i + 1; j < orphans.size(); ++j)
+                store.discard(orphans[j]);
+            break;
+        }
     }
-    return false;
+    damaged.report(store.damagedFolder());
+    return taken;
 }

@@ -4,7 +4,6 @@
 #include "DescriptionFileFormat.h"
 #include "OwnFiles.h"
 #include "RuntimeError.h"
-#include "OneLineText.h"
 #include "WholeFile.h"
 
 #include <QDir>
@@ -12,7 +11,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstdio>
 #include <stdio.h>
 
 namespace {
@@ -25,12 +23,6 @@ bool writerHasEnded(const QString& identityName)
 {
     const std::optional<ProcessIdentity> writer = ProcessIdentity::fromName(identityName);
     return writer && !writer->isRunning();
-}
-
-void note(const QString& line)
-{
-    std::fprintf(stderr, "quorvane: %s\n", OneLineText(line).toLocal8Bit().constData());
-    std::fflush(stderr);
 }
 } // namespace
 
@@ -101,7 +93,7 @@ QStringList RecoveryStore::orphans() const
     return paths;
 }
 
-std::optional<RecoveryCopy> RecoveryStore::claim(const QString& orphanPath) const
+std::optional<RecoveryCopy> RecoveryStore::claim(const QString& orphanPath, DamagedCopies& damaged) const
 {
     // Renaming is the claim: of two editors starting at once, only one can succeed.
     const QString own = ownCopyPath();
@@ -116,21 +108,34 @@ std::optional<RecoveryCopy> RecoveryStore::claim(const QString& orphanPath) cons
         parsed.fault = QStringLiteral("unreadable (%1)").arg(StandardErrorDescription(file.errorNumber));
     else
         parsed = RecoveryCopyFormat::parse(file.bytes);
-    if (!parsed.copy)
-        setAside(own, orphanPath, parsed.fault);
+    if (!parsed.copy) {
+        const QString movedTo = setAside(own, orphanPath);
+        if (movedTo.isEmpty())
+            release(orphanPath);  // not to be taken for this editor's own copy
+        damaged.add(orphanPath, parsed.fault, movedTo);
+    }
     return std::move(parsed.copy);
 }
 
-void RecoveryStore::setAside(const QString& path, const QString& shownPath, const QString& fault) const
+void RecoveryStore::release(const QString& orphanPath) const
 {
-    const QString damaged = m_folder + QStringLiteral("/damaged");
+    ::rename(QFile::encodeName(ownCopyPath()).constData(), QFile::encodeName(orphanPath).constData());
+}
+
+void RecoveryStore::discard(const QString& orphanPath) const
+{
+    const QString own = ownCopyPath();
+    if (::rename(QFile::encodeName(orphanPath).constData(), QFile::encodeName(own).constData()) == 0)
+        removeOwn();
+}
+
+QString RecoveryStore::setAside(const QString& path, const QString& shownPath) const
+{
+    const QString damaged = damagedFolder();
     const QString name = QFileInfo(shownPath).fileName();
     QString target = damaged + QLatin1Char('/') + name;
     for (int n = 1; OwnFiles::KindOf(target) != OwnFiles::Kind::Missing; ++n)
         target = damaged + QLatin1Char('/') + name + QLatin1Char('.') + QString::number(n);
     // Only into a real folder of ours: a link there would carry the copy off elsewhere.
-    if (OwnFiles::MakeFolder(damaged, 0700) && QFile::rename(path, target))
-        note(QStringLiteral("%1: damaged recovery copy (%2), moved to %3").arg(shownPath, fault, target));
-    else
-        note(QStringLiteral("%1: damaged recovery copy (%2), left in place").arg(shownPath, fault));
+    return OwnFiles::MakeFolder(damaged, 0700) && QFile::rename(path, target) ? target : QString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DamagedCopies.h"
 #include "ProcessIdentity.h"
 #include "RecoveryCopyFormat.h"
 
@@ -34,12 +35,19 @@ public:
     QStringList orphans() const;
 
     // Takes an orphan over as this editor's own copy and reads it. Nothing when another
-    // editor took it first, or when it is damaged: such a copy is moved to damaged/ with a
-    // line on standard error.
-    std::optional<RecoveryCopy> claim(const QString& orphanPath) const;
+    // editor took it first, or when it is damaged: such a copy is moved to damaged/ and
+    // noted in damaged.
+    std::optional<RecoveryCopy> claim(const QString& orphanPath, DamagedCopies& damaged) const;
+    // Gives a claimed copy back under its old name, for the next start to offer again.
+    void release(const QString& orphanPath) const;
+    // Deletes an orphan unread, unless another editor took it first.
+    void discard(const QString& orphanPath) const;
+
+    QString damagedFolder() const { return m_folder + QStringLiteral("/damaged"); }
 
 private:
-    void setAside(const QString& path, const QString& shownPath, const QString& fault) const;
+    // Where path now lies in damaged/, or nothing when it could not be moved.
+    QString setAside(const QString& path, const QString& shownPath) const;
 
     QString m_folder;
     ProcessIdentity m_self;

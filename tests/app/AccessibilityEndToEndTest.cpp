@@ -1,6 +1,8 @@
 // The built program as a screen reader reads it, over an accessibility bus of the test's own,
 // under a window manager, with the keys a screen-reader user types.
 #include "TempFolder.h"
+#include "WindowManager.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -18,18 +20,6 @@ struct Accessible {
     QStringList states, labelledBy;
 };
 
-QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {})
-{
-    QProcess process;
-    if (!environment.isEmpty())
-        process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments).section(u'\n', 0, 0); }
-
 // A session bus (the accessibility bus and its registry start on it when first asked for, and
 // end with it) and a window manager, both the test's own.
 struct Desktop {
@@ -38,17 +28,14 @@ struct Desktop {
         bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
         if (bus.waitForReadyRead(10000))
             address = QString::fromUtf8(bus.readLine()).trimmed();
-        windowManager.start(QStringLiteral("openbox"), {"--sm-disable"});
-        QTest::qWait(1000);
     }
     ~Desktop()
     {
-        for (QProcess* process : {&windowManager, &bus}) {
-            process->terminate();
-            process->waitForFinished(10000);
-        }
+        bus.terminate();
+        bus.waitForFinished(10000);
     }
-    QProcess bus, windowManager;
+    WindowManager windowManager;
+    QProcess bus;
     QString address;
 };
 
@@ -85,9 +72,9 @@ public:
         const QRegularExpression name(QRegularExpression::anchoredPattern(namePattern));
         Accessible found;
         (void)QTest::qWaitFor([&] {
-            const QString json = run(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
-                                     {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(m_process.processId())},
-                                     m_environment);
+            const QString json = runProgram(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
+                                            {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(m_process.processId())},
+                                            m_environment, 60000);
             for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
                 const QJsonObject node = value.toObject();
                 if (node["role"] == role && name.match(node["name"].toString()).hasMatch()) {
@@ -104,8 +91,7 @@ public:
     // The program's visible window of that title, or none.
     QString window(const QString& title) const
     {
-        return xdotool({"search", "--all", "--pid", QString::number(m_process.processId()), "--onlyvisible", "--name",
-                        u'^' + QRegularExpression::escape(title) + u'$'});
+        return windowsNamed(wholeTitle(title), m_process.processId()).value(0);
     }
     bool shows(const QString& title, bool shown = true) const
     {
@@ -171,7 +157,7 @@ TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderR
     EXPECT_TRUE(program.shows(help, false));
 
     // About: two links named by what they show, reached by Tab from OK, opened by Enter.
-    xdotool({"mousemove", "--window", program.window(Main), "815", "47", "click", "1"});
+    clickAt(program.window(Main), 815, 47);
     const QString about = QStringLiteral("About Quorvane");
     ASSERT_TRUE(program.shows(about));
     const QString website = QStringLiteral("www\\.quorvane\\.example");
@@ -186,4 +172,88 @@ TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderR
     program.keys(about, {QStringLiteral("Escape")});
     EXPECT_TRUE(program.shows(about, false));
     EXPECT_TRUE(program.running());
+}
+
+namespace {
+struct Seen {
+    QString role, name, description;
+    QStringList states;
+    QRect box;  // on the screen
+};
+
+// Everything a screen reader sees of the program with that process id, read once.
+QList<Seen> readerTree(const QString& busAddress, qint64 pid)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+    environment.remove(QStringLiteral("AT_SPI_BUS_ADDRESS"));
+    const QString json = runProgram(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
+                                    {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(pid)}, environment);
+    QList<Seen> nodes;
+    for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
+        const QJsonObject node = value.toObject();
+        const QJsonArray box = node["box"].toArray();
+        nodes.append({node["role"].toString(), node["name"].toString(), node["description"].toString(),
+                      node["states"].toVariant().toStringList(),
+                      QRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())});
+    }
+    return nodes;
+}
+} // namespace
+
+// Each tab of the help, the Search tab with a word typed and looked for: a screen reader meets
+// no button without a name.
+TEST(AccessibilityEndToEnd, EveryButtonTheHelpShowsOnEachTabHasAName)
+{
+    Desktop desktop;
+    ASSERT_FALSE(desktop.address.isEmpty());
+    Program program(desktop.address);
+    const QString Main = QStringLiteral("Quorvane");
+    ASSERT_TRUE(program.shows(Main));
+    const qint64 pid = xdotool({"getwindowpid", program.window(Main)}).value(0).trimmed().toLongLong();
+    ASSERT_GT(pid, 0);
+    program.keys(Main, {QStringLiteral("F1")});
+    const QString help = QStringLiteral("Working on your book description - Quorvane Help");
+    ASSERT_TRUE(program.shows(help));
+
+    for (const QString tab : {"Contents", "Index", "Search"}) {
+        SCOPED_TRACE(tab.toStdString());
+        // A click on the tab; the tab list is named by the tab chosen.
+        const auto chosen = [&] {
+            for (const Seen& node : readerTree(desktop.address, pid))
+                if (node.role == u"page tab list")
+                    return node.name == tab;
+            return false;
+        };
+        for (const Seen& node : readerTree(desktop.address, pid)) {
+            if (node.role == u"page tab" && node.name == tab)
+                xdotool({"mousemove", QString::number(node.box.center().x()), QString::number(node.box.center().y()),
+                         "click", "1"});
+        }
+        ASSERT_TRUE(QTest::qWaitFor(chosen, 10000));
+        if (tab == u"Search") {
+            for (const Seen& node : readerTree(desktop.address, pid)) {
+                if (node.role == u"text" && node.name == u"Search for" && node.states.contains(QStringLiteral("showing")))
+                    xdotool({"mousemove", QString::number(node.box.center().x()),
+                             QString::number(node.box.center().y()), "click", "1"});
+            }
+            xdotool({"type", "--delay", "20", "box"});
+            program.keys(help, {QStringLiteral("Return")});
+            QTest::qWait(1000);
+        }
+        QStringList buttons;
+        for (const Seen& node : readerTree(desktop.address, pid)) {
+            if (node.role.contains(u"button") && node.states.contains(QStringLiteral("showing"))) {
+                buttons.append(node.name);
+                EXPECT_FALSE(node.name.isEmpty()) << "a " << node.role.toStdString() << " without a name, described as \""
+                                                  << node.description.toStdString() << '"';
+            }
+        }
+        EXPECT_TRUE(buttons.contains(QStringLiteral("Back"))) << buttons.join(u',').toStdString();
+        if (tab == u"Search") {
+            for (const char* name : {"Search", "First result page", "Previous result page", "Next result page",
+                                     "Last result page"})
+                EXPECT_TRUE(buttons.contains(QLatin1String(name))) << name << " in " << buttons.join(u',').toStdString();
+        }
+    }
 }

@@ -1,13 +1,14 @@
 // The built program on a real X server: a top-bar button's pixels on screen, as the pointer
 // moves onto it, presses it and leaves, against the gallery's rendering of the same button.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -16,14 +17,6 @@
 namespace {
 // cmdCopyKindleHTML: 4035, 120 twips on the top bar, 204 by 23 pixels.
 const QRect kButton(269, 8, 204, 23);
-
-QStringList Xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
 
 QImage Gallery(const QString& state)
 {
@@ -74,28 +67,21 @@ TEST(ButtonEndToEnd, HoverPressAndLeaveShowTheGallerysFaces)
     TempFolder temp;
     QDir(temp.path()).mkpath(QStringLiteral("config"));
     const QString book = temp.write(QStringLiteral("Book.qvn"), "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     QProcess program;
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
-    Xdotool({"mousemove", "1590", "1190"}); // well away from the window
+    xdotool({"mousemove", "1590", "1190"}); // well away from the window
     program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
     ASSERT_TRUE(program.waitForStarted(10000));
 
-    const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
-    for (int tries = 0; tries < 300 && Xdotool(search).isEmpty(); ++tries)
-        QTest::qWait(100);
-    const QStringList shown = Xdotool(search);
+    const QStringList shown = windowsShown(QStringLiteral("^Quorvane$"), program.processId(), 30000);
     ASSERT_EQ(shown.size(), 1);
-    const QString geometry = Xdotool({"getwindowgeometry", shown.front()}).join(QLatin1Char(' '));
-    const QRegularExpressionMatch at = QRegularExpression(QStringLiteral("Position: (\\d+),(\\d+)")).match(geometry);
-    ASSERT_TRUE(at.hasMatch()) << geometry.toStdString();
-    const QRect area = kButton.translated(at.captured(1).toInt(), at.captured(2).toInt());
+    const QRect window = windowGeometry(shown.front());
+    ASSERT_FALSE(window.isNull());
+    const QRect area = kButton.translated(window.topLeft());
     const auto pointAt = [&](int x, int y) {
-        Xdotool({"mousemove", QString::number(area.x() + x), QString::number(area.y() + y)});
+        xdotool({"mousemove", QString::number(area.x() + x), QString::number(area.y() + y)});
     };
 
     EXPECT_GE(UntilShown(area, normal), 0) << "the normal face";
@@ -107,13 +93,13 @@ TEST(ButtonEndToEnd, HoverPressAndLeaveShowTheGallerysFaces)
 
     pointAt(60, 6);
     EXPECT_GE(UntilShown(area, hover), 0);
-    Xdotool({"mousedown", "1"});
+    xdotool({"mousedown", "1"});
     const qint64 pressMs = UntilShown(area, pressed);
     EXPECT_GE(pressMs, 0) << "the pressed face";
     // Dragged off with the button held, then let go there: no click, the normal face.
     pointAt(60, -20);
     EXPECT_GE(UntilShown(area, normal), 0) << "dragged out";
-    Xdotool({"mouseup", "1"});
+    xdotool({"mouseup", "1"});
     QTest::qWait(300);
     EXPECT_EQ(OnScreen(area), normal);
     std::printf("hover repaint seen after %lld ms, press after %lld ms (from xdotool's return)\n", hoverMs, pressMs);

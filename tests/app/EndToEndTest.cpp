@@ -1,5 +1,7 @@
 // The built program on a real X server: started as a user starts it, driven from outside.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QProcess>
@@ -9,26 +11,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-QStringList xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-} // namespace
-
-namespace {
 // Starts the program in the file's folder with the arguments and the file name after them.
 void opensStraightIntoTheMainWindow(const QString& fileName, const QStringList& before)
 {
     TempFolder temp;
     QDir(temp.path()).mkpath(QStringLiteral("config"));
     temp.write(fileName, "[[[QVN FILE]]]Garden Basics\r\nGrow More With Less\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     QProcess program;  // killed on destruction, should a check stop the test early
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -37,17 +26,14 @@ void opensStraightIntoTheMainWindow(const QString& fileName, const QStringList& 
     ASSERT_TRUE(program.waitForStarted(10000));
 
     // The program's visible windows called "Quorvane": the main window, and a moment later still only it.
-    const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
-    for (int tries = 0; tries < 200 && xdotool(search).isEmpty(); ++tries)
-        QTest::qWait(100);
+    windowsShown(QStringLiteral("^Quorvane$"), program.processId());
     QTest::qWait(500);
-    const QStringList shown = xdotool(search);
-    ASSERT_EQ(shown.size(), 1) << "no main window, or a start dialog showed as well";
-    EXPECT_TRUE(xdotool({"getwindowgeometry", shown.front()}).contains(QStringLiteral("  Geometry: 994x747")));
+    const QStringList windows = windowsNamed(QStringLiteral("^Quorvane$"), program.processId());
+    ASSERT_EQ(windows.size(), 1) << "no main window, or a start dialog showed as well";
+    EXPECT_TRUE(isMainWindow(windows.front()));
 
     // The Close button of the top bar ends the program, which remembers the file and its place.
-    xdotool({"mousemove", "--window", shown.front(), "958", "32", "click", "1"});
-    EXPECT_TRUE(program.waitForFinished(15000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
+    EXPECT_TRUE(closedWithTheCloseButton(program, windows.front()));
     QSettings stored(temp.file(QStringLiteral("config/Quorvane/Quorvane.conf")), QSettings::IniFormat);
     EXPECT_EQ(stored.value(QStringLiteral("RecentFile")).toString(), fileName);
     EXPECT_FALSE(stored.value(QStringLiteral("WindowLeft")).toString().isEmpty());

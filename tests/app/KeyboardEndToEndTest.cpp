@@ -1,6 +1,9 @@
 // The user's whole job with the keyboard alone: the built program on a real X server under a
 // window manager, first start, driven by key events from outside (xdotool).
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
+#include "WindowManager.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QProcess>
@@ -10,41 +13,17 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-QString xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
-
-QStringList windowIds(const QString& title)
-{
-    return xdotool({"search", "--onlyvisible", "--name", title}).split('\n', Qt::SkipEmptyParts);
-}
+QString run(const QString& program, const QStringList& arguments) { return runProgram(program, arguments); }
+QStringList windowIds(const QString& title) { return windowsNamed(title); }
 
 // The titles of the windows on screen, sorted, as "Preview | Quorvane".
 std::string openWindows()
 {
     QStringList titles;
     for (const QString& id : windowIds(QStringLiteral(".")))
-        titles << xdotool({"getwindowname", id}).trimmed();
+        titles << windowName(id).trimmed();
     titles.sort();
     return titles.join(" | ").toStdString();
-}
-
-// The window with its frame, as the window manager has framed it.
-QRect frameOf(const QString& window)
-{
-    QMap<QString, int> v;
-    for (const QString& line : run("xwininfo", {"-id", window}).split('\n'))
-        v[line.section(':', 0, 0).trimmed()] = line.section(':', 1).trimmed().toInt();
-    const QStringList extents = run("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
-    if (extents.size() != 4)
-        return {};
-    return QRect(v["Absolute upper-left X"], v["Absolute upper-left Y"], v["Width"], v["Height"])
-        .marginsAdded(QMargins(extents[0].toInt(), extents[2].toInt(), extents[1].toInt(), extents[3].toInt()));
 }
 
 // Keys as a person presses them, one after the other, to whichever window has the focus.
@@ -66,29 +45,21 @@ protected:
     // One window manager for the whole X server, started once.
     static void SetUpTestSuite()
     {
-        windowManager = new QProcess;
-        windowManager->start("openbox", {"--sm-disable"});
-        ASSERT_TRUE(windowManager->waitForStarted(10000));
-        ASSERT_TRUE(QTest::qWaitFor(
-            [] { return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"); }, 10000));
+        windowManager = new WindowManager;
+        ASSERT_TRUE(windowManager->isUp());
         // Held keys are the button's unit tests' concern: a busy machine must not turn one
         // press into two.
         run("xset", {"r", "off"});
     }
     static void TearDownTestSuite()
     {
-        windowManager->terminate();
-        windowManager->waitForFinished(5000);
         delete windowManager;
     }
 
     void SetUp() override
     {
         QDir(temp.path()).mkpath("config");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", temp.file("config"));
-        environment.insert("XDG_STATE_HOME", temp.file("state"));
-        environment.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment environment = EditorEnvironment(temp.path());
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedChannels);
         program.setWorkingDirectory(temp.path());
@@ -110,7 +81,7 @@ protected:
         EXPECT_EQ(program.state(), QProcess::Running) << step;
     }
 
-    static inline QProcess* windowManager = nullptr;
+    static inline WindowManager* windowManager = nullptr;
     TempFolder temp;
     QProcess program;
 };

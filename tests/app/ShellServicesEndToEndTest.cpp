@@ -1,5 +1,7 @@
 // The built program on a real X server, driven from outside: help, About and its link, the file type.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,20 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-QStringList xdotool(const QStringList& arguments)
-{
-    return run(QStringLiteral("xdotool"), arguments).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 // A busy machine may lose an input event that comes while the program is still setting up,
 // so the action is repeated until its effect shows.
 template <typename Action, typename Condition>
@@ -51,11 +39,8 @@ public:
                                             "#!/bin/sh\necho \"$@\" >> \"$(dirname \"$0\")/opened.txt\"\n");
         QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp.file(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), m_temp.file(QStringLiteral("state")));
+        environment = EditorEnvironment(m_temp.path());
         environment.insert(QStringLiteral("XDG_DATA_HOME"), m_temp.file(QStringLiteral("share")));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("PATH"), m_temp.file(QStringLiteral("opener")) + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
         environment.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
         environment.remove(QStringLiteral("BROWSER"));
@@ -84,10 +69,7 @@ public:
     }
     QString visible(const QString& name)
     {
-        const QStringList search = {"search", "--all", "--pid", QString::number(m_process.processId()), "--onlyvisible",
-                                    "--name", QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')};
-        const QStringList found = xdotool(search);
-        return found.isEmpty() ? QString() : found.front();
+        return windowsNamed(wholeTitle(name), m_process.processId()).value(0);
     }
     QString opened() const { return QString::fromUtf8(TempFolder::read(m_temp.file(QStringLiteral("opener/opened.txt")))).trimmed(); }
 
@@ -100,11 +82,6 @@ private:
 };
 
 const QString MainTopic = QStringLiteral("Working on your book description - Quorvane Help");
-
-void click(const QString& window, int x, int y)
-{
-    xdotool({"mousemove", "--window", window, QString::number(x), QString::number(y), "click", "1"});
-}
 } // namespace
 
 TEST(ShellServicesEndToEnd, F1InASectionBoxAndTheHelpButtonOpenTheHelpAtTheMainTopic)
@@ -115,7 +92,7 @@ TEST(ShellServicesEndToEnd, F1InASectionBoxAndTheHelpButtonOpenTheHelpAtTheMainT
         const QString main = program.window(QStringLiteral("Quorvane"));
         ASSERT_FALSE(main.isEmpty());
         EXPECT_FALSE(program.openedBy([&] {
-            click(main, f1 ? 200 : 815, f1 ? 140 : 19);
+            clickAt(main, f1 ? 200 : 815, f1 ? 140 : 19);
             if (f1)
                 xdotool({"key", "--window", main, "F1"});
         }, MainTopic).isEmpty());
@@ -127,13 +104,13 @@ TEST(ShellServicesEndToEnd, AboutOpensItsLinkInTheBrowserAndClosesWithOK)
     Program program;
     const QString main = program.window(QStringLiteral("Quorvane"));
     ASSERT_FALSE(main.isEmpty());
-    const QString about = program.openedBy([&] { click(main, 815, 47); }, QStringLiteral("About Quorvane"));
+    const QString about = program.openedBy([&] { clickAt(main, 815, 47); }, QStringLiteral("About Quorvane"));
     ASSERT_FALSE(about.isEmpty());
-    EXPECT_TRUE(xdotool({"getwindowgeometry", about}).contains(QStringLiteral("  Geometry: 420x292")));
+    EXPECT_EQ(windowGeometry(about).size(), QSize(420, 292));
 
-    retryUntil([&] { click(about, 100, 125); }, [&] { return !program.opened().isEmpty(); });  // the website
+    retryUntil([&] { clickAt(about, 100, 125); }, [&] { return !program.opened().isEmpty(); });  // the website
     EXPECT_EQ(program.opened(), QStringLiteral("http://www.quorvane.example"));
-    EXPECT_TRUE(retryUntil([&] { click(about, 356, 263); },  // OK
+    EXPECT_TRUE(retryUntil([&] { clickAt(about, 356, 263); },  // OK
                            [&] { return program.visible(QStringLiteral("About Quorvane")).isEmpty(); }));
     EXPECT_FALSE(program.window(QStringLiteral("Quorvane")).isEmpty());
 }
@@ -146,7 +123,7 @@ TEST(ShellServicesEndToEnd, AfterAStartTheDesktopKnowsTheFileTypeAndItsProgram)
     Program program;
     ASSERT_FALSE(program.window(QStringLiteral("Quorvane")).isEmpty());
     // The desktop's databases are brought up to date in the background.
-    const auto query = [&](const QStringList& arguments) { return run(xdgMime, arguments, program.environment); };
+    const auto query = [&](const QStringList& arguments) { return runProgram(xdgMime, arguments, program.environment).trimmed(); };
     QString type, handler;
     EXPECT_TRUE(QTest::qWaitFor([&] { return (type = query({"query", "filetype", program.book})) == "application/x-quorvane"; }, 30000))
         << type.toStdString();

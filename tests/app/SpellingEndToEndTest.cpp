@@ -2,7 +2,9 @@
 // underlined in red on screen, correct prose with markup is not, and the first suggestion of
 // the context menu, opened by key and by mouse, replaces the word.
 #include "SpellDictionary.h"
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -14,14 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QStringList xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 // The red of the marks, smoothed against the white, among grey text.
 bool red(QRgb pixel)
 {
@@ -53,11 +47,8 @@ TEST(SpellingEndToEnd, AMisspelledWordIsUnderlinedInRedAndItsFirstSuggestionRepl
     TempFolder temp;
     QDir(temp.path()).mkpath(QStringLiteral("config"));
     const QString file = temp.write(QStringLiteral("Spelling.qvn"), "[[[QVN FILE]]]Spelling\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     environment.insert(QStringLiteral("HOME"), temp.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));  // no language named: English (US)
     environment.remove(QStringLiteral("LC_ALL"));
     environment.remove(QStringLiteral("LC_MESSAGES"));
@@ -66,10 +57,7 @@ TEST(SpellingEndToEnd, AMisspelledWordIsUnderlinedInRedAndItsFirstSuggestionRepl
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {file});
     ASSERT_TRUE(program.waitForStarted(10000));
-    const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
-    for (int tries = 0; tries < 200 && xdotool(search).isEmpty(); ++tries)
-        QTest::qWait(100);
-    const QStringList shown = xdotool(search);
+    const QStringList shown = windowsShown(QStringLiteral("^Quorvane$"), program.processId());
     ASSERT_EQ(shown.size(), 1);
     const QString window = shown.front();
     QTest::qWait(300);
@@ -77,11 +65,10 @@ TEST(SpellingEndToEnd, AMisspelledWordIsUnderlinedInRedAndItsFirstSuggestionRepl
     EXPECT_FALSE(spellingLibraryLoaded(program.processId()));
 
     // The opening remarks box: 405, 3300 twips, 942 by 91 pixels; two lines typed into it.
-    const QStringList place = xdotool({"getwindowgeometry", window}).filter(QStringLiteral("Position:"));
-    ASSERT_EQ(place.size(), 1);
-    const QStringList xy = place.front().section(QLatin1Char(':'), 1).section(QLatin1Char('('), 0, 0).trimmed().split(QLatin1Char(','));
-    const QRect box(xy.value(0).toInt() + 27, xy.value(1).toInt() + 220, 942 - 20, 91);
-    xdotool({"mousemove", "--window", window, "400", "250", "click", "1"});
+    const QRect place = windowGeometry(window);
+    ASSERT_FALSE(place.isNull());
+    const QRect box(place.x() + 27, place.y() + 220, 942 - 20, 91);
+    clickAt(window, 400, 250);
     xdotool({"type", "--delay", "15", "A mispeled word"});
     xdotool({"key", "Return"});
     xdotool({"type", "--delay", "15", "<b>Good</b> words &amp; more at www.example.com"});
@@ -132,6 +119,35 @@ TEST(SpellingEndToEnd, AMisspelledWordIsUnderlinedInRedAndItsFirstSuggestionRepl
     QTest::qWait(300);
     EXPECT_EQ(savedRemarks(), after);
 
-    xdotool({"mousemove", "--window", window, "958", "32", "click", "1"});
-    EXPECT_TRUE(program.waitForFinished(15000) && program.exitCode() == 0);
+    // A one-line box: the headline (405, 1860 twips, 942 by 26 pixels), typed into at its end.
+    // The wavy line lies under the misspelled last word, with the cursor after it and at the start.
+    const QRect headline(box.x(), box.y() - 96, 942 - 20, 26);
+    xdotool({"mousemove", "--window", window, "400", "136", "click", "1"});
+    xdotool({"type", "--delay", "15", "Fine words headlin"});
+    for (const char* cursorKey : {"End", "Home"}) {
+        SCOPED_TRACE(cursorKey);
+        xdotool({"key", cursorKey});
+        // The headline's text is orange: red has no green and blue, orange far more green than blue.
+        int left = headline.width(), right = 0, textLeft = headline.width(), textRight = 0;
+        for (int tries = 0; tries < 50 && right == 0; ++tries) {
+            QTest::qWait(100);
+            const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, headline.x(), headline.y(), headline.width(), headline.height()).toImage();
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    const QRgb p = shot.pixel(x, y);
+                    if (qRed(p) > 200 && qGreen(p) < 110 && qBlue(p) < 110)
+                        left = std::min(left, x), right = std::max(right, x);
+                    else if (qRed(p) > 200 && qGreen(p) - qBlue(p) > 60)
+                        textLeft = std::min(textLeft, x), textRight = std::max(textRight, x);
+                }
+            }
+        }
+        ASSERT_GT(right, 0) << "no red underline in the headline";
+        EXPECT_GT(left, textLeft + (textRight - textLeft) / 2) << "red under the first words";
+        EXPECT_NEAR(right, textRight, 4) << "red not ending with the last word";
+    }
+    xdotool({"key", "ctrl+s"});
+    QTest::qWait(500);
+
+    EXPECT_TRUE(closedWithTheCloseButton(program, window));
 }

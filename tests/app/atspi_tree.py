@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Prints what a screen reader sees of the program with the given process id, as JSON: each
-object's role, name, description, states, the names of what labels it and the start of its
-text. Rows of lists and tables, and closed windows, are left out."""
+object's role, name, description, states, the names of what labels it, the start of its
+text and its place on the screen. Rows of lists and tables, and closed windows, are left out."""
 import json
 import sys
 import warnings
@@ -21,6 +21,9 @@ def describe(node):
     for relation in node.get_relation_set() or []:
         if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
             entry["labelledBy"] += [relation.get_target(i).get_name() for i in range(relation.get_n_targets())]
+    if "Component" in node.get_interfaces():
+        box = node.get_extents(Atspi.CoordType.SCREEN)
+        entry["box"] = [box.x, box.y, box.width, box.height]
     if "Text" in node.get_interfaces():
         entry["text"] = node.get_text(0, min(node.get_character_count(), 4000))
     return entry

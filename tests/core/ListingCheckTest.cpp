@@ -4,17 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <tuple>
 #include <utility>
-
-QT_BEGIN_NAMESPACE
-// Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace {
 Description with(SectionIndex section, const QString& text)

@@ -76,3 +76,33 @@ TEST(SpellingWords, MarksAfterAnEditMoveAndMarksItTouchedGo)
     EXPECT_EQ(ReplacedMarks(marks, 3, 10, {{5, 1}}), (QList<SpellingWord>{{0, 3}, {5, 1}, {10, 2}}));
     EXPECT_EQ(ReplacedMarks(marks, 3, 11, {}), (QList<SpellingWord>{{0, 3}}));
 }
+
+TEST(SpellingWords, TheTagAroundAPositionRunsFromItsOpeningToPastItsClosing)
+{
+    const QString text = QStringLiteral("a < b <i title=\"x y\">word</i>");
+    //                                  0123456789...  "<i" at 6, ">" at 20
+    EXPECT_EQ(TagAround(text, 6), std::nullopt) << "at the \"<\" itself the tag has not begun";
+    EXPECT_EQ(TagAround(text, 7), 6);
+    EXPECT_EQ(TagAround(text, 20), 6) << "before its \">\"";
+    EXPECT_EQ(TagAround(text, 21), std::nullopt) << "past its \">\"";
+    EXPECT_EQ(TagAround(text, 3), std::nullopt) << "\"a < b\" opens no tag";
+    EXPECT_EQ(TagAround(text, 26), 25) << "inside the closing tag";
+    // A tag left open reaches the end; a text that begins inside a tag is in it up to its first ">".
+    EXPECT_EQ(TagAround(QStringLiteral("x <a href"), 9), 2);
+    const QString rest = QStringLiteral("wurds here\">link</a> wurds");
+    EXPECT_EQ(TagAround(rest, 11, true), 0);
+    EXPECT_EQ(TagAround(rest, 12, true), std::nullopt);
+    EXPECT_EQ(TagAround(rest, 11), std::nullopt);
+    EXPECT_EQ(TagAround(rest, 0, true), std::nullopt);
+}
+
+TEST(SpellingWords, ATextThatBeginsInsideATagHasNoWordsBeforeItsFirstClosing)
+{
+    const QString rest = QStringLiteral("wurds here\">link</a> wurds");
+    QStringList words;
+    for (const SpellingWord& word : FindSpellingWords(rest, true))
+        words.append(rest.mid(word.start, word.length));
+    EXPECT_EQ(words, QStringList({"link", "wurds"}));
+    EXPECT_EQ(found(rest), QStringList({"wurds", "here", "link", "wurds"}));
+    EXPECT_TRUE(FindSpellingWords(QStringLiteral("no closing at all"), true).isEmpty());
+}

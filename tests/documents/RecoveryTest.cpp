@@ -1,9 +1,12 @@
 // The recovery copy of unsaved changes: its schedule, its bytes, and the offer at start-up.
+#include "DamagedCopies.h"
+#include "DescriptionFileFormat.h"
 #include "DocumentState.h"
 #include "MemoryDescriptionView.h"
 #include "RecoveryKeeper.h"
 #include "RecoveryOffer.h"
 #include "RecoverySchedule.h"
+#include "RecoveryWriter.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
 
@@ -12,9 +15,14 @@
 #include <QProcess>
 #include <QTest>
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 Description sample(const QString& title)
@@ -37,7 +45,75 @@ QString writeCopy(const QString& folder, const ProcessIdentity& writer, const Re
     file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
     return path;
 }
+// Copies of count editors that have ended, the first the newest, each belonging to
+// "/books/<n>.qvn"; their paths in that order.
+QStringList writeCopies(const QString& folder, int count, int cut = 0)
+{
+    QStringList paths;
+    ProcessIdentity ended = ProcessIdentity::current();
+    ended.boot = QStringLiteral("an-earlier-boot");
+    for (int n = 0; n < count; ++n) {
+        ended.pid = 1000 + n;
+        const QString owner = QStringLiteral("/books/%1.qvn").arg(n);
+        paths.append(writeCopy(folder, ended, {owner, QDateTime::currentDateTimeUtc(), ended.name(), sample("T")}, n, cut));
+    }
+    return paths;
+}
+
+// What the code in between writes to standard error.
+class StandardError {
+public:
+    StandardError() : m_saved(::dup(2))
+    {
+        std::fflush(stderr);
+        const int file = ::open(m_temp.file(QStringLiteral("err")).toLocal8Bit().constData(), O_WRONLY | O_CREAT, 0600);
+        ::dup2(file, 2);
+        ::close(file);
+    }
+    ~StandardError() { restore(); }
+    QByteArray text()
+    {
+        restore();
+        return TempFolder::read(m_temp.file(QStringLiteral("err")));
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, 2);
+        ::close(m_saved);
+        m_saved = -1;
+    }
+    TempFolder m_temp;
+    int m_saved;
+};
 } // namespace
+
+TEST(ProcessIdentity, AProcessKilledButNotYetWaitedForHasEnded)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    const std::optional<ProcessIdentity> identity = ProcessIdentity::ofProcess(child);
+    ASSERT_TRUE(identity);
+    EXPECT_TRUE(identity->isRunning());
+    ::kill(child, SIGKILL);
+    // Not waited for yet: a zombie, until its state shows it.
+    const auto state = [child] {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(child));
+        return stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').value(1).trimmed().left(1) : QByteArray();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state() == "Z"; }, 5000));
+    EXPECT_FALSE(identity->isRunning());
+    ::waitpid(child, nullptr, 0);
+    EXPECT_FALSE(identity->isRunning());
+}
 
 TEST(RecoverySchedule, ACopyFollowsTwoSecondsAfterTheFirstChangeItLacks)
 {
@@ -132,9 +208,11 @@ TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAl
 
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.texts()[0],
-              "Quorvane was closed before the changes to 'Garden Basics.qvn' were saved. Restore them?");
+              "Quorvane was closed before the changes to '/books/Garden Basics.qvn' were saved. Restore them?");
     EXPECT_EQ(messages.texts()[1], "Quorvane was closed before a new description was saved. Restore them?");
-    EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNo);
+    // "No to All" while older copies follow; the last one has none.
+    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNoNoToAllLater);
+    EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNoLater);
     EXPECT_EQ(messages.shown()[1].caption, "Quorvane");
     EXPECT_EQ(boxes.description(), untitled);
     EXPECT_TRUE(Document().CurrentFileName.isEmpty());
@@ -208,6 +286,147 @@ TEST(RecoveryStore, ALinkInPlaceOfItsFoldersIsNotUsedAndWhatItNamesKeepsItsMode)
     ended.startTicks += 1;
     const QString damaged = writeCopy(folder, ended, {{}, QDateTime::currentDateTimeUtc(), ended.name(), sample("D")}, 0, 1);
     ASSERT_TRUE(QFile::link(shared, folder + QStringLiteral("/damaged")));
-    EXPECT_EQ(real.claim(damaged), std::nullopt);
+    DamagedCopies found;
+    EXPECT_EQ(real.claim(damaged, found), std::nullopt);
     EXPECT_TRUE(QDir(shared).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(damaged));
+}
+
+TEST(RecoveryOffer, AQuestionClosedWithoutAnAnswerKeepsItsCopyAndTheRestForTheNextStart)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QStringList paths = writeCopies(folder, 2);
+    const QByteArray newest = TempFolder::read(paths[0]);
+    ResetDocumentState();
+    ScriptedMessages messages;
+    messages.answer(MsgAnswer::Cancel);
+    const RecoveryStore store(folder);
+    EXPECT_FALSE(OfferRecoveryCopies(store));
+    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_FALSE(Document().DocumentDirty);
+    // Back under its own name, not this editor's: this editor's next save or close would
+    // otherwise delete it.
+    EXPECT_EQ(TempFolder::read(paths[0]), newest);
+    EXPECT_TRUE(QFileInfo::exists(paths[1]));
+    EXPECT_FALSE(QFileInfo::exists(store.ownCopyPath()));
+    EXPECT_EQ(store.orphans(), paths);
+
+    // And offered again, newest first.
+    messages.clear();
+    messages.answer(MsgAnswer::No).answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(OfferRecoveryCopies(store));
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_TRUE(messages.texts()[0].contains(QStringLiteral("'/books/0.qvn'")));
+    EXPECT_TRUE(messages.texts()[1].contains(QStringLiteral("'/books/1.qvn'")));
+    EXPECT_EQ(store.orphans(), QStringList{paths[1]});
+}
+
+TEST(RecoveryOffer, AHundredCopiesAreDeclinedAtOnceWithNoToAll)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QStringList paths = writeCopies(folder, 100);
+    ResetDocumentState();
+    ScriptedMessages messages;
+    messages.answer(MsgAnswer::No).answer(MsgAnswer::NoToAll);
+    const RecoveryStore store(folder);
+    EXPECT_FALSE(OfferRecoveryCopies(store));
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_TRUE(messages.texts()[1].contains(QStringLiteral("'/books/1.qvn'")));
+    EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNoNoToAllLater);
+    EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(Document().DocumentDirty);
+}
+
+TEST(RecoveryOffer, DamagedCopiesAreSetAsideWithOneLineForAllOfThem)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QStringList paths = writeCopies(folder, 3, 1);
+    ResetDocumentState();
+    ScriptedMessages messages;
+    StandardError err;
+    EXPECT_FALSE(OfferRecoveryCopies(RecoveryStore(folder)));
+    const QByteArray lines = err.text();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(lines.count('\n'), 1) << lines.toStdString();
+    EXPECT_TRUE(lines.startsWith("quorvane: 3 damaged recovery copies, 3 moved to " + folder.toLocal8Bit() +
+                                 "/damaged; the first: " + paths[0].toLocal8Bit() + ": damaged recovery copy (truncated)"))
+        << lines.toStdString();
+    EXPECT_EQ(QDir(folder + QStringLiteral("/damaged")).entryList(QDir::Files).size(), 3);
+}
+
+TEST(RecoveryOffer, ACopyIsRestoredToItsFileOnlyWhileThatIsStillADescriptionOfItsOwn)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QByteArray description = "[[[QVN FILE]]]T\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    const QString book = temp.write(QStringLiteral("book.qvn"), description);
+    const QString upper = temp.write(QStringLiteral("UPPER.QVN"), description);
+    const QString text = temp.write(QStringLiteral("notes.txt"), description);
+    const QString other = temp.write(QStringLiteral("other.qvn"), "not a description\r\n");
+    const QString link = temp.file(QStringLiteral("link.qvn"));
+    QFile::link(book, link);
+    const std::pair<QString, bool> cases[] = {
+        {book, true}, {upper, true}, {temp.file(QStringLiteral("gone.qvn")), false}, {text, false},
+        {other, false}, {link, false}, {temp.path(), false},
+    };
+    for (const auto& [owner, named] : cases) {
+        SCOPED_TRACE(owner.toStdString());
+        ProcessIdentity ended = ProcessIdentity::current();
+        ended.boot = QStringLiteral("an-earlier-boot");
+        writeCopy(folder, ended, {owner, QDateTime::currentDateTimeUtc(), ended.name(), sample("T")}, 0);
+        ResetDocumentState();
+        Document().CurrentFolder = QStringLiteral("/somewhere");
+        Document().CurrentFileName = QStringLiteral("earlier.qvn");
+        MemoryDescriptionView boxes;
+        Document().Boxes = &boxes;
+        ScriptedMessages messages;
+        messages.answer(MsgAnswer::Yes);
+        const RecoveryStore store(folder);
+        EXPECT_TRUE(OfferRecoveryCopies(store));
+        ASSERT_EQ(messages.shown().size(), 1u);
+        EXPECT_EQ(messages.texts()[0],
+                  "Quorvane was closed before the changes to '" + owner + "' were saved. Restore them?");
+        EXPECT_EQ(boxes.description(), sample("T"));
+        if (named)
+            EXPECT_EQ(Document().currentPath(), owner);
+        else
+            EXPECT_EQ(Document().CurrentFileName, QString());
+        EXPECT_TRUE(Document().DocumentDirty);
+        Document().Boxes = nullptr;
+        store.removeOwn();
+    }
+    EXPECT_EQ(TempFolder::read(book), description);
+}
+
+TEST(RecoveryWriter, ADescriptionTooLargeForACopyLeavesTheLastCopyThatFit)
+{
+    // The description's own bytes: the marker, nine line ends, and the headline.
+    const qint64 room = DescriptionFileFormat::MaxFileBytes - 14 - 9 * 2;
+    const auto withHeadline = [](qint64 length) {
+        Description d;
+        d[Headline] = QString(length, u'x');
+        return d;
+    };
+    // The largest description still has a copy.
+    EXPECT_FALSE(RecoveryCopyFormat::format({{}, QDateTime::currentDateTimeUtc(), "w", withHeadline(room)}).isEmpty());
+
+    TempFolder temp;
+    const RecoveryStore store(temp.file(QStringLiteral("recovery")));
+    RecoveryWriter writer(store);
+    writer.write(QStringLiteral("/books/big.qvn"), [] { return sample(QStringLiteral("Fits")); });
+    writer.wait();
+    const QByteArray fit = TempFolder::read(store.ownCopyPath());
+    ASSERT_TRUE(RecoveryCopyFormat::parse(fit).copy);
+
+    // One character more, and nothing replaces the last copy.
+    writer.write(QStringLiteral("/books/big.qvn"), [&] { return withHeadline(room + 1); });
+    writer.wait();
+    EXPECT_EQ(TempFolder::read(store.ownCopyPath()), fit) << "the last copy that fit was lost";
 }

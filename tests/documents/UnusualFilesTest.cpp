@@ -41,12 +41,6 @@ extern "C" int rename(const char* from, const char* to)
 }
 extern "C" int fdatasync(int fd) { return failOrCall<int(int)>(failDataSyncWith, "fdatasync", fd); }
 
-// Messages readable in a failure.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 const QString NotRecognised = "The specified file is not recognised as a supported type.";

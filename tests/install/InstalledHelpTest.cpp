@@ -1,6 +1,7 @@
 // The installed editor, started from its installed folder, opens its help book from the
 // data folder of the installation (it is not beside the program there).
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QProcess>
@@ -11,24 +12,11 @@
 namespace {
 const QByteArray Book = "[[[QVN FILE]]]Help Book\r\nA headline\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
 
-QString xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(30000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-QStringList windowsNamed(const QString& pattern)
-{
-    return xdotool({"search", "--onlyvisible", "--name", pattern}).split('\n', Qt::SkipEmptyParts);
-}
-
 // The main window, not the splash screen that shares its title.
 QString mainWindow()
 {
     for (const QString& window : windowsNamed("^Quorvane$"))
-        if (xdotool({"getwindowgeometry", "--shell", window}).contains("WIDTH=994\nHEIGHT=747"))
+        if (isMainWindow(window))
             return window;
     return {};
 }
@@ -56,16 +44,15 @@ TEST(InstalledEditor, F1OpensTheInstalledHelpBook)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(main = mainWindow()).isEmpty(); }, 60000))
         << "the main window did not appear";
     QTest::qWait(500);
-    xdotool({"windowfocus", "--sync", main});
-    xdotool({"key", "F1"});
+    pressKeys(main, {"F1"});
     // The help window is titled after the page it shows; a missing book shows a page without one.
     QStringList help;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(help = windowsNamed("Quorvane Help$")).isEmpty(); }, 60000))
         << "no help window";
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return xdotool({"getwindowname", help.first()}) == "Working on your book description - Quorvane Help"; },
+        [&] { return windowName(help.first()) == "Working on your book description - Quorvane Help"; },
         30000))
-        << qPrintable(xdotool({"getwindowname", help.first()}));
+        << qPrintable(windowName(help.first()));
 
     program.kill();
     program.waitForFinished(10000);

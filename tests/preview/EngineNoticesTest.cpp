@@ -2,6 +2,7 @@
 #include "EngineNotices.h"
 #include "PreviewPage.h"
 #include "PreviewProtocol.h"
+#include "Xdotool.h"
 
 #include <QProcess>
 #include <QTest>
@@ -27,8 +28,7 @@ HelperRun runHelper(const QProcessEnvironment& environment)
     HelperRun run;
     if (QTest::qWaitFor([&] { return helper.state() == QProcess::NotRunning || helper.peek(64).contains("ready"); }, 60000)
         && helper.state() == QProcess::Running)
-        QProcess::execute(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, u"^Preview$"_s,
-                                         u"windowfocus"_s, u"--sync"_s, u"key"_s, u"Escape"_s});
+        pressOnceShown(u"^Preview$"_s, u"Escape"_s);
     run.finished = helper.waitForFinished(30000) && helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0;
     run.out = helper.readAllStandardOutput();
     run.err = helper.readAllStandardError();

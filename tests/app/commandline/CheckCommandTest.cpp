@@ -1,11 +1,14 @@
 // quorvane --check, run as a shell would run the built program, without any display.
 #include "ProgramRunTest.h"
 
+#include <QDir>
+
 namespace {
 class CheckCommandTest : public ProgramRunTest {
 protected:
     CheckCommandTest() { m_timeoutMs = 60000; }
     ProgramRun check(const QStringList& arguments) { return quorvane(QStringList{"--check"} + arguments); }
+    using ProgramRunTest::expectRun;
     void expectRun(const QString& file, int exitCode, const QByteArray& out, const QByteArray& err = {})
     {
         ProgramRunTest::expectRun({"--check", file}, exitCode, out, err);
@@ -137,4 +140,36 @@ TEST_F(CheckCommandTest, OnlyTheLastLineMissingEndsEarlyOnCheckAndExport)
         EXPECT_EQ(last.err.toStdString(), "");
         EXPECT_NE(last.out, full.out) << "the last section was read";
     }
+}
+
+// The store's content rules: each finding with its section, line, words and rule, in both
+// fragments its section goes into; the call to action's own sentences are not findings.
+TEST_F(CheckCommandTest, ContentFindingsAndTheSettingThatTurnsARuleOff)
+{
+    const QString file = description("content.qvn", {"My Book", "", "A quiet start.<BR>Visit www.example.com for more.",
+                                                     "", "Soil<BR>Seeds", "\"Gripping.\" \xE2\x80\x94 The Times",
+                                                     "Scroll up and grab your copy today!", "Order the paperback"});
+    const QByteArray contact = "OPENING REMARKS, line 2: \"www.example.com\" is a web address; the store does not allow "
+                               "contact details in a description.\n";
+    const QByteArray praise = "CLOSING REMARKS, line 1: \"'Gripping.'\" is quoted praise with its "
+                              "source; the store does not allow reviews, quotes or testimonials in a description.\n";
+    expectRun(file, 1,
+              "Kindle: 187 / 4,000\nKindle: " + contact + "Kindle: " + praise +
+              "Print: 165 / 4,000\nPrint: " + contact + "Print: " + praise);
+
+    // A rule turned off in the settings is not applied; the others still are.
+    QDir().mkpath(m_config.file("Quorvane"));
+    m_config.write("Quorvane/Quorvane.conf", "[General]\nCheckContactDetails=0\n");
+    expectRun(file, 1, "Kindle: 187 / 4,000\nKindle: " + praise + "Print: 165 / 4,000\nPrint: " + praise);
+    m_config.write("Quorvane/Quorvane.conf", "[General]\nCheckContactDetails=0\nCheckReviews=0\n");
+    expectRun(file, 0, "Kindle: 187 / 4,000\nPrint: 165 / 4,000\n");
+}
+
+// --export writes the HTML unchanged and the fragment's findings as warnings on stderr.
+TEST_F(CheckCommandTest, ExportWarnsOfContentFindingsOnStandardError)
+{
+    const QString file = description("export.qvn", {"Call 555-123-4567 today", "", "", "", "", "", "Buy now", "Order"});
+    expectRun(QStringList{"--export", "kindle", file}, 0, "<H2>Call 555-123-4567 today</H2><BR>Buy now<BR><BR>",
+              "quorvane: warning: HEADLINE, line 1: \"555-123-4567\" is a telephone number; the store does not allow "
+              "contact details in a description.\n");
 }

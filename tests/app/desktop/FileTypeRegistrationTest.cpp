@@ -256,3 +256,29 @@ TEST(FileTypeRegistration, DatabasesAreRefreshedWhenTheirFilesAreNewerThanTheCac
     ASSERT_EQ(stale.size(), 1);
     EXPECT_EQ(stale.front().folder, dataHome + QStringLiteral("/mime"));
 }
+
+// Inside the data folder means below it name by name: a folder link into a sibling whose name
+// only begins like the data folder's leads outside, one into a folder of the data folder does not.
+TEST(FileTypeRegistration, AFolderLinkIntoASiblingNamedLikeTheDataFolderLeadsOutside)
+{
+    TempFolder temp;
+    const QString dataHome = temp.file(QStringLiteral("share"));
+    const QString sibling = temp.file(QStringLiteral("share-other"));
+    const QString inside = dataHome + QStringLiteral("/real-applications");
+    for (const QString& folder : {sibling + QStringLiteral("/packages"), inside})
+        ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::link(sibling, dataHome + QStringLiteral("/mime")));
+    ASSERT_TRUE(QFile::link(inside, dataHome + QStringLiteral("/applications")));
+    const QString program = QStringLiteral("/opt/quorvane/bin/quorvane");
+    const QList<R::File> wanted = R::WantedFiles(dataHome, program);
+    ASSERT_EQ(wanted.size(), 5);
+
+    R::Register(dataHome, program);
+
+    EXPECT_TRUE(QDir(sibling + QStringLiteral("/packages")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot))
+        << "written through the link into share-other";
+    EXPECT_FALSE(QFileInfo::exists(wanted[0].path));
+    EXPECT_EQ(TempFolder::read(inside + QStringLiteral("/") + QLatin1String(R::DesktopFileName)), wanted[1].content)
+        << "the link that stays inside the data folder is followed";
+    EXPECT_EQ(R::ChangedFiles(wanted).size(), 1);
+}

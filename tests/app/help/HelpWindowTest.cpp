@@ -6,9 +6,11 @@
 #include "HelpWindow.h"
 #include "TempFolder.h"
 
+#include <QAccessible>
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -18,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -113,8 +116,9 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
     QTest::qWaitFor([&] { return contents->model()->rowCount() != 0; }, 6000);
     ASSERT_EQ(contents->model()->rowCount(), 1);
     const QModelIndex top = contents->model()->index(0, 0);
-    EXPECT_EQ(contents->model()->rowCount(top), 10);
-    EXPECT_EQ(contents->model()->index(8, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
+    EXPECT_EQ(contents->model()->rowCount(top), 11);
+    EXPECT_EQ(contents->model()->index(4, 0, top).data().toString(), QStringLiteral("The store's content rules"));
+    EXPECT_EQ(contents->model()->index(9, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
     emit contents->activated(contents->model()->index(0, 0, top));
     EXPECT_EQ(page(window), Sections);
 
@@ -199,4 +203,55 @@ TEST(HelpWindow, AHelpFileThatCannotBeReadIsNotCalledMissing)
         EXPECT_FALSE(text.contains(QStringLiteral("not found"))) << text.toStdString();
         EXPECT_FALSE(text.contains(candidates[1])) << "only the file found is named";
     }
+}
+
+namespace {
+// The buttons a screen reader meets in the window now, by name (showing ones only).
+QStringList shownButtons(QWidget* window)
+{
+    QStringList names;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (!node || node->state().invisible)
+            return;
+        const QAccessible::Role role = node->role();
+        if (role == QAccessible::Button || role == QAccessible::ButtonMenu || role == QAccessible::ButtonDropDown)
+            names.append(node->text(QAccessible::Name));
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(window));
+    return names;
+}
+} // namespace
+
+TEST(HelpWindow, EveryButtonOnEveryTabHasAName)
+{
+    HelpWindow window(nullptr, {builtHelpFile()});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int tab = 0; tab < window.navigation()->count(); ++tab) {
+        window.navigation()->setCurrentIndex(tab);
+        const QString name = window.navigation()->tabText(tab);
+        if (name == u"Search")
+            QTest::keyClicks(window.findChild<QWidget*>(QStringLiteral("helpSearchQuery"))->findChild<QLineEdit*>(),
+                             QStringLiteral("box"));
+        const QStringList buttons = shownButtons(&window);
+        EXPECT_FALSE(buttons.contains(QString())) << name.toStdString() << ": " << buttons.join(u',').toStdString();
+        EXPECT_TRUE(buttons.contains(QStringLiteral("Back"))) << name.toStdString();
+        if (name == u"Search") {
+            for (const char* expected : {"Search", "Clear", "First result page",
+                                         "Previous result page", "Next result page", "Last result page"})
+                EXPECT_TRUE(buttons.contains(QLatin1String(expected))) << expected << " in " << buttons.join(u',').toStdString();
+        }
+    }
+    // Those that show only in other modes of the search, the search history's among them, too.
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty())
+            << button->metaObject()->className() << " in " << button->parentWidget()->metaObject()->className();
+    const auto named = [&](const QString& name) {
+        const QList<QAbstractButton*> all = window.findChildren<QAbstractButton*>();
+        return std::count_if(all.begin(), all.end(), [&](QAbstractButton* b) { return b->accessibleName() == name; });
+    };
+    EXPECT_EQ(named(QStringLiteral("Previous search")), 1);
+    EXPECT_EQ(named(QStringLiteral("Next search")), 1);
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -106,4 +107,40 @@ TEST(DescriptionBoxesTextTest, AVeryLongHeadlineHoldsTheCursorSteadyOnlyWhileItH
     EXPECT_EQ(QApplication::cursorFlashTime(), 0);
     headline->backspace();
     EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+}
+
+TEST(DescriptionBoxesTextTest, TheCopyForRecoveryHoldsWhatEveryKindOfBoxHoldsNow)
+{
+    QWidget window;
+    DescriptionBoxes boxes(&window, &window);
+    // A line long enough to be shown in pieces, in a multi-line box of its own.
+    const QString longLine = QString(5000, u'w') + u" end"_s;
+    boxes.setBoxText(ClosingRemarks, longLine);
+    boxes.setBoxText(OpeningRemarks, u"first\r\nsecond"_s);
+    (void)boxes.laterDescription()();
+
+    // Typed, as keys do: one-line, multi-line, and a box whose line is in pieces.
+    const auto typeAtEnd = [&](int box, const QString& text) {
+        QWidget* widget = boxes.widget(box);
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            line->end(false);
+        } else {
+            auto* edit = static_cast<QPlainTextEdit*>(widget);
+            edit->moveCursor(QTextCursor::End);
+        }
+        QTest::keyClicks(widget, text);
+    };
+    typeAtEnd(Headline, u"head"_s);
+    typeAtEnd(OpeningRemarks, u" more"_s);
+    typeAtEnd(ClosingRemarks, u" closing"_s);
+    const Description later = boxes.laterDescription()();
+    EXPECT_EQ(later.Sections[Headline], u"head"_s);
+    EXPECT_EQ(later.Sections[OpeningRemarks], u"first\r\nsecond more"_s);
+    EXPECT_EQ(later.Sections[ClosingRemarks].right(13), u"w end closing"_s);
+    EXPECT_TRUE(later.Sections[ClosingRemarks] == longLine + u" closing"_s);
+    EXPECT_TRUE(later == ReadDescription(boxes));
+
+    // And again after a second round of keys into a box already read back.
+    typeAtEnd(OpeningRemarks, u"!"_s);
+    EXPECT_EQ(boxes.laterDescription()().Sections[OpeningRemarks], u"first\r\nsecond more!"_s);
 }

@@ -19,15 +19,6 @@
 #include <QTextDocument>
 #include <QToolTip>
 
-#include <ostream>
-
-QT_BEGIN_NAMESPACE
-// Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace L = MainWindowLayout;
 
@@ -245,4 +236,48 @@ TEST_F(ListingMeterTest, ControlCharactersAreReportedAndKeptInTheFile)
     QString copy = folder.file(QStringLiteral("copy.qvn"));
     WriteDescriptionFile(copy);
     EXPECT_EQ(TempFolder::read(copy), bytes);
+}
+
+// The store's content rules: typed forbidden sentences counted apart from the tags, quoted
+// in the tooltip, read out and listed in the copy message; a rule turned off is not applied.
+TEST_F(ListingMeterTest, ContentFindingsAfterTypingAForbiddenSentence)
+{
+    QWidget* opening = window.boxes().widget(OpeningRemarks);
+    opening->setFocus();
+    QTest::keyClicks(opening, QStringLiteral("A quiet start <b>here."));
+    QTest::keyClick(opening, Qt::Key_Return);
+    QTest::keyClicks(opening, QStringLiteral("Visit www.example.com, or call 555-123-4567."));
+    ASSERT_TRUE(meterShows(QStringLiteral("2 content findings"))) << meter().text().toStdString();
+    EXPECT_EQ(meter().text(),
+              QString::fromUtf16(u"Kindle 86 / 4,000 \u00b7 Print 78 / 4,000 \u00b7 1 tag finding \u00b7 2 content findings"));
+    EXPECT_EQ(colour(), Red);
+    const QString findings = QStringLiteral(
+        "OPENING REMARKS: <b> is not closed\n"
+        "OPENING REMARKS, line 2: \"www.example.com\" is a web address; the store does not allow contact details in a "
+        "description.\n"
+        "OPENING REMARKS, line 2: \"555-123-4567\" is a telephone number; the store does not allow contact details in a "
+        "description.");
+    EXPECT_EQ(shown(meter().toolTip()), findings);
+    EXPECT_EQ(meter().accessibleDescription(), findings);
+
+    ClickButton(window.button(L::CopyKindleButton));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, Copied + QStringLiteral("\r\n\r\n") + QString(findings).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), GenerateKindleHTML(ReadDescription(window.boxes())));
+
+    // The line numbers follow a new first line.
+    opening->setFocus();
+    QTest::keyClick(opening, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(opening, QStringLiteral("Hello"));
+    QTest::keyClick(opening, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown(meter().toolTip()).contains(QStringLiteral("line 3:")); }, 20000));
+    EXPECT_TRUE(meter().text().endsWith(QString::fromUtf16(u"1 tag finding \u00b7 2 content findings")));
+
+    // A rule turned off in the settings: the next meter leaves it out.
+    SettingsStore::write(SettingKey::CheckContactDetails, QStringLiteral("0"));
+    ListingMeter quiet(&window, window.boxes());
+    EXPECT_TRUE(quiet.lastCheck().contentFindings.isEmpty());
+    SettingsStore::write(SettingKey::CheckContactDetails, QStringLiteral("1"));
+    ListingMeter again(&window, window.boxes());
+    EXPECT_EQ(again.lastCheck().contentFindings.size(), 2);
 }

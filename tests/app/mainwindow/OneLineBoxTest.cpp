@@ -14,7 +14,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr qsizetype Longest = SectionTextEdit::LongestBlock;
+constexpr qsizetype Longest = LongLineLength;
 
 QString words(qsizetype length) { return u"Grow roses in any garden "_s.repeated(length / 25 + 1).left(length); }
 
@@ -126,13 +126,4 @@ TEST_F(OneLineBoxTest, APasteThatMakesItTooLongGoesStraightIntoPiecesInPlaceOfTh
         EXPECT_LE(change.front().toString().size(), Longest) << "the line edit laid the whole text out";
     keys(u"!"_s);
     EXPECT_EQ(text(), u"Roses "_s + words(Longest) + u" end!"_s);
-}
-
-TEST_F(OneLineBoxTest, TheRecoveryCopyHasTheKeysTypedIntoAMultiLineBox)
-{
-    window.boxes().setBoxText(OpeningRemarks, u"Roses"_s);
-    window.boxes().widget(OpeningRemarks)->setFocus();
-    keys({}, Qt::Key_End);
-    keys(u" bloom"_s);
-    EXPECT_EQ(window.boxes().laterDescription()().Sections[OpeningRemarks], u"Roses bloom"_s);
 }

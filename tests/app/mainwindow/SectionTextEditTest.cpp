@@ -18,7 +18,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr int Longest = int(SectionTextEdit::LongestBlock);
+constexpr int Longest = int(LongLineLength);
 
 std::vector<int> splitsOf(const QString& text)
 {

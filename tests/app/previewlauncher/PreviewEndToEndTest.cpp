@@ -1,6 +1,8 @@
 // The built editor and its preview helper on a real X server, looked at and clicked
 // from outside as a user, a window manager and a task bar would (xdotool, xprop).
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,17 +26,9 @@ const QRgb Green = qRgb(0, 255, 0);
 // Centres of the controls in the main window (their places in twips / 15).
 const QPoint PreviewKindle(593, 15);
 const QPoint PreviewCreateSpace(593, 47);
-const QPoint CloseButton(958, 32);
 const QPoint HeadlineBox(50, 136);
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-QString xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
+QString run(const QString& program, const QStringList& arguments) { return runProgram(program, arguments); }
 
 QStringList childrenOf(qint64 pid)
 {
@@ -45,26 +39,14 @@ QStringList childrenOf(qint64 pid)
 QList<WId> windowsTitled(const QString& title)
 {
     QList<WId> found;
-    for (const QString& id : xdotool({"search", "--onlyvisible", "--name", '^' + title + '$'}).split('\n'))
-        if (!id.isEmpty())
-            found << id.toULongLong();
+    for (const QString& id : windowsNamed(wholeTitle(title)))
+        found << id.toULongLong();
     return found;
 }
 
 // Place on the screen and size of the window's own area.
-QRect geometry(WId window)
-{
-    QMap<QString, int> v;
-    for (const QString& line : xdotool({"getwindowgeometry", "--shell", QString::number(window)}).split('\n'))
-        v[line.section('=', 0, 0)] = line.section('=', 1).toInt();
-    return QRect(v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]);
-}
-
-void clickAt(WId window, QPoint at)
-{
-    xdotool({"mousemove", "--window", QString::number(window), QString::number(at.x()), QString::number(at.y()),
-             "click", "1"});
-}
+QRect geometry(WId window) { return windowGeometry(QString::number(window)); }
+void clickAt(WId window, QPoint at) { ::clickAt(QString::number(window), at.x(), at.y()); }
 
 int pixelsOfColour(WId window, QRgb colour)
 {
@@ -106,12 +88,10 @@ protected:
 
         // The editor takes no clicks or typing meanwhile, even with the keyboard's focus.
         clickAt(main, HeadlineBox);
-        xdotool({"windowfocus", "--sync", QString::number(main)});
-        xdotool({"type", "--delay", "20", "typed"});
+        typeText(QString::number(main), "typed", 20);
 
-        const QString helper = xdotool({"getwindowpid", QString::number(window)}).trimmed();
-        xdotool({"windowfocus", "--sync", QString::number(window)});
-        xdotool({"key", key});
+        const QString helper = xdotool({"getwindowpid", QString::number(window)}).value(0);
+        pressKeys(QString::number(window), {key});
         EXPECT_TRUE(QTest::qWaitFor([&] { return windowsTitled("Preview").isEmpty(); }, 10000));
         // The editor takes input again once its helper has ended. (Another may warm up
         // meanwhile for the next preview, the pointer being on the button still.)
@@ -126,7 +106,7 @@ protected:
         QTest::qWaitFor(
             [&] {
                 for (WId window : windowsTitled("Quorvane"))
-                    if (geometry(window).size() == QSize(994, 747))
+                    if (isMainWindow(QString::number(window)))
                         main = window;
                 return main != 0;
             },
@@ -143,10 +123,7 @@ protected:
 TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
 {
     QDir(temp.path()).mkpath("config");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", temp.file("config"));
-    environment.insert("XDG_STATE_HOME", temp.file("state"));
-    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     const QString book = temp.write("Colour Book.qvn", Book);
@@ -165,8 +142,7 @@ TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
     preview(main, PreviewCreateSpace, Green, Red, "Return");
 
     // Close ends the program at once, as the document is as loaded.
-    clickAt(main, CloseButton);
-    EXPECT_TRUE(program.waitForFinished(15000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0)
+    EXPECT_TRUE(closedWithTheCloseButton(program, QString::number(main)))
         << "the editor took input while the preview was open";
     EXPECT_EQ(TempFolder::read(book), Book);
 }
@@ -175,10 +151,7 @@ TEST_F(PreviewEndToEnd, BothPreviewButtonsShowTheirPageAndTheEditorWaits)
 TEST_F(PreviewEndToEnd, WarmHelperEndsWhenNotWantedAndWithItsEditor)
 {
     QDir(temp.path()).mkpath("config");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", temp.file("config"));
-    environment.insert("XDG_STATE_HOME", temp.file("state"));
-    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcessEnvironment environment = EditorEnvironment(temp.path());
     // Marks everything the editor starts, down to the engine's own processes.
     const QString tag = "QUORVANE_E2E_TAG=" + temp.path();
     environment.insert("QUORVANE_E2E_TAG", temp.path());

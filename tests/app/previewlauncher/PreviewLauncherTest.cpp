@@ -6,6 +6,7 @@
 #include "PreviewProtocol.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -140,8 +141,7 @@ TEST_F(PreviewLauncherTest, RealPreviewClosedWhileItsPageLoads)
     bool loaded = false, loadedBeforeKey = false;
     QObject::connect(&launcher, &PreviewLauncher::previewShown, [&] { loaded = true; });
     QObject::connect(&launcher, &PreviewLauncher::windowShown, [&] {
-        QProcess::execute(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, u"^Preview$"_s,
-                                         u"windowfocus"_s, u"--sync"_s, u"key"_s, u"Escape"_s});
+        pressOnceShown(u"^Preview$"_s, u"Escape"_s);
         loadedBeforeKey = loaded;
     });
     EXPECT_EQ(launcher.run(page), Outcome::Closed);

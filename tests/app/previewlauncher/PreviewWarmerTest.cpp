@@ -8,6 +8,7 @@
 #include "PreviewWarmer.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -70,15 +71,8 @@ protected:
         QObject::connect(&warmer, &PreviewWarmer::helperStarted, [this] { ++started; });
         launcher.setHelperPath(realHelper());
         launcher.setWarmer(&warmer);
-        // Closes each preview with Esc as soon as its page is on screen. The key goes in a
-        // call of its own: chained to the search, xdotool looks at the window again after
-        // the press, fails as it has gone, and leaves the key down (and repeating) for the
-        // next preview.
-        QObject::connect(&launcher, &PreviewLauncher::previewShown, [] {
-            QProcess::execute(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, u"^Preview$"_s,
-                                             u"windowfocus"_s, u"--sync"_s});
-            QProcess::execute(u"xdotool"_s, {u"key"_s, u"Escape"_s});
-        });
+        // Closes each preview with Esc as soon as its page is on screen.
+        QObject::connect(&launcher, &PreviewLauncher::previewShown, [] { pressOnceShown(u"^Preview$"_s, u"Escape"_s); });
         QObject::connect(&launcher, &PreviewLauncher::previewShown, [this] { ++previews; });
     }
 

@@ -1,7 +1,10 @@
 // Spelling in the section boxes: marks as you type, the context menu's entries, the personal
 // word list, and the quiet way out when there is no dictionary.
 #include "AppTestSupport.h"
+#include "AttachSpelling.h"
+#include "LongLine.h"
 #include "SpellDictionary.h"
+#include "SectionTextEdit.h"
 #include "SpellHighlighter.h"
 #include "SpellFieldHighlighter.h"
 #include "SpellMenu.h"
@@ -10,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -53,7 +57,7 @@ protected:
                 words.append(line->text().mid(w.start, w.length));
             return words;
         }
-        for (QTextBlock b = remarks()->document()->begin(); b.isValid(); b = b.next()) {
+        for (QTextBlock b = static_cast<QPlainTextEdit*>(box(i))->document()->begin(); b.isValid(); b = b.next()) {
             for (const SpellingWord& w : SpellHighlighter::marks(b))
                 words.append(b.text().mid(w.start, w.length));
         }
@@ -242,4 +246,155 @@ TEST_F(SpellCheckTest, APersonalWordListThatIsNoRegularFileIsPassedOverAndTheLoa
     EXPECT_TRUE(other.waitUntilReady());
     EXPECT_FALSE(other.misspelled(QStringLiteral("Zorblax")));
     EXPECT_FALSE(other.misspelled(QStringLiteral("Quuxity")));
+}
+
+namespace {
+// The columns of a one-line box where it draws the underline's red, as the box draws itself now.
+QList<int> redColumns(QLineEdit* line)
+{
+    const QImage drawn = line->grab().toImage();
+    QList<int> columns;
+    for (int x = 0; x < drawn.width(); ++x) {
+        for (int y = 0; y < drawn.height(); ++y) {
+            const QRgb p = drawn.pixel(x, y);
+            // The red of the underline, not the orange of a headline's text (green at 128 and more).
+            if (qRed(p) > 200 && qGreen(p) < 110 && qBlue(p) < 110) {
+                columns.append(x);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+// Where a text position of a one-line box is drawn; the cursor goes back where it was.
+int columnOf(QLineEdit* line, int position)
+{
+    const int cursor = line->cursorPosition();
+    line->setCursorPosition(position);
+    const int x = line->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    line->setCursorPosition(cursor);
+    return x;
+}
+} // namespace
+
+TEST_F(SpellCheckTest, TheOneLineBoxDrawsTheWavyLineUnderTheWordWhereverTheCursorIs)
+{
+    const QString text = QStringLiteral("A fine headlin for the book");
+    type(Headline, text);
+    ASSERT_TRUE(waitForMarks(Headline));
+    const int from = columnOf(headline(), 7), to = columnOf(headline(), 14);
+    // The cursor at the end after typing, at the start, inside the word, and at the end
+    // again after one more word typed.
+    for (const auto& [step, keys] : {std::pair("typed", QString()), std::pair("home", QStringLiteral("home")),
+                                     std::pair("in the word", QStringLiteral("right")),
+                                     std::pair("typed on", QStringLiteral("end"))}) {
+        SCOPED_TRACE(step);
+        if (keys == u"home")
+            QTest::keyClick(headline(), Qt::Key_Home);
+        else if (keys == u"right")
+            for (int i = 0; i < 9; ++i)
+                QTest::keyClick(headline(), Qt::Key_Right);
+        else if (keys == u"end") {
+            QTest::keyClick(headline(), Qt::Key_End);
+            QTest::keyClicks(headline(), QStringLiteral(" now"));
+        }
+        QApplication::processEvents();
+        const QList<int> red = redColumns(headline());
+        ASSERT_FALSE(red.isEmpty()) << "no red drawn";
+        EXPECT_GE(red.front(), from - 1);
+        EXPECT_LE(red.back(), to + 1);
+        EXPECT_GE(red.back() - red.front(), (to - from) * 3 / 4);
+    }
+    EXPECT_EQ(marked(Headline), QStringList({"headlin"}));
+}
+
+TEST_F(SpellCheckTest, AddToDictionaryAloneTakesTheWordsMarksFromEveryBoxAtOnce)
+{
+    for (int i : {Headline, Subheadline, OpeningRemarks, MainBenefits})
+        window.boxes().setBoxText(i, QStringLiteral("Zorblax and Quuxity"));
+    ASSERT_TRUE(waitForMarks(OpeningRemarks));
+    ASSERT_TRUE(waitForMarks(Headline));
+    headline()->setFocus();
+    headline()->setCursorPosition(2);
+    QTest::keyClick(headline(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(shown, nullptr);
+    const QList<QAction*> actions = shown->actions();
+    const auto add = std::find_if(actions.begin(), actions.end(), [](QAction* a) { return a->text() == SpellMenu::addText(); });
+    ASSERT_NE(add, actions.end());
+    (*add)->trigger();
+    shown->close();
+    QApplication::processEvents();
+    for (int i : {Headline, Subheadline, OpeningRemarks, MainBenefits})
+        EXPECT_EQ(marked(i), QStringList({"Quuxity"})) << i;
+    // What the one-line box draws: red under the second word only.
+    const QList<int> red = redColumns(headline());
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_GE(red.front(), columnOf(headline(), 12) - 1);
+}
+
+// A line longer than LongLineLength is checked a piece at a time around each edit (the section
+// boxes never hold one, as they show it in pieces; a plain edit with spelling attached does);
+// a piece that begins in a tag's attribute text, however far from its "<", checks none of it.
+TEST_F(SpellCheckTest, AttributeTextStaysUnmarkedWhenALongLinesCheckBeginsInsideTheTag)
+{
+    QString attribute;
+    while (attribute.size() < LongLineLength + 1000)
+        attribute += QStringLiteral("Korrect wurds ");
+    const QString before = QStringLiteral("Good words here. ").repeated(10);
+    const QString line = before + "<img alt=\"" + attribute + "\"> Mispeled after. " + QStringLiteral("Fine text. ").repeated(40);
+    QPlainTextEdit edit;
+    edit.resize(600, 300);
+    attachSpelling(&edit, service());
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    edit.setPlainText(line);
+    ASSERT_TRUE(service().waitUntilReady());
+    // An edit in the attribute far more than 1,024 characters after its "<": the words around
+    // it, and then those in view, are checked again from inside the tag.
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(static_cast<int>(before.size() + 10 + attribute.size() - 20));
+    edit.setTextCursor(cursor);
+    edit.setFocus();
+    QTest::keyClicks(&edit, QStringLiteral("x"));
+    QApplication::processEvents();
+    QStringList marks;
+    for (const SpellingWord& w : SpellHighlighter::marks(edit.document()->begin()))
+        marks.append(edit.document()->begin().text().mid(w.start, w.length));
+    EXPECT_FALSE(marks.contains(QStringLiteral("wurds"))) << marks.join(u' ').toStdString();
+    EXPECT_TRUE(marks.contains(QStringLiteral("Mispeled"))) << marks.join(u' ').toStdString();
+}
+
+// A line longer than LongLineLength is shown in pieces, and the cut may fall
+// between two words of a tag's attribute text: the next piece begins inside the tag.
+TEST_F(SpellCheckTest, APieceOfALongLineThatBeginsInsideATagLeavesItsAttributeTextUnmarked)
+{
+    const QString before = QStringLiteral("Good words here. ").repeated(230);
+    const QString tag = "<a title=\"" + QStringLiteral("Korrect wurds ").repeated(20) + "\">Link</a>";
+    const QString line = before + tag + QStringLiteral(" Mispeled after. ") + QStringLiteral("Fine text. ").repeated(40);
+    window.boxes().setBoxText(OpeningRemarks, line);
+    auto* edit = static_cast<SectionTextEdit*>(remarks());
+    ASSERT_EQ(edit->splitCount(), 1);
+    const QTextBlock piece = edit->document()->begin().next();
+    ASSERT_TRUE(piece.text().startsWith(QStringLiteral("wurds "))) << piece.text().left(40).toStdString();
+    ASSERT_TRUE(service().waitUntilReady());
+    // The second piece in view and checked; then typed in, and its line's first piece typed in.
+    edit->moveCursor(QTextCursor::End);
+    edit->ensureCursorVisible();
+    edit->findChild<SpellHighlighter*>()->checkVisibleNow();
+    const auto wurds = [&] { return marked(OpeningRemarks).count(QStringLiteral("wurds")); };
+    EXPECT_TRUE(marked(OpeningRemarks).contains(QStringLiteral("Mispeled")));
+    EXPECT_EQ(wurds(), 0);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral(" Zorblaxo"));
+    EXPECT_EQ(wurds(), 0);
+    QTextCursor cursor(edit->document());
+    cursor.setPosition(piece.position() - 2);
+    edit->setTextCursor(cursor);
+    QTest::keyClicks(edit, QStringLiteral("e"));
+    EXPECT_EQ(wurds(), 0) << "an edit in the first piece";
+    // Closing the tag there leaves the second piece's words outside it: now they are prose.
+    QTest::keyClicks(edit, QStringLiteral("\">"));
+    EXPECT_GT(wurds(), 0);
 }

@@ -2,8 +2,10 @@
 // start is offered at the next, an installer not signed with the program's own key is
 // refused, and the helper does not outlive a killed editor.
 #include "LocalHttpServer.h"
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
 #include "TestSigningKey.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QProcess>
@@ -16,23 +18,12 @@
 #include <gtest/gtest.h>
 
 namespace {
-QStringList xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 class Program {
 public:
     Program(const TempFolder& temp, const QUrl& versionUrl, const QString& book, const QByteArray& publicKey)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.file(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), temp.file(QStringLiteral("state")));
+        QProcessEnvironment environment = EditorEnvironment(temp.path());
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("QUORVANE_UPDATE_URL"), versionUrl.toString());
         environment.insert(QStringLiteral("QUORVANE_UPDATE_PUBLIC_KEY"), QString::fromLatin1(publicKey.toBase64()));
         process.setProcessEnvironment(environment);
@@ -43,10 +34,8 @@ public:
     // The visible windows with that title, once there are `count` of them (-1: as they are now).
     QStringList windows(const QString& title, int count)
     {
-        const QStringList search = {"search", "--pid", QString::number(process.processId()), "--onlyvisible", "--name",
-                                    QLatin1Char('^') + title + QLatin1Char('$')};
         QStringList found;
-        for (int tries = 0; tries < 300 && (found = xdotool(search)).size() != count && count >= 0; ++tries)
+        for (int tries = 0; tries < 300 && (found = windowsNamed(wholeTitle(title), process.processId())).size() != count && count >= 0; ++tries)
             QTest::qWait(100);  // the test's own server answers meanwhile
         return found;
     }
@@ -55,10 +44,8 @@ public:
     {
         for (int tries = 0; tries < 300; ++tries) {
             for (const QString& id : windows(title, -1)) {
-                const QStringList geometry = xdotool({"getwindowgeometry", id});
-                const bool listed = std::any_of(sizes.begin(), sizes.end(), [&](const QString& size) {
-                    return geometry.contains(QStringLiteral("  Geometry: ") + size);
-                });
+                const QSize size = windowGeometry(id).size();
+                const bool listed = sizes.contains(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
                 if (listed != other)
                     return id;
             }
@@ -66,11 +53,7 @@ public:
         }
         return {};
     }
-    void press(const QString& window, const QString& key)
-    {
-        xdotool({"windowfocus", "--sync", window});
-        xdotool({"key", key});
-    }
+    void press(const QString& window, const QString& key) { pressKeys(window, {key}); }
     // Presses the key on that window until it goes: a slow start (as under the sanitizers) can
     // show a window a moment before it takes keys.
     void pressUntilGone(const QString& window, const QString& title, const QString& key)
@@ -89,8 +72,7 @@ public:
         const QStringList main = windows(QStringLiteral("Quorvane"), 1);
         if (main.size() != 1)
             return false;
-        xdotool({"mousemove", "--window", main.front(), "958", "32", "click", "1"});
-        return process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+        return closedWithTheCloseButton(process, main.front());
     }
 
     QProcess process;  // killed on destruction, should a check stop the test early
