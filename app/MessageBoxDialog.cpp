@@ -1,9 +1,15 @@
 #include "MessageBoxDialog.h"
 
+#include "PanelAccessible.h"
+
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
+#include <QStyle>
 
 #include <memory>
 
@@ -57,6 +63,23 @@ QMessageBox::StandardButton firstButton(MsgButtons buttons)
         return QMessageBox::Yes;
     }
     return QMessageBox::Ok;
+}
+
+QString signName(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Critical:
+        return QStringLiteral("Error");
+    case MsgIcon::Question:
+        return QStringLiteral("Question");
+    case MsgIcon::Exclamation:
+        return QStringLiteral("Warning");
+    case MsgIcon::Information:
+        return QStringLiteral("Information");
+    case MsgIcon::None:
+        break;
+    }
+    return {};
 }
 
 bool mayGoUnanswered(MsgButtons buttons)
@@ -123,7 +146,20 @@ MsgAnswer ShowMessageBoxDialog(const MessageRequest& request)
         shown = std::make_unique<QMessageBox>(icon, request.caption, text, buttons, owner);
     QMessageBox& box = *shown;
     box.setTextFormat(Qt::PlainText);
+    if (request.icon == MsgIcon::Information) {
+        // The style's own sign is only enlarged on a screen that scales by two; ours has a drawing for it.
+        QIcon sign(QStringLiteral(":/icons/information.png"));
+        sign.addFile(QStringLiteral(":/icons/information@2x.png"));
+        const int extent = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        box.setIconPixmap(sign.pixmap(QSize(extent, extent), box.devicePixelRatio()));
+    }
     box.setDefaultButton(firstButton(request.buttons));
+    // For a screen reader: the sign says what kind of message this is, and the row of buttons
+    // is no unnamed panel that seems to hold the focus beside the focused button.
+    if (auto* sign = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        sign->setAccessibleName(signName(request.icon));
+    if (auto* row = box.findChild<QDialogButtonBox*>())
+        PanelAccessible::Show(row, QStringLiteral("Answers"));
     return answerOf(box.exec(), request.buttons);
 }
 

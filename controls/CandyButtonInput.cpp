@@ -166,7 +166,9 @@ void CandyButton::keyReleaseEvent(QKeyEvent* event)
 void CandyButton::focusInEvent(QFocusEvent* event)
 {
     m_HasFocus = true;
-    m_KeyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    // Also the first focus of a window opened by a key: the window says so with Qt's flag.
+    m_KeyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+        || (event->reason() != Qt::MouseFocusReason && window()->testAttribute(Qt::WA_KeyboardFocusChange));
     if (m_Enabled && !m_Checked && !m_IsHovering)
         Redraw(StateFocused);
     update();

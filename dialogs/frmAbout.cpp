@@ -4,6 +4,7 @@
 #include "AboutTexts.h"
 #include "AppInfo.h"
 #include "Deployment.h"
+#include "KeyboardCue.h"
 #include "LinkLabel.h"
 #include "OpenWebsite.h"
 
@@ -50,6 +51,7 @@ frmAbout::frmAbout(QWidget* owner)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About MyApp"));
     setFixedSize(420, 292);
+    KeyboardCue::ShowIfOpenedByKey(this);
     QPalette background = palette();
     background.setBrush(QPalette::Window, AboutBackground(size()));
     setPalette(background);

@@ -4,6 +4,7 @@
 #include "DescriptionView.h"
 #include "DocumentState.h"
 #include "MessageBox.h"
+#include "QuotedTexts.h"
 #include "RuntimeError.h"
 #include "SettingsStore.h"
 #include "WholeFile.h"
@@ -18,7 +19,7 @@ const QString SavingCaption = QStringLiteral("Error saving file");
 
 void showFileError(int number, const QString& caption)
 {
-    ShowMessage(QStringLiteral("An unexpected error has occurred.\r\n(Error %1 : %2)")
+    ShowMessage((QString::fromLatin1(QuotedTexts::UnexpectedError) + QStringLiteral("\r\n(Error %1 : %2)"))
                     .arg(number)
                     .arg(StandardErrorDescription(number)),
                 MsgIcon::Exclamation, MsgButtons::OK, caption);

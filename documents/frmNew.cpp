@@ -1,5 +1,6 @@
 #include "frmNew.h"
 
+#include "ImmediateMnemonic.h"
 #include "NewDescription.h"
 
 #include <QCheckBox>
@@ -33,6 +34,9 @@ frmNew::frmNew(QWidget* owner) : QDialog(owner)
     chkUseTitle->setObjectName(QStringLiteral("chkUseTitle"));
     chkPrePopulate = new QCheckBox(QStringLiteral("&Pre-populate my description using default text"), this);
     chkPrePopulate->setObjectName(QStringLiteral("chkPrePopulate"));
+    // Alt+U then Enter at once: the tick must be in place before OK reads it.
+    ImmediateMnemonic::attach(chkUseTitle);
+    ImmediateMnemonic::attach(chkPrePopulate);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -2,6 +2,7 @@
 
 #include "Form2Layout.h"
 #include "PageSchemeHandler.h"
+#include "PageTitle.h"
 #include "PreviewEngine.h"
 #include "PreviewWebPage.h"
 #include "RequestBlocker.h"
@@ -10,6 +11,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -35,7 +37,14 @@ Form2::Form2(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Preview"));
     setWindowIcon(QIcon(QStringLiteral(":/preview/icons/preview32.png")));
-    setFixedSize(Form2Layout::ClientSize);
+    // Large fonts on a small screen: a window that cannot show whole may shrink to the
+    // screen (the page scrolls inside it); one that fits keeps its designed size.
+    const QScreen* shownOn = screen();
+    const bool fits = !shownOn || Form2Layout::FitsAsDesigned(shownOn->availableSize());
+    setMaximumSize(Form2Layout::ClientSize);
+    setMinimumSize(fits ? Form2Layout::ClientSize : Form2Layout::ClientSize / 2);
+    resize(fits ? Form2Layout::ClientSize
+                : Form2Layout::ClientSize.boundedTo(Form2Layout::RoomInside(shownOn->availableSize())));
 
     // No storage name: the profile lives in memory only and dies with this window.
     m_profile = new QWebEngineProfile(this);
@@ -52,6 +61,8 @@ Form2::Form2(QWidget* parent)
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setPage(m_page);
     WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
+    // A screen reader meets the page under the window's caption.
+    WebBrowser1->setAccessibleName(windowTitle());
     setContextMenuPolicy(Qt::NoContextMenu);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
@@ -125,9 +136,11 @@ void Form2::warmUp()
     m_page->setContent(QByteArray(), QString::fromLatin1(PageMimeType));
 }
 
-void Form2::showPage(const QByteArray& utf8Page)
+void Form2::showPage(const QByteArray& builtPage)
 {
     Q_ASSERT(!m_warming);
+    // A screen reader names the page by the window's caption.
+    const QByteArray utf8Page = PageWithTitle(builtPage, windowTitle());
     m_loadReported = false;
     m_servedByScheme = !FitsInDataAddress(utf8Page);
     if (m_servedByScheme) {

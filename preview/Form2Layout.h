@@ -21,6 +21,21 @@ constexpr QRect BrowserGeometry(QSize client, int closeButtonTop)
     return QRect(-2, -2, client.width() + 4, closeButtonTop - 10);
 }
 
+// What is left of a screen's free area inside a window manager's frame, at most.
+constexpr QSize RoomInside(QSize available)
+{
+    constexpr int frameSides = 2 * 8;
+    constexpr int frameTopAndBottom = 40;
+    return {available.width() - frameSides, available.height() - frameTopAndBottom};
+}
+
+// Whether the window, frame included, fits the free area of a screen at its designed size.
+constexpr bool FitsAsDesigned(QSize available)
+{
+    const QSize room = RoomInside(available);
+    return ClientSize.width() <= room.width() && ClientSize.height() <= room.height();
+}
+
 // Top-left corner that centres a window of the given size on its owner's area, kept
 // inside the screen so that its title bar can still be reached.
 QPoint CentredPosition(const QRect& owner, QSize size, const QRect& screen);

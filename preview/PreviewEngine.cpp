@@ -48,6 +48,10 @@ void Prepare()
     if (!qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     EngineNotices::Quieten(asRoot);
+    // On Linux the engine keeps its page from screen readers unless told otherwise. Told so,
+    // it builds the page's accessible tree only while the desktop asks for accessibility
+    // (Qt's own switch, AT-SPI's "IsEnabled"), so nobody else pays for it.
+    setUnlessSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", QByteArrayLiteral("1"));
 
     QWebEngineUrlScheme scheme(PageScheme());
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);

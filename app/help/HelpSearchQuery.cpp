@@ -1,5 +1,6 @@
 #include "HelpSearchQuery.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -14,6 +15,37 @@ bool isBareWord(const QString& word)
     }
     return end > 0;
 }
+
+QString phrase(const QString& words)
+{
+    return QLatin1Char('"') + words + QLatin1Char('"');
+}
+
+// A number of four digits or more, written with or without separators between its groups
+// of three: "4000", "4,000", "12.345.678".
+const QRegularExpression& plainNumber()
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\d{4,}$"));
+    return pattern;
+}
+const QRegularExpression& groupedNumber()
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\d{1,3}([,.]\\d{3})+$"));
+    return pattern;
+}
+
+// The search splits "4,000" in the pages into "4" and "000"; a number is looked for both
+// ways, so that "4000" finds "4,000" and "4,000" finds "4000".
+QString eitherWay(const QString& digits)
+{
+    QString grouped;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += QLatin1Char(' ');
+        grouped += digits[i];
+    }
+    return QStringLiteral("(%1 OR %2)").arg(phrase(digits), phrase(grouped));
+}
 } // namespace
 
 QString HelpSearchQuery(const QString& typed)
@@ -22,8 +54,12 @@ QString HelpSearchQuery(const QString& typed)
         return typed;
     QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (QString& word : words) {
-        if (!isBareWord(word))
-            word = QLatin1Char('"') + word + QLatin1Char('"');
+        if (plainNumber().match(word).hasMatch())
+            word = eitherWay(word);
+        else if (groupedNumber().match(word).hasMatch())
+            word = eitherWay(QString(word).remove(QLatin1Char(',')).remove(QLatin1Char('.')));
+        else if (!isBareWord(word))
+            word = phrase(word);
     }
     return words.join(QLatin1Char(' '));
 }

@@ -4,6 +4,7 @@
 
 // What the help search is asked for the words typed into its box. The search takes only
 // letters and digits as a bare word, so "4,000", "--check" or "sub-headline" would find
-// nothing at all; each such word is looked for as a phrase instead. Typed quotes are left to
+// nothing at all; each such word is looked for as a phrase instead. A number is looked for
+// with and without the separators between its groups of three. Typed quotes are left to
 // mean what the search makes of them.
 QString HelpSearchQuery(const QString& typed);

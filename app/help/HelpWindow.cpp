@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "HelpBrowser.h"
 #include "HelpFile.h"
+#include "HelpPageAccessible.h"
 #include "HelpSearchQuery.h"
 #include "WindowAccessibility.h"
 
@@ -17,10 +18,14 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 void Name(QAbstractButton* button, const QString& name)
@@ -73,6 +78,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     InstallWindowAccessibility();
+    HelpPageAccessible::Install();
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(900, 640);
 
@@ -132,8 +138,16 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     contents->setObjectName(QStringLiteral("helpContents"));
     m_navigation->addTab(contents, QStringLiteral("Contents"));
     connect(contents, &QHelpContentWidget::linkActivated, m_browser, [this](const QUrl& url) { m_browser->setSource(url); });
-    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+    contents->setAccessibleName(QStringLiteral("Contents"));
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents, splitter] {
         contents->expandAll();
+        // Wide enough for the longest title at its depth, so that no entry is cut short.
+        const int needed = static_cast<QAbstractItemView*>(contents)->sizeHintForColumn(0) + 2 * contents->frameWidth()
+            + contents->verticalScrollBar()->sizeHint().width()
+            + 2 * m_navigation->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+        const QList<int> sizes = splitter->sizes();
+        if (sizes.size() == 2 && needed > sizes[0])
+            splitter->setSizes({needed, std::max(0, sizes[0] + sizes[1] - needed)});
         pageChanged();
     });
 
@@ -144,6 +158,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     filter->setAccessibleName(QStringLiteral("Look for in the index"));
     QHelpIndexWidget* index = m_engine->indexWidget();
     index->setObjectName(QStringLiteral("helpIndex"));
+    index->setAccessibleName(QStringLiteral("Index"));
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(0, 0, 0, 0);
     indexLayout->addWidget(filter);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -84,6 +85,13 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setTabChangesFocus(true);
+        // The scroll bars and their holders carry the box's name too: no unnamed part.
+        static const QRegularExpression holders(QStringLiteral("^qt_scrollarea_[hv]container$"));
+        for (QWidget* part : edit->findChildren<QWidget*>(holders))
+            part->setAccessibleName(accessibleNameOf(i));
+        edit->viewport()->setAccessibleName(accessibleNameOf(i));
+        edit->verticalScrollBar()->setAccessibleName(accessibleNameOf(i));
+        edit->horizontalScrollBar()->setAccessibleName(accessibleNameOf(i));
         connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
         box = edit;
     } else {

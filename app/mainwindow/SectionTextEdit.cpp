@@ -1,6 +1,7 @@
 #include "SectionTextEdit.h"
 
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -8,6 +9,9 @@
 #include <utility>
 
 namespace {
+// The text's usual distance from the box's edges.
+constexpr int TextMargin = 4;
+
 bool endsLine(QChar c)
 {
     return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator;
@@ -19,6 +23,36 @@ SectionTextEdit::SectionTextEdit(QWidget* parent) : QPlainTextEdit(parent)
     // A word wider than the box breaks where it must, instead of running out of sight.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     connect(document(), &QTextDocument::contentsChange, this, &SectionTextEdit::contentsChange);
+}
+
+void SectionTextEdit::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    fitWholeLines();
+}
+
+void SectionTextEdit::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitWholeLines();
+}
+
+void SectionTextEdit::fitWholeLines()
+{
+    // A box two lines high has no room for the margin above and below its text: the usual
+    // margin would cut its second line in half. Above and below, the text gets what the
+    // whole lines leave over; beside it, the usual margin stays.
+    const int line = fontMetrics().lineSpacing();
+    const int room = height() - 2 * frameWidth();
+    const int vertical = line > 0 ? std::min(TextMargin, (room % line) / 2) : TextMargin;
+    if (document()->documentMargin() != vertical) {
+        // The document would report a new margin as a change of its contents, and the box's
+        // listeners (its owner, the spelling) would read a text that is the same.
+        const QSignalBlocker quiet(document());
+        document()->setDocumentMargin(vertical);
+    }
+    setViewportMargins(TextMargin - vertical, 0, TextMargin - vertical, 0);
 }
 
 QString SectionTextEdit::SplitLongLines(const QString& text, std::vector<int>& splits)

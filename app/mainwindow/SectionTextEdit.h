@@ -45,11 +45,14 @@ public:
     static QString SplitLongLines(const QString& text, std::vector<int>& splits);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     // A pasted or dropped text with a long line goes in split like a loaded one.
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    void fitWholeLines();
     void contentsChange(int position, int removed, int added);
     void note(Change change);
     // text[from, to) without the splits that lie in it.

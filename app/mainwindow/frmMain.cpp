@@ -14,10 +14,12 @@
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
+#include "KeyboardCue.h"
 #include "ListingCheck.h"
 #include "ListingMeter.h"
 #include "ListingReport.h"
 #include "MessageBox.h"
+#include "PanelAccessible.h"
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
 #include "RecoveryKeeper.h"
@@ -31,6 +33,7 @@
 #include "WindowOperations.h"
 #include "WindowAccessibility.h"
 #include "WindowPosition.h"
+#include "WindowScroller.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -72,14 +75,16 @@ frmMain::frmMain()
 {
     setObjectName(QStringLiteral("frmMain"));
     InstallWindowAccessibility();
+    KeyboardCue::WatchInput();
     setWindowTitle(AppInfo::Title());
-    setFixedSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight));
     QPalette background = palette();
     background.setColor(QPalette::Window, L::White);
     setPalette(background);
     setAutoFillBackground(true);
 
     createControls();
+    // Large fonts on a small screen: the designed window would reach past the screen.
+    new WindowScroller(this, QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
     Document().Boxes = m_boxes;
     // A copy of unsaved changes, for when the program ends before it can ask about them.
     m_recovery = new RecoveryKeeper([boxes = m_boxes] { return boxes->laterDescription(); }, RecoveryStore(), this);
@@ -106,6 +111,7 @@ frmMain::~frmMain()
 void frmMain::createControls()
 {
     auto* topBar = new TopBar(this);
+    PanelAccessible::Show(topBar, QStringLiteral("Commands"));
     const QList<SavedControl> saved = ReadSavedControls(QStringLiteral(":/forms/frmMain.controls"));
     for (int i = 0; i < L::MainButtonCount; ++i) {
         m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i], saved);
@@ -156,6 +162,8 @@ void frmMain::createSectionFrames()
     for (const SectionInfo& section : SectionTable) {
         auto* frame = new DottedFrame(this, L::LightGrey);
         frame->setObjectName(QStringLiteral("Shape1_%1").arg(section.index));
+        // Named as its box is, rather than an unnamed filler round it.
+        PanelAccessible::Show(frame, DescriptionBoxes::accessibleNameOf(section.index));
         frame->setGeometry(PixelRect(L::SectionFrame(section.index)));
 
         auto* caption = new QLabel(QString::fromLatin1(section.caption), this);

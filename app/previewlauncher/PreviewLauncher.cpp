@@ -5,6 +5,7 @@
 #include "HelperProgramLocation.h"
 #include "PreviewProtocol.h"
 #include "PreviewWarmer.h"
+#include "QuotedTexts.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -63,9 +64,9 @@ QString PreviewLauncher::MessageFor(Outcome outcome)
     case Outcome::Closed:
         return {};
     case Outcome::NotStarted:
-        return QStringLiteral("The preview could not be shown because the preview program could not be started.");
+        return QString::fromLatin1(QuotedTexts::PreviewNotStarted);
     case Outcome::Crashed:
-        return QStringLiteral("The preview program stopped unexpectedly. Your description is not affected.");
+        return QString::fromLatin1(QuotedTexts::PreviewStopped);
     case Outcome::Hung:
         return QStringLiteral("The preview program stopped responding and was closed. "
                               "Your description is not affected.");

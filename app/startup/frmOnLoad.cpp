@@ -6,6 +6,7 @@
 #include "DescriptionFile.h"
 #include "DocumentCommands.h"
 #include "DocumentState.h"
+#include "KeyboardCue.h"
 #include "MessageBox.h"
 #include "SettingsStore.h"
 
@@ -66,6 +67,7 @@ frmOnLoad::frmOnLoad(QWidget* owner)
     setFixedSize(PixelsFromTwips(ClientWidth), PixelsFromTwips(ClientHeight));
     setModal(true);
     createControls();
+    KeyboardCue::ShowIfOpenedByKey(this);
 
     const DocumentState& document = Document();
     m_recentFileName = SettingsStore::read(SettingKey::RecentFile);

@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "PackageOwnership.h"
+#include "QuotedTexts.h"
 #include "UpdateInstaller.h"
 #include "UpdateSource.h"
 #include "UpdateVersionText.h"
@@ -61,10 +62,11 @@ bool RunUpdateCheck(const QString& versionText, QWidget* owner, const UpdateSour
     const std::optional<UpdateOffer> offer = ReadVersionText(versionText);
     if (!offer)
         return false;
+    state.LatestVersion = offer->LatestVersion;
     state.UpdateNotes = offer->UpdateNotes;
     if (!OffersUpdate(*offer))
         return false;
-    if (ShowMessage(QStringLiteral("An update is available, do you want\r\nto read the update notes?"),
+    if (ShowMessage(QString::fromLatin1(QuotedTexts::UpdateQuestion),
                     MsgIcon::Information, MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;
 

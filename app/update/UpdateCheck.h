@@ -7,7 +7,8 @@ struct UpdateSource;
 
 // What the update check shares with its windows.
 struct UpdateState {
-    QString UpdateNotes;        // the notes of the release on offer
+    QString LatestVersion;      // the release on offer
+    QString UpdateNotes;        // its notes
     bool UpdateChosen = false;  // the user took the update
 };
 UpdateState& Update();

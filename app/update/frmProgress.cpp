@@ -1,6 +1,7 @@
 #include "frmProgress.h"
 
 #include "AppInfo.h"
+#include "QuotedTexts.h"
 #include "UpdateWindowParts.h"
 
 #include <QCloseEvent>
@@ -22,7 +23,7 @@ frmProgress::frmProgress(QWidget* owner)
     UpdateWindowParts::MakeFixedDialog(this, ClientWidth, ClientHeight);
     UpdateWindowParts::ProgramIcon(this, 240, 300);
 
-    m_lblProgress = new QLabel(QStringLiteral("Downloading Update, please wait."), this);
+    m_lblProgress = new QLabel(QString::fromLatin1(QuotedTexts::Downloading), this);
     m_lblProgress->setObjectName(QStringLiteral("lblProgress"));
     m_lblProgress->setFont(UpdateWindowParts::SegoeUI());
     m_lblProgress->move(PixelPoint(LabelLeft, LabelTop));

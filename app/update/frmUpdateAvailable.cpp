@@ -27,6 +27,24 @@ QFrame* separator(QWidget* parent, int y)
     line->setGeometry(0, PixelsFromTwips(y), parent->width(), 2);
     return line;
 }
+// Names the release on offer. The version comes from the server: one too long for the
+// label's two lines is shortened, so the sentence still ends inside the window.
+QString introductionText(const QLabel* label, QString version)
+{
+    const auto text = [](const QString& v) {
+        return QStringLiteral("Quorvane %1 is available, please refer to the update notes below.").arg(v);
+    };
+    const QFontMetrics metrics(label->font());
+    const auto fits = [&](const QString& v) {
+        const QRect needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, text(v));
+        return needed.height() <= label->height() && needed.width() <= label->width();
+    };
+    if (version.isEmpty())
+        return QStringLiteral("An update to Quorvane is available, please refer to the update notes below.");
+    while (!fits(version) && version.size() > 1)
+        version = version.chopped(2) + QChar(0x2026);
+    return text(version);
+}
 } // namespace
 
 frmUpdateAvailable::frmUpdateAvailable(QWidget* owner)
@@ -55,12 +73,12 @@ void frmUpdateAvailable::createControls()
     separator(this, BandTop);
 
     UpdateWindowParts::ProgramIcon(this, 240, 240);
-    auto* introduction =
-        new QLabel(QStringLiteral("An update to Quorvane is available, please refer to the update notes below."), this);
+    auto* introduction = new QLabel(this);
     introduction->setObjectName(QStringLiteral("lblIntroduction"));
     introduction->setWordWrap(true);
     introduction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     introduction->setGeometry(PixelRect(Introduction));
+    introduction->setText(introductionText(introduction, Update().LatestVersion));
     separator(this, SeparatorY);
 
     m_text1 = new QPlainTextEdit(this);

@@ -4,6 +4,7 @@
 #include "DescriptionView.h"
 #include "DocumentState.h"
 #include "MessageBox.h"
+#include "QuotedTexts.h"
 #include "WholeFile.h"
 
 #include <QFile>
@@ -45,8 +46,8 @@ void restore(const RecoveryCopy& copy)
 QString RecoveryQuestion(const QString& ownerPath)
 {
     if (ownerPath.isEmpty())
-        return QStringLiteral("Quorvane was closed before a new description was saved. Restore them?");
-    return QStringLiteral("Quorvane was closed before the changes to '%1' were saved. Restore them?").arg(ownerPath);
+        return QString::fromLatin1(QuotedTexts::RecoveryQuestionNew);
+    return QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(ownerPath);
 }
 
 bool OfferRecoveryCopies(const RecoveryStore& store)

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 struct Accessible {
     QString role, name, description, text;
@@ -47,7 +49,8 @@ public:
     {
         QDir(m_temp.path()).mkpath(QStringLiteral("bin"));
         const QString book = m_temp.write(QStringLiteral("Garden Basics.qvn"),
-                                          "[[[QVN FILE]]]Garden Basics\r\nGrow More\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+                                          "[[[QVN FILE]]]Garden Basics\r\nGrow More\r\n\r\n\r\n\r\n"
+                                          "Less work<BR>More food\r\n\r\n\r\n\r\n");
         QFile::setPermissions(m_temp.write(QStringLiteral("bin/xdg-open"), "#!/bin/sh\necho \"$@\" >> \"$0.txt\"\n"),
                               QFile::ReadOwner | QFile::ExeOwner);
         m_environment = QProcessEnvironment::systemEnvironment();
@@ -66,20 +69,31 @@ public:
 
     bool running() const { return m_process.state() == QProcess::Running; }
 
+    // Everything a screen reader sees of the program, or of the process given.
+    QList<Accessible> tree(qint64 pid = 0) const
+    {
+        const QString json = runProgram(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
+                                        {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(pid ? pid : m_process.processId())},
+                                        m_environment, 60000);
+        QList<Accessible> nodes;
+        for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
+            const QJsonObject node = value.toObject();
+            nodes.append({node["role"].toString(), node["name"].toString(), node["description"].toString(),
+                          node["text"].toString(), node["states"].toVariant().toStringList(),
+                          node["labelledBy"].toVariant().toStringList()});
+        }
+        return nodes;
+    }
+
     // The first object of that role whose name matches, once it shows.
-    Accessible find(const QString& role, const QString& namePattern) const
+    Accessible find(const QString& role, const QString& namePattern, qint64 pid = 0) const
     {
         const QRegularExpression name(QRegularExpression::anchoredPattern(namePattern));
         Accessible found;
         (void)QTest::qWaitFor([&] {
-            const QString json = runProgram(QStringLiteral(QUORVANE_SYSTEM_PYTHON),
-                                            {QStringLiteral(QUORVANE_ATSPI_TREE), QString::number(m_process.processId())},
-                                            m_environment, 60000);
-            for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
-                const QJsonObject node = value.toObject();
-                if (node["role"] == role && name.match(node["name"].toString()).hasMatch()) {
-                    found = {role, node["name"].toString(), node["description"].toString(), node["text"].toString(),
-                             node["states"].toVariant().toStringList(), node["labelledBy"].toVariant().toStringList()};
+            for (const Accessible& node : tree(pid)) {
+                if (node.role == role && name.match(node.name).hasMatch()) {
+                    found = node;
                     return true;
                 }
             }
@@ -88,10 +102,22 @@ public:
         return found;
     }
 
-    // The program's visible window of that title, or none.
+    // The roles of the parts that have no name, once the object of that role and name shows.
+    QStringList unnamed(const QString& role, const QString& name) const
+    {
+        QStringList roles;
+        (void)find(role, name);
+        for (const Accessible& node : tree())
+            if (node.name.isEmpty() && node.role != QLatin1String("application"))
+                roles << node.role;
+        return roles;
+    }
+
+    // The program's visible window of that title, or its preview helper's, or none.
     QString window(const QString& title) const
     {
-        return windowsNamed(wholeTitle(title), m_process.processId()).value(0);
+        const QString own = windowsNamed(wholeTitle(title), m_process.processId()).value(0);
+        return own.isEmpty() ? windowsNamed(wholeTitle(title)).value(0) : own;
     }
     bool shows(const QString& title, bool shown = true) const
     {
@@ -124,6 +150,10 @@ TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderR
     const QString Main = QStringLiteral("Quorvane");
     ASSERT_TRUE(program.shows(Main));
     EXPECT_EQ(program.find(QStringLiteral("frame"), Main).name, Main);
+    // Nothing unnamed: the frames round the boxes are panels named as their boxes.
+    EXPECT_EQ(program.unnamed(QStringLiteral("text"), QStringLiteral("Headline")), QStringList());
+    EXPECT_EQ(program.find(QStringLiteral("panel"), QStringLiteral("Main benefits")).name, QStringLiteral("Main benefits"));
+
 
     // Every box by the caption of its frame, and labelled by that caption.
     const QStringList names = {"Headline", "Sub-headline", "Opening remarks", "Benefits headline", "Main benefits",
@@ -144,15 +174,17 @@ TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderR
     EXPECT_TRUE(meter.states.contains(QStringLiteral("focused"))) << meter.states.join(u' ').toStdString();
     EXPECT_EQ(meter.description, QStringLiteral("HEADLINE: <b> is not closed"));
 
-    // F1: the help, a window named by its caption with named buttons and its page as text; Esc closes it.
+    // F1: the help, a window named by its caption with named buttons, its contents named and its page a
+    // document to read; Esc closes it.
     program.keys(Main, {QStringLiteral("F1")});
     const QString help = QStringLiteral("Working on your book description - Quorvane Help");
     ASSERT_TRUE(program.shows(help));
     EXPECT_EQ(program.find(QStringLiteral("frame"), QRegularExpression::escape(help)).name, help);
     EXPECT_EQ(program.find(QStringLiteral("push button"), QStringLiteral("Back")).name, QStringLiteral("Back"));
     EXPECT_EQ(program.find(QStringLiteral("push button"), QStringLiteral("Forward")).name, QStringLiteral("Forward"));
-    EXPECT_TRUE(program.find(QStringLiteral("label"), QStringLiteral("Working on your book description"))
+    EXPECT_TRUE(program.find(QStringLiteral("document frame"), QStringLiteral("Working on your book description"))
                     .text.contains(QStringLiteral("A typical session")));
+    EXPECT_EQ(program.find(QStringLiteral("tree"), QStringLiteral("Contents")).name, QStringLiteral("Contents"));
     program.keys(help, {QStringLiteral("Escape")});
     EXPECT_TRUE(program.shows(help, false));
 
@@ -171,6 +203,33 @@ TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderR
     EXPECT_TRUE(program.opened().value(1).endsWith(QStringLiteral("/contact/")));
     program.keys(about, {QStringLiteral("Escape")});
     EXPECT_TRUE(program.shows(about, false));
+
+    // A message: its sign named, its row of buttons a named panel that does not hold the focus.
+    xdotool({"mousemove", "--window", program.window(Main), "370", "19", "click", "1"});
+    EXPECT_TRUE(program.find(QStringLiteral("push button"), QStringLiteral("OK")).states.contains(QStringLiteral("focused")));
+    EXPECT_EQ(program.unnamed(QStringLiteral("alert"), Main), QStringList());
+    // The tag left open in the headline makes the copy's message a warning.
+    EXPECT_EQ(program.find(QStringLiteral("image"), QStringLiteral("Warning")).name, QStringLiteral("Warning"));
+    EXPECT_FALSE(program.find(QStringLiteral("panel"), QStringLiteral("Answers")).states.contains(QStringLiteral("focused")));
+    xdotool({"key", "Return"});
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QList<Accessible> nodes = program.tree();
+        return std::none_of(nodes.begin(), nodes.end(), [](const Accessible& node) { return node.role == "alert"; });
+    }, 15000));
+
+    // The preview: a page named by its caption whose headline and bullets can be read.
+    xdotool({"mousemove", "--window", program.window(Main), "600", "19", "click", "1"});
+    const QString Preview = QStringLiteral("Preview");
+    ASSERT_TRUE(program.shows(Preview));
+    const qint64 previewPid = xdotool({"getwindowpid", program.window(Preview)}).value(0).trimmed().toLongLong();
+    EXPECT_EQ(program.find(QStringLiteral("document web"), Preview, previewPid).name, Preview);
+    EXPECT_EQ(program.find(QStringLiteral("heading"), QStringLiteral("Grow More"), previewPid).name, QStringLiteral("Grow More"));
+    QString page;
+    for (const Accessible& node : program.tree(previewPid))
+        page += node.name + u'\n' + node.text + u'\n';
+    EXPECT_TRUE(page.contains(QStringLiteral("Less work")) && page.contains(QStringLiteral("More food"))) << page.toStdString();
+    program.keys(Preview, {QStringLiteral("Escape")});
+    EXPECT_TRUE(program.shows(Preview, false));
     EXPECT_TRUE(program.running());
 }
 

@@ -4,8 +4,12 @@
 #include "CaptionPainter.h"
 #include "CommandButtons.h"
 #include "MainWindowLayout.h"
+#include "MessageBoxDialog.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -46,4 +50,25 @@ TEST(CommandButtonsScaled, EveryPictureHasALargerDrawingAndTheScreenShowsIt)
         EXPECT_GT(opaque, larger.width() * larger.height() / 4) << button->objectName().toStdString();
         EXPECT_EQ(differing, 0) << button->objectName().toStdString();
     }
+}
+
+// The message box's information sign, too, shows its drawing at twice the size.
+TEST(CommandButtonsScaled, TheInformationSignHasItsLargerDrawing)
+{
+    QMessageBox* shown = nullptr;
+    QImage sign;
+    QTimer::singleShot(0, [&] {
+        shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!shown)
+            return;
+        const QLabel* icon = shown->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+        if (icon)
+            sign = icon->pixmap().toImage();
+        shown->accept();
+    });
+    ShowMessageBoxDialog({QStringLiteral("Copied."), MsgIcon::Information, MsgButtons::OK, QStringLiteral("Quorvane")});
+    ASSERT_NE(shown, nullptr);
+    const QImage drawing(QStringLiteral(":/icons/information@2x.png"));
+    ASSERT_EQ(drawing.size(), QSize(64, 64));
+    EXPECT_EQ(sign.convertToFormat(QImage::Format_ARGB32), drawing.convertToFormat(QImage::Format_ARGB32));
 }

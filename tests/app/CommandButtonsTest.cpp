@@ -127,6 +127,29 @@ TEST_F(FirstRunTest, TabReachesTheButtonsAndShowsTheFocus)
         << "the cue lies over the face; the face itself is the design's";
 }
 
+// The start dialog opens before anything was clicked: its first button shows the focus at
+// once. Opened after a click, it shows the focus from the first Tab on.
+TEST_F(FirstRunTest, TheStartDialogShowsTheFocusUnlessOpenedByAClick)
+{
+    frmMain window;
+    const auto firstButton = [&](bool& cue) {
+        frmOnLoad dialog(&window);
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.cmdNew()->hasFocus(); }, 3000));
+        const QImage shown = dialog.cmdNew()->grab().toImage();
+        cue = shown != dialog.cmdNew()->Surface().Image().convertToFormat(shown.format());
+    };
+    bool atStart = false, afterClick = true;
+    firstButton(atStart);
+    window.show();
+    QTest::mouseClick(&window, Qt::LeftButton);
+    firstButton(afterClick);
+    EXPECT_TRUE(atStart);
+    EXPECT_FALSE(afterClick);
+}
+
 // Each window's saved controls are exactly what its buttons save: key for key, in order.
 TEST(SavedControlsResources, AreWhatTheButtonsWouldSave)
 {

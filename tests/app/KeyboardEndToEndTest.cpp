@@ -6,8 +6,11 @@
 #include "Xdotool.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QImage>
 #include <QProcess>
 #include <QRect>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -202,6 +205,43 @@ TEST_F(KeyboardEndToEnd, AtTwiceTheFontSizeTheWindowsFitTheScreen)
     expectWindows({"Quorvane", "Working on your book description - Quorvane Help"}, "help");
     const QRect help = frameOf(windowIds("Quorvane Help$").value(0));
     EXPECT_TRUE(screen.contains(help)) << help.x() << ',' << help.y() << ' ' << help.width() << 'x' << help.height();
+    keys("Escape");
+    expectWindows({"Quorvane"}, "help closed");
+
+    // The main window fits too; Tab scrolls its length line into view, under the last box.
+    const QString mainId = windowIds("^Quorvane$").value(0);
+    const QRect main = frameOf(mainId);
+    EXPECT_TRUE(screen.contains(main)) << main.x() << ',' << main.y() << ' ' << main.width() << 'x' << main.height();
+    const auto lengthLineShows = [&] {
+        // Above the bottom scroll bar and left of the side one, where the last box ends.
+        const QRect client = windowGeometry(mainId);
+        const QImage shot = QGuiApplication::primaryScreen()
+                                ->grabWindow(0, client.x(), client.bottom() - 120, client.width() - 40, 90)
+                                .toImage();
+        int dark = 0;  // the line's grey text; the frames and captions are lighter
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                dark += qRed(shot.pixel(x, y)) < 150 && qGreen(shot.pixel(x, y)) < 150;
+        return dark > 200;
+    };
+    EXPECT_FALSE(lengthLineShows()) << "the window shows its top first";
+    keys("Tab Tab Tab Tab Tab Tab Tab Tab Tab");
+    EXPECT_TRUE(QTest::qWaitFor(lengthLineShows, 5000)) << "length line not scrolled into view";
+
+    // The preview fits as well, and closes with Enter.
+    keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab");
+    keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return");
+    expectWindows({"Preview", "Quorvane"}, "Kindle preview");
+    const QRect preview = frameOf(windowIds("^Preview$").value(0));
+    EXPECT_TRUE(screen.contains(preview)) << preview.x() << ',' << preview.y() << ' ' << preview.width() << 'x'
+                                          << preview.height();
+    keys("Return");
+    expectWindows({"Quorvane"}, "preview closed");
+
+    // Close, at the far right of the top bar, by the keyboard: the program ends.
+    keys("Tab Tab Tab Tab Return");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 15000)) << openWindows();
+    EXPECT_EQ(program.exitCode(), 0);
 }
 
 // A headline at the longest a line edit shows, then one key past it and back: every key

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Prints what a screen reader sees of the program with the given process id, as JSON: each
 object's role, name, description, states, the names of what labels it, the start of its
-text and its place on the screen. Rows of lists and tables, and closed windows, are left out."""
+text and its place on the screen. Rows of lists and tables, and closed windows, are left out,
+except the items of the lists on a web page."""
 import json
 import sys
 import warnings
@@ -29,18 +30,20 @@ def describe(node):
     return entry
 
 
-def walk(node, depth, out):
+def walk(node, depth, out, on_page=False):
     try:
         entry = describe(node)
         children = [node.get_child_at_index(i) for i in range(node.get_child_count())]
     except GLib.Error:
         return  # gone while being read, as a closing window's parts are
     out.append(entry)
-    if entry["role"] in ("list", "tree", "table", "tree table") or (depth == 1 and "showing" not in entry["states"]):
+    on_page = on_page or entry["role"] == "document web"
+    rows = entry["role"] in ("list", "tree", "table", "tree table") and not on_page
+    if rows or (depth == 1 and "showing" not in entry["states"]):
         return
     for child in children:
         if child is not None:
-            walk(child, depth + 1, out)
+            walk(child, depth + 1, out, on_page)
 
 
 def main():

@@ -2,6 +2,7 @@
 #include "AboutTexts.h"
 #include "AppInfo.h"
 #include "Deployment.h"
+#include "KeyboardCue.h"
 #include "OpenWebsite.h"
 #include "ScriptedMessages.h"
 #include "frmAbout.h"
@@ -10,11 +11,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 // Records what would have been opened, answering as told.
@@ -148,4 +152,28 @@ TEST(frmSplash, ShowsItselfWithTheIdentityAndTheCopyrightLineAcrossTheWindow)
     // The same picture as the About window, drawn rather than plain.
     const QImage picture = splash.grab().toImage();
     EXPECT_NE(picture.pixelColor(2, splash.height() / 2), picture.pixelColor(splash.width() / 2, 5));
+}
+
+// Opened by a key, About draws OK with the keyboard's focus frame at once; opened by a
+// click, only after the first Tab.
+TEST(AboutWindow, ShowsWhereTheFocusIsWhenOpenedByAKey)
+{
+    KeyboardCue::WatchInput();
+    QWidget owner;
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    const auto okShowsFocusAfter = [&](const std::function<void()>& press) {
+        press();
+        frmAbout about(&owner);
+        about.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&about));
+        about.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return about.cmdOK->hasFocus(); }, 3000));
+        // What the style draws the button from.
+        QStyleOptionButton option;
+        option.initFrom(about.cmdOK);
+        return option.state.testFlag(QStyle::State_HasFocus) && option.state.testFlag(QStyle::State_KeyboardFocusChange);
+    };
+    EXPECT_TRUE(okShowsFocusAfter([&] { QTest::keyClick(&owner, Qt::Key_Return); }));
+    EXPECT_FALSE(okShowsFocusAfter([&] { QTest::mouseClick(&owner, Qt::LeftButton); }));
 }

@@ -1,5 +1,4 @@
 // The recovery copy of unsaved changes: its schedule, its bytes, and the offer at start-up.
-#include "DamagedCopies.h"
 #include "DescriptionFileFormat.h"
 #include "DocumentState.h"
 #include "MemoryDescriptionView.h"
@@ -15,12 +14,13 @@
 #include <QProcess>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -257,41 +257,6 @@ TEST(RecoveryKeeper, KeepsACopyWhileChangesAreUnsavedAndDropsItOnceTheyAreNot)
     EXPECT_TRUE(QFileInfo::exists(store.ownCopyPath()));
 }
 
-// A link in place of the recovery folder, or of its damaged/ folder, leads somewhere that is
-// not ours: its mode stays, and no copy goes there.
-TEST(RecoveryStore, ALinkInPlaceOfItsFoldersIsNotUsedAndWhatItNamesKeepsItsMode)
-{
-    TempFolder temp;
-    const QString shared = temp.file(QStringLiteral("shared"));
-    ASSERT_TRUE(QDir().mkpath(shared));
-    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
-    const QString folder = temp.file(QStringLiteral("recovery"));
-    ASSERT_TRUE(QFile::link(shared, folder));
-    const RecoveryStore linked(folder);
-    EXPECT_NE(linked.save("copy"), 0);
-    struct stat info {};
-    ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 01777u);
-    EXPECT_TRUE(QDir(shared).isEmpty());
-
-    // A real folder by the same name is made the user's alone, once.
-    QFile::remove(folder);
-    const RecoveryStore real(folder);
-    EXPECT_EQ(real.save("copy"), 0);
-    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0700u);
-
-    // A damaged copy stays where it is rather than go through a link to the user's folder.
-    ProcessIdentity ended = ProcessIdentity::current();
-    ended.startTicks += 1;
-    const QString damaged = writeCopy(folder, ended, {{}, QDateTime::currentDateTimeUtc(), ended.name(), sample("D")}, 0, 1);
-    ASSERT_TRUE(QFile::link(shared, folder + QStringLiteral("/damaged")));
-    DamagedCopies found;
-    EXPECT_EQ(real.claim(damaged, found), std::nullopt);
-    EXPECT_TRUE(QDir(shared).isEmpty());
-    EXPECT_TRUE(QFileInfo::exists(damaged));
-}
-
 TEST(RecoveryOffer, AQuestionClosedWithoutAnAnswerKeepsItsCopyAndTheRestForTheNextStart)
 {
     TempFolder temp;
@@ -429,4 +394,40 @@ TEST(RecoveryWriter, ADescriptionTooLargeForACopyLeavesTheLastCopyThatFit)
     writer.write(QStringLiteral("/books/big.qvn"), [&] { return withHeadline(room + 1); });
     writer.wait();
     EXPECT_EQ(TempFolder::read(store.ownCopyPath()), fit) << "the last copy that fit was lost";
+}
+
+// A link in place of the recovery folder, or of its damaged/ folder, leads somewhere that is
+// not ours: its mode stays, and no copy goes there.
+TEST(RecoveryStore, ALinkInPlaceOfItsFoldersIsNotUsedAndWhatItNamesKeepsItsMode)
+{
+    TempFolder temp;
+    const QString shared = temp.file(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    ASSERT_TRUE(QFile::link(shared, folder));
+    const RecoveryStore linked(folder);
+    EXPECT_NE(linked.save("copy"), 0);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 01777u);
+    EXPECT_TRUE(QDir(shared).isEmpty());
+
+    // A real folder by the same name is made the user's alone, once.
+    QFile::remove(folder);
+    const RecoveryStore real(folder);
+    EXPECT_EQ(real.save("copy"), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+
+    // A damaged copy stays where it is rather than go through a link to the user's folder.
+    ProcessIdentity ended = ProcessIdentity::current();
+    ended.startTicks += 1;
+    const QString damaged = writeCopy(folder, ended, {{}, QDateTime::currentDateTimeUtc(), ended.name(), sample("D")}, 0, 1);
+    ASSERT_TRUE(QFile::link(shared, folder + QStringLiteral("/damaged")));
+    DamagedCopies set;
+    EXPECT_EQ(real.claim(damaged, set), std::nullopt);
+    EXPECT_EQ(set.count(), 1);
+    EXPECT_TRUE(QDir(shared).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(damaged)) << "left in place under its own name";
 }

@@ -155,3 +155,21 @@ TEST_F(frmNewTest, OKWithBothChoicesStartsTheDescriptionFromTheTrimmedTitle)
     EXPECT_EQ(Document().CurrentFolder, "/home/ann/books");
     EXPECT_EQ(SettingsStore::read(SettingKey::UseTitleAsHeading) + SettingsStore::read(SettingKey::PrePopulate), "11");
 }
+
+TEST_F(frmNewTest, AMnemonicFollowedAtOnceByEnterKeepsItsTick)
+{
+    bool useTitle = false, prePopulate = false;
+    runNew([&](const Wizard& w) {
+        useTitle = w.useTitle->isChecked();
+        prePopulate = w.prePopulate->isChecked();
+        QTest::keyClicks(w.title, "Quick");
+        // No pause: a person typing fast, well within a tenth of a second.
+        QTest::keyClick(w.window, Qt::Key_U, Qt::AltModifier);
+        QTest::keyClick(w.window, Qt::Key_P, Qt::AltModifier);
+        EXPECT_EQ(w.window->focusWidget(), w.prePopulate);
+        QTest::keyClick(w.window->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(Document().CurrentBookTitle, "Quick");
+    EXPECT_EQ(SettingsStore::read(SettingKey::UseTitleAsHeading), useTitle ? "0" : "1");
+    EXPECT_EQ(SettingsStore::read(SettingKey::PrePopulate), prePopulate ? "0" : "1");
+}

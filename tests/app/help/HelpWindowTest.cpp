@@ -4,6 +4,7 @@
 #include "HelpFile.h"
 #include "HelpSearchQuery.h"
 #include "HelpWindow.h"
+#include "QuotedTexts.h"
 #include "TempFolder.h"
 
 #include <QAccessible>
@@ -119,6 +120,11 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
     EXPECT_EQ(contents->model()->rowCount(top), 11);
     EXPECT_EQ(contents->model()->index(4, 0, top).data().toString(), QStringLiteral("The store's content rules"));
     EXPECT_EQ(contents->model()->index(9, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
+    // Every title whole, none cut short by the width of the pane.
+    const QAbstractItemView* tree = contents;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tree->sizeHintForColumn(0) <= tree->viewport()->width(); }, 3000))
+        << tree->sizeHintForColumn(0) << " > " << tree->viewport()->width();
+    EXPECT_EQ(contents->accessibleName(), QStringLiteral("Contents"));
     emit contents->activated(contents->model()->index(0, 0, top));
     EXPECT_EQ(page(window), Sections);
 
@@ -165,12 +171,48 @@ TEST(HelpWindow, TheLengthLimitTagsCommandLineAndUpdatesAreFound)
     // What to do without a preview is where the preview is explained.
     EXPECT_TRUE(searchFor(window, QStringLiteral("preview program")).contains(QStringLiteral("Previewing and copying")));
     EXPECT_TRUE(searchFor(window, QStringLiteral("export")).contains(QStringLiteral("Using the keyboard")));
+    // A number as a newcomer types it; the snippets show the pages' quotation marks as such.
+    EXPECT_TRUE(searchFor(window, QStringLiteral("4000")).contains(checking));
+    for (const char* words : {"over", "downloading", "unexpected", "restore"}) {
+        const QString found = searchFor(window, QLatin1String(words));
+        EXPECT_FALSE(found.contains(QStringLiteral("Your search did not match"))) << words;
+        EXPECT_FALSE(found.contains(QStringLiteral("&quot"))) << found.toStdString();
+    }
+}
+
+// The messages the help explains are quoted as the program shows them.
+TEST(HelpWindow, QuotesTheProgramsOwnMessages)
+{
+    QWidget owner;
+    HelpWindow* window = ShowHelpFrom(&owner, {builtHelpFile()});
+    ASSERT_TRUE(window->hasHelpFile());
+    const std::pair<const char*, QString> quoted[] = {
+        {"When something goes wrong", QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(QStringLiteral("file name"))},
+        {"When something goes wrong", QString::fromLatin1(QuotedTexts::RecoveryQuestionNew)},
+        {"When something goes wrong", QString::fromLatin1(QuotedTexts::UnexpectedError)},
+        {"Updating Quorvane", QString::fromLatin1(QuotedTexts::UpdateQuestion).replace(QStringLiteral("\r\n"), QStringLiteral(" "))},
+        {"Updating Quorvane", QString::fromLatin1(QuotedTexts::Downloading)},
+        {"Previewing and copying", QString::fromLatin1(QuotedTexts::PreviewNotStarted)},
+        {"Previewing and copying", QString::fromLatin1(QuotedTexts::PreviewStopped)},
+    };
+    for (const auto& [topic, text] : quoted) {
+        window->showTopic(QLatin1String(topic) + QStringLiteral(".htm"));
+        const QString page = window->browser()->toPlainText();
+        EXPECT_TRUE(page.contains(u'\u201c' + text + u'\u201d')) << topic << ": " << text.toStdString();
+    }
 }
 
 TEST(HelpSearchQuery, WordsWithOtherCharactersAreLookedForAsPhrases)
 {
     EXPECT_EQ(HelpSearchQuery(QStringLiteral(" tag  check* ")), QStringLiteral("tag check*"));
-    EXPECT_EQ(HelpSearchQuery(QStringLiteral("4,000 --check \u00e9t\u00e9")), QStringLiteral("\"4,000\" \"--check\" \u00e9t\u00e9"));
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("4,00 --check \u00e9t\u00e9")), QStringLiteral("\"4,00\" \"--check\" \u00e9t\u00e9"));
+    // Numbers with or without the separators of their groups of three.
+    const QString either = QStringLiteral("(\"4000\" OR \"4 000\")");
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("4000")), either);
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("4,000 limit")), either + QStringLiteral(" limit"));
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("4.000")), either);
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("1234567")), QStringLiteral("(\"1234567\" OR \"1 234 567\")"));
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("999 1.5")), QStringLiteral("999 \"1.5\""));
     EXPECT_EQ(HelpSearchQuery(QStringLiteral("\"tag findings\" 4,000")), QStringLiteral("\"tag findings\" 4,000"));
 }
 

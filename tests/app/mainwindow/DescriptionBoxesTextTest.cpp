@@ -81,34 +81,6 @@ TEST(DescriptionBoxesTextTest, OneLineBoxesKeepEveryCharacterLoadedOrPasted)
     }
 }
 
-// A headline too long to lay out at a glance holds the cursor's blink while it has the focus,
-// and gives it back when it loses the focus or gets short again; one character less blinks.
-TEST(DescriptionBoxesTextTest, AVeryLongHeadlineHoldsTheCursorSteadyOnlyWhileItHasTheFocus)
-{
-    QWidget window;
-    DescriptionBoxes boxes(&window, &window);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    const int desktop = QApplication::cursorFlashTime();
-    ASSERT_GT(desktop, 0);
-    auto* headline = static_cast<QLineEdit*>(boxes.widget(Headline));
-    boxes.setBoxText(Headline, QString(4095, u'a'));
-    headline->setFocus();
-    QApplication::processEvents();
-    ASSERT_TRUE(headline->hasFocus());
-    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
-    headline->insert(u"b"_s);
-    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
-    boxes.widget(Subheadline)->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
-    headline->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
-    headline->backspace();
-    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
-}
-
 TEST(DescriptionBoxesTextTest, TheCopyForRecoveryHoldsWhatEveryKindOfBoxHoldsNow)
 {
     QWidget window;
@@ -143,4 +115,32 @@ TEST(DescriptionBoxesTextTest, TheCopyForRecoveryHoldsWhatEveryKindOfBoxHoldsNow
     // And again after a second round of keys into a box already read back.
     typeAtEnd(OpeningRemarks, u"!"_s);
     EXPECT_EQ(boxes.laterDescription()().Sections[OpeningRemarks], u"first\r\nsecond more!"_s);
+}
+
+// A headline too long to lay out at a glance holds the cursor's blink while it has the focus,
+// and gives it back when it loses the focus or gets short again; one character less blinks.
+TEST(DescriptionBoxesTextTest, AVeryLongHeadlineHoldsTheCursorSteadyOnlyWhileItHasTheFocus)
+{
+    QWidget window;
+    DescriptionBoxes boxes(&window, &window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const int desktop = QApplication::cursorFlashTime();
+    ASSERT_GT(desktop, 0);
+    auto* headline = static_cast<QLineEdit*>(boxes.widget(Headline));
+    boxes.setBoxText(Headline, QString(4095, u'a'));
+    headline->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(headline->hasFocus());
+    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+    headline->insert(u"b"_s);
+    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+    boxes.widget(Subheadline)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+    headline->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+    headline->backspace();
+    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
 }

@@ -189,3 +189,27 @@ TEST_F(FirstRunTest, ARestoredPositionIsWhereTheWindowShowsAndAMinimisedCloseSto
     ASSERT_TRUE(window.close());
     EXPECT_EQ(QStringList({setting(SettingKey::WindowLeft), setting(SettingKey::WindowTop)}), QStringList({"1500", "3000"}));
 }
+
+// The call to action's usual text takes two lines of its box: both show whole, so that the
+// end of the text scrolls nothing into view.
+TEST_F(MainWindowTest, TheCallToActionShowsItsSecondLineWhole)
+{
+    auto* cta = qobject_cast<QPlainTextEdit*>(box(KindleCallToAction));
+    ASSERT_NE(cta, nullptr);
+    window.boxes().setBoxText(KindleCallToAction,
+                              "Take action now. Scroll up and click the 'buy' button at the top of this page and you can "
+                              "read Garden Basics on your Kindle device, computer, tablet or smartphone.");
+    cta->setFocus();
+    QTest::keyClick(cta, Qt::Key_Home, Qt::ControlModifier);
+    cta->clearFocus();  // no caret in the pictures
+    const QImage top = cta->viewport()->grab().toImage();
+    int inkBelowFirstLine = 0;
+    for (int y = top.height() / 2; y < top.height(); ++y)
+        for (int x = 0; x < top.width(); ++x)
+            inkBelowFirstLine += top.pixelColor(x, y) != QColor(Qt::white);
+    EXPECT_GT(inkBelowFirstLine, 50) << "no second line";
+    cta->setFocus();
+    QTest::keyClick(cta, Qt::Key_End, Qt::ControlModifier);
+    cta->clearFocus();
+    EXPECT_EQ(cta->viewport()->grab().toImage(), top) << "the second line was cut";
+}

@@ -203,51 +203,6 @@ TEST_F(SpellCheckTest, NoDictionaryForTheLanguageOrTheSettingOffMarksNothingAndS
     EXPECT_EQ(SpellDictionary::languageFromLocale({}, {}, QStringLiteral("pt_BR.UTF-8")), QStringLiteral("pt_BR"));
 }
 
-// A word of the longest length is checked, one letter more is no word; the words looked up
-// stay within their byte budget however long they are.
-TEST_F(SpellCheckTest, WordsUpToTheLimitAreCheckedLongerOnesNotAndTheMemoryOfThemIsBounded)
-{
-    ASSERT_TRUE(service().waitUntilReady());
-    EXPECT_TRUE(service().misspelled(QString(SpellDictionary::MaxWordLength, u'q')));
-    EXPECT_FALSE(service().misspelled(QString(SpellDictionary::MaxWordLength + 1, u'q')));
-    EXPECT_TRUE(service().suggestions(QString(SpellDictionary::MaxWordLength + 1, u'q')).isEmpty());
-    for (int i = 0; i < 12000; ++i)
-        service().misspelled(QString(SpellDictionary::MaxWordLength - 6, u'q') + QString::number(1000000 + i));
-    EXPECT_GT(service().rememberedBytes(), 0);
-    EXPECT_LE(service().rememberedBytes(), SpellService::RememberedBytes);
-}
-
-// A FIFO or a link to a device in place of the personal word list is passed over with a line:
-// the dictionary comes without it, at once.
-TEST_F(SpellCheckTest, APersonalWordListThatIsNoRegularFileIsPassedOverAndTheLoaderEnds)
-{
-    const QString list = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/enchant/en_US.dic";
-    QDir().mkpath(QFileInfo(list).path());
-    for (const bool fifo : {true, false}) {
-        SCOPED_TRACE(fifo ? "FIFO" : "/dev/zero");
-        QFile::remove(list);
-        if (fifo)
-            ASSERT_EQ(::mkfifo(QFile::encodeName(list).constData(), 0600), 0);
-        else
-            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), list));
-        SpellService other;
-        EXPECT_TRUE(other.waitUntilReady());
-        // Programs started from here find the user's lists where they always are.
-        EXPECT_FALSE(qEnvironmentVariableIsSet("ENCHANT_CONFIG_DIR"));
-        EXPECT_TRUE(other.misspelled(QStringLiteral("Zorblax")));
-        EXPECT_FALSE(other.misspelled(QStringLiteral("garden")));
-    }
-    QFile::remove(list);
-    QFile file(list);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Zorblax\n# a comment\nQuuxity");
-    file.close();
-    SpellService other;
-    EXPECT_TRUE(other.waitUntilReady());
-    EXPECT_FALSE(other.misspelled(QStringLiteral("Zorblax")));
-    EXPECT_FALSE(other.misspelled(QStringLiteral("Quuxity")));
-}
-
 namespace {
 // The columns of a one-line box where it draws the underline's red, as the box draws itself now.
 QList<int> redColumns(QLineEdit* line)
@@ -397,4 +352,49 @@ TEST_F(SpellCheckTest, APieceOfALongLineThatBeginsInsideATagLeavesItsAttributeTe
     // Closing the tag there leaves the second piece's words outside it: now they are prose.
     QTest::keyClicks(edit, QStringLiteral("\">"));
     EXPECT_GT(wurds(), 0);
+}
+
+// A word of the longest length is checked, one letter more is no word; the words looked up
+// stay within their byte budget however long they are.
+TEST_F(SpellCheckTest, WordsUpToTheLimitAreCheckedLongerOnesNotAndTheMemoryOfThemIsBounded)
+{
+    ASSERT_TRUE(service().waitUntilReady());
+    EXPECT_TRUE(service().misspelled(QString(SpellDictionary::MaxWordLength, u'q')));
+    EXPECT_FALSE(service().misspelled(QString(SpellDictionary::MaxWordLength + 1, u'q')));
+    EXPECT_TRUE(service().suggestions(QString(SpellDictionary::MaxWordLength + 1, u'q')).isEmpty());
+    for (int i = 0; i < 12000; ++i)
+        service().misspelled(QString(SpellDictionary::MaxWordLength - 6, u'q') + QString::number(1000000 + i));
+    EXPECT_GT(service().rememberedBytes(), 0);
+    EXPECT_LE(service().rememberedBytes(), SpellService::RememberedBytes);
+}
+
+// A FIFO or a link to a device in place of the personal word list is passed over with a line:
+// the dictionary comes without it, at once.
+TEST_F(SpellCheckTest, APersonalWordListThatIsNoRegularFileIsPassedOverAndTheLoaderEnds)
+{
+    const QString list = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/enchant/en_US.dic";
+    QDir().mkpath(QFileInfo(list).path());
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "/dev/zero");
+        QFile::remove(list);
+        if (fifo)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(list).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), list));
+        SpellService other;
+        EXPECT_TRUE(other.waitUntilReady());
+        // Programs started from here find the user's lists where they always are.
+        EXPECT_FALSE(qEnvironmentVariableIsSet("ENCHANT_CONFIG_DIR"));
+        EXPECT_TRUE(other.misspelled(QStringLiteral("Zorblax")));
+        EXPECT_FALSE(other.misspelled(QStringLiteral("garden")));
+    }
+    QFile::remove(list);
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Zorblax\n# a comment\nQuuxity");
+    file.close();
+    SpellService other;
+    EXPECT_TRUE(other.waitUntilReady());
+    EXPECT_FALSE(other.misspelled(QStringLiteral("Zorblax")));
+    EXPECT_FALSE(other.misspelled(QStringLiteral("Quuxity")));
 }

@@ -217,6 +217,8 @@ TEST_F(UpdateCheckTest, NotesWindowShowsTheNotesAndCloseOrEscDeclines)
         EXPECT_EQ(w->cmdCancel()->geometry(), QRect(331, 271, 81, 25));
         EXPECT_EQ(w->font().family(), QStringLiteral("Segoe UI"));
         EXPECT_EQ(w->focusWidget(), w->cmdOK());
+        EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("lblIntroduction"))->text(),
+                  QStringLiteral("Quorvane 1.5 is available, please refer to the update notes below."));
         QTest::mouseClick(w->cmdCancel(), Qt::LeftButton);
     });
     EXPECT_FALSE(check("1.5", notes));
@@ -232,6 +234,21 @@ TEST_F(UpdateCheckTest, NotesWindowShowsTheNotesAndCloseOrEscDeclines)
     EXPECT_FALSE(Update().UpdateChosen);
     EXPECT_TRUE(server.requests().isEmpty());
     EXPECT_EQ(messages.shown().size(), 2u);
+
+    // A version too long for the window is shortened; the sentence stays whole inside it.
+    messages.answer(MsgAnswer::Yes);
+    looked = false;
+    watch = OnNextModal<frmUpdateAvailable>([&](frmUpdateAvailable* w) {
+        looked = true;
+        const QLabel* introduction = w->findChild<QLabel*>(QStringLiteral("lblIntroduction"));
+        EXPECT_TRUE(introduction->text().startsWith(QStringLiteral("Quorvane 2.0-preview-")));
+        EXPECT_TRUE(introduction->text().endsWith(QStringLiteral("\u2026 is available, please refer to the update notes below.")));
+        EXPECT_LE(introduction->heightForWidth(introduction->width()), introduction->height());
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    const std::string longVersion = "2.0-preview-" + std::string(120, 'x');
+    EXPECT_FALSE(check(longVersion.c_str()));
+    EXPECT_TRUE(looked);
 }
 
 TEST_F(UpdateCheckTest, ASignedInstallerIsDownloadedPrivatelyAndStarted)
