@@ -37,6 +37,17 @@ void keepEveryCharacter(QLineEdit* edit)
     edit->setMaxLength(static_cast<int>(DescriptionFileFormat::MaxFileBytes));
 }
 
+// The scroll bars and their holders carry the box's name too: no unnamed part.
+void nameParts(QPlainTextEdit* edit, const QString& name)
+{
+    static const QRegularExpression holders(QStringLiteral("^qt_scrollarea_[hv]container$"));
+    for (QWidget* part : edit->findChildren<QWidget*>(holders))
+        part->setAccessibleName(name);
+    edit->viewport()->setAccessibleName(name);
+    edit->verticalScrollBar()->setAccessibleName(name);
+    edit->horizontalScrollBar()->setAccessibleName(name);
+}
+
 void setColours(QWidget* box, const QColor& background, const QColor& text)
 {
     QPalette palette = box->palette();
@@ -63,6 +74,7 @@ DescriptionBoxes::DescriptionBoxes(QWidget* sectionParent, QWidget* titleParent)
             continue;
         const int i = section.index;
         auto* line = new OneLineBox(static_cast<QLineEdit*>(widget(i)));
+        nameParts(line->field(), accessibleNameOf(i));
         new SectionBoxInput(line->field());
         connect(line->field(), &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
         m_lines[static_cast<size_t>(i)] = line;
@@ -85,13 +97,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setTabChangesFocus(true);
-        // The scroll bars and their holders carry the box's name too: no unnamed part.
-        static const QRegularExpression holders(QStringLiteral("^qt_scrollarea_[hv]container$"));
-        for (QWidget* part : edit->findChildren<QWidget*>(holders))
-            part->setAccessibleName(accessibleNameOf(i));
-        edit->viewport()->setAccessibleName(accessibleNameOf(i));
-        edit->verticalScrollBar()->setAccessibleName(accessibleNameOf(i));
-        edit->horizontalScrollBar()->setAccessibleName(accessibleNameOf(i));
+        nameParts(edit, accessibleNameOf(i));
         connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
         box = edit;
     } else {
