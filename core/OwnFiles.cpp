@@ -1,5 +1,6 @@
 #include "OwnFiles.h"
 
+#include "BoundedRead.h"
 #include "OneLineText.h"
 
 #include <QFile>
@@ -125,31 +126,12 @@ ReadResult Read(const QString& path, qint64 maxBytes, Links links)
         result.fault = QStringLiteral("larger than %1 bytes").arg(maxBytes);
         return result;
     }
-    // The size is a hint: one byte past it finds the end, one past the limit shows a file
-    // that grew while it was read.
-    const qint64 cap = maxBytes + 1;
-    result.bytes.resize(static_cast<qsizetype>(qMin<qint64>(info.st_size + 1, cap)));
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == result.bytes.size()) {
-            if (filled == cap)
-                break;
-            result.bytes.resize(static_cast<qsizetype>(qMin<qint64>(filled + qMax<qsizetype>(4096, filled / 2), cap)));
-        }
-        const ssize_t n = ::read(fd.get(), result.bytes.data() + filled, static_cast<size_t>(result.bytes.size() - filled));
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            result.fault = systemError(errno);
-            break;
-        }
-        filled += n;
-    }
-    if (result.fault.isEmpty() && filled > maxBytes)
+    if (const int error = ReadBounded(fd.get(), info.st_size, maxBytes, result.bytes))
+        result.fault = systemError(error);
+    if (result.fault.isEmpty() && result.bytes.size() > maxBytes)
         result.fault = QStringLiteral("larger than %1 bytes").arg(maxBytes);
-    result.bytes.truncate(result.fault.isEmpty() ? filled : 0);
+    if (!result.fault.isEmpty())
+        result.bytes.clear();
     result.bytes.squeeze();
     return result;
 }

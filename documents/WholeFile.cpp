@@ -1,5 +1,6 @@
 #include "WholeFile.h"
 
+#include "BoundedRead.h"
 #include "RuntimeError.h"
 
 #include <QFile>
@@ -99,35 +100,12 @@ ReadResult read(const QString& path, qint64 maxBytes)
         result.tooLarge = true;
         return result;
     }
-    // The size is a hint only: the file may change while it is read. One byte more lets
-    // the read that finds the end happen without growing the buffer, and shows a file
-    // that has grown past the limit.
-    const qint64 cap = maxBytes + 1;
-    result.bytes.resize(static_cast<qsizetype>(qMin<qint64>(info.st_size + 1, cap)));
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == result.bytes.size()) {
-            if (filled == cap)
-                break;
-            result.bytes.resize(static_cast<qsizetype>(qMin<qint64>(filled + qMax<qsizetype>(4096, filled / 2), cap)));
-        }
-        const ssize_t n = ::read(fd.get(), result.bytes.data() + filled, static_cast<size_t>(result.bytes.size() - filled));
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            result.errorNumber = errorNumber(errno, Step::Transfer, path);
-            break;
-        }
-        filled += n;
-    }
-    if (exceedsLimit(filled, maxBytes)) {
+    if (const int error = ReadBounded(fd.get(), info.st_size, maxBytes, result.bytes))
+        result.errorNumber = errorNumber(error, Step::Transfer, path);
+    if (exceedsLimit(result.bytes.size(), maxBytes)) {
         result.bytes.clear();
         result.tooLarge = true;
-        return result;
     }
-    result.bytes.truncate(filled);
     return result;
 }
 

@@ -1,7 +1,9 @@
 #include "DescriptionBoxes.h"
 
 #include "DescriptionFileFormat.h"
+#include "LongLineField.h"
 #include "MainWindowLayout.h"
+#include "OneLineBox.h"
 #include "SectionBoxInput.h"
 #include "SectionTextEdit.h"
 #include "SteadyCursor.h"
@@ -34,6 +36,18 @@ void keepEveryCharacter(QLineEdit* edit)
     edit->setMaxLength(static_cast<int>(DescriptionFileFormat::MaxFileBytes));
 }
 
+// The scroll bars and their holders carry the box's name too: no unnamed part.
+void nameParts(QPlainTextEdit* edit, const QString& name)
+{
+    // The holders by their names, not by a pattern: no expression engine at start-up.
+    for (QWidget* part : edit->findChildren<QWidget*>())
+        if (part->objectName() == u"qt_scrollarea_hcontainer" || part->objectName() == u"qt_scrollarea_vcontainer")
+            part->setAccessibleName(name);
+    edit->viewport()->setAccessibleName(name);
+    edit->verticalScrollBar()->setAccessibleName(name);
+    edit->horizontalScrollBar()->setAccessibleName(name);
+}
+
 void setColours(QWidget* box, const QColor& background, const QColor& text)
 {
     QPalette palette = box->palette();
@@ -54,6 +68,23 @@ DescriptionBoxes::DescriptionBoxes(QWidget* sectionParent, QWidget* titleParent)
     m_widgets[BookTitleBox] = createTitleBox(titleParent);
     for (int i = 1; i < BoxCount; ++i)
         QWidget::setTabOrder(widget(i - 1), widget(i));
+    // After the order above: each long form goes into it just behind its line edit.
+    for (const SectionInfo& section : SectionTable) {
+        if (section.multiLine)
+            continue;
+        const int i = section.index;
+        auto* line = new OneLineBox(static_cast<QLineEdit*>(widget(i)));
+        nameParts(line->field(), accessibleNameOf(i));
+        new SectionBoxInput(line->field());
+        connect(line->field(), &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
+        m_lines[static_cast<size_t>(i)] = line;
+    }
+}
+
+QWidget* DescriptionBoxes::longForm(int box) const
+{
+    const OneLineBox* line = m_lines[static_cast<size_t>(box)];
+    return line ? line->field() : nullptr;
 }
 
 QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& section)
@@ -66,15 +97,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setTabChangesFocus(true);
-        // The scroll bars and their holders carry the box's name too: no unnamed part. The
-        // holders by their names, not by a pattern: no expression engine at start-up.
-        const QString name = accessibleNameOf(i);
-        for (QWidget* part : edit->findChildren<QWidget*>())
-            if (part->objectName() == u"qt_scrollarea_hcontainer" || part->objectName() == u"qt_scrollarea_vcontainer")
-                part->setAccessibleName(name);
-        edit->viewport()->setAccessibleName(name);
-        edit->verticalScrollBar()->setAccessibleName(name);
-        edit->horizontalScrollBar()->setAccessibleName(name);
+        nameParts(edit, accessibleNameOf(i));
         connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
         box = edit;
     } else {
@@ -182,6 +205,8 @@ QString DescriptionBoxes::widgetText(int box) const
     // The raw text keeps non-breaking spaces, which toPlainText() would turn into blanks.
     if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box)))
         return edit->widgetText();
+    if (const OneLineBox* line = m_lines[static_cast<size_t>(box)])
+        return line->text();
     return static_cast<QLineEdit*>(widget(box))->text();
 }
 
@@ -200,6 +225,8 @@ void DescriptionBoxes::setBoxText(int box, const QString& text)
     const QString shown = toWidgetText(text);
     if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box)))
         edit->setWidgetText(shown);
+    else if (OneLineBox* line = m_lines[static_cast<size_t>(box)])
+        line->setText(shown);
     else
         static_cast<QLineEdit*>(widget(box))->setText(shown);
 }
@@ -236,7 +263,10 @@ quintptr DescriptionBoxes::ownerWindowHandle() const
 void DescriptionBoxes::noteEdit(int box)
 {
     const auto i = static_cast<size_t>(box);
-    if (auto* edit = qobject_cast<SectionTextEdit*>(widget(box))) {
+    auto* edit = qobject_cast<SectionTextEdit*>(widget(box));
+    if (m_lines[i] && m_lines[i]->isLong())
+        edit = m_lines[i]->field();
+    if (edit) {
         switch (edit->takeChange()) {
         case SectionTextEdit::Change::None:
             return;

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+class OneLineBox;
 class QWidget;
 
 // The main window's nine text boxes: the eight sections, then the read-only title box.
@@ -24,6 +25,9 @@ public:
     quintptr ownerWindowHandle() const override;
 
     QWidget* widget(int box) const { return m_widgets[static_cast<size_t>(box)]; }
+    // What shows a one-line box's text while it is too long for the box's line edit; nullptr
+    // for the other boxes. widget(box) hands the focus on to it.
+    QWidget* longForm(int box) const;
 
     // The nine texts as they are now, turned into document text only when the result is
     // called, on any thread: taking them costs nine shared strings however long they are,
@@ -49,6 +53,9 @@ private:
     // What the box holds now, read back only if it changed since it was last read.
     const QString& seen(int box) const;
     void noteEdit(int box);
+
+    // The one-line section boxes, which change form with the length of their text.
+    std::array<OneLineBox*, BoxCount> m_lines{};
 
     std::array<QWidget*, BoxCount> m_widgets{};
     // The last text each box was seen holding, so that only a real change counts. Never

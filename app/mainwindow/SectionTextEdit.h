@@ -32,6 +32,8 @@ public:
 
     // How many splits of its own the box holds now.
     qsizetype splitCount() const { return static_cast<qsizetype>(m_splits.size()); }
+    // Where they are: the positions of their paragraph separators, in ascending order.
+    const std::vector<int>& splits() const { return m_splits; }
     // Whether the block at position is a further piece of the line before it.
     bool continuesLine(int position) const
     {

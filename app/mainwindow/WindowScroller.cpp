@@ -1,6 +1,7 @@
 #include "WindowScroller.h"
 
 #include "WindowFit.h"
+#include "WindowFrameWatch.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -51,6 +52,8 @@ WindowScroller::WindowScroller(QWidget* window, QSize designed)
     m_horizontal->setAccessibleName(QStringLiteral("Scroll the window across"));
     m_vertical->setAccessibleName(QStringLiteral("Scroll the window up and down"));
     window->installEventFilter(this);
+    // Once the window manager has framed the window, its frame must fit too.
+    WindowFrameWatch::whenFramed(window, [this] { fit(); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && now != m_window && m_window->isAncestorOf(now) && now->window() == m_window)
             ensureVisible(now);
@@ -61,7 +64,7 @@ WindowScroller::WindowScroller(QWidget* window, QSize designed)
 void WindowScroller::fit()
 {
     const QScreen* screen = m_window->screen();
-    const QMargins frame = m_window->frameGeometry() != m_window->geometry() ? FrameOf(m_window) : QMargins();
+    const QMargins frame = WindowFrameWatch::hasFrame(m_window) ? FrameOf(m_window) : QMargins();
     QSize client = m_designed;
     QRect fitted;
     if (screen) {
@@ -141,13 +144,6 @@ bool WindowScroller::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::Resize:
         layoutBars();
-        [[fallthrough]];
-    case QEvent::Move:
-        // Once the window manager has framed the window, its frame must fit too.
-        if (!m_framed && m_window->isVisible() && m_window->frameGeometry() != m_window->geometry()) {
-            m_framed = true;
-            fit();
-        }
         break;
     case QEvent::Wheel:
         if (m_vertical->isVisible())

@@ -36,5 +36,4 @@ private:
     QScrollBar* m_horizontal;
     QScrollBar* m_vertical;
     QPoint m_offset;
-    bool m_framed = false;
 };

@@ -147,11 +147,15 @@ void frmMain::createControls()
     PerfMark::mark("boxes_built");
     auto* spelling = new SpellService(this);
     for (const SectionInfo& section : SectionTable) {
-        QWidget* box = m_boxes->widget(section.index);
-        std::function<bool(int)> continuesLine;
-        if (auto* edit = qobject_cast<SectionTextEdit*>(box))
-            continuesLine = [edit](int position) { return edit->continuesLine(position); };
-        attachSpelling(box, *spelling, std::move(continuesLine));
+        // A box's lines in pieces are checked as the lines they are.
+        for (QWidget* box : {m_boxes->widget(section.index), m_boxes->longForm(section.index)}) {
+            if (!box)
+                continue;
+            std::function<bool(int)> continuesLine;
+            if (auto* edit = qobject_cast<SectionTextEdit*>(box))
+                continuesLine = [edit](int position) { return edit->continuesLine(position); };
+            attachSpelling(box, *spelling, std::move(continuesLine));
+        }
     }
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.

@@ -243,3 +243,30 @@ TEST_F(KeyboardEndToEnd, AtTwiceTheFontSizeTheWindowsFitTheScreen)
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 15000)) << openWindows();
     EXPECT_EQ(program.exitCode(), 0);
 }
+
+// A headline at the longest a line edit shows, then one key past it and back: every key
+// lands where it would in a line edit, Enter adds nothing, and the file gets the text whole.
+TEST_F(KeyboardEndToEnd, AHeadlinePastTheLongestLineTakesKeysAsALineEdit)
+{
+    const QByteArray headline = QByteArray("Grow roses in any garden ").repeated(164).left(4096);
+    const QString file = temp.write("Roses.qvn", "[[[QVN FILE]]]Roses\r\n" + headline + "\r\nSub" + QByteArray("\r\n").repeated(7));
+    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane", {file});
+    expectWindows({"Quorvane"}, "main window");
+
+    // Past the limit and in pieces; Home and End reach the ends of the whole line.
+    keys("End");
+    type("z");
+    keys("Return shift+Return");
+    type("ab");
+    keys("Home");
+    type("Q");
+    // Back to the limit, and a key at the start keeps it there.
+    keys("End BackSpace BackSpace BackSpace BackSpace Home Delete");
+    type("y");
+    keys("Tab End");
+    type("X");
+    keys("ctrl+s");
+    QTest::qWait(1000);
+    EXPECT_EQ(TempFolder::read(file).toStdString(),
+              ("[[[QVN FILE]]]Roses\r\ny" + headline.left(4095) + "\r\nSubX" + QByteArray("\r\n").repeated(7)).toStdString());
+}
