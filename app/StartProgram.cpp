@@ -4,6 +4,7 @@
 #include "DisplayCheck.h"
 #include "DocumentState.h"
 #include "MessageBoxDialog.h"
+#include "PerfMark.h"
 #include "ScreenFit.h"
 #include "WindowOperations.h"
 #include "frmMain.h"
@@ -18,13 +19,14 @@ int StartProgram(int argc, char* argv[], const QStringList& fileArguments)
     auto displayCheck = std::make_unique<DisplayCheck>();
     QApplication app(argc, argv);
     displayCheck.reset();
+    PerfMark::mark("application_ready");
     QApplication::setWindowIcon(ResourceIcon(QStringLiteral("AAA")));
     InstallMessageBoxDialogs();
     KeepWindowsOnScreen();
 
     Document().CommandLineFile = CommandLineFileFromText(CommandLineText(QApplication::arguments().mid(0, 1) + fileArguments));
 
-    frmMain window;
+    frmMain window(true);
     // The load ends with the main window gone when the user chose no document.
     if (!window.Load())
         return 0;

@@ -1,16 +1,31 @@
 #include "WindowOperations.h"
 
+#include "ImageFile.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QHash>
+#include <QList>
 #include <QIcon>
+#include <QPixmap>
 #include <QWidget>
 
 QIcon ResourceIcon(const QString& iconName)
 {
+    // Each group is read once: the program and its main window both take the same one.
+    static QHash<QString, QList<QImage>> read;
+    auto pictures = read.find(iconName);
+    if (pictures == read.end()) {
+        pictures = read.insert(iconName, {});
+        const QDir group(QStringLiteral(":/icons/") + iconName);
+        // Not QIcon::addFile: it loads every image format plugin to ask whether it knows the file.
+        for (const QString& file : group.entryList(QDir::Files))
+            if (const QImage image = ReadImageFile(group.filePath(file)); !image.isNull())
+                pictures->append(image);
+    }
     QIcon icon;
-    const QDir group(QStringLiteral(":/icons/") + iconName);
-    for (const QString& file : group.entryList(QDir::Files))
-        icon.addFile(group.filePath(file));
+    for (const QImage& image : std::as_const(*pictures))
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

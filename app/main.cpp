@@ -1,8 +1,10 @@
 #include "CommandLineOptions.h"
+#include "PerfMark.h"
 #include "StartProgram.h"
 
 int main(int argc, char* argv[])
 {
+    PerfMark::mark("main_entered");
     // The options run without a display and create no window.
     const CommandLineRequest request = HandleCommandLineOptions(argc, argv);
     if (request.exitStatus)

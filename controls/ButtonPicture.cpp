@@ -1,14 +1,21 @@
 #include "ButtonPicture.h"
 
 #include "ColorMath.h"
+#include "ImageFile.h"
 
 #include <QFileInfo>
-#include <QImageReader>
+
+#include <utility>
 
 namespace {
 constexpr double kHimetricPerPixel = 2540.0 / 96.0;
 // An icon pixel at least this opaque belongs to the icon's shape.
 constexpr int kOpaqueAlpha = 128;
+
+QImage::Format LargerDrawingFormat(ButtonPicture::Kind kind)
+{
+    return kind == ButtonPicture::Kind::Icon ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+}
 } // namespace
 
 int PixelsToHimetric(int pixels)
@@ -52,15 +59,12 @@ ButtonPicture ButtonPicture::FromImage(const QImage& image, Kind kind)
 
 ButtonPicture ButtonPicture::Load(const QString& path)
 {
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QImage image = ReadImageFile(path);
     if (image.isNull())
         return {};
     ButtonPicture picture = FromImage(image, image.hasAlphaChannel() ? Kind::Icon : Kind::Bitmap);
     picture.m_sourcePath = path;
-    const QString larger = LargerDrawingPath(path);
-    if (QFileInfo::exists(larger))
-        picture.SetLargerDrawing(QImageReader(larger).read());
+    picture.m_larger = std::make_shared<LargerDrawing>(LargerDrawing{LargerDrawingPath(path), {}});
     return picture;
 }
 
@@ -76,8 +80,22 @@ bool ButtonPicture::SetLargerDrawing(const QImage& image)
 {
     if (m_kind == Kind::None || image.size() != m_image.size() * 2)
         return false;
-    m_larger = image.convertToFormat(m_kind == Kind::Icon ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    m_larger = std::make_shared<LargerDrawing>(LargerDrawing{{}, image.convertToFormat(LargerDrawingFormat(m_kind))});
     return true;
+}
+
+const QImage& ButtonPicture::largerDrawing() const
+{
+    static const QImage none;
+    if (!m_larger)
+        return none;
+    if (!m_larger->path.isEmpty()) {
+        const QString path = std::exchange(m_larger->path, QString());
+        const QImage image = QFileInfo::exists(path) ? ReadImageFile(path) : QImage();
+        if (m_kind != Kind::None && image.size() == m_image.size() * 2)
+            m_larger->image = image.convertToFormat(LargerDrawingFormat(m_kind));
+    }
+    return m_larger->image;
 }
 
 int ButtonPicture::widthPixels() const

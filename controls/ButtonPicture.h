@@ -4,6 +4,8 @@
 #include <QMetaType>
 #include <QString>
 
+#include <memory>
+
 // The button's Picture: none, a bitmap, or an icon (a colour image with a transparency mask).
 // Its extent is kept in hundredths of a millimetre, as a picture object stores it.
 class ButtonPicture {
@@ -15,7 +17,8 @@ public:
     static ButtonPicture FromImage(const QImage& image, Kind kind);
     // Loads an image file or resource: images with an alpha channel become icons, others bitmaps.
     // A file that cannot be read gives no picture. A drawing at twice the size beside it
-    // ("name@2x.png" for "name.png") is taken as the picture's larger drawing.
+    // ("name@2x.png" for "name.png") is taken as the picture's larger drawing; it is read
+    // when first asked for, since a screen that does not scale never draws it.
     static ButtonPicture Load(const QString& path);
     // Where Load looks for the larger drawing of the picture at path.
     static QString LargerDrawingPath(const QString& path);
@@ -39,7 +42,7 @@ public:
 
     // The same picture drawn at twice its size, for screens that scale the program up; null
     // when there is none. It changes nothing of the picture's extent or of image().
-    const QImage& largerDrawing() const { return m_larger; }
+    const QImage& largerDrawing() const;
     // Takes an image exactly twice the picture's width and height; false for any other.
     bool SetLargerDrawing(const QImage& image);
 
@@ -58,7 +61,12 @@ private:
     QImage m_image;
     QImage m_color;
     QImage m_mask;
-    QImage m_larger;
+    // Copies share it, so a drawing is read at most once.
+    struct LargerDrawing {
+        QString path;  // still to be read when not empty
+        QImage image;
+    };
+    std::shared_ptr<LargerDrawing> m_larger;
     QString m_sourcePath;
 };
 

@@ -187,6 +187,8 @@ private:
     bool m_IsHovering = false;
     bool m_HasFocus = false;
     bool m_PropertiesReady = false;
+    // The face was drawn for the control's own showing and nothing has been drawn since.
+    bool m_ShownFaceCurrent = false;
     bool m_HoverTrackingEnabled = false;
     bool m_UseUser32Tracking = false;
     bool m_ClickPending = false;   // a left press on the button that a release may complete

@@ -58,6 +58,7 @@ void CandyButton::InitProperties()
     m_ColorBright = kNewBright;
     m_Caption = objectName();
     m_PropertiesReady = true;
+    m_ShownFaceCurrent = false;  // read, not yet drawn
 }
 
 void CandyButton::ReadProperties(const PropertyBag& bag, bool userMode)
@@ -90,6 +91,7 @@ void CandyButton::ReadProperties(const PropertyBag& bag, bool userMode)
     if (userMode)
         SetUpHoverTracking();
     m_PropertiesReady = true;
+    m_ShownFaceCurrent = false;  // read, not yet drawn
 }
 
 void CandyButton::WriteProperties(PropertyBag& bag) const

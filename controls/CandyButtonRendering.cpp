@@ -11,11 +11,13 @@
 #include "StandardFaces.h"
 
 #include <QPainter>
+#include <QShowEvent>
 
 #include <algorithm>
 
 void CandyButton::Redraw(ButtonState state)
 {
+    m_ShownFaceCurrent = false;
     if (m_Checked)
         state = StateChecked;
     if (!m_PropertiesReady)
@@ -157,8 +159,13 @@ void CandyButton::resizeEvent(QResizeEvent*)
     Redraw(StateNormal);
 }
 
-void CandyButton::showEvent(QShowEvent*)
+void CandyButton::showEvent(QShowEvent* event)
 {
+    // Its window coming on screen shows every control once more: a face drawn for the
+    // control's own showing, with nothing drawn since, is still the one to show.
+    if (event->spontaneous() && m_ShownFaceCurrent)
+        return;
     RebuildShape();
     Redraw(StateNormal);
+    m_ShownFaceCurrent = true;
 }

@@ -4,9 +4,10 @@
 
 #include <QBuffer>
 #include <QFont>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 QString Quoted(QString text)
@@ -59,6 +60,60 @@ QString FormatValue(const QVariant& value)
     }
 }
 
+// The text is read by hand rather than by patterns: compiling the patterns cost the main
+// window's start more than reading its eleven buttons.
+bool IsNameStart(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
+}
+
+bool IsNameChar(QChar c)
+{
+    return IsNameStart(c) || (c >= u'0' && c <= u'9');
+}
+
+// How many characters from the start make a name: a letter or '_', then letters, digits, '_'.
+qsizetype NameLength(QStringView text)
+{
+    if (text.isEmpty() || !IsNameStart(text.front()))
+        return 0;
+    qsizetype length = 1;
+    while (length < text.size() && IsNameChar(text[length]))
+        ++length;
+    return length;
+}
+
+// At most nine decimal digits with an optional minus: a number that fits.
+bool IsDecimal(QStringView text)
+{
+    const QStringView digits = text.startsWith(u'-') ? text.sliced(1) : text;
+    return !digits.isEmpty() && digits.size() <= 9 && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// "0x" and one to eight hexadecimal digits; the digits, or nothing.
+std::optional<QStringView> HexadecimalDigits(QStringView text)
+{
+    if (text.size() < 3 || text.size() > 10 || text[0] != u'0' || (text[1] != u'x' && text[1] != u'X'))
+        return std::nullopt;
+    const QStringView digits = text.sliced(2);
+    const auto isHex = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    };
+    return std::all_of(digits.begin(), digits.end(), isHex) ? std::optional(digits) : std::nullopt;
+}
+
+// Font(...), Picture(...) or PictureData(...): the kind and what the brackets hold.
+std::optional<std::pair<QString, QString>> Call(const QString& text)
+{
+    const qsizetype open = text.indexOf(u'(');
+    if (open < 0 || !text.endsWith(u')'))
+        return std::nullopt;
+    const QString kind = text.first(open);
+    if (kind != QLatin1String("Font") && kind != QLatin1String("Picture") && kind != QLatin1String("PictureData"))
+        return std::nullopt;
+    return std::pair{kind, text.sliced(open + 1, text.size() - open - 2)};
+}
+
 // Splits the arguments of Name(...): quoted strings and bare words, separated by commas.
 std::optional<QStringList> Arguments(const QString& inside)
 {
@@ -103,17 +158,14 @@ std::optional<QStringList> Arguments(const QString& inside)
 
 std::optional<QVariant> ParseValue(const QString& text, QString& problem)
 {
-    static const QRegularExpression decimal(QStringLiteral("^-?\\d{1,9}$"));
-    static const QRegularExpression hexadecimal(QStringLiteral("^0[xX]([0-9A-Fa-f]{1,8})$"));
-    static const QRegularExpression call(QStringLiteral("^(Font|Picture|PictureData)\\((.*)\\)$"));
     if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
         return QVariant(true);
     if (text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
         return QVariant(false);
-    if (decimal.match(text).hasMatch())
+    if (IsDecimal(text))
         return QVariant(text.toInt());
-    if (const auto match = hexadecimal.match(text); match.hasMatch())
-        return QVariant(static_cast<qlonglong>(match.captured(1).toULongLong(nullptr, 16)));
+    if (const auto digits = HexadecimalDigits(text))
+        return QVariant(static_cast<qlonglong>(digits->toULongLong(nullptr, 16)));
     if (text.startsWith(QLatin1Char('"'))) {
         const auto parts = Arguments(text);
         if (parts && parts->size() == 1)
@@ -121,13 +173,13 @@ std::optional<QVariant> ParseValue(const QString& text, QString& problem)
         problem = QStringLiteral("unterminated or malformed string");
         return std::nullopt;
     }
-    const auto match = call.match(text);
-    const auto arguments = match.hasMatch() ? Arguments(match.captured(2)) : std::nullopt;
+    const auto call = Call(text);
+    const auto arguments = call ? Arguments(call->second) : std::nullopt;
     if (!arguments || arguments->isEmpty()) {
         problem = QStringLiteral("unknown value %1").arg(text);
         return std::nullopt;
     }
-    const QString kind = match.captured(1);
+    const QString& kind = call->first;
     if (kind == QLatin1String("Font")) {
         bool ok = false;
         const double points = arguments->size() > 1 ? arguments->at(1).toDouble(&ok) : 0;
@@ -186,26 +238,31 @@ QString FormatSavedControls(const QList<SavedControl>& controls)
 
 bool ParseSavedControls(const QString& text, QList<SavedControl>& controls, QString* error)
 {
-    static const QRegularExpression section(QStringLiteral("^\\[([A-Za-z_][A-Za-z0-9_]*)\\]$"));
-    static const QRegularExpression assignment(QStringLiteral("^([A-Za-z_][A-Za-z0-9_]*)\\s*=\\s*(.*)$"));
     QList<SavedControl> parsed;
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    QString lineEndings = text;
+    lineEndings.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    const QStringList lines = lineEndings.split(u'\n');
     for (qsizetype number = 0; number < lines.size(); ++number) {
         const QString line = lines[number].trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         QString problem;
-        if (const auto match = section.match(line); match.hasMatch()) {
-            parsed.append({match.captured(1), {}});
+        if (line.size() > 2 && line.startsWith(u'[') && line.endsWith(u']') &&
+            NameLength(QStringView(line).sliced(1)) == line.size() - 2) {
+            parsed.append({line.sliced(1, line.size() - 2), {}});
             continue;
         }
-        const auto match = assignment.match(line);
-        if (!match.hasMatch())
+        // Key = value: a name, blanks, '=', and everything after it.
+        const qsizetype keyLength = NameLength(line);
+        qsizetype equals = keyLength;
+        while (equals < line.size() && line[equals].isSpace())
+            ++equals;
+        if (keyLength == 0 || equals == line.size() || line[equals] != u'=')
             problem = QStringLiteral("expected [Name] or Key = value");
         else if (parsed.isEmpty())
             problem = QStringLiteral("a property before the first [Name]");
-        else if (const auto value = ParseValue(match.captured(2).trimmed(), problem))
-            parsed.last().properties.WriteProperty(match.captured(1), *value);
+        else if (const auto value = ParseValue(line.sliced(equals + 1).trimmed(), problem))
+            parsed.last().properties.WriteProperty(line.first(keyLength), *value);
         if (!problem.isEmpty()) {
             if (error)
                 *error = QStringLiteral("line %1: %2").arg(number + 1).arg(problem);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 
 namespace {
@@ -31,10 +32,9 @@ frmSplash::frmSplash(QWidget* owner, Qt::WindowFlags extraFlags)
     setWindowTitle(QStringLiteral("Starting ") + AppInfo::Title());
     setFixedSize(440, 240);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    QPalette background = palette();
-    background.setBrush(QPalette::Window, AboutBackground(size()));
-    setPalette(background);
-    setAutoFillBackground(true);
+    // Copied onto the window as it paints: as the window's patterned background it was
+    // handed to helper threads, started for it.
+    m_background = AboutBackground(size());
 
     // A frameless window needs an edge of its own against whatever is behind it.
     auto* edge = new QFrame(this);
@@ -52,6 +52,11 @@ frmSplash::frmSplash(QWidget* owner, Qt::WindowFlags extraFlags)
     lblCopyright = label(this, "lblCopyright", 9.75);
     lblCopyright->setAlignment(Qt::AlignCenter);
     Form_Load();
+}
+
+void frmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, m_background);
 }
 
 void frmSplash::Form_Load()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 class QLabel;
@@ -16,6 +17,11 @@ public:
     QLabel* lblVersion = nullptr;
     QLabel* lblCopyright = nullptr;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void Form_Load();
+
+    QPixmap m_background;
 };

@@ -10,7 +10,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextDocument>
 
@@ -40,9 +39,10 @@ void keepEveryCharacter(QLineEdit* edit)
 // The scroll bars and their holders carry the box's name too: no unnamed part.
 void nameParts(QPlainTextEdit* edit, const QString& name)
 {
-    static const QRegularExpression holders(QStringLiteral("^qt_scrollarea_[hv]container$"));
-    for (QWidget* part : edit->findChildren<QWidget*>(holders))
-        part->setAccessibleName(name);
+    // The holders by their names, not by a pattern: no expression engine at start-up.
+    for (QWidget* part : edit->findChildren<QWidget*>())
+        if (part->objectName() == u"qt_scrollarea_hcontainer" || part->objectName() == u"qt_scrollarea_vcontainer")
+            part->setAccessibleName(name);
     edit->viewport()->setAccessibleName(name);
     edit->verticalScrollBar()->setAccessibleName(name);
     edit->horizontalScrollBar()->setAccessibleName(name);
@@ -139,9 +139,21 @@ QString DescriptionBoxes::accessibleNameOf(int box)
     // The captions shout in capitals; a screen reader would spell some words out.
     QString name = QString::fromLatin1(SectionTable[static_cast<size_t>(box)].caption).trimmed().toLower();
     name[0] = name[0].toUpper();
-    static const QRegularExpression kindle(QStringLiteral("\\bkindle\\b"));
-    static const QRegularExpression createSpace(QStringLiteral("\\bcreatespace\\b"));
-    return name.replace(kindle, QStringLiteral("Kindle")).replace(createSpace, QStringLiteral("CreateSpace"));
+    // The store names keep their own capitals, as whole words only. By hand: a pattern here
+    // brought the expression engine and its compiler into every start.
+    const auto isWordChar = [](QChar c) { return c.isLetterOrNumber() || c == u'_'; };
+    for (qsizetype start = 0; start < name.size();) {
+        qsizetype end = start;
+        while (end < name.size() && isWordChar(name[end]))
+            ++end;
+        const QStringView word = QStringView(name).sliced(start, end - start);
+        const QString proper = word == u"kindle" ? QStringLiteral("Kindle")
+                               : word == u"createspace" ? QStringLiteral("CreateSpace") : QString();
+        if (!proper.isEmpty())
+            name.replace(start, end - start, proper);
+        start = qMax(end, start + 1);
+    }
+    return name;
 }
 
 QString DescriptionBoxes::toDocumentText(QString widgetText)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QWidget>
 
@@ -14,5 +15,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor m_colour;
+    QBrush m_across;  // the top and bottom edges
+    QBrush m_down;    // the left and right edges
 };

@@ -20,6 +20,7 @@
 #include "ListingReport.h"
 #include "MessageBox.h"
 #include "PanelAccessible.h"
+#include "PerfMark.h"
 #include "PreviewLauncher.h"
 #include "PreviewWarmer.h"
 #include "RecoveryKeeper.h"
@@ -69,7 +70,7 @@ constexpr std::array<Handler, L::MainButtonCount> ButtonHandlers = {
 };
 } // namespace
 
-frmMain::frmMain()
+frmMain::frmMain(bool withSplash)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
@@ -81,10 +82,16 @@ frmMain::frmMain()
     background.setColor(QPalette::Window, L::White);
     setPalette(background);
     setAutoFillBackground(true);
+    // Up while the controls are built: that is most of the time before the window can show.
+    if (withSplash && (m_splash = ShowSplash(this))) {
+        WaitUntilPlaced(m_splash);
+        PerfMark::mark("splash_shown");
+    }
 
     createControls();
     // Large fonts on a small screen: the designed window would reach past the screen.
     new WindowScroller(this, QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
+    PerfMark::mark("controls_built");
     Document().Boxes = m_boxes;
     // A copy of unsaved changes, for when the program ends before it can ask about them.
     m_recovery = new RecoveryKeeper([boxes = m_boxes] { return boxes->laterDescription(); }, RecoveryStore(), this);
@@ -121,12 +128,14 @@ void frmMain::createControls()
     auto* warmer = new PreviewWarmer(this);
     warmer->watch(m_buttons[L::PreviewKindleButton]);
     warmer->watch(m_buttons[L::PreviewCreatespaceButton]);
+    PerfMark::mark("buttons_built");
     auto* titleLabel = new QLabel(QStringLiteral("Book Title:"), topBar);
     titleLabel->setObjectName(QStringLiteral("lblBookTitle"));
     titleLabel->setFont(verdana(L::BookTitlePointSize));
     titleLabel->setGeometry(PixelRect(L::BookTitleLabel));
 
     createSectionFrames();
+    PerfMark::mark("frames_built");
     m_boxes = new DescriptionBoxes(this, topBar);
     connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
     // Each caption names its box to assistive tools, as "Book Title:" names the title box.
@@ -135,6 +144,7 @@ void frmMain::createControls()
     titleLabel->setBuddy(m_boxes->widget(BookTitleBox));
     // Nothing of the spelling library is loaded until a box holds words to check.
     // The title box is read-only: nothing there to correct.
+    PerfMark::mark("boxes_built");
     auto* spelling = new SpellService(this);
     for (const SectionInfo& section : SectionTable) {
         // A box's lines in pieces are checked as the lines they are.
@@ -190,21 +200,24 @@ bool frmMain::Load()
     document.DescriptionFileExtension = QStringLiteral("qvn");
     document.CurrentFolder = SettingsStore::read(SettingKey::CurrentDir);
 
-    QWidget* splash = ShowSplash(this);
-    if (splash)
-        SetWindowTopmost(splash, true);
+    if (!m_splash)
+        m_splash = ShowSplash(this);
+    if (m_splash)
+        SetWindowTopmost(m_splash, true);
+    PerfMark::markFirstPaint(this, "main_window_paint");
     show();
-    QCoreApplication::processEvents();
-    delete splash;
-    // Once the window is on screen: the user sees nothing of it, and it writes files.
-    AssociateFileExtn();
+    // The window paints before anything else of the load: the splash stays up until then.
+    WaitUntilPlaced(this);
+    PerfMark::firstPaintDone();
+    delete m_splash;
 
-    if (CheckForUpdates(this)) {
+    if (CheckForUpdates(this))
         close();
-        return !m_unloaded;
-    }
-    if (!OpenStartupDocument(this))
+    else if (!OpenStartupDocument(this))
         close();
+    // Once the description is open: the user sees nothing of it, and it writes files.
+    AssociateFileExtn();
+    PerfMark::mark("load_ended");
     return !m_unloaded;
 }
 

@@ -3,6 +3,7 @@
 #include "DescriptionBoxes.h"
 #include "MainWindowLayout.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -17,7 +18,9 @@ class QSessionManager;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    frmMain();
+    // withSplash: the splash shows before the window builds its controls, as the program
+    // starts; otherwise Load shows it.
+    explicit frmMain(bool withSplash = false);
     ~frmMain() override;
 
     // The window's load, up to the command-line file or the start dialog. False when the
@@ -66,6 +69,7 @@ private:
     DescriptionBoxes* m_boxes = nullptr;
     ListingMeter* m_meter = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
+    QPointer<QWidget> m_splash;
     std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};
     bool m_closeApproved = false;
     bool m_changesDiscarded = false;  // No to saving them on closing

@@ -3,24 +3,13 @@
 #include "DescriptionFile.h"
 #include "DocumentState.h"
 #include "RecoveryOffer.h"
+#include "PerfMark.h"
 #include "frmOnLoad.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QWidget>
 #include <QWindow>
-
-namespace {
-// On a first start the system places the main window, a moment after it was shown; the
-// start dialog centres on it only once it is there, not over where it was before.
-void WaitUntilPlaced(QWidget* window)
-{
-    const QWindow* handle = window->windowHandle();
-    const QDeadlineTimer deadline(2000);
-    while (handle && window->isVisible() && !handle->isExposed() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-}
-} // namespace
 
 bool OpenStartupDocument(QWidget* mainWindow)
 {
@@ -32,12 +21,23 @@ bool OpenStartupDocument(QWidget* mainWindow)
     }
     if (!document.CommandLineFile.isEmpty()) {
         LoadDescriptionFile(document.CommandLineFile);
+        PerfMark::mark("file_loaded");
         document.CommandLineFile.clear();
     }
     if (document.CurrentFileName.isEmpty()) {
+        // On a first start the system places the main window a moment after it was shown; the
+        // start dialog centres on it only once it is there, not over where it was before.
         WaitUntilPlaced(mainWindow);
         frmOnLoad startDialog(mainWindow);
         startDialog.exec();
     }
     return !document.CurrentBookTitle.isEmpty() || !document.CurrentFileName.isEmpty();
+}
+
+void WaitUntilPlaced(QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    const QDeadlineTimer deadline(2000);
+    while (handle && window->isVisible() && !handle->isExposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }

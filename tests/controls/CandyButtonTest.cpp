@@ -3,7 +3,10 @@
 #include "ShapeGeometry.h"
 #include "StandardFaces.h"
 
+#include <QApplication>
+#include <QShowEvent>
 #include <QTemporaryDir>
+#include <QtTest/qtestspontaneevent.h>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -260,6 +263,29 @@ TEST(CandyButton, PictureLeftUsesTheCornerRadius)
         EXPECT_EQ(hosted.surface().Pixel(iconX, 5), RgbColor(40, 20, 10)) << style;
         EXPECT_EQ(hosted.surface().Pixel(iconX - 1, 5), leftOfPicture) << style;
     }
+}
+
+// The window coming on screen again (after being minimised, say) shows its controls once
+// more: a button drawn in another state since its own showing shows its normal face then.
+TEST(CandyButton, AShowFromTheWindowDrawsTheNormalFaceUnlessThatIsStillShown)
+{
+    Hosted hosted(80, 24, StyleCapsuleGloss);
+    QShowEvent own;
+    QCoreApplication::sendEvent(&hosted.button, &own);
+    const QImage normal = hosted.surface().Image();
+    hosted.button.Redraw(StateHover);
+    ASSERT_NE(hosted.surface().Image(), normal);
+    // Delivered as the window system's own: sendEvent would take the mark off.
+    const auto fromWindow = [&] {
+        QShowEvent show;
+        QSpontaneKeyEvent::setSpontaneous(&show);
+        qApp->notify(&hosted.button, &show);
+    };
+    fromWindow();
+    EXPECT_EQ(hosted.surface().Image(), normal);
+    // Still the normal face: a second show from the window leaves it as it is.
+    fromWindow();
+    EXPECT_EQ(hosted.surface().Image(), normal);
 }
 
 TEST(ButtonPicture, ALargerDrawingBesideTheFileIsTakenOnlyAtTwiceTheSize)

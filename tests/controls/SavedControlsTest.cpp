@@ -2,7 +2,11 @@
 #include "SavedControls.h"
 #include "TempFolder.h"
 
+#include <QFont>
+
 #include <gtest/gtest.h>
+
+#include <optional>
 
 // Comments, blank lines, indentation and any line ending are read past; keys, values and their
 // order are kept, so the text written back is the canonical form of what was read.
@@ -48,3 +52,38 @@ TEST(SavedControls, ReadsAWindowsButtonsInOrderAndWritesThemBack)
         EXPECT_EQ(controls.size(), 2) << bad;
     }
 }
+
+// Where each kind of line and value ends: one past a limit is refused, not read as something else.
+TEST(SavedControls, NamesNumbersAndCallsAreReadUpToTheirLimits)
+{
+    const auto valueOf = [](const char* line) -> std::optional<QVariant> {
+        QList<SavedControl> controls;
+        if (!ParseSavedControls(QStringLiteral("[a_1]\r") + QString::fromUtf8(line), controls) || controls.size() != 1)
+            return std::nullopt;
+        const QList<PropertyBag::Entry> entries = controls.front().properties.Entries();
+        return entries.size() == 1 ? std::optional(entries.front().second) : std::nullopt;
+    };
+    EXPECT_EQ(valueOf("Key=-123456789"), QVariant(-123456789));
+    EXPECT_EQ(valueOf("Key = 1234567890"), std::nullopt);  // ten digits: no number of ours
+    EXPECT_EQ(valueOf("Key = 0XABCDEF01"), QVariant(qlonglong(0xABCDEF01)));
+    EXPECT_EQ(valueOf("Key = 0x0ABCDEF01"), std::nullopt);  // nine hexadecimal digits
+    EXPECT_EQ(valueOf("Key = 0x"), std::nullopt);
+    EXPECT_EQ(valueOf("Key = -"), std::nullopt);
+    EXPECT_EQ(valueOf("_k9 \t=\t  true"), QVariant(true));
+    EXPECT_EQ(valueOf("9k = 1"), std::nullopt);  // a name starts with a letter
+    EXPECT_EQ(valueOf("Key 1 = 1"), std::nullopt);
+    EXPECT_EQ(valueOf("Key = Font(\"Verdana\", 8.25)x"), std::nullopt);
+    EXPECT_EQ(valueOf("Key = Fonts(\"Verdana\", 8.25)"), std::nullopt);
+    EXPECT_EQ(valueOf("Key = PictureData(\"\")"), std::nullopt);  // a call, but no picture in it
+    ASSERT_NE(valueOf("Key = Font(\"Verdana\", 8.25, Bold)"), std::nullopt);
+    EXPECT_TRUE(valueOf("Key = Font(\"Verdana\", 8.25, Bold)")->value<QFont>().bold());
+
+    QList<SavedControl> controls;
+    EXPECT_FALSE(ParseSavedControls(QStringLiteral("[]\nKey = 1"), controls));
+    EXPECT_FALSE(ParseSavedControls(QStringLiteral("[a b]\nKey = 1"), controls));
+    ASSERT_TRUE(ParseSavedControls(QStringLiteral("[_]\r\n\r\n[b]\rKey = 2\n"), controls));
+    ASSERT_EQ(controls.size(), 2);
+    EXPECT_EQ(controls[0].name, QStringLiteral("_"));
+    EXPECT_EQ(SavedPropertiesOf(controls, QStringLiteral("b")).ReadProperty(QStringLiteral("Key")), QVariant(2));
+}
+

@@ -180,3 +180,19 @@ TEST(ContentRules, EveryPatternCompilesAndEveryRuleHasASettingAndASentence)
         EXPECT_TRUE(QString::fromUtf8(info.sentence).startsWith(QStringLiteral("the store does not allow")));
     }
 }
+
+// Empty lines, alone or between others, hold nothing to find; the lines around them are still
+// read (the window's empty boxes are checked at every start).
+TEST(ContentRules, EmptyLinesHoldNoFindingsAndTheLinesAroundThemStillSpeak)
+{
+    for (const SectionInfo& section : SectionTable)
+        EXPECT_TRUE(CheckSectionContent(section.index, QString(), ContentRuleSet::all()).isEmpty()) << section.index;
+    EXPECT_TRUE(CheckSectionContent(OpeningRemarks, QStringLiteral("\r\n\r\n"), ContentRuleSet::all()).isEmpty());
+    const QString address = QStringLiteral("Visit www.example.com today");
+    const QList<ContentFinding> alone = CheckSectionContent(OpeningRemarks, address, ContentRuleSet::all());
+    ASSERT_FALSE(alone.isEmpty());
+    const QList<ContentFinding> between =
+        CheckSectionContent(OpeningRemarks, QStringLiteral("\r\n") + address + QStringLiteral("\r\n"), ContentRuleSet::all());
+    ASSERT_EQ(between.size(), alone.size());
+    EXPECT_EQ(between.front().line, alone.front().line + 1);
+}

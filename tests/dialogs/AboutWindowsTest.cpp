@@ -1,4 +1,5 @@
 // The About and splash windows, their texts, and web addresses handed to the desktop.
+#include "AboutBackground.h"
 #include "AboutTexts.h"
 #include "AppInfo.h"
 #include "Deployment.h"
@@ -152,6 +153,10 @@ TEST(frmSplash, ShowsItselfWithTheIdentityAndTheCopyrightLineAcrossTheWindow)
     // The same picture as the About window, drawn rather than plain.
     const QImage picture = splash.grab().toImage();
     EXPECT_NE(picture.pixelColor(2, splash.height() / 2), picture.pixelColor(splash.width() / 2, 5));
+    // Pixel for pixel that picture, where no text lies over it: the spine, the paper, the pages.
+    const QImage drawn = AboutBackground(splash.size()).toImage();
+    for (const QPoint at : {QPoint(4, 120), QPoint(10, 235), QPoint(220, 20), QPoint(400, 60), QPoint(430, 200), QPoint(300, 170)})
+        EXPECT_EQ(picture.pixel(at), drawn.pixel(at)) << at.x() << "," << at.y();
 }
 
 // Opened by a key, About draws OK with the keyboard's focus frame at once; opened by a

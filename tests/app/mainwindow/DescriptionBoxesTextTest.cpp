@@ -81,6 +81,17 @@ TEST(DescriptionBoxesTextTest, OneLineBoxesKeepEveryCharacterLoadedOrPasted)
     }
 }
 
+// Each box is named for assistive tools after its caption in sentence case, the store names
+// in their own capitals.
+TEST(DescriptionBoxesTextTest, BoxNamesAreTheCaptionsInSentenceCaseWithTheStoreNamesCapitalised)
+{
+    const char* const expected[] = {"Headline", "Sub-headline", "Opening remarks", "Benefits headline", "Main benefits",
+                                    "Closing remarks", "Call to action for Kindle book",
+                                    "Call to action for CreateSpace print book", "Book Title"};
+    for (int box = 0; box < BoxCount; ++box)
+        EXPECT_EQ(DescriptionBoxes::accessibleNameOf(box), QString::fromLatin1(expected[box])) << box;
+}
+
 TEST(DescriptionBoxesTextTest, TheCopyForRecoveryHoldsWhatEveryKindOfBoxHoldsNow)
 {
     QWidget window;

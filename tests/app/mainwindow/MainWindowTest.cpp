@@ -83,6 +83,48 @@ TEST_F(MainWindowTest, LayoutSpotChecks)
     EXPECT_FALSE(Document().DocumentDirty);
 }
 
+TEST_F(MainWindowTest, SectionFramesAreDottedOnEveryOtherPixelOfTheirEdgesAtEveryScale)
+{
+    QWidget* frame = window.findChild<QWidget*>(QStringLiteral("Shape1_2"));
+    ASSERT_NE(frame, nullptr);
+    const QRgb grey = L::LightGrey.rgb(), paper = qRgb(255, 255, 255);
+    const int right = frame->width() - 1, bottom = frame->height() - 1;
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        QImage image(frame->size() * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(paper);
+        frame->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        // Every device pixel of a logical pixel alike: a dot is a block at a scale of two.
+        const auto at = [&](int x, int y) {
+            const QRgb first = image.pixel(x * scale, y * scale);
+            for (int dy = 0; dy < scale; ++dy)
+                for (int dx = 0; dx < scale; ++dx)
+                    if (image.pixel(x * scale + dx, y * scale + dy) != first)
+                        return qRgb(1, 2, 3);
+            return first;
+        };
+        // Corners, the first gaps, the last pixels of odd and even edges, and inside.
+        EXPECT_EQ(at(0, 0), grey);
+        EXPECT_EQ(at(1, 0), paper);
+        EXPECT_EQ(at(2, 0), grey);
+        EXPECT_EQ(at(0, 1), paper);
+        EXPECT_EQ(at(0, 2), grey);
+        EXPECT_EQ(at(2, bottom), grey);
+        EXPECT_EQ(at(3, bottom), paper);
+        EXPECT_EQ(at(right, 2), grey);
+        EXPECT_EQ(at(right, 3), paper);
+        EXPECT_EQ(at(right, bottom), (right % 2 == 0 || bottom % 2 == 0) ? grey : paper);
+        EXPECT_EQ(at(1, 1), paper);
+        EXPECT_EQ(at(right / 2 * 2, 1), paper);
+        int dotsOnTop = 0;
+        for (int x = 0; x <= right; ++x)
+            dotsOnTop += at(x, 0) == grey;
+        // The even pixels, and the right edge's own first dot when the width is even.
+        EXPECT_EQ(dotsOnTop, right / 2 + 1 + right % 2);
+    }
+}
+
 TEST_F(MainWindowTest, ChangesFromTypingAndFromAssignmentWithCrLfOnTheDocumentSide)
 {
     for (const SectionInfo& section : SectionTable) {
