@@ -1,6 +1,7 @@
 #include "OwnFiles.h"
 
 #include "BoundedRead.h"
+#include "FileDescriptor.h"
 #include "OneLineText.h"
 
 #include <QFile>
@@ -26,28 +27,6 @@ QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    int release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
 
 // Empties the folder open as fd, depth levels below the one asked for.
 bool emptyFolder(int fd, int depth)
@@ -104,7 +83,7 @@ ReadResult Read(const QString& path, qint64 maxBytes, Links links)
 {
     ReadResult result;
     const int noFollow = links == Links::Refuse ? O_NOFOLLOW : 0;
-    const Descriptor fd(
+    const FileDescriptor fd(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | noFollow | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
         if (errno == ENOENT)
@@ -144,7 +123,7 @@ bool Remove(const QString& path)
         return errno == ENOENT;
     if (!S_ISDIR(info.st_mode))
         return ::unlink(name.constData()) == 0;
-    Descriptor fd(::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    FileDescriptor fd(::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat opened {};
     if (fd.get() < 0 || ::fstat(fd.get(), &opened) != 0 || opened.st_uid != ::geteuid())
         return false;
@@ -173,7 +152,7 @@ bool MakeFolder(const QString& path, int mode)
 QString Replace(const QString& path, const QByteArray& bytes)
 {
     QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
-    const Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    const FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return systemError(errno);
     const char* p = bytes.constData();

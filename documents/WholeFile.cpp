@@ -1,6 +1,7 @@
 #include "WholeFile.h"
 
 #include "BoundedRead.h"
+#include "FileDescriptor.h"
 #include "RuntimeError.h"
 
 #include <QFile>
@@ -15,22 +16,6 @@
 namespace WholeFile {
 
 namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // Writes everything or returns the errno of the write that failed.
 int writeAll(int fd, QByteArrayView bytes)
@@ -81,7 +66,7 @@ ReadResult read(const QString& path, qint64 maxBytes)
 {
     ReadResult result;
     // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
-    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
         result.errorNumber = errorNumber(errno, Step::Open, path);
         return result;
