@@ -30,6 +30,9 @@ bool OpenStartupDocument(QWidget* mainWindow)
         WaitUntilPlaced(mainWindow);
         frmOnLoad startDialog(mainWindow);
         startDialog.exec();
+        // The start dialog and the wizard are gone: the keyboard belongs to the editor again,
+        // whatever the window manager falls back to as they close.
+        mainWindow->activateWindow();
     }
     return !document.CurrentBookTitle.isEmpty() || !document.CurrentFileName.isEmpty();
 }
