@@ -43,8 +43,9 @@ PY
 # The kit reads every window only once its trigger has ended, some 100 ms each time here,
 # which hides a page shown sooner: the watcher clicks itself and times the page.
 watch="$root/bench/click_and_watch.py"
-# The first window the kit sees may be an empty one; the editor's own is the visible one.
-editor_window='$(xdotool search --onlyvisible --pid $PERFKIT_PID | head -1)'
+# The first window the kit sees may be an empty one, the next the splash screen: the editor's
+# own is the visible one of its title.
+editor_window='$(xdotool search --onlyvisible --all --pid $PERFKIT_PID --name "^Quorvane$" | head -1)'
 
 # Idle with the pointer away from the preview buttons: nothing runs beside the editor.
 measure --label floor_widgets -- "$work/floor/floor_widgets"

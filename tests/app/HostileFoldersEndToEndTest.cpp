@@ -1,6 +1,8 @@
 // The built program on a real X server with links and FIFOs in its own cache, state and
 // settings folders: it marks, saves and closes as usual, and nothing outside them changes.
+#include "EditorEnvironment.h"
 #include "TempFolder.h"
+#include "Xdotool.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,14 +18,6 @@
 #include <sys/stat.h>
 
 namespace {
-QStringList xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 bool anyRed(const QRect& area)
 {
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
@@ -53,11 +47,9 @@ bool fifo(const QString& path)
 struct Editor {
     Editor(const TempFolder& temp, const QString& book, const QMap<QString, QString>& more = {})
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"CONFIG", "STATE", "CACHE"})
-            environment.insert(QStringLiteral("XDG_%1_HOME").arg(name), temp.file(QString::fromLatin1(name).toLower()));
+        QProcessEnvironment environment = EditorEnvironment(temp.path());
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
         environment.insert(QStringLiteral("HOME"), temp.path());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
         environment.remove(QStringLiteral("LC_ALL"));
         environment.remove(QStringLiteral("LC_MESSAGES"));
@@ -65,28 +57,20 @@ struct Editor {
             environment.insert(i.key(), i.value());
         program.setProcessEnvironment(environment);
         program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), {book});
-        const QStringList search = {"search", "--pid", QString::number(program.processId()), "--onlyvisible", "--name", "^Quorvane$"};
-        for (int tries = 0; tries < 200 && program.state() != QProcess::NotRunning && xdotool(search).isEmpty(); ++tries)
-            QTest::qWait(100);
-        window = xdotool(search).value(0);
+        // The splash screen comes first and goes: only the main window is typed into.
+        window = windowsShown(wholeTitle(QStringLiteral("Quorvane")), program.processId()).value(0);
         QTest::qWait(300);
     }
     // Types into the opening remarks and saves.
     bool typeAndSave(const QString& book, int pauseMs)
     {
-        xdotool({"mousemove", "--window", window, "400", "250", "click", "1"});
-        xdotool({"type", "--delay", "15", "A mispeled word"});
+        clickAt(window, 400, 250);
+        typeText(window, QStringLiteral("A mispeled word"), 15);
         QTest::qWait(pauseMs);
-        xdotool({"key", "ctrl+s"});
-        for (int tries = 0; tries < 50 && !TempFolder::read(book).contains("mispeled"); ++tries)
-            QTest::qWait(100);
-        return TempFolder::read(book).contains("mispeled");
+        pressKeys(window, {QStringLiteral("ctrl+s")});
+        return QTest::qWaitFor([&] { return TempFolder::read(book).contains("mispeled"); }, 5000);
     }
-    bool closeEnds()
-    {
-        xdotool({"mousemove", "--window", window, "958", "32", "click", "1"});
-        return program.waitForFinished(10000) && program.exitCode() == 0;
-    }
+    bool closeEnds() { return closedWithTheCloseButton(program, window); }
     QProcess program;
     QString window;
 };
@@ -121,10 +105,9 @@ TEST(HostileFoldersEndToEnd, LinksAndFifosInTheProgramsOwnFoldersHarmNothingAndC
     ASSERT_FALSE(editor.window.isEmpty());
 
     // The ordinary words are marked although the personal word list never comes.
-    const QStringList place = xdotool({"getwindowgeometry", editor.window}).filter(QStringLiteral("Position:"));
-    ASSERT_EQ(place.size(), 1);
-    const QStringList xy = place.front().section(QLatin1Char(':'), 1).section(QLatin1Char('('), 0, 0).trimmed().split(QLatin1Char(','));
-    const QRect box(xy.value(0).toInt() + 27, xy.value(1).toInt() + 220, 942 - 20, 91);
+    ASSERT_TRUE(isMainWindow(editor.window));
+    const QPoint place = windowGeometry(editor.window).topLeft();
+    const QRect box(place.x() + 27, place.y() + 220, 942 - 20, 91);
     // A recovery copy falls due two seconds after typing stops; then the book is saved.
     EXPECT_TRUE(editor.typeAndSave(book, 2500));
     EXPECT_TRUE(QTest::qWaitFor([&] { return anyRed(box); }, 10000)) << "no red underline: the window is held";
@@ -147,7 +130,7 @@ TEST(HostileFoldersEndToEnd, ALoaderHeldInTheSpellingLibraryDoesNotHoldClose)
     for (const char* name : {".aspell.conf", ".aspell.en.per"})
         ASSERT_TRUE(fifo(temp.file(QString::fromLatin1(name))));
     Editor editor(temp, book);
-    ASSERT_FALSE(editor.window.isEmpty());
+    ASSERT_TRUE(isMainWindow(editor.window));
     EXPECT_TRUE(editor.typeAndSave(book, 1000)) << "the window is held";
     EXPECT_TRUE(editor.closeEnds()) << "Close did not end the program";
 }

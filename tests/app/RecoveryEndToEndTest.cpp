@@ -164,7 +164,7 @@ TEST_F(RecoveryEndToEnd, AKilledEditorNotYetWaitedForIsAskedAboutAndEscKeepsItsC
                                         qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), m_book});
     ASSERT_TRUE(parent.waitForReadyRead(10000));
     const qint64 pid = parent.readLine().trimmed().toLongLong();
-    const QStringList search = {"search", "--sync", "--pid", QString::number(pid), "--onlyvisible", "--name", "^Quorvane$"};
+    const QStringList search = {"search", "--sync", "--all", "--pid", QString::number(pid), "--onlyvisible", "--name", "^Quorvane$"};
     const QString main = xdotool(search).value(0);
     ASSERT_FALSE(main.isEmpty());
     type(main, QStringLiteral(", today"));
