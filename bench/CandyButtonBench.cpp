@@ -2,7 +2,6 @@
 // buttons (460 × 41) and the main window's copy buttons (204 × 23).
 #include "CandyButton.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QWidget>
 
@@ -54,17 +53,3 @@ void AllStylesAndStates(benchmark::internal::Benchmark* benchmark)
 
 BENCHMARK(BM_Redraw)->Apply(AllStylesAndStates);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

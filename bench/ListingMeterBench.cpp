@@ -2,7 +2,6 @@
 #include "DescriptionBoxes.h"
 #include "ListingMeter.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QWidget>
@@ -53,13 +52,3 @@ BENCHMARK(updateMeterAfterKey)
     ->Arg(64 << 10)
     ->Arg(1 << 20)
     ->Unit(benchmark::kMillisecond);
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,7 +10,7 @@
 #include "SpellService.h"
 
 #include <QAbstractEventDispatcher>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -166,14 +166,3 @@ BENCHMARK(typeIntoBigBox)->Name("TypeIntoBigBox")->ArgNames({"chars", "spelling"
     ->ArgsProduct({{10000000}, {0, 1}, {0}})->Args({1000000, 0, 1})->Args({1000000, 1, 1})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(typeIntoLongLine)->Name("TypeIntoLongLine")->Arg(10000000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

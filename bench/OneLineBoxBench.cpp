@@ -83,14 +83,3 @@ void key(benchmark::State& state)
 
 BENCHMARK(idle)->Name("Headline/idle")->Arg(64 << 10)->Arg(1 << 20)->Arg(10 << 20)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(key)->Name("Headline/key")->Arg(64 << 10)->Arg(1 << 20)->Arg(10 << 20)->Iterations(3)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

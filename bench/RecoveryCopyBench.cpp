@@ -5,7 +5,6 @@
 #include "DocumentState.h"
 #include "RecoveryWriter.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -56,13 +55,3 @@ void writeCopy(benchmark::State& state)
 // Each copy is written in full outside the timing: a fixed count keeps the run short.
 BENCHMARK(takeCopy)->Name("RecoveryCopyTypingThread")->Arg(10 << 20)->Iterations(30)->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(writeCopy)->Name("RecoveryCopyWritten")->Arg(1 << 20)->Arg(10 << 20)->UseRealTime()->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
