@@ -164,13 +164,13 @@ TEST_F(RecoveryEndToEnd, AKilledEditorNotYetWaitedForIsAskedAboutAndEscKeepsItsC
                                         qEnvironmentVariable("QUORVANE_BIN_DIR") + QStringLiteral("/quorvane"), m_book});
     ASSERT_TRUE(parent.waitForReadyRead(10000));
     const qint64 pid = parent.readLine().trimmed().toLongLong();
-    const QStringList search = {"search", "--sync", "--all", "--pid", QString::number(pid), "--onlyvisible", "--name", "^Quorvane$"};
-    const QString main = xdotool(search).value(0);
+    const QString title = wholeTitle(QStringLiteral("Quorvane"));
+    const QString main = windowsShown(title, pid).value(0);
     ASSERT_FALSE(main.isEmpty());
     type(main, QStringLiteral(", today"));
     ASSERT_TRUE(copyAppears());
     ::kill(static_cast<pid_t>(pid), SIGKILL);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return xdotool(search).isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windowsNamed(title, pid).isEmpty(); }, 5000));
 
     // At once, while the killed editor is still a zombie.
     auto second = start();
