@@ -243,6 +243,14 @@ bool isKeywordRun(QStringView line, const CompiledPatterns& patterns)
 // check of a pasted megabyte of addresses stays linear.
 constexpr size_t MaxFindingsPerLine = 20;
 
+// The finding for `words`, a view into `text`, trimmed as it is quoted and marked.
+ContentFinding makeFinding(SectionIndex section, int line, int pattern, QStringView text, QStringView words)
+{
+    const QStringView trimmed = words.trimmed();
+    const qsizetype start = trimmed.isEmpty() ? 0 : trimmed.utf16() - text.utf16();
+    return {section, line, pattern, trimmed.toString(), start, trimmed.size()};
+}
+
 struct Hit {
     qsizetype start;
     qsizetype end;
@@ -271,7 +279,7 @@ void CheckContentLine(SectionIndex section, int line, QStringView text, ContentR
         const int index = static_cast<int>(i);
         if (!pattern.expression) {
             if (isKeywordRun(text, patterns))
-                hits.push_back({0, text.size(), {section, line, index, text.trimmed().toString()}});
+                hits.push_back({0, text.size(), makeFinding(section, line, index, text, text)});
             continue;
         }
         for (auto it = patterns.expressions[i].globalMatch(text); it.hasNext() && hits.size() < MaxFindingsPerLine;) {
@@ -288,7 +296,7 @@ void CheckContentLine(SectionIndex section, int line, QStringView text, ContentR
             if (std::any_of(hits.begin(), hits.end(), [&](const Hit& h) { return start < h.end && h.start < end; }))
                 continue;
             const QStringView words = patterns.quotesGroup[i] ? match.capturedView(u"w") : whole;
-            hits.push_back({start, end, {section, line, index, words.trimmed().toString()}});
+            hits.push_back({start, end, makeFinding(section, line, index, text, words)});
         }
     }
     std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.start < b.start; });

@@ -18,6 +18,9 @@ struct ContentFinding {
     int line = 0;     // counted from 1
     int pattern = 0;  // index into ContentPatternTable()
     QString words;    // what triggered it, as typed
+    // Where those words stand in their line, in UTF-16 code units: what the box marks.
+    qsizetype start = 0;
+    qsizetype length = 0;
 
     ContentRule rule() const { return ContentPatternTable()[static_cast<size_t>(pattern)].rule; }
     bool operator==(const ContentFinding&) const = default;
