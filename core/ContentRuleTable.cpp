@@ -11,17 +11,23 @@ namespace {
 
 const std::array<ContentRuleInfo, ContentRuleCount> Rules = {{
     {ContentRule::ContactDetails, "Contact details", &SettingKey::CheckContactDetails,
-     "the store does not allow contact details in a description"},
+     "the store does not allow contact details in a description",
+     "Put your website and social accounts on your author page, not in the description."},
     {ContentRule::PricesAndShops, "Prices and other shops", &SettingKey::CheckPricesAndShops,
-     "the store does not allow prices or other ways to buy in a description"},
+     "the store does not allow prices or other ways to buy in a description",
+     "The store shows the price and where to buy; leave both out of the description."},
     {ContentRule::Reviews, "Reviews and quotes", &SettingKey::CheckReviews,
-     "the store does not allow reviews, quotes or testimonials in a description"},
+     "the store does not allow reviews, quotes or testimonials in a description",
+     "Put reviews and quotes in the editorial reviews section, not in the description."},
     {ContentRule::ReviewRequests, "Requests for reviews", &SettingKey::CheckReviewRequests,
-     "the store does not allow requests for reviews or ratings in a description"},
+     "the store does not allow requests for reviews or ratings in a description",
+     "Ask for reviews at the end of the book, not in the description."},
     {ContentRule::TimeLimited, "Time-limited information", &SettingKey::CheckTimeLimited,
-     "the store does not allow time-limited information in a description"},
+     "the store does not allow time-limited information in a description",
+     "Say only what stays true; announce sales, dates and events elsewhere."},
     {ContentRule::KeywordLists, "Keyword lists", &SettingKey::CheckKeywordLists,
-     "the store does not allow keyword lists in a description"},
+     "the store does not allow keyword lists in a description",
+     "Put search phrases in the book's keywords, and write the description for readers."},
 }};
 
 // Pieces shared by several expressions.

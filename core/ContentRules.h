@@ -40,6 +40,7 @@ struct ContentRuleInfo {
     const char* name;          // "Contact details", as the help book names it
     const QString* settingKey; // "0" turns the rule off
     const char* sentence;      // "the store does not allow contact details in a description"
+    const char* advice;        // what to do instead, one short sentence
 };
 
 // What a line must hold before a pattern's expression is worth running on it: a cheap pass

@@ -92,6 +92,11 @@ QString FindingText(const ContentFinding& finding)
                                                QString::fromUtf8(ContentRuleData(pattern.rule).sentence));
 }
 
+QString FindingAdvice(const ContentFinding& finding)
+{
+    return QString::fromUtf8(ContentRuleData(finding.rule()).advice);
+}
+
 QStringList SectionFindingLines(const FragmentCheck& check)
 {
     QStringList lines;

@@ -27,6 +27,9 @@ QString FindingText(const ControlCharacterFinding& finding);
 // contact details in a description."
 QString FindingText(const ContentFinding& finding);
 
+// What the store wants instead of what a content finding names, in one sentence.
+QString FindingAdvice(const ContentFinding& finding);
+
 // The fragment's findings in the sections, one a line: the tags, the control characters,
 // then the content rules.
 QStringList SectionFindingLines(const FragmentCheck& check);
