@@ -67,6 +67,19 @@ protected:
 void FitWindowOnScreen(QWidget* window)
 {
     const QMargins margins = ExpectedFrame(window);
+    // Left to the system, a window may open anywhere, even half off the screen: over the
+    // middle of its owner instead, as a dialog opens, or of its owner's screen.
+    if (!window->testAttribute(Qt::WA_Moved)) {
+        const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+        const QScreen* home = owner ? owner->screen() : window->screen();
+        const QRect over = owner && owner->isVisible() ? owner->frameGeometry()
+                           : home                      ? home->availableGeometry()
+                                                       : QRect();
+        if (over.isValid()) {
+            const QSize outer = window->size().grownBy(margins);
+            window->move(over.center() - QPoint(outer.width() / 2, outer.height() / 2));
+        }
+    }
     const QRect frame(window->pos(), window->size().grownBy(margins));
     QScreen* screen = QGuiApplication::screenAt(frame.center());
     if (!screen)

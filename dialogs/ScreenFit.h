@@ -4,8 +4,9 @@ class QWidget;
 
 // Keeps windows inside the free area of the screen they open on (both programs use it).
 
-// Shrinks and moves the window, frame included, into that area. A window that the system
-// places itself is only shrunk: the system keeps it inside.
+// Shrinks and moves the window, frame included, into that area. A window not placed yet goes
+// over the middle of its owner (or of the screen) first. Any window of the program may call
+// it before it shows; KeepWindowsOnScreen calls it for every window that has an owner.
 void FitWindowOnScreen(QWidget* window);
 
 // From now on every window, dialog and message box of the program is fitted as it is
