@@ -10,10 +10,7 @@
 namespace {
 QMargins FrameOf(const QWidget* window)
 {
-    const QRect frame = window->frameGeometry();
-    const QRect inner = window->geometry();
-    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                    frame.bottom() - inner.bottom());
+    return WindowFrameWatch::frameMargins(window);
 }
 
 // The window manager frames a window only once it is on screen; until then a framed window
@@ -72,15 +69,16 @@ void FitWindowOnScreen(QWidget* window)
     if (!window->testAttribute(Qt::WA_Moved)) {
         const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
         const QScreen* home = owner ? owner->screen() : window->screen();
-        const QRect over = owner && owner->isVisible() ? owner->frameGeometry()
+        const QRect over = owner && owner->isVisible() ? WindowFrameWatch::frameGeometry(owner)
                            : home                      ? home->availableGeometry()
                                                        : QRect();
         if (over.isValid()) {
             const QSize outer = window->size().grownBy(margins);
-            window->move(over.center() - QPoint(outer.width() / 2, outer.height() / 2));
+            window->move(over.x() + (over.width() - outer.width()) / 2, over.y() + (over.height() - outer.height()) / 2);
         }
     }
-    const QRect frame(window->pos(), window->size().grownBy(margins));
+    const QPoint at = WindowFrameWatch::isPlaced(window) ? WindowFrameWatch::frameGeometry(window).topLeft() : window->pos();
+    const QRect frame(at, window->size().grownBy(margins));
     QScreen* screen = QGuiApplication::screenAt(frame.center());
     if (!screen)
         screen = window->screen();
@@ -90,7 +88,7 @@ void FitWindowOnScreen(QWidget* window)
     if (fitted.size() != frame.size())
         window->resize(fitted.size().shrunkBy(margins));
     if (window->testAttribute(Qt::WA_Moved) && fitted.topLeft() != frame.topLeft())
-        window->move(fitted.topLeft());
+        WindowFrameWatch::moveFrameTo(window, fitted.topLeft());
 }
 
 void KeepWindowsOnScreen()

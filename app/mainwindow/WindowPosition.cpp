@@ -59,15 +59,16 @@ void WindowPosition::restore(QWidget* window)
         return;
     if (const std::optional<QPoint> target = Target(window->frameGeometry().size()))
         window->move(*target);
-    if (WindowFrameWatch::hasFrame(window))
+    if (window->isVisible())
         return;
     // Against the frame's size once it has one. A window placed before it had a native window
     // sits with its frame at the point; one that had, with its client area there (the frame
     // was not known): that one is moved where it belongs now that Qt knows the frame.
     WindowFrameWatch::whenFramed(window, [window] {
-        const std::optional<QPoint> target = Target(window->frameGeometry().size());
-        if (target && window->frameGeometry().topLeft() != *target)
-            window->move(*target);
+        const QRect frame = WindowFrameWatch::frameGeometry(window);
+        const std::optional<QPoint> target = Target(frame.size());
+        if (target && frame.topLeft() != *target)
+            WindowFrameWatch::moveFrameTo(window, *target);
     });
 }
 
@@ -75,7 +76,7 @@ void WindowPosition::save(const QWidget* window)
 {
     if (window->isMinimized() || !platformKeepsPositions())
         return;
-    const QPoint frame = window->frameGeometry().topLeft();
+    const QPoint frame = WindowFrameWatch::frameGeometry(window).topLeft();
     SettingsStore::write(SettingKey::WindowLeft, QString::number(TwipsFromPixels(frame.x())));
     SettingsStore::write(SettingKey::WindowTop, QString::number(TwipsFromPixels(frame.y())));
 }

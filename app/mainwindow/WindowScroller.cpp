@@ -19,14 +19,6 @@ constexpr int Margin = 6;
 // Smaller than this, a window is of no use; its title bar stays reachable all the same.
 const QSize SmallestClient{320, 240};
 
-QMargins FrameOf(const QWidget* window)
-{
-    const QRect frame = window->frameGeometry();
-    const QRect inner = window->geometry();
-    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                    frame.bottom() - inner.bottom());
-}
-
 // The start of a view of the given height that shows [start, end) with the least scrolling.
 int Scrolled(int offset, int start, int end, int view)
 {
@@ -66,17 +58,19 @@ WindowScroller::WindowScroller(QWidget* window, TopBar* topBar, QWidget* section
 void WindowScroller::fit()
 {
     const QScreen* screen = m_window->screen();
-    const QMargins frame = WindowFrameWatch::hasFrame(m_window) ? FrameOf(m_window) : QMargins();
+    // The frame as the window manager has made it, none before it has.
+    const QMargins frame = WindowFrameWatch::frameMargins(m_window);
+    const QPoint at = WindowFrameWatch::frameGeometry(m_window).topLeft();
     QSize client = m_designed;
     QRect fitted;
     if (screen) {
-        fitted = FitWindowToArea(QRect(m_window->pos(), m_designed.grownBy(frame)),
+        fitted = FitWindowToArea(QRect(at, m_designed.grownBy(frame)),
                                  SmallestClient.boundedTo(m_designed).grownBy(frame), screen->availableGeometry());
         client = fitted.size().shrunkBy(frame);
     }
     m_window->setFixedSize(client);
-    if (client != m_designed && fitted.topLeft() != m_window->pos())
-        m_window->move(fitted.topLeft());
+    if (client != m_designed && fitted.topLeft() != at)
+        WindowFrameWatch::moveFrameTo(m_window, fitted.topLeft());
 }
 
 int WindowScroller::offset() const
