@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
+constexpr int SettleMs = 250;
+
 QMargins FrameOf(const QWidget* window)
 {
     return WindowFrameWatch::frameMargins(window);
@@ -55,7 +58,12 @@ protected:
         const bool guessed = !WindowFrameWatch::hasFrame(window);
         FitWindowOnScreen(window);
         if (guessed)
-            WindowFrameWatch::whenFramed(window, [window] { FitWindowOnScreen(window); });
+            WindowFrameWatch::whenFramed(window, [window] {
+                FitWindowOnScreen(window);
+                // The window manager may still be placing it as its frame comes: once more a
+                // moment later, before the user can have moved it.
+                QTimer::singleShot(SettleMs, window, [window] { FitWindowOnScreen(window); });
+            });
         return false;
     }
 };
