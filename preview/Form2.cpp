@@ -4,6 +4,7 @@
 #include "PageSchemeHandler.h"
 #include "PageTitle.h"
 #include "PreviewEngine.h"
+#include "PreviewPage.h"
 #include "PreviewWebPage.h"
 #include "RequestBlocker.h"
 
@@ -139,7 +140,15 @@ void Form2::warmUp()
 void Form2::showPage(const QByteArray& builtPage)
 {
     Q_ASSERT(!m_warming);
-    // A screen reader names the page by the window's caption.
+    // A screen reader names the page by the window's caption, "Preview" for both fragments;
+    // the description says which one this is.
+    const QString fragment = builtPage.startsWith(PreviewPageHead(PreviewTarget::Kindle).toUtf8())
+                                 ? QStringLiteral("Kindle description")
+                             : builtPage.startsWith(PreviewPageHead(PreviewTarget::CreateSpace).toUtf8())
+                                 ? QStringLiteral("CreateSpace description")
+                                 : QString();
+    setAccessibleDescription(fragment);
+    WebBrowser1->setAccessibleDescription(fragment);
     const QByteArray utf8Page = PageWithTitle(builtPage, windowTitle());
     m_loadReported = false;
     m_servedByScheme = !FitsInDataAddress(utf8Page);

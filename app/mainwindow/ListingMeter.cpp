@@ -5,6 +5,8 @@
 #include "ListingReport.h"
 #include "MainWindowLayout.h"
 
+#include <QPainter>
+
 
 namespace L = MainWindowLayout;
 
@@ -30,6 +32,9 @@ ListingMeter::ListingMeter(QWidget* parent, const DescriptionView& view)
     m_timer.setSingleShot(true);
     m_timer.setInterval(DelayMs);
     connect(&m_timer, &QTimer::timeout, this, &ListingMeter::updateNow);
+    m_saved.setSingleShot(true);
+    m_saved.setInterval(SavedMs);
+    connect(&m_saved, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     updateNow();
 }
 
@@ -62,14 +67,26 @@ void ListingMeter::updateNow()
 
     const QString findings = ListingFindingsText(m_check, MaxTooltipLines);
     // Qt would take "<b> is not closed" for rich text; as HTML of its own the text shows
-    // every tag, and one finding a line, unwrapped, reads best.
-    setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
+    // every tag, one finding a line, a long one wrapped so that the tip stays on the screen.
+    setToolTip(QStringLiteral("<p style=\"white-space:pre-wrap\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
     setAccessibleDescription(findings);
+}
+
+void ListingMeter::showSaved()
+{
+    m_saved.start();
+    update();
 }
 
 void ListingMeter::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
+    if (m_saved.isActive()) {
+        // At the far end, clear of the figures.
+        QPainter painter(this);
+        painter.setPen(QuietGrey);
+        painter.drawText(contentsRect().adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Saved"));
+    }
     if (!hasFocus())
         return;
     // Around the text, not the whole width of the window.

@@ -23,6 +23,10 @@ public:
     void scheduleUpdate();
     // Checks the description now.
     void updateNow();
+    // The description was saved: "Saved" shows at the line's end for a few seconds, beside
+    // the figures, which stay as they are.
+    void showSaved();
+    bool showsSaved() const { return m_saved.isActive(); }
 
     const ListingCheck& lastCheck() const { return m_check; }
     bool warns() const { return !m_check.clean(); }
@@ -34,6 +38,7 @@ public:
     static QRect placement();
 
     static constexpr int DelayMs = 150;
+    static constexpr int SavedMs = 4000;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +46,7 @@ protected:
 private:
     const DescriptionView& m_view;
     QTimer m_timer;
+    QTimer m_saved;
     // Checks again only the lines typed into since the last update.
     ContentChecker m_content;
     ListingCheck m_check;

@@ -43,10 +43,12 @@ void restore(const RecoveryCopy& copy)
 }
 } // namespace
 
-QString RecoveryQuestion(const QString& ownerPath)
+QString RecoveryQuestion(const QString& ownerPath, const QString& bookTitle)
 {
     if (ownerPath.isEmpty())
-        return QString::fromLatin1(QuotedTexts::RecoveryQuestionNew);
+        return bookTitle.trimmed().isEmpty()
+                   ? QString::fromLatin1(QuotedTexts::RecoveryQuestionNew)
+                   : QString::fromLatin1(QuotedTexts::RecoveryQuestionNewTitled).arg(bookTitle.trimmed());
     return QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(ownerPath);
 }
 
@@ -60,7 +62,7 @@ bool OfferRecoveryCopies(const RecoveryStore& store)
         if (!copy)
             continue;
         const bool older = i + 1 < orphans.size();
-        const MsgAnswer answer = ShowMessage(RecoveryQuestion(copy->ownerPath), MsgIcon::Question,
+        const MsgAnswer answer = ShowMessage(RecoveryQuestion(copy->ownerPath, copy->description.BookTitle), MsgIcon::Question,
                                              older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater);
         if (answer == MsgAnswer::Yes) {
             restore(*copy);
