@@ -92,11 +92,17 @@ void FitWindowOnScreen(QWidget* window)
         screen = window->screen();
     if (!screen)
         return;
-    const QRect fitted = FitWindowToArea(frame, window->minimumSize().grownBy(margins), screen->availableGeometry());
+    const QRect fitted = FitWindowToArea(frame, window->minimumSize().grownBy(margins), FittingArea(screen));
     if (fitted.size() != frame.size())
         window->resize(fitted.size().shrunkBy(margins));
     if (window->testAttribute(Qt::WA_Moved) && fitted.topLeft() != frame.topLeft())
         WindowFrameWatch::moveFrameTo(window, fitted.topLeft());
+}
+
+QRect FittingArea(const QScreen* screen)
+{
+    const QRect area = screen->availableGeometry();
+    return screen->devicePixelRatio() > 1.0 ? area.adjusted(1, 1, -1, -1) : area;
 }
 
 void KeepWindowsOnScreen()

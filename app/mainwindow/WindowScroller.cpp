@@ -1,5 +1,6 @@
 #include "WindowScroller.h"
 
+#include "ScreenFit.h"
 #include "TopBar.h"
 #include "WindowFit.h"
 #include "WindowFrameWatch.h"
@@ -65,7 +66,7 @@ void WindowScroller::fit()
     QRect fitted;
     if (screen) {
         fitted = FitWindowToArea(QRect(at, m_designed.grownBy(frame)),
-                                 SmallestClient.boundedTo(m_designed).grownBy(frame), screen->availableGeometry());
+                                 SmallestClient.boundedTo(m_designed).grownBy(frame), FittingArea(screen));
         client = fitted.size().shrunkBy(frame);
     }
     m_window->setFixedSize(client);
