@@ -4,6 +4,7 @@
 #include "WindowFrameWatch.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -40,6 +41,26 @@ bool IsPlacedWindow(const QWidget* widget)
     return type == Qt::Dialog || type == Qt::Tool || type == Qt::SplashScreen;
 }
 
+// A tooltip wider than its screen wraps its text to the screen's width and moves onto it.
+void FitTipOnScreen(QLabel* tip)
+{
+    const QScreen* screen = QGuiApplication::screenAt(tip->geometry().center());
+    if (!screen)
+        screen = tip->screen();
+    if (!screen)
+        return;
+    const QRect area = FittingArea(screen);
+    const QRect frame = tip->frameGeometry();
+    const int extra = frame.width() - tip->width();
+    if (frame.width() > area.width()) {
+        tip->setWordWrap(true);
+        tip->resize(area.width() - extra, tip->heightForWidth(area.width() - extra));
+    }
+    const QRect fitted = FitWindowToArea(tip->frameGeometry(), tip->frameGeometry().size(), area);
+    if (fitted.topLeft() != tip->frameGeometry().topLeft())
+        tip->move(fitted.topLeft());
+}
+
 class ScreenKeeper : public QObject {
 public:
     using QObject::QObject;
@@ -50,6 +71,10 @@ protected:
         if (event->type() != QEvent::Show || !watched->isWidgetType())
             return false;
         auto* window = static_cast<QWidget*>(watched);
+        if (auto* tip = qobject_cast<QLabel*>(window); tip && window->windowType() == Qt::ToolTip) {
+            FitTipOnScreen(tip);
+            return false;
+        }
         if (!IsPlacedWindow(window))
             return false;
         // Show comes after a dialog has centred itself and before the window is mapped. The

@@ -2,7 +2,9 @@
 // windows get a 2-pixel frame.
 #include "ScreenFit.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QToolTip>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -45,4 +47,20 @@ TEST(ScreenFit, ShownWindowsAreFittedIntoTheScreen)
     child.setGeometry(1500, 600, 500, 500);
     child.show();
     EXPECT_EQ(child.geometry(), QRect(1500, 600, 500, 500));
+}
+
+// A tooltip wider than the screen (a word longer than the screen is wide) is cut to it.
+TEST(ScreenFit, ALongTooltipStaysOnTheScreen)
+{
+    KeepWindowsOnScreen();
+    QWidget owner;
+    owner.show();
+    const QString line = QStringLiteral("https://example.org/").append(QString(200, u'w'));
+    QToolTip::showText(QPoint(1500, 100), QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(line), &owner);
+    QWidget* tip = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->windowType() == Qt::ToolTip && window->isVisible())
+            tip = window;
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(QRect(0, 0, 1600, 1200).contains(tip->geometry())) << tip->geometry().x() << "+" << tip->geometry().width() << "," << tip->geometry().y() << "+" << tip->geometry().height();
 }
