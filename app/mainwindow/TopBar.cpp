@@ -36,8 +36,9 @@ TopBar::TopBar(QWidget* parent)
 
 int TopBar::arrange(int width)
 {
+    const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     if (m_designed.isEmpty())
-        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        for (QWidget* child : children)
             m_designed.insert(child, child->geometry());
     const QRect design = PixelRect(L::TopBar);
     const std::vector<int> edges = GroupEdges();
@@ -47,16 +48,21 @@ int TopBar::arrange(int width)
     const std::vector<L::GroupPlace> places = L::FlowGroups(widths, width);
     m_groups.clear();
     m_rows = places.back().row + 1;
+    // Only the children there still are; each at its place in the design.
     if (width >= design.width()) {
-        for (auto it = m_designed.cbegin(); it != m_designed.cend(); ++it)
-            it.key()->setGeometry(it.value());
+        for (QWidget* child : children)
+            if (m_designed.contains(child))
+                child->setGeometry(m_designed.value(child));
     } else {
         for (const L::GroupPlace& place : places)
             m_groups.emplace_back(place.left, place.row);
         const int rowHeight = RowHeight();
         const int below = (m_rows - 1) * rowHeight;
-        for (auto it = m_designed.cbegin(); it != m_designed.cend(); ++it) {
-            QRect place = it.value();
+        for (QWidget* child : children) {
+            if (!m_designed.contains(child))
+                continue;
+            const QRect designed = m_designed.value(child);
+            QRect place = designed;
             if (place.top() < rowHeight) {
                 const auto group = static_cast<size_t>(
                     std::upper_bound(edges.begin() + 1, edges.end() - 1, place.left()) - edges.begin() - 1);
@@ -65,9 +71,9 @@ int TopBar::arrange(int width)
                 // The title row: under the last row of buttons; the title box to the right margin.
                 place.translate(0, below);
                 if (place.right() > design.width() / 2)
-                    place.setRight(width - (design.width() - it.value().right()));
+                    place.setRight(width - (design.width() - designed.right()));
             }
-            it.key()->setGeometry(place);
+            child->setGeometry(place);
         }
     }
     resize(std::max(width, 1), design.height() + (m_rows - 1) * RowHeight());

@@ -109,16 +109,16 @@ void WindowScroller::arrange()
     m_bar->setPageStep(std::max(1, room));
 
     // Frames and boxes run across the design; they take the width there is, left edges kept.
-    for (QWidget* child : m_sections->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!m_placed.contains(child))
-            m_placed.insert(child, child->geometry());
     const int wider = width - m_designed.width();
-    for (auto it = m_placed.cbegin(); it != m_placed.cend(); ++it) {
-        QRect place = it.value();
+    for (QWidget* child : m_sections->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // A widget gone leaves its entry behind: one made later at its address is new.
+        if (!m_placed.contains(child) || m_placed.value(child).first != child)
+            m_placed.insert(child, {child, child->geometry()});
+        QRect place = m_placed.value(child).second;
         if (place.width() > m_designed.width() / 2)
             place.setWidth(place.width() + wider);
-        if (it.key()->geometry() != place)
-            it.key()->setGeometry(place);
+        if (child->geometry() != place)
+            child->setGeometry(place);
     }
     m_sections->setGeometry(0, -m_sectionsTop - offset(), width, m_designed.height());
     m_arranging = false;

@@ -2,8 +2,11 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
+
+#include <utility>
 
 class QScrollBar;
 class QWidget;
@@ -50,7 +53,7 @@ private:
     QSize m_designed;
     QRect m_footerDesigned;
     // The sections' widgets at their designed places, taken as they are first arranged.
-    QHash<QWidget*, QRect> m_placed;
+    QHash<QWidget*, std::pair<QPointer<QWidget>, QRect>> m_placed;
     int m_sectionsTop;  // where the section area starts in the design
     bool m_arranging = false;
 };
