@@ -82,8 +82,14 @@ protected:
         // moves half off the screen stays there.
         const bool guessed = !WindowFrameWatch::hasFrame(window);
         FitWindowOnScreen(window);
+        // Placed before the window manager framed it, a window may find its client area
+        // where its frame was meant to be: the frame goes there once it is known.
+        const QPoint meant = window->pos();
+        const bool placed = window->testAttribute(Qt::WA_Moved);
         if (guessed)
-            WindowFrameWatch::whenFramed(window, [window] {
+            WindowFrameWatch::whenFramed(window, [window, meant, placed] {
+                if (placed && WindowFrameWatch::frameGeometry(window).topLeft() != meant)
+                    WindowFrameWatch::moveFrameTo(window, meant);
                 FitWindowOnScreen(window);
                 // The window manager may still be placing it as its frame comes: once more a
                 // moment later, before the user can have moved it.
