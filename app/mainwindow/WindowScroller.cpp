@@ -52,8 +52,9 @@ WindowScroller::WindowScroller(QWidget* window, TopBar* topBar, QWidget* section
             ensureVisible(now);
     });
     connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, this, &WindowScroller::revealCaret);
-    arrange();
+    // Sized first: laid out for the size a new window has before, it would be laid out twice.
     fit();
+    arrange();
 }
 
 void WindowScroller::fit()
