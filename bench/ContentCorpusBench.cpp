@@ -17,13 +17,13 @@ double percent(int part, int whole)
 void report(const char* name, const CorpusScore& score)
 {
     std::printf("%s: %d forbidden, %d ordinary\n", name, score.forbiddenTotal(), score.ordinary);
-    std::printf("  %-16s %8s %14s\n", "rule", "recall", "false alarms");
+    std::printf("  %-26s %8s %14s\n", "rule", "recall", "false alarms");
     for (size_t r = 0; r < size_t(ContentRuleCount); ++r) {
-        std::printf("  %-16s %3d/%-3d %3.0f%% %4d  %4.1f%%\n", ContentRuleTable()[r].name, score.caught[r],
+        std::printf("  %-26s %3d/%-3d %3.0f%% %4d  %4.1f%%\n", ContentRuleTable()[r].name, score.caught[r],
                     score.forbidden[r], percent(score.caught[r], score.forbidden[r]), score.falseAlarms[r],
                     percent(score.falseAlarms[r], score.ordinary));
     }
-    std::printf("  %-16s %3d/%-3d %3.0f%% %4d  %4.1f%%\n", "all", score.caughtTotal(), score.forbiddenTotal(),
+    std::printf("  %-26s %3d/%-3d %3.0f%% %4d  %4.1f%%\n", "all", score.caughtTotal(), score.forbiddenTotal(),
                 percent(score.caughtTotal(), score.forbiddenTotal()), score.ordinaryReported,
                 percent(score.ordinaryReported, score.ordinary));
 }

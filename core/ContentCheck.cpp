@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <vector>
 
 namespace {
@@ -61,35 +62,37 @@ struct CompiledPatterns {
     QSet<QString> ignoredRunWords;
 };
 
+CompiledPatterns compile(std::span<const ContentPattern> table)
+{
+    CompiledPatterns made;
+    Q_ASSERT(table.size() <= 64);
+    for (size_t i = 0; i < table.size(); ++i) {
+        const ContentPattern& pattern = table[i];
+        // Each compiles on its first match, into machine code for three kinds of match: a
+        // description reaches only the few whose words and signs it holds.
+        QRegularExpression expression;
+        if (pattern.expression)
+            expression.setPattern(QString::fromUtf8(pattern.expression));
+        made.quotesGroup.push_back(pattern.expression && QByteArrayView(pattern.expression).contains("(?<w>"));
+        made.expressions.push_back(std::move(expression));
+        const QByteArrayList words = QByteArray(pattern.words).split(' ');
+        bool any = false;
+        for (const QByteArray& word : words) {
+            if (word.isEmpty())
+                continue;
+            made.words.add(wordKey(QLatin1String(word)), quint64(1) << i);
+            any = true;
+        }
+        made.needsWord.push_back(any);
+    }
+    for (const QByteArray& word : QByteArray(KeywordRunLimitsData().ignoredWords).split(' '))
+        made.ignoredRunWords.insert(QString::fromLatin1(word));
+    return made;
+}
+
 const CompiledPatterns& compiled()
 {
-    static const CompiledPatterns patterns = [] {
-        CompiledPatterns made;
-        const auto table = ContentPatternTable();
-        Q_ASSERT(table.size() <= 64);
-        for (size_t i = 0; i < table.size(); ++i) {
-            const ContentPattern& pattern = table[i];
-            // Each compiles on its first match, into machine code for three kinds of match: a
-            // description reaches only the few whose words and signs it holds.
-            QRegularExpression expression;
-            if (pattern.expression)
-                expression.setPattern(QString::fromUtf8(pattern.expression));
-            made.quotesGroup.push_back(pattern.expression && QByteArrayView(pattern.expression).contains("(?<w>"));
-            made.expressions.push_back(std::move(expression));
-            const QByteArrayList words = QByteArray(pattern.words).split(' ');
-            bool any = false;
-            for (const QByteArray& word : words) {
-                if (word.isEmpty())
-                    continue;
-                made.words.add(wordKey(QLatin1String(word)), quint64(1) << i);
-                any = true;
-            }
-            made.needsWord.push_back(any);
-        }
-        for (const QByteArray& word : QByteArray(KeywordRunLimitsData().ignoredWords).split(' '))
-            made.ignoredRunWords.insert(QString::fromLatin1(word));
-        return made;
-    }();
+    static const CompiledPatterns patterns = compile(ContentPatternTable());
     return patterns;
 }
 
@@ -239,10 +242,6 @@ bool isKeywordRun(QStringView line, const CompiledPatterns& patterns)
     return sharing * 100 >= qsizetype(phrases.size()) * limits.minSharingPercent;
 }
 
-// A line holding more than this is not prose; naming the first ones says enough, and the
-// check of a pasted megabyte of addresses stays linear.
-constexpr size_t MaxFindingsPerLine = 20;
-
 // The finding for `words`, a view into `text`, trimmed as it is quoted and marked.
 ContentFinding makeFinding(SectionIndex section, int line, int pattern, QStringView text, QStringView words)
 {
@@ -251,11 +250,81 @@ ContentFinding makeFinding(SectionIndex section, int line, int pattern, QStringV
     return {section, line, pattern, trimmed.toString(), start, trimmed.size()};
 }
 
+// Where the engine gave up: the words from there, as many as a quote shows, never half a
+// surrogate pair.
+ContentFinding unfinishedFinding(SectionIndex section, int line, int pattern, QStringView text, qsizetype from)
+{
+    qsizetype length = std::min(text.size() - from, MaxQuotedLength);
+    if (length > 0 && from + length < text.size() && text[from + length - 1].isHighSurrogate())
+        --length;
+    ContentFinding finding{section, line, pattern, text.sliced(from, length).toString(), from, length};
+    finding.unfinished = true;
+    return finding;
+}
+
 struct Hit {
     qsizetype start;
     qsizetype end;
     ContentFinding finding;
 };
+
+bool overlapsAny(const std::vector<Hit>& hits, qsizetype start, qsizetype end)
+{
+    return std::any_of(hits.begin(), hits.end(), [&](const Hit& h) { return start < h.end && h.start < end; });
+}
+
+void checkLine(SectionIndex section, int line, QStringView text, ContentRuleSet rules,
+               std::span<const ContentPattern> table, const CompiledPatterns& patterns, QList<ContentFinding>& findings)
+{
+    const LineScan scan = scanLine(text, patterns.words);
+    std::vector<Hit> hits;
+    bool unfinished = false;
+    const auto full = [&] { return hits.size() >= size_t(MaxContentFindingsPerLine); };
+    for (size_t i = 0; i < table.size() && !full(); ++i) {
+        const ContentPattern& pattern = table[i];
+        if (!rules.has(pattern.rule) || (scan.traits & pattern.needs) != pattern.needs)
+            continue;
+        if (patterns.needsWord[i] && !(scan.patterns & (quint64(1) << i)))
+            continue;
+        const int index = static_cast<int>(i);
+        if (!pattern.expression) {
+            // A labelled list already named is not a run of phrases as well.
+            if (!overlapsAny(hits, 0, text.size()) && isKeywordRun(text, patterns))
+                hits.push_back({0, text.size(), makeFinding(section, line, index, text, text)});
+            continue;
+        }
+        const QRegularExpression& expression = patterns.expressions[i];
+        for (qsizetype from = 0; from <= text.size() && !full();) {
+            const QRegularExpressionMatch match = expression.match(text, from);
+            if (!match.isValid()) {
+                // The engine stopped (its match limit, its stack): the rest of the line is not
+                // checked, and saying nothing would call it clean.
+                if (!unfinished)
+                    hits.push_back({from, from, unfinishedFinding(section, line, index, text, from)});
+                unfinished = true;
+                break;
+            }
+            if (!match.hasMatch())
+                break;
+            const qsizetype start = match.capturedStart(0);
+            const qsizetype end = match.capturedEnd(0);
+            from = end > start ? end : end + 1;
+            if (pattern.minDigits > 0) {
+                const qsizetype digits = countDigits(match.capturedView(0));
+                if (digits < pattern.minDigits || digits > pattern.maxDigits)
+                    continue;
+            }
+            // What an earlier pattern already named is not named twice.
+            if (overlapsAny(hits, start, end))
+                continue;
+            const QStringView words = patterns.quotesGroup[i] ? match.capturedView(u"w") : match.capturedView(0);
+            hits.push_back({start, end, makeFinding(section, line, index, text, words)});
+        }
+    }
+    std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.start < b.start; });
+    for (Hit& hit : hits)
+        findings.append(std::move(hit.finding));
+}
 
 } // namespace
 
@@ -266,42 +335,14 @@ void CheckContentLine(SectionIndex section, int line, QStringView text, ContentR
     // window's empty boxes at start-up cost no compiling (some 64 million instructions).
     if (text.isEmpty())
         return;
-    const CompiledPatterns& patterns = compiled();
-    const LineScan scan = scanLine(text, patterns.words);
-    const auto table = ContentPatternTable();
-    std::vector<Hit> hits;
-    for (size_t i = 0; i < table.size() && hits.size() < MaxFindingsPerLine; ++i) {
-        const ContentPattern& pattern = table[i];
-        if (!rules.has(pattern.rule) || (scan.traits & pattern.needs) != pattern.needs)
-            continue;
-        if (patterns.needsWord[i] && !(scan.patterns & (quint64(1) << i)))
-            continue;
-        const int index = static_cast<int>(i);
-        if (!pattern.expression) {
-            if (isKeywordRun(text, patterns))
-                hits.push_back({0, text.size(), makeFinding(section, line, index, text, text)});
-            continue;
-        }
-        for (auto it = patterns.expressions[i].globalMatch(text); it.hasNext() && hits.size() < MaxFindingsPerLine;) {
-            const QRegularExpressionMatch match = it.next();
-            const QStringView whole = match.capturedView(0);
-            if (pattern.minDigits > 0) {
-                const qsizetype digits = countDigits(whole);
-                if (digits < pattern.minDigits || digits > pattern.maxDigits)
-                    continue;
-            }
-            const qsizetype start = match.capturedStart(0);
-            const qsizetype end = match.capturedEnd(0);
-            // What an earlier pattern already named is not named twice.
-            if (std::any_of(hits.begin(), hits.end(), [&](const Hit& h) { return start < h.end && h.start < end; }))
-                continue;
-            const QStringView words = patterns.quotesGroup[i] ? match.capturedView(u"w") : whole;
-            hits.push_back({start, end, makeFinding(section, line, index, text, words)});
-        }
-    }
-    std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.start < b.start; });
-    for (Hit& hit : hits)
-        findings.append(std::move(hit.finding));
+    checkLine(section, line, text, rules, ContentPatternTable(), compiled(), findings);
+}
+
+void CheckContentLine(SectionIndex section, int line, QStringView text, ContentRuleSet rules,
+                      std::span<const ContentPattern> patterns, QList<ContentFinding>& findings)
+{
+    if (!text.isEmpty())
+        checkLine(section, line, text, rules, patterns, compile(patterns), findings);
 }
 
 qsizetype ContentLineEnd(QStringView text, qsizetype from)
@@ -314,40 +355,51 @@ qsizetype ContentLineEnd(QStringView text, qsizetype from)
     return -1;
 }
 
-QList<ContentFinding> CheckSectionContent(SectionIndex section, QStringView text, ContentRuleSet rules)
+QList<ContentFinding> CheckSectionContent(SectionIndex section, QStringView text, ContentRuleSet rules, qsizetype* count)
 {
     QList<ContentFinding> findings;
-    if (rules.isEmpty())
-        return findings;
-    int line = 1;
-    for (qsizetype start = 0;; ++line) {
+    QList<ContentFinding> lineFindings;
+    qsizetype all = 0;
+    for (qsizetype start = 0, line = 1; !rules.isEmpty(); ++line) {
         const qsizetype end = ContentLineEnd(text, start);
-        CheckContentLine(section, line, text.sliced(start, (end < 0 ? text.size() : end) - start), rules, findings);
+        lineFindings.clear();
+        CheckContentLine(section, int(line), text.sliced(start, (end < 0 ? text.size() : end) - start), rules,
+                         lineFindings);
+        all += lineFindings.size();
+        for (qsizetype i = 0; i < lineFindings.size() && findings.size() < MaxKeptContentFindings; ++i)
+            findings.append(std::move(lineFindings[i]));
         if (end < 0)
-            return findings;
+            break;
         start = end + 2;
     }
+    if (count)
+        *count = all;
+    return findings;
 }
 
 SectionContentFindings CheckDescriptionContent(const Description& description, ContentRuleSet rules)
 {
     SectionContentFindings findings;
-    for (const SectionInfo& section : SectionTable)
-        findings[section.index] = CheckSectionContent(section.index, description[section.index], rules);
+    for (const SectionInfo& section : SectionTable) {
+        findings[section.index] = CheckSectionContent(section.index, description[section.index], rules,
+                                                      &findings.counts[section.index]);
+    }
     return findings;
 }
 
 QString QuotedWords(QStringView words)
 {
     QString quoted;
-    quoted.reserve(std::min(words.size(), MaxQuotedLength + 3));
-    for (const QChar c : words.trimmed()) {
+    quoted.reserve(MaxQuotedLength + 4);
+    // One more than fits tells whether it is cut; the rest is never read.
+    const QStringView trimmed = words.trimmed();
+    for (const QChar c : trimmed.first(std::min(trimmed.size(), MaxQuotedLength + 1))) {
         const char16_t u = c.unicode();
         // Nothing from a file may steer a terminal or break the line.
         if (u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x2028 || u == 0x2029)
             quoted += QLatin1Char(' ');
         else
-            quoted += u == u'"' ? QChar(u'\'') : c;
+            quoted += c;
     }
     if (quoted.size() <= MaxQuotedLength)
         return quoted;

@@ -101,15 +101,20 @@ const SectionContentFindings& ContentChecker::check(const Description& descripti
     for (const SectionInfo& info : SectionTable) {
         if (m_rules.isEmpty() || !update(info.index, description[info.index]))
             continue;
+        // Only the first ones are copied: a key costs the same however many there are.
         QList<ContentFinding>& findings = m_findings[info.index];
         findings.clear();
+        qsizetype count = 0;
         const std::vector<Line>& lines = m_sections[static_cast<size_t>(info.index)].lines;
         for (size_t i = 0; i < lines.size(); ++i) {
-            for (ContentFinding finding : lines[i].findings) {
+            count += lines[i].findings.size();
+            for (qsizetype f = 0; f < lines[i].findings.size() && findings.size() < MaxKeptContentFindings; ++f) {
+                ContentFinding finding = lines[i].findings[f];
                 finding.line = static_cast<int>(i) + 1;
                 findings.append(std::move(finding));
             }
         }
+        m_findings.counts[info.index] = count;
     }
     return m_findings;
 }

@@ -138,7 +138,8 @@ TEST(ContentBoundaries, FindingTextNamesSectionLineWordsAndRule)
     EXPECT_EQ(QuotedWords(QString(40, u'a')), QString(40, u'a'));
     EXPECT_EQ(QuotedWords(QStringLiteral("one two three four five six seven eight nine")),
               "one two three four five six seven eight...");
-    EXPECT_EQ(QuotedWords(u"say \"hi\"\x1b]0;x"), "say 'hi' ]0;x");
+    // The author's own quotes stay, so the words can be searched for; controls never reach a terminal.
+    EXPECT_EQ(QuotedWords(u"say \"hi\"\x1b]0;x\x7fy\x9bz\x9fw"), "say \"hi\" ]0;x y z w");
 }
 
 // The editor's checker sees one edit at a time; whatever the edits, its findings are those
