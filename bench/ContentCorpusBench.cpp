@@ -32,6 +32,14 @@ void report(const char* name, const CorpusScore& score)
 
 int main(int argc, char* argv[])
 {
+    // --line TEXT: what the check says of one line, pattern by pattern.
+    if (argc > 2 && std::strcmp(argv[1], "--line") == 0) {
+        for (const ContentFinding& f : CheckSectionContent(OpeningRemarks, QString::fromUtf8(argv[2]), ContentRuleSet::all()))
+            std::printf("%d %s %s [%s] at %lld+%lld\n", f.pattern, ContentRuleTable()[size_t(f.rule())].name,
+                        ContentPatternTable()[size_t(f.pattern)].what, qPrintable(f.words), (long long)f.start,
+                        (long long)f.length);
+        return 0;
+    }
     const bool misses = argc > 1 && std::strcmp(argv[1], "--misses") == 0;
     const QString folder = QStringLiteral(QUORVANE_CONTENT_CORPUS);
     const QList<CorpusSentence> tuning = ReadCorpus(folder + QStringLiteral("/tuning.tsv"));

@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <span>
 #include <vector>
 
 namespace {
+
+using PatternSet = std::bitset<MaxContentPatterns>;
 
 // A word as the pre-filter knows it: its first letters, lower-cased, packed in base 27. A
 // longer word shares the key of its beginning, which only lets a pattern run once more.
@@ -30,7 +33,7 @@ quint64 wordKey(QLatin1String word)
 // Which patterns each word lets run: open addressing over a power-of-two table.
 class WordTable {
 public:
-    void add(quint64 key, quint64 patterns)
+    void add(quint64 key, const PatternSet& patterns)
     {
         size_t at = slot(key);
         while (m_keys[at] != 0 && m_keys[at] != key)
@@ -38,20 +41,20 @@ public:
         m_keys[at] = key;
         m_patterns[at] |= patterns;
     }
-    quint64 find(quint64 key) const
+    PatternSet find(quint64 key) const
     {
         for (size_t at = slot(key); m_keys[at] != 0; at = (at + 1) & (Size - 1)) {
             if (m_keys[at] == key)
                 return m_patterns[at];
         }
-        return 0;
+        return {};
     }
 
 private:
-    static constexpr size_t Size = 1024;
-    static size_t slot(quint64 key) { return size_t((key * 0x9E3779B97F4A7C15ull) >> 54) & (Size - 1); }
+    static constexpr size_t Size = 4096;  // at most a quarter full
+    static size_t slot(quint64 key) { return size_t((key * 0x9E3779B97F4A7C15ull) >> 52) & (Size - 1); }
     std::array<quint64, Size> m_keys{};
-    std::array<quint64, Size> m_patterns{};
+    std::array<PatternSet, Size> m_patterns{};
 };
 
 struct CompiledPatterns {
@@ -65,7 +68,7 @@ struct CompiledPatterns {
 CompiledPatterns compile(std::span<const ContentPattern> table)
 {
     CompiledPatterns made;
-    Q_ASSERT(table.size() <= 64);
+    Q_ASSERT(table.size() <= MaxContentPatterns);
     for (size_t i = 0; i < table.size(); ++i) {
         const ContentPattern& pattern = table[i];
         // Each compiles on its first match, into machine code for three kinds of match: a
@@ -80,7 +83,7 @@ CompiledPatterns compile(std::span<const ContentPattern> table)
         for (const QByteArray& word : words) {
             if (word.isEmpty())
                 continue;
-            made.words.add(wordKey(QLatin1String(word)), quint64(1) << i);
+            made.words.add(wordKey(QLatin1String(word)), PatternSet().set(i));
             any = true;
         }
         made.needsWord.push_back(any);
@@ -98,7 +101,7 @@ const CompiledPatterns& compiled()
 
 struct LineScan {
     unsigned traits = 0;
-    quint64 patterns = 0;  // those whose words occur
+    PatternSet patterns;  // those whose words occur
 };
 
 constexpr bool isAsciiAlnum(char16_t c)
@@ -284,7 +287,7 @@ void checkLine(SectionIndex section, int line, QStringView text, ContentRuleSet 
         const ContentPattern& pattern = table[i];
         if (!rules.has(pattern.rule) || (scan.traits & pattern.needs) != pattern.needs)
             continue;
-        if (patterns.needsWord[i] && !(scan.patterns & (quint64(1) << i)))
+        if (patterns.needsWord[i] && !scan.patterns.test(i))
             continue;
         const int index = static_cast<int>(i);
         if (!pattern.expression) {
@@ -294,6 +297,8 @@ void checkLine(SectionIndex section, int line, QStringView text, ContentRuleSet 
             continue;
         }
         const QRegularExpression& expression = patterns.expressions[i];
+        if (!expression.isValid())
+            continue;  // a mistake in the table, which its test names; not the line's fault
         for (qsizetype from = 0; from <= text.size() && !full();) {
             const QRegularExpressionMatch match = expression.match(text, from);
             if (!match.isValid()) {
