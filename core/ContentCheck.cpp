@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <span>
 #include <vector>
 
@@ -276,9 +279,41 @@ bool overlapsAny(const std::vector<Hit>& hits, qsizetype start, qsizetype end)
     return std::any_of(hits.begin(), hits.end(), [&](const Hit& h) { return start < h.end && h.start < end; });
 }
 
-void checkLine(SectionIndex section, int line, QStringView text, ContentRuleSet rules,
+// A lone surrogate is made U+FFFD, in a copy of the same length: the engine then need not
+// check the line again at every match (which made a line of many near-misses quadratic).
+bool hasLoneSurrogate(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+QString withoutLoneSurrogates(QStringView text)
+{
+    QString copy = text.toString();
+    for (qsizetype i = 0; i < copy.size(); ++i) {
+        if (copy[i].isHighSurrogate() && i + 1 < copy.size() && copy[i + 1].isLowSurrogate())
+            ++i;
+        else if (copy[i].isSurrogate())
+            copy[i] = QChar::ReplacementCharacter;
+    }
+    return copy;
+}
+
+void checkLine(SectionIndex section, int line, QStringView original, ContentRuleSet rules,
                std::span<const ContentPattern> table, const CompiledPatterns& patterns, QList<ContentFinding>& findings)
 {
+    QString repaired;
+    QStringView text = original;
+    if (hasLoneSurrogate(original)) {
+        repaired = withoutLoneSurrogates(original);
+        text = repaired;
+    }
     const LineScan scan = scanLine(text, patterns.words);
     std::vector<Hit> hits;
     bool unfinished = false;
@@ -300,7 +335,8 @@ void checkLine(SectionIndex section, int line, QStringView text, ContentRuleSet 
         if (!expression.isValid())
             continue;  // a mistake in the table, which its test names; not the line's fault
         for (qsizetype from = 0; from <= text.size() && !full();) {
-            const QRegularExpressionMatch match = expression.match(text, from);
+            const QRegularExpressionMatch match = expression.match(
+                text, from, QRegularExpression::NormalMatch, QRegularExpression::DontCheckSubjectStringMatchOption);
             if (!match.isValid()) {
                 // The engine stopped (its match limit, its stack): the rest of the line is not
                 // checked, and saying nothing would call it clean.
@@ -346,8 +382,23 @@ void CheckContentLine(SectionIndex section, int line, QStringView text, ContentR
 void CheckContentLine(SectionIndex section, int line, QStringView text, ContentRuleSet rules,
                       std::span<const ContentPattern> patterns, QList<ContentFinding>& findings)
 {
-    if (!text.isEmpty())
-        checkLine(section, line, text, rules, patterns, compile(patterns), findings);
+    if (text.isEmpty())
+        return;
+    // Compiled once for each table a test or a benchmark brings.
+    static std::mutex mutex;
+    static std::map<QByteArray, std::unique_ptr<CompiledPatterns>> tables;
+    QByteArray key;  // by content: a table on the stack may come back at the same address
+    for (const ContentPattern& pattern : patterns)
+        key += QByteArray(pattern.expression ? pattern.expression : "-") + '\0' + pattern.words + '\0' + char('0' + (pattern.needs != 0));
+    const CompiledPatterns* compiledTable = nullptr;
+    {
+        const std::lock_guard lock(mutex);
+        auto& slot = tables[key];
+        if (!slot)
+            slot = std::make_unique<CompiledPatterns>(compile(patterns));
+        compiledTable = slot.get();
+    }
+    checkLine(section, line, text, rules, patterns, *compiledTable, findings);
 }
 
 qsizetype ContentLineEnd(QStringView text, qsizetype from)
