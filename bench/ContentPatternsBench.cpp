@@ -49,11 +49,16 @@ double timeLine(const ContentPattern& pattern, const QString& line, bool& unfini
 {
     const ContentPattern always[] = {{pattern.rule, pattern.what, pattern.expression, 0, "", pattern.example,
                                       pattern.advice, pattern.minDigits, pattern.maxDigits}};
+    // The best of three: the machine is shared, and a slow run is another program's.
     QList<ContentFinding> findings;
-    QElapsedTimer timer;
-    timer.start();
-    CheckContentLine(OpeningRemarks, 1, line, ContentRuleSet::all(), always, findings);
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    double ms = 1e12;
+    for (int run = 0; run < 3; ++run) {
+        findings.clear();
+        QElapsedTimer timer;
+        timer.start();
+        CheckContentLine(OpeningRemarks, 1, line, ContentRuleSet::all(), always, findings);
+        ms = std::min(ms, double(timer.nsecsElapsed()) / 1e6);
+    }
     unfinished = std::any_of(findings.begin(), findings.end(), [](const ContentFinding& f) { return f.unfinished; });
     return ms;
 }

@@ -248,12 +248,14 @@ bool isKeywordRun(QStringView line, const CompiledPatterns& patterns)
     return sharing * 100 >= qsizetype(phrases.size()) * limits.minSharingPercent;
 }
 
-// The finding for `words`, a view into `text`, trimmed as it is quoted and marked.
-ContentFinding makeFinding(SectionIndex section, int line, int pattern, QStringView text, QStringView words)
+// The finding for `words`, a view into `text` (the line as matched), trimmed as it is quoted
+// and marked; its words are taken from `original`, the line as typed, at the same place.
+ContentFinding makeFinding(SectionIndex section, int line, int pattern, QStringView original, QStringView text,
+                           QStringView words)
 {
     const QStringView trimmed = words.trimmed();
     const qsizetype start = trimmed.isEmpty() ? 0 : trimmed.utf16() - text.utf16();
-    return {section, line, pattern, trimmed.toString(), start, trimmed.size()};
+    return {section, line, pattern, original.sliced(start, trimmed.size()).toString(), start, trimmed.size()};
 }
 
 // Where the engine gave up: the words from there, as many as a quote shows, never half a
@@ -328,7 +330,7 @@ void checkLine(SectionIndex section, int line, QStringView original, ContentRule
         if (!pattern.expression) {
             // A labelled list already named is not a run of phrases as well.
             if (!overlapsAny(hits, 0, text.size()) && isKeywordRun(text, patterns))
-                hits.push_back({0, text.size(), makeFinding(section, line, index, text, text)});
+                hits.push_back({0, text.size(), makeFinding(section, line, index, original, text, text)});
             continue;
         }
         const QRegularExpression& expression = patterns.expressions[i];
@@ -341,7 +343,7 @@ void checkLine(SectionIndex section, int line, QStringView original, ContentRule
                 // The engine stopped (its match limit, its stack): the rest of the line is not
                 // checked, and saying nothing would call it clean.
                 if (!unfinished)
-                    hits.push_back({from, from, unfinishedFinding(section, line, index, text, from)});
+                    hits.push_back({from, from, unfinishedFinding(section, line, index, original, from)});
                 unfinished = true;
                 break;
             }
@@ -359,7 +361,7 @@ void checkLine(SectionIndex section, int line, QStringView original, ContentRule
             if (overlapsAny(hits, start, end))
                 continue;
             const QStringView words = patterns.quotesGroup[i] ? match.capturedView(u"w") : match.capturedView(0);
-            hits.push_back({start, end, makeFinding(section, line, index, text, words)});
+            hits.push_back({start, end, makeFinding(section, line, index, original, text, words)});
         }
     }
     std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.start < b.start; });

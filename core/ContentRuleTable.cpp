@@ -82,11 +82,11 @@ const std::array<ContentRuleInfo, ContentRuleCount> Rules = {{
     "book\\s+clubs?|home\\s+cooks|home\\s+bakers|bakers|cooks)"
 #define QV_LEAVE_A_REVIEW                                                                              \
     "(?:leave|write|post|share|drop|add)\\s+(?:me\\s+|us\\s+)?(?:a|an|your)\\s+(?:(?:short|quick|brief|honest|kind|" \
-    "five-star|5-star|positive)\\s+)*(?:review|rating)\\b"
+    "five-star|5-star|positive)\\s+){0,4}(?:review|rating)\\b"
 // What a reader is asked for: a review, a rating, some stars, a few words.
 #define QV_REVIEW_THING                                                                                      \
-    "(?:(?:a|an|your|some|one|yours|us|me|the\\s+book|it)\\s+)*(?:(?:short|quick|brief|honest|kind|little|few|" \
-    "five-star|5-star|five|5|positive|star|sentence|line\\s+of)\\s+)*(?:reviews?|ratings?|stars|feedback|(?:few|kind)\\s+words?)\\b"
+    "(?:(?:a|an|your|some|one|yours|us|me|the\\s+book|it)\\s+){0,3}(?:(?:short|quick|brief|honest|kind|little|few|" \
+    "five-star|5-star|five|5|positive|star|sentence|line\\s+of)\\s+){0,4}(?:reviews?|ratings?|stars|feedback|(?:few|kind)\\s+words?)\\b"
 #define QV_PRAISE                                                                                        \
     "(?:gripping|unputdownable|page-?turner|masterpiece|must-read|tour de force|riveting|couldn'?t put it " \
     "down|could not put it down|highly recommend(?:ed)?|beautifully written|five stars|5 stars|a triumph|"   \
@@ -297,7 +297,7 @@ const ContentPattern Patterns[] = {
      R"(reader\s+|customer\s+|verified\s+)?(?:reviews|ratings)\b|\b(?:hundreds|thousands)\s+of\s+(?:five-star\s+|)"
      R"(5-star\s+|glowing\s+|positive\s+|rave\s+)?(?:reviews|ratings)\b)",
      0, "reviews ratings", "Over |2,000 five-star reviews| on Goodreads!"},
-    {ContentRule::Reviews, "is a star rating", R"((?:[★☆⭐✩✪✫✬✭✮✯✰]\s?){2,})", StarSign, "", "|★★★★★| A triumph."},
+    {ContentRule::Reviews, "is a star rating", R"([★☆⭐✩✪✫✬✭✮✯✰](?:\s?[★☆⭐✩✪✫✬✭✮✯✰]){1,9})", StarSign, "", "|★★★★★| A triumph."},
     {ContentRule::Reviews, "is a star rating",
      R"((?i)\b(?:[1-5](?:\.\d)?|one|two|three|four|five)[- ]stars?\s+(?:reviews?|ratings?|read|praise|average)\b)", 0,
      "star stars", "A |4.8-star average| on Goodreads."},
