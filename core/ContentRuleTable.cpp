@@ -113,76 +113,93 @@ const ContentPattern Patterns[] = {
 
     // Contact details.
     {ContentRule::ContactDetails, "is a web address", R"((?i)\b(?:https?|ftp)://[^\s<>"“”]++)", Slash,
-     "http https ftp", "Visit |https://example.com/books| today."},
+     "http https ftp", "Visit |https://example.com/books| today.",
+     "Put your website on your author page; the description is for the book."},
     {ContentRule::ContactDetails, "is a web address",
      R"((?i)(?<![\w.@/-])www\.)" QV_LABEL R"((?:\.[a-z0-9-]++)++(?:/[^\s<>"“”]*+)?)", DotBeforeLetter, "www",
-     "Visit |www.example.com| for more."},
+     "Visit |www.example.com| for more.",
+     "Put your website on your author page; the description is for the book."},
     {ContentRule::ContactDetails, "is a web address",
      R"((?<![\w.@/-]))" QV_LABEL R"((?:\.)" QV_LABEL R"(){0,6}\.(?!(?:js|py|md|rs|sh|cc|ts|go|pl|ps|so|ai|db|vb)/))"
      R"((?:[a-z]{2}|)" QV_BARE_TLD R"()/[\w\-./~%?=&#+]*[\w/])",
-     DotBeforeLetter | Slash, "", "Download the worksheets at |example.com/worksheets|."},
+     DotBeforeLetter | Slash, "", "Download the worksheets at |example.com/worksheets|.",
+     "Put your website on your author page; the description is for the book."},
     {ContentRule::ContactDetails, "is a web address",
      R"((?<![\w.@/-]))" QV_LABEL R"((?:\.)" QV_LABEL R"(){0,6}\.)" QV_BARE_TLD R"((?:\.[a-z]{2})?(?![\w@-]|\.[A-Za-z0-9]))",
-     DotBeforeLetter, "", "See |example.com| for more."},
+     DotBeforeLetter, "", "See |example.com| for more.",
+     "Put your website on your author page; the description is for the book."},
     {ContentRule::ContactDetails, "is an e-mail address",
      R"((?i)(?<![\w.%+-])[a-z0-9][a-z0-9._%+-]*+@[a-z0-9-]++(?:\.[a-z0-9-]++){0,8}\.[a-z]{2,}+\b)", AtSign, "",
-     "Email me at |jane.doe@example.org| today."},
+     "Email me at |jane.doe@example.org| today.",
+     "Leave the e-mail address out; readers reach you through your author page."},
     {ContentRule::ContactDetails, "is an e-mail address, spelled out",
      R"((?i)(?<![\w.])[a-z0-9][a-z0-9._-]{0,40}+(?:)" QV_DOT R"([a-z0-9_-]{1,40}+){0,3})" QV_AT
      R"([a-z0-9-]{1,63}+(?:(?:\.|)" QV_DOT R"()[a-z0-9-]{1,63}+){0,3}(?:\.|)" QV_DOT
      R"()(?:com|org|net|co|io|uk|de|fr|info|me|us|ca|au|edu|biz|ie|nz)\b)",
-     0, "at dot", "Write to |jane dot doe at gmail dot com| today."},
+     0, "at dot", "Write to |jane dot doe at gmail dot com| today.",
+     "Leave the e-mail address out, spelled out or not; readers reach you through your author page."},
     {ContentRule::ContactDetails, "is a telephone number",
      R"((?<![\w+])\+\d{1,3}[ .-]?(?:\(\d{1,4}\)[ .-]?)?\d{1,4}(?:[ .-]?\d{2,4}){1,4}(?![\w-]|\.\d))", SevenDigits, "",
-     "Call |+44 20 7946 0958| now.", nullptr, 8, 15},
+     "Call |+44 20 7946 0958| now.", "Leave the telephone number out; readers reach you through your author page.", 8, 15},
     {ContentRule::ContactDetails, "is a telephone number",
      R"((?<![\w.+/-])(?:1[ .-])?(?:\(\d{3}\)\s?|\d{3}[ .-])\d{3}[ .-]\d{4}(?![\w-]|\.\d))", SevenDigits, "",
-     "Call |555-123-4567| now."},
+     "Call |555-123-4567| now.",
+     "Leave the telephone number out; readers reach you through your author page."},
     {ContentRule::ContactDetails, "is a telephone number",
      R"((?<![\w.+/-])0\d{2,4}[ -]?\d{3,6}(?:[ -]?\d{3,4})?(?![\w-]|\.\d))", SevenDigits, "",
-     "Call |020 7946 0958| now.", nullptr, 10, 11},
+     "Call |020 7946 0958| now.", "Leave the telephone number out; readers reach you through your author page.", 10, 11},
     {ContentRule::ContactDetails, "is a toll-free number",
      R"((?<![\w-])1[ -]8(?:00|88|77|66|55|44|33)[ -](?:[A-Z0-9]{7}|[A-Z0-9]{3}[ -][A-Z0-9]{4})(?![\w-]))",
-     Digit | Hyphen, "", "Call |1-800-FLOWERS| now."},
+     Digit | Hyphen, "", "Call |1-800-FLOWERS| now.",
+     "Leave the telephone number out; readers reach you through your author page."},
     {ContentRule::ContactDetails, "is a postal address", R"((?i)\b(?:P\.?\s?O\.?\s?Box|Post\s+Office\s+Box)\s+\d++)",
-     Digit, "box", "Write to |PO Box 412|, Bath."},
+     Digit, "box", "Write to |PO Box 412|, Bath.",
+     "Leave the postal address out; readers reach you through your author page."},
     // A street alone is a story's ("the house at 14 Cherry Lane"); with its town and code it is post.
     {ContentRule::ContactDetails, "is a postal address",
      R"(\b\d{1,5}[A-Za-z]?\s++(?:[A-Z][\w'-]*+\s++){1,3}(?:Street|St|Road|Rd|Avenue|Ave|Lane|Ln|Boulevard|Blvd|)"
      R"(Drive|Dr|Court|Ct|Way|Place|Pl|Terrace|Close|Crescent)\.?,\s*+(?:[A-Z][\w'-]*+\s*+){1,3},?\s*+)"
      R"((?:[A-Z]{2}\s++\d{5}(?:-\d{4})?|\d{5}|[A-Z]{1,2}\d[A-Z\d]?\s*+\d[A-Z]{2})\b)",
      Digit | Comma, "street st road rd avenue ave lane ln boulevard blvd drive dr court ct way place pl terrace close crescent",
-     "Write to me at |14 Cherry Lane, Springfield, IL 62704|."},
+     "Write to me at |14 Cherry Lane, Springfield, IL 62704|.",
+     "Leave the postal address out; readers reach you through your author page."},
     {ContentRule::ContactDetails, "is a postal address",
      R"((?i)\b(?:write|send\s+\w+)\s+to\s+(?:me|us|the\s+author)\s+at\s+(?-i:\d{1,5}[A-Za-z]?\s++(?:[A-Z][\w'-]*+\s++){1,3}))"
      R"((?:street|st|road|rd|avenue|ave|lane|boulevard|drive|court|way|place)\b)",
-     Digit, "write send", "|Write to me at 14 Cherry Lane| any time."},
+     Digit, "write send", "|Write to me at 14 Cherry Lane| any time.",
+     "Leave the postal address out; readers reach you through your author page."},
     {ContentRule::ContactDetails, "is a social-media handle",
-     R"((?<w>)" QV_HANDLE R"()\s+(?:on|at)\s+)" QV_SOCIAL R"(\b)", AtSign, "", "I'm |@jessreads| on Instagram."},
+     R"((?<w>)" QV_HANDLE R"()\s+(?:on|at)\s+)" QV_SOCIAL R"(\b)", AtSign, "", "I'm |@jessreads| on Instagram.",
+     "Name your social accounts on your author page, not in the description."},
     {ContentRule::ContactDetails, "is a social-media handle",
      R"((?i)\b(?:(?-i:)" QV_SOCIAL R"()|on\s+(?-i:X)|I'?m|me|my|us|our|handle|username|follow|find|tag|dm|message)\b)"
      R"([^.!?@]{0,40}?(?<w>)" QV_HANDLE R"())",
-     AtSign, "", "Follow me on Twitter |@jessreads| for news."},
+     AtSign, "", "Follow me on Twitter |@jessreads| for news.",
+     "Name your social accounts on your author page, not in the description."},
     {ContentRule::ContactDetails, "names a social network as a way to reach you",
      R"((?i)\b(?:follow|find|reach|contact|message|dm|connect\s+with|chat\s+with|join|subscribe\s+to|watch|friend|)"
      R"(add|text|call|catch|hang\s+out\s+with)\s+(?:me|us|the\s+author|my\s+\w+(?:\s+\w+)?)\b[^.!?]{0,30}?)"
      R"(\b(?:on|at|via|through)\s+(?-i:)" QV_SOCIAL R"()\b)",
      0, "follow find reach contact message dm connect chat join subscribe watch friend add text call catch hang",
-     "|Follow me on Instagram| for bonus scenes."},
+     "|Follow me on Instagram| for bonus scenes.",
+     "Name your social accounts on your author page, not in the description."},
     {ContentRule::ContactDetails, "names a social network as a way to reach you",
      R"((?i)\b(?:my|our)\s+(?-i:)" QV_SOCIAL R"()\s+(?:page|account|handle|channel|group|profile|feed|community|name|)"
      R"(username|server)\b)",
-     0, "my our", "Come and chat on |my Facebook page|."},
+     0, "my our", "Come and chat on |my Facebook page|.",
+     "Name your social accounts on your author page, not in the description."},
     {ContentRule::ContactDetails, "invites the reader to a mailing list",
      R"((?i)\b(?:subscribe\s+to|sign\s+up\s+(?:for|to)|join)\s+(?:my|our|the\s+author'?s)\s+(?:free\s+)?(?:newsletter|)"
      R"(mailing\s+list|e-?mail\s+list|readers?'?\s+(?:group|club|list)|street\s+team|VIP\s+list|(?-i:Facebook)\s+group|)"
      R"((?-i:Discord)|(?-i:Patreon)|(?-i:YouTube)\s+channel|channel)\b)",
-     0, "subscribe sign join", "|Sign up for my newsletter| to hear first."},
+     0, "subscribe sign join", "|Sign up for my newsletter| to hear first.",
+     "Invite readers to your newsletter at the end of the book."},
     {ContentRule::ContactDetails, "points to a way to reach you",
      R"((?i)\b(?:contact|email|e-mail|message|reach|write\s+to|get\s+in\s+touch\s+with)\s+(?:me|us|the\s+author)\b)"
      R"([^.!?]{0,30}?\b(?:through|via|on|at|using|from)\s+(?:my|our|the)\s+(?:website|site|blog|contact\s+form|)"
      R"(web\s?page|author\s+page)\b)",
-     0, "contact email e mail message reach write get", "|Contact me through my website| with questions."},
+     0, "contact email e mail message reach write get", "|Contact me through my website| with questions.",
+     "Readers reach you through your author page; leave the way to write to you out."},
 
     // Prices, discounts and other ways to buy.
     {ContentRule::PricesAndShops, "is a price",
@@ -191,58 +208,75 @@ const ContentPattern Patterns[] = {
      R"(paperback|novel|guide|box\s+set|bundle)\s+(?:is|costs)(?:\s+only|\s+just)?)\s*:?\s+(?<w>)" QV_CURRENCY
      R"(\s?\d{1,5}(?:[.,]\d{2})?)(?!\d))" QV_NOT_A_FORTUNE,
      CurrencySign, "price prices priced reduced down sale regularly normally usually book ebook edition paperback novel guide set bundle",
-     "Priced at |¥480| this week."},
+     "Priced at |¥480| this week.",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price",
      R"((?<![\d.,])(?<w>)" QV_CURRENCY R"(\s?\d{1,3}[.,]\d[59])(?!\d))" QV_NOT_A_FORTUNE, CurrencySign, "",
-     "Grab it today for |$1.99|!"},
+     "Grab it today for |$1.99|!",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price",
      R"((?<![\d.,])(?<w>\d{1,3}[.,]\d[59]\s?(?:€|£|\$|USD|EUR|GBP|CAD|AUD))(?!\w))", Digit, "",
-     "Download it for |0,99 €| today."},
+     "Download it for |0,99 €| today.",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price",
      R"((?i)\b(?:for|only|just|at|costs?|priced\s+at|now)\s+(?<w>[¥￥]\s?\d{2,3}(?:,\d{3})?+|\d{2,3}(?:,\d{3})?+\s?(?:yen|円))(?![\d,]))",
-     Digit, "for only just at cost costs priced now", "Available for |¥500| in Japan."},
+     Digit, "for only just at cost costs priced now", "Available for |¥500| in Japan.",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price",
      R"((?i)\b(?:only|just|now|priced\s+at|reduced\s+to|down\s+to|on\s+sale\s+for)\s+(?<w>\d{1,2}[.,]\d9)(?![\d.,%]))"
      R"((?!\s*(?:percent|miles?|km|kilomet|met|kg|lbs?|pounds?\s+of|hours?|minutes?|seconds?|years?|days?|inch|feet|cm|mm|g\b|m\b)))",
-     Digit, "only just now priced reduced down sale", "Now only |2.99| instead of 5.99."},
+     Digit, "only just now priced reduced down sale", "Now only |2.99| instead of 5.99.",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price", R"((?i)\b(?:(?:99|49)\s?(?:cents|c)|ninety-nine\s+cents)\b)", Digit,
-     "cents c", "Just |99 cents|."},
+     "cents c", "Just |99 cents|.",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price", R"((?i)\bninety-nine\s+cents\b)", 0, "ninety",
-     "Only |ninety-nine cents|."},
-    {ContentRule::PricesAndShops, "is a price", R"((?<!\d)(?:99|49)\s?¢)", CentSign, "", "Only |99¢|."},
+     "Only |ninety-nine cents|.",
+     "Leave the price out: the store shows it beside the description."},
+    {ContentRule::PricesAndShops, "is a price", R"((?<!\d)(?:99|49)\s?¢)", CentSign, "", "Only |99¢|.",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price", R"((?i)\b(?:only|just|for)\s+(?:99|49)p\b)", Digit, "p",
-     "|Just 99p| today."},
+     "|Just 99p| today.",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price in words",
      R"((?i)\b(?:only|just)\s+(?<w>(?:\d{1,3}|one|two|three|four|five|six|seven|eight|nine|ten|eleven|twelve|fifteen|)"
      R"(twenty)\s+(?:dollars|bucks|pounds|quid|euros))\b(?!\s+(?:of|a\s+(?:week|day|month)|an\s+hour)\b))",
-     0, "only just", "Only |ten dollars| for the gift edition."},
+     0, "only just", "Only |ten dollars| for the gift edition.",
+     "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a discount", R"((?i)(?<![\d.])\d{1,2}\s?(?:%|percent\b)\s*off\b)", Digit, "off",
-     "Get |30% off| today."},
+     "Get |30% off| today.",
+     "Leave discounts out: the store shows the price, a sale price included."},
     {ContentRule::PricesAndShops, "is a discount",
      R"((?i)\b(?:save|saving|discount(?:ed)?\s+(?:by|of))\s+(?:up\s+to\s+)?(?:(?<![\d.])\d{1,2}\s?(?:%|percent\b)|)"
      R"((?:ten|fifteen|twenty|twenty-five|thirty|forty|fifty|sixty|seventy)\s+percent\b))",
-     0, "save saving discount discounted", "|Save 40%| on the rest of the series."},
+     0, "save saving discount discounted", "|Save 40%| on the rest of the series.",
+     "Leave discounts out: the store shows the price, a sale price included."},
     {ContentRule::PricesAndShops, "is a discount",
      R"((?i)\bhalf[- ]price\b|\b(?:special|sale|discounted|discount|reduced|promotional|bargain)\s+price\b|)"
      R"(\bfor\s+the\s+price\s+of\s+(?:one|two|a\s+single\s+book)\b)",
-     0, "price", "Three books |for the price of one|."},
+     0, "price", "Three books |for the price of one|.",
+     "Leave discounts out: the store shows the price, a sale price included."},
     {ContentRule::PricesAndShops, "is a shipping offer",
      R"((?i)\b(?:free|fast|worldwide|discounted|flat[- ]rate)\s+(?:(?:US|UK|EU|international|worldwide)\s+)?)"
      R"((?:shipping|delivery|postage)\b|\bships\s+(?:free|worldwide|internationally)\b)",
-     0, "shipping delivery postage ships", "|Free shipping| on signed copies."},
+     0, "shipping delivery postage ships", "|Free shipping| on signed copies.",
+     "Leave shipping offers out: the store sells and ships the book."},
     {ContentRule::PricesAndShops, "is a sale",
      R"((?i)\b(?:(?:this|the)\s+(?:book|e-?book|novel|guide|box\s+set|bundle|series|kindle\s+edition)(?:\s+is)?|)"
      R"(now|currently)\s+(?:on\s+sale|discounted|reduced|marked\s+down)\b|\bon\s+sale\s+(?:now|today|this\s+week|until)\b)",
-     0, "sale discounted reduced marked", "|This book is on sale| until Sunday."},
+     0, "sale discounted reduced marked", "|This book is on sale| until Sunday.",
+     "Leave sales out: the store shows the price, a sale price included."},
     // Dated, it is an offer's end before it is a price.
     {ContentRule::TimeLimited, "is a price with an end",
      R"((?i)\b(?:the\s+)?price\s+(?:will\s+|is\s+going\s+to\s+)?(?:go(?:es)?\s+(?:back\s+)?up|increases?|rises?|)"
      R"(returns?\s+to\s+\S+)\s+(?:on|after|from|at)\s+)" QV_DATE,
-     0, "price", "|The price goes up on Monday|!"},
+     0, "price", "|The price goes up on Monday|!",
+     "Leave the price and its changes out: the store shows the price of the day."},
     {ContentRule::PricesAndShops, "is a price about to change",
      R"((?i)\bprice\s+(?:will\s+|is\s+going\s+to\s+|is\s+about\s+to\s+)?(?:go(?:es)?\s+(?:back\s+)?up|increases?|rises?|)"
      R"(returns?\s+to)\b|\bprice\s+increase\b|\bback\s+to\s+full\s+price\b)",
-     0, "price", "Grab it before the |price goes up|."},
+     0, "price", "Grab it before the |price goes up|.",
+     "Leave the price and its changes out: the store shows the price of the day."},
     {ContentRule::PricesAndShops, "points to the author's own shop",
      R"((?i)\b(?:buy|order(?!\s+of\b)|ordered|get|grab|purchase|available|sold|signed\s+cop(?:y|ies)|)"
      R"(signed\s+(?:paperbacks?|hardcovers?|hardbacks?|editions?))\b[^.!?]{0,40}?)"
@@ -250,7 +284,8 @@ const ContentPattern Patterns[] = {
      R"((?:shop|store|website|site)\b|\b(?:only|exclusively)\s+(?:available\s+)?(?:in|at|from|on|through)\s+my\s+)"
      R"((?:own\s+)?(?:online\s+|web\s?|author\s+|etsy\s+|book\s+)?(?:shop|store)\b|)"
      R"(\b(?:buy|order|get|purchase)\w*\s+(?:\w+\s+){0,3}?direct(?:ly)?\s+from\s+(?:me|the\s+author|the\s+publisher)\b)",
-     0, "shop store website site direct directly", "Signed copies are |available from my own shop|."},
+     0, "shop store website site direct directly", "Signed copies are |available from my own shop|.",
+     "Leave your own shop out: readers buy the book from this page."},
 
     // Reviews, quotes and testimonials.
     {ContentRule::Reviews, "is quoted praise with its source",
@@ -258,80 +293,98 @@ const ContentPattern Patterns[] = {
      R"((?:,?\s+(?:[A-Z#][\w.'’&-]*|of|the|and|for|on|in|at|de|van|von|author|reviewer|editor|critic|)"
      R"(bestselling|award-winning|reader|blogger|\d+)){0,10}|(?:a|an|one|another)\s+(?:[\w'-]+\s+){0,3}?)" QV_READER R"()\b)"
      R"((?:,\s+[a-z][^“”"]{0,80}?)?\s*[.!]?\s*$)",
-     QuoteMark, "", "|\"Dark and clever.\"| -- Kirkus Reviews"},
+     QuoteMark, "", "|\"Dark and clever.\"| -- Kirkus Reviews",
+     "Put quotes from reviews in the editorial reviews section."},
     {ContentRule::Reviews, "is quoted praise with its source",
      R"((?<w>[“"][^“”"]{2,300}[”"])\s+(?:The\s+)?[A-Z][\w&'’-]*(?:\s+[A-Z][\w&'’-]*){0,3}\s*[.!]?\s*$)", QuoteMark, "",
-     "|\"Mind-bending.\"| The Guardian"},
+     "|\"Mind-bending.\"| The Guardian",
+     "Put quotes from reviews in the editorial reviews section."},
     {ContentRule::Reviews, "is quoted praise with its source",
      R"((?<w>[“"][^“”"]{2,300}[”"]),?\s*(?:says|writes|wrote|said|raves|according\s+to)\s+(?:(?:[A-Z][\w.&'’-]*\s+){0,3})"
      R"((?:Magazine|Review|Reviews|Times|Weekly|Journal|Post|Daily|Monthly|Tribune|Guardian|Telegraph|Herald|Gazette|)"
      R"(Quarterly|Press|Blog|contributor|author|reviewer|critic|editor|blogger)\b|(?i:(?:one|a|an|another|every)\s+)"
      R"((?:\w+\s+){0,2}?)" QV_READER R"(\b)))",
-     QuoteMark, "", "|\"Clear and practical,\"| says Forbes contributor Sam Lee."},
+     QuoteMark, "", "|\"Clear and practical,\"| says Forbes contributor Sam Lee.",
+     "Put quotes from reviews in the editorial reviews section."},
     {ContentRule::Reviews, "is quoted praise",
      R"((?i)^\s*(?<w>[“"][^“”"]*\b)" QV_PRAISE R"(\b[^“”"]*[”"])\s*[.!]?\s*$)", QuoteMark,
      "gripping unputdownable page pageturner masterpiece must tour riveting couldn couldnt could recommend "
      "highly beautifully five stars triumph compulsively joy loved",
-     "|\"Unputdownable.\"|"},
+     "|\"Unputdownable.\"|",
+     "Put quotes from reviews in the editorial reviews section."},
     {ContentRule::Reviews, "quotes what readers say",
      R"((?i)\b(?:)" QV_CRITIC R"(|booktok|bookstagram|everyone|one\s+reader|one\s+reviewer)\b[^.!?“"]{0,40}?)"
      R"(\b(?:call(?:s|ed|ing)?|say(?:s|ing)?|said|wrote|writes|describe[sd]?|agree|rave[sd]?|raving|love[sd]?|)"
      R"(praise[sd]?|hail(?:s|ed)?|obsessed|swooning|gushing)\b[^“”"]{0,40}?(?<w>[“"][^“”"]{2,200}[”"]?))",
-     QuoteMark, "", "One reviewer wrote that it was |\"the best space opera in years.\"|"},
+     QuoteMark, "", "One reviewer wrote that it was |\"the best space opera in years.\"|",
+     "Put what readers and critics say in the editorial reviews section."},
     {ContentRule::Reviews, "quotes what readers say",
      R"((?i)\b(?:called|hailed\s+as|praised\s+(?:by\s+[^.!?“”"]{1,30}?\s+)?as|described\s+as|named)\s+)"
      R"((?<w>[“"][^“”"]{2,200}[”"])\s*(?:by\s+(?-i:[A-Z])|[.!]?\s*$))",
-     QuoteMark, "called hailed praised described named", "Called |\"a modern classic\"| by SFF Reviews."},
+     QuoteMark, "called hailed praised described named", "Called |\"a modern classic\"| by SFF Reviews.",
+     "Put what readers and critics say in the editorial reviews section."},
     {ContentRule::Reviews, "quotes what readers say",
      R"((?i)\b(?:what\s+(?:)" QV_READER R"(|people)\s+(?:are\s+)?say(?:ing)?|praise\s+for\s+(?:this|the)\s+\w+)\s*:)",
-     0, "what praise", "|What readers are saying:| \"Charming!\""},
+     0, "what praise", "|What readers are saying:| \"Charming!\"",
+     "Put what readers and critics say in the editorial reviews section."},
     {ContentRule::Reviews, "says what readers call the book",
      R"((?i)\b(?:)" QV_CRITIC R"(|everyone|kirkus|publishers\s+weekly|)"
      R"(booklist|library\s+journal)\b(?:\s+(?:everywhere|worldwide|agree|are))?\s+(?:call(?:s|ing)?|say(?:s|ing)?|)"
      R"(agree|describe|hail(?:s|ed)?|praise[sd]?)\s+(?:it|this\s+(?:book|novel|series|guide)|the\s+(?:book|novel|series))\b)",
      0, "readers reviewers customers fans parents teachers home bakers cooks everyone critics kirkus publishers "
         "booklist library mums moms dads bloggers librarians booksellers listeners students",
-     "|Readers call it| the perfect beach read."},
+     "|Readers call it| the perfect beach read.",
+     "Put what readers and critics say in the editorial reviews section."},
     {ContentRule::Reviews, "counts reviews or ratings",
      R"((?i)(?<![\d.,])\d{1,3}(?:,\d{3})*+\+?\s+(?:(?:five|5|four|4)[- ]star\s+|glowing\s+|positive\s+|rave\s+|)"
      R"(reader\s+|customer\s+|verified\s+)?(?:reviews|ratings)\b|\b(?:hundreds|thousands)\s+of\s+(?:five-star\s+|)"
      R"(5-star\s+|glowing\s+|positive\s+|rave\s+)?(?:reviews|ratings)\b)",
-     0, "reviews ratings", "Over |2,000 five-star reviews| on Goodreads!"},
-    {ContentRule::Reviews, "is a star rating", R"([★☆⭐✩✪✫✬✭✮✯✰](?:\s?[★☆⭐✩✪✫✬✭✮✯✰]){1,9})", StarSign, "", "|★★★★★| A triumph."},
+     0, "reviews ratings", "Over |2,000 five-star reviews| on Goodreads!",
+     "Leave ratings and counts out: the store shows its own beside the book."},
+    {ContentRule::Reviews, "is a star rating", R"([★☆⭐✩✪✫✬✭✮✯✰](?:\s?[★☆⭐✩✪✫✬✭✮✯✰]){1,9})", StarSign, "", "|★★★★★| A triumph.",
+     "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a star rating",
      R"((?i)\b(?:[1-5](?:\.\d)?|one|two|three|four|five)[- ]stars?\s+(?:reviews?|ratings?|read|praise|average)\b)", 0,
-     "star stars", "A |4.8-star average| on Goodreads."},
+     "star stars", "A |4.8-star average| on Goodreads.",
+     "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a star rating",
      R"((?i)\b(?:rated|rating\s+of|gave\s+(?:it|this\s+book)|given|earned|awarded|received|averaging|average\s+of|)"
      R"((?:rated|given|gave|give|giving)\s+(?:it|this\s+(?:book|novel|series|guide)|the\s+book))\s+)"
      R"((?:[1-5](?:\.\d)?|one|two|three|four|five)(?:\s*(?:/|out\s+of)\s*5)?\s+stars?\b)",
-     0, "star stars", "|Rated 4.5 stars| by readers."},
+     0, "star stars", "|Rated 4.5 stars| by readers.",
+     "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a star rating",
      R"((?i)(?<![\d.])[0-5](?:\.\d)?\s*(?:/|out\s+of)\s*5\s+stars?\b|\brated\s+[0-5]\.\d\b|^\s*(?:[1-5]|five|four)\s+stars?\s*[.!]*\s*$)",
-     0, "star stars rated", "|Rated 4.8 out of 5 stars| by readers."},
+     0, "star stars rated", "|Rated 4.8 out of 5 stars| by readers.",
+     "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a rating",
      R"((?i)(?<![\d./])(?:[0-5]\.\d|[1-5])\s?/\s?(?:5|10)(?![\d/]|[.,]\d)(?=\s*(?:stars?\b|on\b|from\b|by\b|rating\b|[.!]?\s*$)))"
      R"(|\brat(?:e|es|ed|ing)\s+(?:it|this\s+book)\s+(?:[0-5](?:\.\d)?|one|two|three|four|five)\s*(?:/|out\s+of)\s*(?:5|five|10)\b)",
-     Digit, "", "|4.5/5| from Verse Weekly."},
+     Digit, "", "|4.5/5| from Verse Weekly.",
+     "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a rating",
      R"((?i)\b(?:one|two|three|four|five)\s+out\s+of\s+(?:five|5)\s+(?:stars|skulls|bats|hearts|flames|cups|paws|)"
      R"(\w+\s+from)\b|\brat(?:e|es|ed)\s+it\s+(?:one|two|three|four|five)\s+out\s+of\s+(?:five|ten)\b)",
-     0, "out", "|Four out of five bats from| Horror DNA!"},
+     0, "out", "|Four out of five bats from| Horror DNA!",
+     "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "claims acclaim",
      R"((?i)(?:#\s?1|\bnumber\s+one|\bno\.\s?1|\bnew\s+york\s+times|\bnyt|\busa\s+today|\bwall\s+street\s+journal|)"
      R"(\bsunday\s+times|\binternational(?:ly)?|\bamazon|\bkindle|\binstant)\s+best-?sell(?:er|ing)\b)",
-     0, "bestseller bestselling best", "From the |New York Times bestselling| author."},
+     0, "bestseller bestselling best", "From the |New York Times bestselling| author.",
+     "Put bestseller lists and praise in the editorial reviews section."},
     {ContentRule::Reviews, "claims acclaim",
      R"((?i)\b(?:critically\s+acclaimed|rave\s+reviews|praised\s+by\s+(?:critics|readers|reviewers)|readers\s+(?:are\s+)"
      R"(raving|love\s+(?:this|it))|(?:critics|reviewers|readers|fans)\s+(?:are\s+raving|rave|are\s+swooning|love\s+it|)"
      R"(are\s+obsessed|can'?t\s+stop\s+talking)|book(?:tok|stagram|tube)\s+(?:is\s+obsessed|can'?t\s+stop|sensation|)"
      R"(favou?rite|made\s+me))\b)",
      0, "critically rave praised readers critics reviewers fans booktok bookstagram booktube",
-     "|Critically acclaimed| and loved by readers."},
+     "|Critically acclaimed| and loved by readers.",
+     "Put bestseller lists and praise in the editorial reviews section."},
     {ContentRule::Reviews, "claims acclaim",
      R"((?i)\b(?:named|voted|chosen\s+as|selected\s+as)\s+(?:one\s+of\s+)?(?:the\s+|a\s+)?best\s+(?:\w+\s+){0,3}?)"
      R"((?:of\s+(?:the\s+year|20\d\d)|by\s+(?-i:[A-Z])))",
-     0, "named voted chosen selected", "|Named one of the best cookbooks of the year| by Bon Appetit."},
+     0, "named voted chosen selected", "|Named one of the best cookbooks of the year| by Bon Appetit.",
+     "Put bestseller lists and praise in the editorial reviews section."},
 
     // Requests for reviews or ratings.
     {ContentRule::ReviewRequests, "asks the reader for a review",
@@ -443,26 +496,31 @@ const ContentPattern Patterns[] = {
      R"((?:get|receive|unlock|claim|enter)\b|\bif\s+you\s+pre-?order\b|\bpre-?order\s+(?:it\s+|now\s+)?(?:by|before|until)\s+)"
      QV_DATE R"(|\b(?:bought|ordered|purchased|pre-?ordered|downloaded)\s+(?:before|by|until)\s+)" QV_DATE,
      0, "pre preorder preorders bought ordered purchased preordered downloaded",
-     "|Pre-order now and get| a bonus chapter!"},
+     "|Pre-order now and get| a bonus chapter!",
+     "Leave pre-order offers out; say what the book is."},
     {ContentRule::TimeLimited, "is an event with a date",
      R"((?i)\b(?:join|meet|see|catch|visit)\s+(?:me|us|the\s+author)\b[^.!?]{0,60}?\b(?:on|this|next|at|from|in|every)\s+)"
      R"((?:)" QV_DATE R"(|)" QV_FULL_MONTH R"(\b))",
-     0, "join meet see catch visit", "|Join me for a live reading on Saturday|."},
+     0, "join meet see catch visit", "|Join me for a live reading on Saturday|.",
+     "Announce readings, tours and classes on your author page."},
     {ContentRule::TimeLimited, "is an event with a date",
      R"((?i)\b(?:book\s+tour|book\s+signing|signing\s+(?:tour|session)|signings|launch\s+party|webinar|online\s+class|live\s+class|)"
      R"(masterclass|live\s+q&a|q&a|storytime|story\s+time|live\s+reading|livestream|live\s+stream|meet[- ]and[- ]greet|)"
      R"(book\s+fair)s?\b[^.!?]{0,40}?\b(?:on|from|starting|begins?|starts?|every|this|next|in)\s+(?:)" QV_DATE R"(|)"
      QV_WEEKDAY R"(s?|)" QV_FULL_MONTH R"(\b))",
      0, "tour signing party webinar online live masterclass q storytime story livestream meet book",
-     "Virtual |storytime with the author every Saturday| in May."},
+     "Virtual |storytime with the author every Saturday| in May.",
+     "Announce readings, tours and classes on your author page."},
     {ContentRule::TimeLimited, "is an event with a date",
      R"((?i)\bI(?:'ll|\s+will)\s+be\s+(?:reading|signing|speaking|appearing|talking|visiting|touring|live|on\s+tour|)"
      R"(at)\b[^.!?]{0,60}?\b(?:on|this|next|from|in)\s+(?:)" QV_DATE R"(|)" QV_FULL_MONTH R"(\b))",
-     0, "i", "|I will be signing copies at the festival on August 20|."},
+     0, "i", "|I will be signing copies at the festival on August 20|.",
+     "Announce readings, tours and classes on your author page."},
     {ContentRule::TimeLimited, "is an event with a date",
      R"((?i)\b(?:on\s+)?(?:my|our)\s+(?:book\s+)?tour\b[^.!?]{0,30}?\b(?:this|next|in|from|on)\s+(?:)" QV_DATE R"(|)"
      QV_FULL_MONTH R"(\b))",
-     0, "tour", "Come along |on my book tour this October| in Portland."},
+     0, "tour", "Come along |on my book tour this October| in Portland.",
+     "Announce readings, tours and classes on your author page."},
 
     // Keyword lists.
     {ContentRule::KeywordLists, "is a labelled keyword list",

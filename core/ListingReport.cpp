@@ -100,7 +100,10 @@ QString FindingText(const ContentFinding& finding)
 
 QString FindingAdvice(const ContentFinding& finding)
 {
-    return QString::fromUtf8(ContentRuleData(finding.rule()).advice);
+    if (finding.unfinished)
+        return QStringLiteral("Break the line into shorter ones so that it can be checked, or check the rest of it yourself.");
+    const ContentPattern& pattern = ContentPatternTable()[static_cast<size_t>(finding.pattern)];
+    return QString::fromUtf8(pattern.advice ? pattern.advice : ContentRuleData(pattern.rule).advice);
 }
 
 QString MoreContentFindingsText(qsizetype more)
