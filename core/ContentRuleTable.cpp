@@ -219,7 +219,7 @@ const ContentPattern Patterns[] = {
      "Download it for |0,99 €| today.",
      "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price",
-     R"((?i)\b(?:for|only|just|at|costs?|priced\s+at|now)\s+(?<w>[¥￥]\s?\d{2,3}(?:,\d{3})?+|\d{2,3}(?:,\d{3})?+\s?(?:yen|円))(?![\d,]))",
+     R"((?i)\b(?:for|only|just|at|costs?|priced\s+at|now)\s+(?<w>[¥￥]\s?(?:\d{1,3},\d{3}|\d{2,5})|(?:\d{1,3},\d{3}|\d{2,5})\s?(?:yen|円))(?![\d,]))",
      Digit, "for only just at cost costs priced now", "Available for |¥500| in Japan.",
      "Leave the price out: the store shows it beside the description."},
     {ContentRule::PricesAndShops, "is a price",
@@ -284,7 +284,7 @@ const ContentPattern Patterns[] = {
      R"((?:shop|store|website|site)\b|\b(?:only|exclusively)\s+(?:available\s+)?(?:in|at|from|on|through)\s+my\s+)"
      R"((?:own\s+)?(?:online\s+|web\s?|author\s+|etsy\s+|book\s+)?(?:shop|store)\b|)"
      R"(\b(?:buy|order|get|purchase)\w*\s+(?:\w+\s+){0,3}?direct(?:ly)?\s+from\s+(?:me|the\s+author|the\s+publisher)\b)",
-     0, "shop store website site direct directly", "Signed copies are |available from my own shop|.",
+     0, "shop store website site direct directly", "|Signed copies are available from my own shop|.",
      "Leave your own shop out: readers buy the book from this page."},
 
     // Reviews, quotes and testimonials.
@@ -354,8 +354,8 @@ const ContentPattern Patterns[] = {
      0, "star stars", "|Rated 4.5 stars| by readers.",
      "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a star rating",
-     R"((?i)(?<![\d.])[0-5](?:\.\d)?\s*(?:/|out\s+of)\s*5\s+stars?\b|\brated\s+[0-5]\.\d\b|^\s*(?:[1-5]|five|four)\s+stars?\s*[.!]*\s*$)",
-     0, "star stars rated", "|Rated 4.8 out of 5 stars| by readers.",
+     R"((?i)(?<![\d.])[0-5](?:\.\d)?\s*(?:/|out\s+of)\s*5\s+stars?\b|\brated\s+[0-5]\.\d\b(?!\s*(?:/|out\s+of))|^\s*(?:[1-5]|five|four)\s+stars?\s*[.!]*\s*$)",
+     0, "star stars rated", "It holds |4.8 out of 5 stars| on Goodreads.",
      "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a rating",
      R"((?i)(?<![\d./])(?:[0-5]\.\d|[1-5])\s?/\s?(?:5|10)(?![\d/]|[.,]\d)(?=\s*(?:stars?\b|on\b|from\b|by\b|rating\b|[.!]?\s*$)))"
@@ -364,8 +364,8 @@ const ContentPattern Patterns[] = {
      "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a rating",
      R"((?i)\b(?:one|two|three|four|five)\s+out\s+of\s+(?:five|5)\s+(?:stars|skulls|bats|hearts|flames|cups|paws|)"
-     R"(\w+\s+from)\b|\brat(?:e|es|ed)\s+it\s+(?:one|two|three|four|five)\s+out\s+of\s+(?:five|ten)\b)",
-     0, "out", "|Four out of five bats from| Horror DNA!",
+     R"(\w+(?=\s+from\b))\b|\brat(?:e|es|ed)\s+it\s+(?:one|two|three|four|five)\s+out\s+of\s+(?:five|ten)\b)",
+     0, "out", "|Four out of five bats| from Horror DNA!",
      "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "claims acclaim",
      R"((?i)(?:#\s?1|\bnumber\s+one|\bno\.\s?1|\bnew\s+york\s+times|\bnyt|\busa\s+today|\bwall\s+street\s+journal|)"
@@ -434,7 +434,7 @@ const ContentPattern Patterns[] = {
     {ContentRule::ReviewRequests, "tells the reader why to review",
      R"((?i)\b(?:reviews?|ratings?)\b[^.!?]{0,40}?\b(?:best\s+(?:way|gift|thing)|lifeblood|gold|oxygen|everything|)"
      R"(the\s+world|so\s+much)\b[^.!?]{0,40}?\b(?:authors?|writers?|poets?|me|us)\b)",
-     0, "review reviews rating ratings", "|A review is the best way to thank an author|."},
+     0, "review reviews rating ratings", "A |review is the best way to thank an author|."},
     {ContentRule::ReviewRequests, "asks the reader for a review",
      R"((?i)\bplease\s+(?:review|rate|recommend)\b|\b(?:review|rate)\s+(?:this|my)\s+(?:book|novel|story|e-?book|guide)\b)",
      0, "review rate recommend", "Don't forget to |rate this book|!"},
@@ -485,10 +485,10 @@ const ContentPattern Patterns[] = {
      R"((?:price|pricing|offer|discount)\b|\brelease[- ](?:day|week)\s+(?:price|special|offer|sale|discount|deal)\b)",
      0, "launch introductory release", "|Launch week deal|: 40% off."},
     {ContentRule::TimeLimited, "is an offer for the first days",
-     R"((?i)\b(?:for\s+|during\s+|in\s+)?the\s+first\s+(?:\d{1,3}|one|two|three|four|five|six|seven|ten|few)?\s*)"
+     R"((?i)(?<o>\b(?:free|99c|price|priced|offer|deal|bonus|discount|sale|only)\b[^.!?]{0,40}?)?)"
+     R"((?<w>\b(?:for\s+|during\s+|in\s+)?the\s+first\s+(?:\d{1,3}|one|two|three|four|five|six|seven|ten|few)?\s*)"
      R"((?:hours?|days?|weeks?|months?)\s+(?:after|of|following)\s+(?:release|launch|publication)\b|)"
-     R"(\b(?:free|\$|99c|price|priced|offer|deal|bonus|discount|sale|only)\b[^.!?]{0,40}?\bfor\s+the\s+first\s+)"
-     R"((?:\d{1,3}|one|two|three|four|five|six|seven|ten|few)\s+(?:hours|days|weeks)\b)",
+     R"((?(o)\bfor\s+the\s+first\s+(?:\d{1,3}|one|two|three|four|five|six|seven|ten|few)\s+(?:hours|days|weeks)\b|(?!))))",
      0, "first", "Only 99c |for the first 72 hours|."},
     {ContentRule::TimeLimited, "is a pre-order incentive",
      R"((?i)\bpre-?order\s+(?:bonus|incentive|gift|special|price|discount|offer|exclusive|goodies|swag)\b|)"
