@@ -1,5 +1,8 @@
 #include "ContentCheck.h"
 
+#include "ContentLineScan.h"
+#include "KeywordRun.h"
+
 #include <QRegularExpression>
 #include <QSet>
 
@@ -14,56 +17,11 @@
 
 namespace {
 
-using PatternSet = std::bitset<MaxContentPatterns>;
-
-// A word as the pre-filter knows it: its first letters, lower-cased, packed in base 27. A
-// longer word shares the key of its beginning, which only lets a pattern run once more.
-constexpr int KeyLetters = 12;
-
-constexpr quint64 addLetter(quint64 key, char16_t lower)
-{
-    return key * 27 + (lower - u'a' + 1);
-}
-
-quint64 wordKey(QLatin1String word)
-{
-    quint64 key = 0;
-    for (qsizetype i = 0; i < std::min<qsizetype>(word.size(), KeyLetters); ++i)
-        key = addLetter(key, char16_t(word[i].unicode() | 0x20));
-    return key;
-}
-
-// Which patterns each word lets run: open addressing over a power-of-two table.
-class WordTable {
-public:
-    void add(quint64 key, const PatternSet& patterns)
-    {
-        size_t at = slot(key);
-        while (m_keys[at] != 0 && m_keys[at] != key)
-            at = (at + 1) & (Size - 1);
-        m_keys[at] = key;
-        m_patterns[at] |= patterns;
-    }
-    PatternSet find(quint64 key) const
-    {
-        for (size_t at = slot(key); m_keys[at] != 0; at = (at + 1) & (Size - 1)) {
-            if (m_keys[at] == key)
-                return m_patterns[at];
-        }
-        return {};
-    }
-
-private:
-    static constexpr size_t Size = 4096;  // at most a quarter full
-    static size_t slot(quint64 key) { return size_t((key * 0x9E3779B97F4A7C15ull) >> 52) & (Size - 1); }
-    std::array<quint64, Size> m_keys{};
-    std::array<PatternSet, Size> m_patterns{};
-};
 
 struct CompiledPatterns {
     std::vector<QRegularExpression> expressions;  // an invalid one for the keyword run
     std::vector<bool> quotesGroup;
-    WordTable words;
+    ContentWordTable words;
     std::vector<bool> needsWord;
     QSet<QString> ignoredRunWords;
 };
@@ -86,7 +44,7 @@ CompiledPatterns compile(std::span<const ContentPattern> table)
         for (const QByteArray& word : words) {
             if (word.isEmpty())
                 continue;
-            made.words.add(wordKey(QLatin1String(word)), PatternSet().set(i));
+            made.words.add(ContentWordKey(QLatin1String(word)), ContentPatternSet().set(i));
             any = true;
         }
         made.needsWord.push_back(any);
@@ -102,150 +60,9 @@ const CompiledPatterns& compiled()
     return patterns;
 }
 
-struct LineScan {
-    unsigned traits = 0;
-    PatternSet patterns;  // those whose words occur
-};
-
-constexpr bool isAsciiAlnum(char16_t c)
-{
-    return (c >= u'0' && c <= u'9') || ((c | 0x20) >= u'a' && (c | 0x20) <= u'z');
-}
-
-constexpr bool isCurrency(char16_t c)
-{
-    return (c >= 0xa2 && c <= 0xa5) || (c >= 0x20a0 && c <= 0x20cf);
-}
-
-constexpr bool isQuote(char16_t c)
-{
-    return c == 0x201c || c == 0x201d || c == 0xab || c == 0xbb;
-}
-
-constexpr bool isStar(char16_t c)
-{
-    return c == 0x2605 || c == 0x2606 || c == 0x2b50 || (c >= 0x2729 && c <= 0x2730);
-}
-
-// One pass over the line: its traits and the patterns its words allow.
-LineScan scanLine(QStringView line, const WordTable& table)
-{
-    LineScan scan;
-    const char16_t* text = line.utf16();
-    const qsizetype n = line.size();
-    int digits = 0;
-    int separators = 0;
-    quint64 key = 0;
-    int letters = 0;
-    const auto endWord = [&] {
-        if (letters > 0)
-            scan.patterns |= table.find(key);
-        key = 0;
-        letters = 0;
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i];
-        if (c < 0x80) {
-            const char16_t lower = c | 0x20;
-            if (lower >= u'a' && lower <= u'z') {
-                if (letters++ < KeyLetters)
-                    key = addLetter(key, lower);
-                continue;
-            }
-            endWord();
-            if (c >= u'0' && c <= u'9') {
-                ++digits;
-                continue;
-            }
-            switch (c) {
-            case u'.':
-                if (i > 0 && i + 1 < n && isAsciiAlnum(text[i - 1]) && ((text[i + 1] | 0x20) >= u'a' && (text[i + 1] | 0x20) <= u'z'))
-                    scan.traits |= DotBeforeLetter;
-                break;
-            case u'@': scan.traits |= AtSign; break;
-            case u'/': scan.traits |= Slash; break;
-            case u'"': scan.traits |= QuoteMark; break;
-            case u'$': scan.traits |= CurrencySign; break;
-            case u'-': scan.traits |= Hyphen; break;
-            case u',':
-            case u';': ++separators; break;
-            default: break;
-            }
-            continue;
-        }
-        endWord();
-        if (isCurrency(c))
-            scan.traits |= c == 0xa2 ? CurrencySign | CentSign : CurrencySign;
-        else if (isQuote(c))
-            scan.traits |= QuoteMark;
-        else if (isStar(c))
-            scan.traits |= StarSign;
-    }
-    endWord();
-    if (digits > 0)
-        scan.traits |= Digit;
-    if (digits >= 7)
-        scan.traits |= SevenDigits;
-    if (separators > 0)
-        scan.traits |= Comma;
-    if (separators >= KeywordRunLimitsData().minPhrases - 1)
-        scan.traits |= ManyCommas;
-    return scan;
-}
-
 qsizetype countDigits(QStringView text)
 {
     return std::count_if(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-// A line of short phrases between commas in which the same words keep coming back: written
-// for a search engine, not for a reader. A list of different things is prose.
-bool isKeywordRun(QStringView line, const CompiledPatterns& patterns)
-{
-    const KeywordRunLimits& limits = KeywordRunLimitsData();
-    QList<QStringView> phrases;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= line.size(); ++i) {
-        if (i == line.size() || line[i] == u',' || line[i] == u';') {
-            phrases.append(line.sliced(start, i - start).trimmed());
-            start = i + 1;
-        }
-    }
-    if (!phrases.isEmpty() && phrases.last().isEmpty())
-        phrases.removeLast();
-    if (phrases.size() < limits.minPhrases)
-        return false;
-    QHash<QString, int> phrasesWithWord;
-    std::vector<QStringList> phraseWords;
-    for (qsizetype p = 0; p < phrases.size(); ++p) {
-        QStringView phrase = phrases[p];
-        if (p == phrases.size() - 1)
-            phrase = phrase.chopped(phrase.endsWith(u'.') ? 1 : 0);
-        const QList<QStringView> words = phrase.split(u' ', Qt::SkipEmptyParts);
-        if (words.isEmpty() || words.size() > limits.maxWordsPerPhrase)
-            return false;
-        QStringList counted;
-        for (const QStringView word : words) {
-            if (word.contains(u'.') || word.contains(u'!') || word.contains(u'?'))
-                return false;
-            const QString lower = word.toString().toLower();
-            if (lower.size() >= limits.minWordLength && !patterns.ignoredRunWords.contains(lower) && !counted.contains(lower))
-                counted.append(lower);
-        }
-        for (const QString& word : counted)
-            ++phrasesWithWord[word];
-        phraseWords.push_back(std::move(counted));
-    }
-    int most = 0;
-    for (const int count : phrasesWithWord)
-        most = std::max(most, count);
-    if (most < limits.minRepeats)
-        return false;
-    // Most phrases share a word with another one.
-    const auto sharing = std::count_if(phraseWords.begin(), phraseWords.end(), [&](const QStringList& words) {
-        return std::any_of(words.begin(), words.end(), [&](const QString& w) { return phrasesWithWord.value(w) > 1; });
-    });
-    return sharing * 100 >= qsizetype(phrases.size()) * limits.minSharingPercent;
 }
 
 // The finding for `words`, a view into `text` (the line as matched), trimmed as it is quoted
@@ -316,7 +133,7 @@ void checkLine(SectionIndex section, int line, QStringView original, ContentRule
         repaired = withoutLoneSurrogates(original);
         text = repaired;
     }
-    const LineScan scan = scanLine(text, patterns.words);
+    const ContentLineScan scan = ScanContentLine(text, patterns.words);
     std::vector<Hit> hits;
     bool unfinished = false;
     const auto full = [&] { return hits.size() >= size_t(MaxContentFindingsPerLine); };
@@ -329,7 +146,7 @@ void checkLine(SectionIndex section, int line, QStringView original, ContentRule
         const int index = static_cast<int>(i);
         if (!pattern.expression) {
             // A labelled list already named is not a run of phrases as well.
-            if (!overlapsAny(hits, 0, text.size()) && isKeywordRun(text, patterns))
+            if (!overlapsAny(hits, 0, text.size()) && IsKeywordRun(text, patterns.ignoredRunWords))
                 hits.push_back({0, text.size(), makeFinding(section, line, index, original, text, text)});
             continue;
         }
@@ -443,28 +260,4 @@ SectionContentFindings CheckDescriptionContent(const Description& description, C
                                                       &findings.counts[section.index]);
     }
     return findings;
-}
-
-QString QuotedWords(QStringView words)
-{
-    QString quoted;
-    quoted.reserve(MaxQuotedLength + 4);
-    // One more than fits tells whether it is cut; the rest is never read.
-    const QStringView trimmed = words.trimmed();
-    for (const QChar c : trimmed.first(std::min(trimmed.size(), MaxQuotedLength + 1))) {
-        const char16_t u = c.unicode();
-        // Nothing from a file may steer a terminal or break the line.
-        if (u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x2028 || u == 0x2029)
-            quoted += QLatin1Char(' ');
-        else
-            quoted += c;
-    }
-    if (quoted.size() <= MaxQuotedLength)
-        return quoted;
-    qsizetype cut = quoted.lastIndexOf(QLatin1Char(' '), MaxQuotedLength);
-    if (cut < MaxQuotedLength / 2)
-        cut = MaxQuotedLength;
-    if (quoted[cut - 1].isHighSurrogate())
-        --cut;
-    return quoted.first(cut).trimmed() + QStringLiteral("...");
 }
