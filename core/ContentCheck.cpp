@@ -22,7 +22,7 @@ struct CompiledPatterns {
     std::vector<QRegularExpression> expressions;  // an invalid one for the keyword run
     std::vector<bool> quotesGroup;
     ContentWordTable words;
-    std::vector<bool> needsWord;
+    ContentPatternSet wordless;  // patterns that need no word on the line
     QSet<QString> ignoredRunWords;
 };
 
@@ -47,7 +47,7 @@ CompiledPatterns compile(std::span<const ContentPattern> table)
             made.words.add(ContentWordKey(QLatin1String(word)), ContentPatternSet().set(i));
             any = true;
         }
-        made.needsWord.push_back(any);
+        made.wordless.set(i, !any);
     }
     for (const QByteArray& word : QByteArray(KeywordRunLimitsData().ignoredWords).split(' '))
         made.ignoredRunWords.insert(QString::fromLatin1(word));
@@ -100,18 +100,6 @@ bool overlapsAny(const std::vector<Hit>& hits, qsizetype start, qsizetype end)
 
 // A lone surrogate is made U+FFFD, in a copy of the same length: the engine then need not
 // check the line again at every match (which made a line of many near-misses quadratic).
-bool hasLoneSurrogate(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            return true;
-    }
-    return false;
-}
-
 QString withoutLoneSurrogates(QStringView text)
 {
     QString copy = text.toString();
@@ -127,21 +115,21 @@ QString withoutLoneSurrogates(QStringView text)
 void checkLine(SectionIndex section, int line, QStringView original, ContentRuleSet rules,
                std::span<const ContentPattern> table, const CompiledPatterns& patterns, QList<ContentFinding>& findings)
 {
+    const ContentLineScan scan = ScanContentLine(original, patterns.words);
     QString repaired;
     QStringView text = original;
-    if (hasLoneSurrogate(original)) {
+    if (scan.traits & LoneSurrogate) {
         repaired = withoutLoneSurrogates(original);
         text = repaired;
     }
-    const ContentLineScan scan = ScanContentLine(text, patterns.words);
+    // Only the patterns the line's words let run, and those that need no word.
+    const ContentPatternSet candidates = scan.patterns | patterns.wordless;
     std::vector<Hit> hits;
     bool unfinished = false;
     const auto full = [&] { return hits.size() >= size_t(MaxContentFindingsPerLine); };
-    for (size_t i = 0; i < table.size() && !full(); ++i) {
+    for (size_t i = candidates._Find_first(); i < table.size() && !full(); i = candidates._Find_next(i)) {
         const ContentPattern& pattern = table[i];
         if (!rules.has(pattern.rule) || (scan.traits & pattern.needs) != pattern.needs)
-            continue;
-        if (patterns.needsWord[i] && !scan.patterns.test(i))
             continue;
         const int index = static_cast<int>(i);
         if (!pattern.expression) {

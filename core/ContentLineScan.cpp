@@ -41,6 +41,11 @@ ContentPatternSet ContentWordTable::find(quint64 key) const
 
 namespace {
 
+constexpr bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 constexpr bool isAsciiAlnum(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || ((c | 0x20) >= u'a' && (c | 0x20) <= u'z');
@@ -97,13 +102,23 @@ ContentLineScan ScanContentLine(QStringView line, const ContentWordTable& table)
             case u'.':
                 if (i > 0 && i + 1 < n && isAsciiAlnum(text[i - 1]) && ((text[i + 1] | 0x20) >= u'a' && (text[i + 1] | 0x20) <= u'z'))
                     scan.traits |= DotBeforeLetter;
+                if (i > 0 && i + 1 < n && isDigit(text[i - 1]) && isDigit(text[i + 1]))
+                    scan.traits |= DecimalNumber;
                 break;
             case u'@': scan.traits |= AtSign; break;
-            case u'/': scan.traits |= Slash; break;
+            case u'/':
+                scan.traits |= Slash;
+                if (i > 0 && (isDigit(text[i - 1]) || (i > 1 && text[i - 1] == u' ' && isDigit(text[i - 2]))))
+                    scan.traits |= DigitSlash;
+                break;
             case u'"': scan.traits |= QuoteMark; break;
             case u'$': scan.traits |= CurrencySign; break;
             case u'-': scan.traits |= Hyphen; break;
             case u',':
+                if (i > 0 && i + 1 < n && isDigit(text[i - 1]) && isDigit(text[i + 1]))
+                    scan.traits |= DecimalNumber;
+                ++separators;
+                break;
             case u';': ++separators; break;
             default: break;
             }
@@ -116,6 +131,10 @@ ContentLineScan ScanContentLine(QStringView line, const ContentWordTable& table)
             scan.traits |= QuoteMark;
         else if (isStar(c))
             scan.traits |= StarSign;
+        else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1]))
+            ++i;
+        else if (QChar::isSurrogate(c))
+            scan.traits |= LoneSurrogate;
     }
     endWord();
     if (digits > 0)

@@ -24,8 +24,8 @@ public:
     ContentPatternSet find(quint64 key) const;
 
 private:
-    static constexpr size_t Size = 4096;  // at most a quarter full
-    static size_t slot(quint64 key) { return size_t((key * 0x9E3779B97F4A7C15ull) >> 52) & (Size - 1); }
+    static constexpr size_t Size = 1024;  // some 350 words: a third full, and small enough for the cache
+    static size_t slot(quint64 key) { return size_t((key * 0x9E3779B97F4A7C15ull) >> 54) & (Size - 1); }
     std::array<quint64, Size> m_keys{};
     std::array<ContentPatternSet, Size> m_patterns{};
 };

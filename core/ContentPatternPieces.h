@@ -42,6 +42,11 @@ std::span<const ContentPattern> ReviewAndOfferPatterns();
     "Nook|Smashwords|Draft2Digital|Books2Read|Gumroad|Payhip|Bookshop(?:\\.org)?|Waterstones|Books-A-Million|"   \
     "Walmart|Etsy|Spotify|Audible|Scribd|Everand|Libro\\.fm|Patreon|Ko-fi|BookFunnel|Shopify|Foyles|eBay|"        \
     "AbeBooks|Book\\s+Depository|Booktopia|Thalia|Tolino|Dymocks|WHSmith|Blackwell'?s|Lulu|Storytel)"
+// A word of each shop's name, for the pre-filter.
+#define QV_RETAILER_WORDS                                                                                \
+    "barnes b kobo apple ibooks google nook smashwords draft books gumroad payhip bookshop waterstones " \
+    "walmart etsy spotify audible scribd everand libro patreon ko bookfunnel shopify foyles ebay abebooks " \
+    "book booktopia thalia tolino dymocks whsmith blackwell lulu storytel"
 #define QV_SHOP_LIST \
     "(?:" QV_RETAILER "|Target)(?:(?:\\s*,\\s*(?:and\\s+|or\\s+)?|\\s+(?:and|or|&)\\s+)(?:" QV_RETAILER "|Target)){0,5}"
 #define QV_SOCIAL                                                                                          \

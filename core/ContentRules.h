@@ -58,6 +58,9 @@ enum LineTrait : unsigned {
     Hyphen = 1u << 9,
     ManyCommas = 1u << 10,      // separators enough for a run of search phrases
     CentSign = 1u << 11,
+    LoneSurrogate = 1u << 12,
+    DecimalNumber = 1u << 13,   // "2.99", "0,99": a digit, a dot or a comma, a digit
+    DigitSlash = 1u << 14,      // "4/5", "4 / 5"   // half of a pair with no other half: the line is repaired first
 };
 
 // Every expression must run in time linear in its line, whatever the line: a run the pattern

@@ -77,9 +77,13 @@ const ContentPattern Patterns[] = {
      0, "star stars rated", "It holds |4.8 out of 5 stars| on Goodreads.",
      "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a rating",
-     R"((?i)(?<![\d./])(?:[0-5]\.\d|[1-5])\s?/\s?(?:5|10)(?![\d/]|[.,]\d)(?=\s*(?:stars?\b|on\b|from\b|by\b|rating\b|[.!]?\s*$)))"
-     R"(|\brat(?:e|es|ed|ing)\s+(?:it|this\s+book)\s+(?:[0-5](?:\.\d)?|one|two|three|four|five)\s*(?:/|out\s+of)\s*(?:5|five|10)\b)",
-     Digit, "", "|4.5/5| from Verse Weekly.",
+     R"((?i)(?<![\d./])(?:[0-5]\.\d|[1-5])\s?/\s?(?:5|10)(?![\d/]|[.,]\d)(?=\s*(?:stars?\b|on\b|from\b|by\b|rating\b|[.!]?\s*$)))",
+     DigitSlash, "", "|4.5/5| from Verse Weekly.",
+     "Leave ratings and counts out: the store shows its own beside the book."},
+    {ContentRule::Reviews, "is a rating",
+     R"((?i)\brat(?:e|es|ed|ing)\s+(?:it|this\s+book)\s+(?:[0-5](?:\.\d)?|one|two|three|four|five)\s*(?:/|out\s+of)\s*)"
+     R"((?:5|five|10)\b)",
+     Digit, "rate rates rated rating", "Teachers |rate it 4.9 out of 5|.",
      "Leave ratings and counts out: the store shows its own beside the book."},
     {ContentRule::Reviews, "is a rating",
      R"((?i)\b(?:one|two|three|four|five)\s+out\s+of\s+(?:five|5)\s+(?:stars|skulls|bats|hearts|flames|cups|paws|)"
@@ -140,7 +144,7 @@ const ContentPattern Patterns[] = {
      R"((?i)\b(?:I'?d|I\s+would|we'?d|we\s+would|it\s+would|it'?d)\s+(?:love|be\s+(?:so\s+|very\s+|really\s+)?)"
      R"((?:grateful|thrilled|honou?red|delighted)|appreciate|mean\s+(?:the\s+world|so\s+much|a\s+lot|everything))\b)"
      R"([^.!?]{0,50}?\b(?:reviews?|ratings?|stars|feedback)\b)",
-     0, "i d we it", "|I'd love to hear what you thought in a review|."},
+     0, "love grateful thrilled honored honoured delighted appreciate mean", "|I'd love to hear what you thought in a review|."},
     {ContentRule::ReviewRequests, "asks the reader for a review",
      R"((?i)\blet\s+(?:me|us|other\s+readers|others)\s+know\b[^.!?]{0,40}?\b(?:reviews?|ratings?|stars)\b)", 0, "let",
      "Enjoyed it? |Let me know in a review|!"},
@@ -233,7 +237,7 @@ const ContentPattern Patterns[] = {
     {ContentRule::TimeLimited, "is an event with a date",
      R"((?i)\bI(?:'ll|\s+will)\s+be\s+(?:reading|signing|speaking|appearing|talking|visiting|touring|live|on\s+tour|)"
      R"(at)\b[^.!?]{0,60}?\b(?:on|this|next|from|in)\s+(?:)" QV_DATE R"(|)" QV_FULL_MONTH R"(\b))",
-     0, "i", "|I will be signing copies at the festival on August 20|.",
+     0, "ll will", "|I will be signing copies at the festival on August 20|.",
      "Announce readings, tours and classes on your author page."},
     {ContentRule::TimeLimited, "is an event with a date",
      R"((?i)\b(?:on\s+)?(?:my|our)\s+(?:book\s+)?tour\b[^.!?]{0,30}?\b(?:this|next|in|from|on)\s+(?:)" QV_DATE R"(|)"
