@@ -154,19 +154,20 @@ void checkLine(SectionIndex section, int line, QStringView original, ContentRule
             }
             if (!match.hasMatch())
                 break;
-            const qsizetype start = match.capturedStart(0);
             const qsizetype end = match.capturedEnd(0);
-            from = end > start ? end : end + 1;
+            from = end > match.capturedStart(0) ? end : end + 1;
             if (pattern.minDigits > 0) {
                 const qsizetype digits = countDigits(match.capturedView(0));
                 if (digits < pattern.minDigits || digits > pattern.maxDigits)
                     continue;
             }
-            // What an earlier pattern already named is not named twice.
-            if (overlapsAny(hits, start, end))
-                continue;
+            // What an earlier pattern already named is not named twice; the context a pattern
+            // reads around its words ("only $0.99 for the first days") names nothing.
             const QStringView words = patterns.quotesGroup[i] ? match.capturedView(u"w") : match.capturedView(0);
-            hits.push_back({start, end, makeFinding(section, line, index, original, text, words)});
+            ContentFinding finding = makeFinding(section, line, index, original, text, words);
+            if (finding.length == 0 || overlapsAny(hits, finding.start, finding.start + finding.length))
+                continue;
+            hits.push_back({finding.start, finding.start + finding.length, std::move(finding)});
         }
     }
     std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.start < b.start; });

@@ -10,7 +10,7 @@ const ContentPattern Patterns[] = {
     {ContentRule::Reviews, "is quoted praise with its source",
      R"((?<w>[“"][^“”"]{2,300}[”"])\s*(?:[-–—―]{1,2}|~)\s*(?:[A-Z][\w.'’&-]*)"
      R"((?:,?\s+(?:[A-Z#][\w.'’&-]*|of|the|and|for|on|in|at|de|van|von|author|reviewer|editor|critic|)"
-     R"(bestselling|award-winning|reader|blogger|\d+)){0,10}|(?:a|an|one|another)\s+(?:[\w'-]+\s+){0,3}?)" QV_READER R"()\b)"
+     R"(bestselling|award-winning|)" QV_READER R"(|\d+)){0,10}|(?:a|an|one|another)\s+(?:[\w'-]+\s+){0,3}?)" QV_READER R"()\b)"
      R"((?:,\s+[a-z][^“”"]{0,80}?)?\s*[.!]?\s*$)",
      QuoteMark, "", "|\"Dark and clever.\"| -- Kirkus Reviews",
      "Put quotes from reviews in the editorial reviews section."},
@@ -155,6 +155,11 @@ const ContentPattern Patterns[] = {
      R"(poets?|other\s+readers|readers\s+(?:like\s+you|find)|me|us|this\s+(?:book|story)|more\s+than\s+you\s+know)\b)",
      0, "review reviews rating ratings", "|Reviews keep small authors| going."},
     {ContentRule::ReviewRequests, "tells the reader why to review",
+     R"((?i)\b(?:reviews?|ratings?)\b(?:\s+(?!(?:helps?|matters?|means)\b)[\w'’]+){0,4}?\s+(?:really\s+|truly\s+)?)"
+     R"((?:helps?|matters?|means\s+a\s+lot)\s*(?:[.!]|$))",
+     0, "review reviews rating ratings", "A short |review on Amazon really helps.|",
+     "Ask for reviews at the end of the book, not in the description."},
+    {ContentRule::ReviewRequests, "tells the reader why to review",
      R"((?i)\b(?:reviews?|ratings?)\b[^.!?]{0,40}?\b(?:best\s+(?:way|gift|thing)|lifeblood|gold|oxygen|everything|)"
      R"(the\s+world|so\s+much)\b[^.!?]{0,40}?\b(?:authors?|writers?|poets?|me|us)\b)",
      0, "review reviews rating ratings", "A |review is the best way to thank an author|."},
@@ -166,7 +171,7 @@ const ContentPattern Patterns[] = {
      R"(your\s+blog|social\s+media|)" QV_SOCIAL R"()\b)",
      0, "review rate recommend", "Please |review it on Goodreads| too."},
     {ContentRule::ReviewRequests, "asks the reader for a review",
-     R"((?i)\bif\s+you\s+(?:enjoyed|liked|loved)\s+(?:this|the|my)\s+(?:book|novel|story|series|guide)\b[^.!?]{0,40}?)"
+     R"((?i)\bif\s+you\s+(?:enjoyed|liked|loved)\s+(?:(?:this|the|my)\s+(?:book|novel|story|series|guide)|it)\b[^.!?]{0,40}?)"
      R"(\b(?:review|rate|rating|recommend)\b)",
      0, "enjoyed liked loved", "|If you enjoyed this book, a rating| helps."},
 
@@ -208,7 +213,7 @@ const ContentPattern Patterns[] = {
      R"((?:price|pricing|offer|discount)\b|\brelease[- ](?:day|week)\s+(?:price|special|offer|sale|discount|deal)\b)",
      0, "launch introductory release", "|Launch week deal|: 40% off."},
     {ContentRule::TimeLimited, "is an offer for the first days",
-     R"((?i)(?<o>\b(?:free|99c|price|priced|offer|deal|bonus|discount|sale|only)\b[^.!?]{0,40}?)?)"
+     R"((?i)(?<o>\b(?:free|99c|price|priced|offer|deal|bonus|discount|sale|only)\b(?:[^.!?]|\.\d){0,40}?)?)"
      R"((?<w>\b(?:for\s+|during\s+|in\s+)?the\s+first\s+(?:\d{1,3}|one|two|three|four|five|six|seven|ten|few)?\s*)"
      R"((?:hours?|days?|weeks?|months?)\s+(?:after|of|following)\s+(?:release|launch|publication)\b|)"
      R"((?(o)\bfor\s+the\s+first\s+(?:\d{1,3}|one|two|three|four|five|six|seven|ten|few)\s+(?:hours|days|weeks)\b|(?!))))",
