@@ -1,6 +1,7 @@
-// Reviews, requests for them, offers with an end and keyword lists: the second part of the content patterns. Precision comes first: a pattern that
-// may catch an ordinary sentence, a story's own money and deadlines, dialogue or a technical
-// name needs context that only the forbidden use has.
+// Reviews, requests for them, offers with an end and keyword lists: the second part of the
+// content patterns. Precision comes first: a pattern that may catch an ordinary sentence, a
+// story's own money and deadlines, dialogue or a technical name needs context that only the
+// forbidden use has.
 #include "ContentPatternPieces.h"
 
 namespace {

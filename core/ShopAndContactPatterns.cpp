@@ -1,6 +1,6 @@
-// Other shops, contact details and prices: the first part of the content patterns. Precision comes first: a pattern that
-// may catch an ordinary sentence, a story's own money and deadlines, dialogue or a technical
-// name needs context that only the forbidden use has.
+// Other shops, contact details and prices: the first part of the content patterns. Precision
+// comes first: a pattern that may catch an ordinary sentence, a story's own money and
+// deadlines, dialogue or a technical name needs context that only the forbidden use has.
 #include "ContentPatternPieces.h"
 
 namespace {
