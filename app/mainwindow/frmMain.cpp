@@ -82,6 +82,14 @@ frmMain::frmMain(bool withSplash)
     background.setColor(QPalette::Window, L::White);
     setPalette(background);
     setAutoFillBackground(true);
+    // The remembered place first, while the window has no native window yet: the splash,
+    // which it owns, would make one, and a window made before it is placed gets its client
+    // area, not its frame, put at the point until the frame is known.
+    if (withSplash) {
+        resize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight));
+        WindowPosition::restore(this);
+        m_positionRestored = true;
+    }
     // Up while the controls are built: that is most of the time before the window can show.
     if (withSplash && (m_splash = ShowSplash(this))) {
         WaitUntilPlaced(m_splash);
@@ -205,7 +213,8 @@ void frmMain::createSectionFrames()
 
 bool frmMain::Load()
 {
-    WindowPosition::restore(this);
+    if (!m_positionRestored)
+        WindowPosition::restore(this);
     ApplyResourceIcon(this, QStringLiteral("AAA"), true);
 
     DocumentState& document = Document();

@@ -78,4 +78,5 @@ private:
     bool m_closeApproved = false;
     bool m_changesDiscarded = false;  // No to saving them on closing
     bool m_unloaded = false;
+    bool m_positionRestored = false;
 };
