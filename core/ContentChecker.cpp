@@ -40,7 +40,9 @@ std::vector<ContentChecker::Line> ContentChecker::checkLines(SectionIndex index,
         const qsizetype end = ContentLineEnd(text, start);
         Line line;
         line.length = (end < 0 ? text.size() : end) - start;
-        CheckContentLine(index, 0, text.sliced(start, line.length), m_rules, line.findings);
+        // With every rule off the lines are still kept: where they start places the markup findings.
+        if (!m_rules.isEmpty())
+            CheckContentLine(index, 0, text.sliced(start, line.length), m_rules, line.findings);
         lines.push_back(std::move(line));
         if (end < 0)
             return lines;
@@ -99,7 +101,7 @@ bool ContentChecker::update(SectionIndex index, const QString& text)
 const SectionContentFindings& ContentChecker::check(const Description& description)
 {
     for (const SectionInfo& info : SectionTable) {
-        if (m_rules.isEmpty() || !update(info.index, description[info.index]))
+        if (!update(info.index, description[info.index]))
             continue;
         QList<ContentFinding>& findings = m_findings[info.index];
         findings.clear();
@@ -112,4 +114,17 @@ const SectionContentFindings& ContentChecker::check(const Description& descripti
         }
     }
     return m_findings;
+}
+
+std::vector<qsizetype> ContentChecker::lineStarts(SectionIndex index) const
+{
+    const std::vector<Line>& lines = m_sections[static_cast<size_t>(index)].lines;
+    std::vector<qsizetype> starts;
+    starts.reserve(lines.size());
+    qsizetype at = 0;
+    for (const Line& line : lines) {
+        starts.push_back(at);
+        at += line.length + LineBreak;
+    }
+    return starts;
 }

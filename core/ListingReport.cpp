@@ -97,6 +97,42 @@ QString FindingAdvice(const ContentFinding& finding)
     return QString::fromUtf8(ContentRuleData(finding.rule()).advice);
 }
 
+QString FindingAdvice(const TagFinding& finding)
+{
+    switch (finding.problem) {
+    case TagProblem::NotAccepted:
+        return QStringLiteral("Use only <b>, <i>, <u>, <em>, <strong>, <br>, <p>, <h4> to <h6>, <ul>, <ol> and <li>, "
+                              "or write the words without the tag.");
+    case TagProblem::NotOpened:
+        return QStringLiteral("Take the closing tag out, or open the tag before it.");
+    case TagProblem::LeftOpen:
+        return QStringLiteral("Close the tag where its words end.");
+    case TagProblem::MisNested:
+        return QStringLiteral("Close the inner tag first: tags close in the reverse order they were opened.");
+    case TagProblem::Unfinished:
+        return QStringLiteral("End the tag with \">\".");
+    case TagProblem::BrokenByLineBreak:
+        return QStringLiteral("Keep the whole tag on one line.");
+    case TagProblem::OpenAtLineEnd:
+        return QStringLiteral("Close the tag before the end of its line.");
+    case TagProblem::EmptyLine:
+        break;
+    }
+    return QStringLiteral("Remove the empty line.");
+}
+
+QString FindingAdvice(const ControlCharacterFinding&)
+{
+    return QStringLiteral("Delete the character: it does not show, and the store's form may refuse it.");
+}
+
+QString RulesOffText(int off)
+{
+    if (off <= 0)
+        return {};
+    return off == 1 ? QStringLiteral("1 rule off") : QStringLiteral("%1 rules off").arg(off);
+}
+
 QStringList SectionFindingLines(const FragmentCheck& check)
 {
     QStringList lines;
@@ -123,9 +159,15 @@ QString ListingStatusText(const ListingCheck& check)
     const QString tags = count == 0   ? QStringLiteral("no tag findings")
                          : count == 1 ? QStringLiteral("1 tag finding")
                                       : QStringLiteral("%1 tag findings").arg(GroupedNumber(count));
+    const auto length = [](const FragmentCheck& fragment) {
+        QString text = LengthAgainstLimit(fragment.length);
+        if (!fragment.fits())
+            text += QStringLiteral(", %1 over").arg(GroupedNumber(fragment.length - ListingLengthLimit));
+        return text;
+    };
     QString status = QStringLiteral("%1 %2 \u00b7 %3 %4 \u00b7 %5")
-        .arg(ListingTargetName(ListingTarget::Kindle), LengthAgainstLimit(check.kindle.length),
-             ListingTargetName(ListingTarget::CreateSpace), LengthAgainstLimit(check.createSpace.length), tags);
+        .arg(ListingTargetName(ListingTarget::Kindle), length(check.kindle),
+             ListingTargetName(ListingTarget::CreateSpace), length(check.createSpace), tags);
     // Counted apart from the markup: a different kind of work.
     const qsizetype content = check.contentFindings.size();
     if (content > 0)
