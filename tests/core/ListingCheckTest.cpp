@@ -114,7 +114,7 @@ TEST(ListingCheck, EachKindOfFindingNamesItsSectionAndTag)
         const TagFinding finding = CheckSectionTags(section, text).first();
         return Place(finding.start, finding.length);
     };
-    EXPECT_EQ(place(OpeningRemarks, u"ab <b>x"), Place(3, 3));
+    EXPECT_EQ(place(OpeningRemarks, u"ab <b>x<br>y"), Place(3, 3));
     EXPECT_EQ(place(OpeningRemarks, u"x <i title=\"y"), Place(2, 2));
     EXPECT_EQ(place(MainBenefits, u"a\r\n \r\nb"), Place(3, 1));
     EXPECT_EQ(place(MainBenefits, u"<b>a\r\nb</b>"), Place(0, 3));
