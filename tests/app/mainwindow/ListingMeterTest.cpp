@@ -2,6 +2,7 @@
 #include "AppTestSupport.h"
 #include "DescriptionFile.h"
 #include "EditorSettings.h"
+#include "FindingMarks.h"
 #include "FindingsList.h"
 #include "FindingsModel.h"
 #include "HtmlGenerators.h"
@@ -18,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
@@ -292,8 +294,17 @@ TEST_F(ListingMeterTest, ContentFindingsAfterTypingAForbiddenSentence)
     EXPECT_EQ(selected(), QStringLiteral("555-123-4567"));
     EXPECT_EQ(opening->accessibleDescription(), findings.split(u'\n').last().replace(QStringLiteral("line 2"), QStringLiteral("line 3")));
 
-    // A rule turned off in the settings: applied at once, and said.
-    window.settings().setRuleOn(ContentRule::ContactDetails, false);
+    // The menu on marked words explains them; on a content finding it turns the rule off,
+    // which applies at once and is said.
+    auto* marks = opening->findChild<FindingMarks*>();
+    ASSERT_NE(marks, nullptr);
+    const std::unique_ptr<QMenu> onTag(marks->createMenu(6 + 15));
+    EXPECT_EQ(onTag->actions().value(0)->text(), FindingMarks::whyText());
+    EXPECT_TRUE(onTag->actions().value(1)->isSeparator());
+    const std::unique_ptr<QMenu> onAddress(marks->createMenu(6 + 23 + 8));
+    EXPECT_EQ(onAddress->actions().value(0)->text(), FindingMarks::whyText());
+    ASSERT_EQ(onAddress->actions().value(1)->text(), FindingMarks::turnOffText());
+    onAddress->actions().value(1)->trigger();
     EXPECT_EQ(SettingsStore::read(SettingKey::CheckContactDetails), QStringLiteral("0"));
     EXPECT_TRUE(meter().lastCheck().contentFindings.isEmpty());
     EXPECT_TRUE(meter().text().endsWith(QString::fromUtf16(u"1 tag finding \u00b7 1 rule off")));
