@@ -3,6 +3,8 @@
 #include "HtmlGenerators.h"
 #include "OneLineText.h"
 
+#include <limits>
+
 namespace {
 
 QString caption(SectionIndex section)
@@ -182,20 +184,37 @@ QString ListingStatusText(const ListingCheck& check)
     return status;
 }
 
-QStringList ListingFindingLines(const ListingCheck& check)
+namespace {
+// Both fragments' findings, one a line, formatting only the first `most` of them: a key in a
+// description with a million findings formats no more than a tooltip shows. The rest summed
+// up in a last line.
+QStringList findingLines(const ListingCheck& check, qsizetype most)
 {
     QStringList lines;
+    qsizetype total = 0;
+    const auto add = [&](const auto& format) {
+        if (total++ < most)
+            lines.append(format());
+    };
     for (const FragmentCheck* fragment : {&check.kindle, &check.createSpace}) {
         if (!fragment->fits())
-            lines.append(ListingTargetName(fragment->target) + QStringLiteral(": ") + tooLong(*fragment));
+            add([&] { return ListingTargetName(fragment->target) + QStringLiteral(": ") + tooLong(*fragment); });
     }
     for (const TagFinding& finding : check.tagFindings)
-        lines.append(FindingText(finding));
+        add([&] { return FindingText(finding); });
     for (const ControlCharacterFinding& finding : check.controlCharacterFindings)
-        lines.append(FindingText(finding));
+        add([&] { return FindingText(finding); });
     for (const ContentFinding& finding : check.contentFindings)
-        lines.append(FindingText(finding));
+        add([&] { return FindingText(finding); });
+    if (total > most)
+        lines.append(QStringLiteral("... and %1 more").arg(GroupedNumber(total - most)));
     return lines;
+}
+} // namespace
+
+QStringList ListingFindingLines(const ListingCheck& check)
+{
+    return findingLines(check, std::numeric_limits<qsizetype>::max());
 }
 
 QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
@@ -209,7 +228,7 @@ QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
 
 QString ListingFindingsText(const ListingCheck& check, qsizetype maxLines)
 {
-    QStringList lines = FirstLines(ListingFindingLines(check), maxLines);
+    QStringList lines = findingLines(check, maxLines);
     if (lines.isEmpty()) {
         lines.append(QStringLiteral("Both descriptions fit the store's %1 characters and use only tags it accepts.")
                          .arg(GroupedNumber(ListingLengthLimit)));
