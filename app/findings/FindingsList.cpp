@@ -3,6 +3,7 @@
 #include "FindingBoxes.h"
 #include "ListingReport.h"
 #include "ScreenFit.h"
+#include "WrappingDelegate.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,6 +35,8 @@ FindingsList::FindingsList(QWidget* owner, FindingsModel& model)
     m_tree->setColumnCount(3);
     m_tree->setHeaderLabels({QStringLiteral("Words"), QStringLiteral("What is wrong"), QStringLiteral("What to do instead")});
     m_tree->setWordWrap(true);
+    m_tree->setTextElideMode(Qt::ElideNone);
+    m_tree->setItemDelegate(new WrappingDelegate(m_tree));
     m_tree->setUniformRowHeights(false);
     m_tree->setRootIsDecorated(false);
     m_tree->header()->setStretchLastSection(true);
@@ -154,6 +157,7 @@ void FindingsList::refill()
         none->setFirstColumnSpanned(true);
     }
     m_tree->expandAll();
+    m_tree->doItemsLayout();
     if (again)
         m_tree->setCurrentItem(again);
 }
