@@ -5,6 +5,24 @@
 
 #include <QLocale>
 
+namespace {
+// "English (United States, en_US)": the dictionaries installed, after the one the locale picks.
+QList<std::pair<QString, QString>> languageChoices()
+{
+    QList<std::pair<QString, QString>> choices = {
+        {QString(), QStringLiteral("As the system's language (%1)").arg(SpellDictionary::languageFromEnvironment())}};
+    for (const QString& language : SpellDictionary::installedLanguages()) {
+        const QLocale locale(language);
+        QString name = QLocale::languageToString(locale.language());
+        if (language.contains(u'_'))
+            name += QStringLiteral(", ") + QLocale::territoryToString(locale.territory());
+        choices.append({language, locale.language() == QLocale::C ? language
+                                                                  : QStringLiteral("%1 (%2)").arg(name, language)});
+    }
+    return choices;
+}
+} // namespace
+
 EditorSettings::EditorSettings(QObject* parent) : QObject(parent), m_rows(standardRows()) {}
 
 QList<SettingRow> EditorSettings::standardRows()
@@ -15,25 +33,7 @@ QList<SettingRow> EditorSettings::standardRows()
                      *info.settingKey, QStringLiteral("1"), {}});
     }
     rows.append({SettingRow::Kind::Choice, QStringLiteral("Spelling"), QStringLiteral("Language"),
-                 SettingKey::SpellLanguage, QString(), [] {
-                     const QString system = SpellDictionary::languageFromEnvironment();
-                     QList<std::pair<QString, QString>> choices = {
-                         {QString(), QStringLiteral("As the system's language (%1)").arg(system)}};
-                     for (const QString& language : SpellDictionary::installedLanguages()) {
-                         const QLocale locale(language);
-                         const QString name = locale.language() == QLocale::C
-                                                  ? language
-                                                  : QStringLiteral("%1 (%2)").arg(
-                                                        QLocale::languageToString(locale.language()) +
-                                                            (language.contains(u'_')
-                                                                 ? QStringLiteral(", ") +
-                                                                       QLocale::territoryToString(locale.territory())
-                                                                 : QString()),
-                                                        language);
-                         choices.append({language, name});
-                     }
-                     return choices;
-                 }});
+                 SettingKey::SpellLanguage, QString(), languageChoices});
     return rows;
 }
 
