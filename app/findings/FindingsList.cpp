@@ -60,6 +60,10 @@ FindingsList::FindingsList(QWidget* owner, FindingsModel& model)
 
     // Enter and a double click both activate a row.
     connect(m_tree, &QTreeWidget::itemActivated, this, &FindingsList::follow);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        const int at = item && item->parent() ? item->data(0, FindingRole).toInt() : -1;
+        m_current = at >= 0 && at < m_model.findings().size() ? std::optional(m_model.findings()[at]) : std::nullopt;
+    });
     connect(&model, &FindingsModel::updated, this, [this] {
         if (isVisible())
             refill();
@@ -116,11 +120,7 @@ void FindingsList::refill()
     m_status->setText(status.join(QLatin1Char('\n')));
 
     // The row that was current stays current when its finding is still there.
-    const QTreeWidgetItem* current = m_tree->currentItem();
-    const int wasAt = current ? current->data(0, FindingRole).toInt() : -1;
-    std::optional<Finding> was;
-    if (wasAt >= 0 && wasAt < m_model.findings().size())
-        was = m_model.findings()[wasAt];
+    const std::optional<Finding> was = m_current;
     m_tree->clear();
     QTreeWidgetItem* group = nullptr;
     QTreeWidgetItem* again = nullptr;

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -39,4 +41,5 @@ private:
     FindingsModel& m_model;
     QLabel* m_status;
     QTreeWidget* m_tree;
+    std::optional<Finding> m_current;  // the finding of the current row, as it was listed
 };
