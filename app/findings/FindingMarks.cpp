@@ -13,10 +13,12 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <QToolTip>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const std::vector<int> NoSplits;
@@ -47,8 +49,29 @@ FindingMarks::FindingMarks(QWidget* box, FindingsModel& model, SectionIndex sect
     : QObject(box), m_box(box), m_surface(box), m_model(model), m_section(section), m_splits(std::move(splits)),
       m_settings(settings)
 {
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(box)) {
         m_surface = edit->viewport();
+        connect(edit->document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+            // Equal counts are also what a change of formats (the spelling's) reports.
+            if (removed != added && !m_marked.isEmpty())
+                shift(textPosition(position), removed, added);
+        });
+    } else if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        m_lineText = line->text();
+        connect(line, &QLineEdit::textChanged, this, [this](const QString& now) {
+            const QString before = std::exchange(m_lineText, now);
+            if (m_marked.isEmpty())
+                return;
+            const qsizetype shorter = std::min(before.size(), now.size());
+            qsizetype prefix = 0;
+            while (prefix < shorter && before[prefix] == now[prefix])
+                ++prefix;
+            qsizetype suffix = 0;
+            while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == now[now.size() - 1 - suffix])
+                ++suffix;
+            shift(prefix, before.size() - prefix - suffix, now.size() - prefix - suffix);
+        });
+    }
     m_surface->installEventFilter(this);
     if (m_surface != box)
         box->installEventFilter(this);
@@ -72,6 +95,22 @@ void FindingMarks::modelUpdated()
     if (now == m_marked)
         return;
     m_marked = std::move(now);
+    m_surface->update();
+}
+
+void FindingMarks::shift(qsizetype at, qsizetype removed, qsizetype added)
+{
+    QList<Finding> moved;
+    moved.reserve(m_marked.size());
+    for (Finding finding : std::as_const(m_marked)) {
+        if (finding.start >= at + removed) {
+            finding.start += added - removed;
+            moved.append(finding);
+        } else if (finding.start + finding.length < at) {
+            moved.append(finding);
+        }
+    }
+    m_marked = std::move(moved);
     m_surface->update();
 }
 

@@ -24,6 +24,9 @@ public:
     // entries first when one is there; the caller shows and deletes it.
     QMenu* createMenu(int position);
 
+    // The findings marked now, in the order of their starts.
+    const QList<Finding>& marked() const { return m_marked; }
+
     static QString whyText() { return QStringLiteral("Why is this reported?"); }
     static QString turnOffText() { return QStringLiteral("Turn off this rule"); }
     static QColor colour();
@@ -33,6 +36,9 @@ protected:
 
 private:
     void modelUpdated();
+    // Text typed since the last update moves the marks after it at once; a mark the edit
+    // touches waits for the next update.
+    void shift(qsizetype at, qsizetype removed, qsizetype added);
     void paintPlain(QPlainTextEdit* edit);
     void paintLine(QLineEdit* edit);
     static void paintMark(QPainter& painter, qreal left, qreal right, qreal bottom);
@@ -51,5 +57,6 @@ private:
     BoxSplits m_splits;
     EditorSettings& m_settings;
     QList<Finding> m_marked;  // what was last drawn
+    QString m_lineText;       // a line edit's text before its change
     bool m_painting = false;
 };
