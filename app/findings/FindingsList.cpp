@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -121,6 +122,7 @@ void FindingsList::refill()
 
     // The row that was current stays current when its finding is still there.
     const std::optional<Finding> was = m_current;
+    const int scrolled = m_tree->verticalScrollBar()->value();
     m_tree->clear();
     QTreeWidgetItem* group = nullptr;
     QTreeWidgetItem* again = nullptr;
@@ -160,6 +162,8 @@ void FindingsList::refill()
     m_tree->doItemsLayout();
     if (again)
         m_tree->setCurrentItem(again);
+    // Typing elsewhere does not move the list under the author's eyes.
+    m_tree->verticalScrollBar()->setValue(scrolled);
 }
 
 void FindingsList::follow(QTreeWidgetItem* item)

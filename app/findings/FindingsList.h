@@ -25,7 +25,7 @@ public:
     QLabel* status() const { return m_status; }
 
     // More rows than a window can usefully show are summed up in a last one.
-    static constexpr int MostRows = 500;
+    static constexpr int MostRows = 200;
 
 signals:
     void settingsRequested();
