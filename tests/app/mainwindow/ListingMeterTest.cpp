@@ -304,6 +304,18 @@ TEST_F(ListingMeterTest, ContentFindingsAfterTypingAForbiddenSentence)
     EXPECT_EQ(selected(), QStringLiteral("555-123-4567"));
     EXPECT_EQ(opening->accessibleDescription(), findings.split(u'\n').last().replace(QStringLiteral("line 2"), QStringLiteral("line 3")));
 
+    // Hovering the marked words shows the finding and what to do instead.
+    auto* edit = static_cast<QPlainTextEdit*>(opening);
+    QTextCursor onWords(edit->document());
+    onWords.setPosition(6 + 23 + 8);
+    const QPoint at = edit->cursorRect(onWords).center();
+    QHelpEvent hover(QEvent::ToolTip, at, edit->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(edit->viewport(), &hover);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
+    EXPECT_TRUE(QToolTip::text().startsWith(findings.split(u'\n')[1].replace(QStringLiteral("line 2"), QStringLiteral("line 3"))))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
+
     // The menu on marked words explains them; on a content finding it turns the rule off,
     // which applies at once and is said.
     const std::unique_ptr<QMenu> onTag(marks->createMenu(6 + 15));
