@@ -247,10 +247,14 @@ void HelpWindow::showUnreadable(const QString& file)
     pageChanged();
 }
 
-void HelpWindow::showTopic(const QString& topic)
+void HelpWindow::showTopic(const QString& topic, const QString& anchor)
 {
-    if (m_engine)
-        m_browser->setSource(HelpFile::TopicUrl(topic));
+    if (!m_engine)
+        return;
+    QUrl url = HelpFile::TopicUrl(topic);
+    if (!anchor.isEmpty())
+        url.setFragment(anchor);
+    m_browser->setSource(url);
 }
 
 void HelpWindow::pageChanged()

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "AttachFindings.h"
 #include "AttachSpelling.h"
 #include "CandyButton.h"
 #include "cFileDialog.h"
@@ -10,6 +11,9 @@
 #include "DocumentShortcuts.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
+#include "EditorSettings.h"
+#include "FindingsList.h"
+#include "FindingsModel.h"
 #include "FileTypeRegistration.h"
 #include "Help.h"
 #include "HtmlGenerators.h"
@@ -26,6 +30,7 @@
 #include "RecoveryKeeper.h"
 #include "SectionTextEdit.h"
 #include "SettingsStore.h"
+#include "SettingsWindow.h"
 #include "SpellService.h"
 #include "Splash.h"
 #include "StartupTail.h"
@@ -42,6 +47,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSessionManager>
+#include <QShortcut>
 
 namespace L = MainWindowLayout;
 
@@ -157,14 +163,53 @@ void frmMain::createControls()
             attachSpelling(box, *spelling, std::move(continuesLine));
         }
     }
-    m_meter = new ListingMeter(this, *m_boxes);
+    createFindings(*spelling);
+    m_boxes->widget(Headline)->setFocus();
+}
+
+void frmMain::createFindings(SpellService& spelling)
+{
+    m_settings = new EditorSettings(this);
+    m_findings = new FindingsModel([boxes = m_boxes] { return ReadDescription(*boxes); }, ContentRulesFromSettings(), this);
+    for (const SectionInfo& section : SectionTable) {
+        for (QWidget* box : {m_boxes->widget(section.index), m_boxes->longForm(section.index)}) {
+            if (!box)
+                continue;
+            BoxSplits splits;
+            if (auto* edit = qobject_cast<SectionTextEdit*>(box))
+                splits = [edit]() -> const std::vector<int>& { return edit->splits(); };
+            attachFindings(box, *m_findings, section.index, std::move(splits), *m_settings);
+        }
+    }
+    m_meter = new ListingMeter(this, *m_findings);
+    // The empty boxes: cheap, no pattern runs on an empty line.
+    m_findings->updateNow();
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
-    connect(m_boxes, &DescriptionBoxes::changed, m_meter, [this](int box) {
+    connect(m_boxes, &DescriptionBoxes::changed, m_findings, [this](int box) {
         if (box != BookTitleBox)  // the title is in neither fragment
-            m_meter->scheduleUpdate();
+            m_findings->scheduleUpdate();
     });
-    m_boxes->widget(Headline)->setFocus();
+    connect(m_meter, &ListingMeter::activated, this, &frmMain::showFindings);
+    addFindingKeys(this, *m_findings);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this, this, &frmMain::showSettings);
+    connect(m_settings, &EditorSettings::changed, this, [this, spelling = &spelling](const QString& key) {
+        if (key == SettingKey::SpellLanguage)
+            spelling->languageChanged();
+        else
+            m_findings->setRules(ContentRulesFromSettings());
+    });
+}
+
+void frmMain::showFindings()
+{
+    FindingsList* list = FindingsList::showFor(this, *m_findings);
+    connect(list, &FindingsList::settingsRequested, this, &frmMain::showSettings, Qt::UniqueConnection);
+}
+
+void frmMain::showSettings()
+{
+    SettingsWindow::showFor(this, *m_settings);
 }
 
 void frmMain::createSectionFrames()

@@ -9,7 +9,10 @@
 #include <array>
 
 class CandyButton;
+class EditorSettings;
+class FindingsModel;
 class ListingMeter;
+class SpellService;
 class RecoveryKeeper;
 class QSessionManager;
 
@@ -32,6 +35,11 @@ public:
 
     DescriptionBoxes& boxes() { return *m_boxes; }
     ListingMeter* meter() const { return m_meter; }
+    FindingsModel& findings() const { return *m_findings; }
+    EditorSettings& settings() const { return *m_settings; }
+    // The findings list beside the window, and the settings window.
+    void showFindings();
+    void showSettings();
     CandyButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
 
     // The desktop session is ending. Asks about unsaved changes when it may; false means
@@ -60,6 +68,7 @@ protected:
 private:
     void createControls();
     void createSectionFrames();
+    void createFindings(SpellService& spelling);
     void onCommitDataRequest(QSessionManager& manager);
     // Asks about unsaved changes; false when the window must stay open.
     bool QueryUnload();
@@ -68,6 +77,8 @@ private:
 
     DescriptionBoxes* m_boxes = nullptr;
     ListingMeter* m_meter = nullptr;
+    FindingsModel* m_findings = nullptr;
+    EditorSettings* m_settings = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
     QPointer<QWidget> m_splash;
     std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};

@@ -31,7 +31,17 @@ std::vector<int> splitsOf(const QString& text)
 TEST(SectionTextEdit, OnlyLinesLongerThanTheLongestBlockAreSplitAndPreferablyAfterABlank)
 {
     EXPECT_TRUE(splitsOf(QString(Longest, u'x') + u'\n' + QString(Longest, u'y')).empty());
-    EXPECT_EQ(splitsOf(u"ab\n"_s + QString(2 * Longest + 1, u'z')), (std::vector<int>{3 + Longest, 3 + 2 * Longest + 1}));
+    const std::vector<int> pieces = splitsOf(u"ab\n"_s + QString(2 * Longest + 1, u'z'));
+    EXPECT_EQ(pieces, (std::vector<int>{3 + Longest, 3 + 2 * Longest + 1}));
+    // A position of the text at a piece's end shows before the box's break, or after it at
+    // the next piece's start; back in the text both are the same position.
+    EXPECT_EQ(ShownPosition(pieces, 2 + Longest, true), 2 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + Longest), 3 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + Longest, true), 4 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + 2 * Longest, true), 5 + 2 * Longest);
+    EXPECT_EQ(TextPosition(pieces, 3 + Longest), 3 + Longest);
+    EXPECT_EQ(TextPosition(pieces, 4 + Longest), 3 + Longest);
+    EXPECT_EQ(TextPosition(pieces, 5 + 2 * Longest), 3 + 2 * Longest);
     // After a blank in the second half; one in the first half is too early.
     QString words = QString(Longest, u'x') + u"tail"_s;
     words[10] = words[Longest - 10] = u' ';
