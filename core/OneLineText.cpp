@@ -52,3 +52,22 @@ QString TerminalSafeHtml(const QString& html)
     }
     return page;
 }
+
+QString BreaksAsSpaces(const QString& text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return IsLineBreak(c.unicode()); }))
+        return text;
+    QString line;
+    line.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (!IsLineBreak(u)) {
+            line += text[i];
+            continue;
+        }
+        if (u == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        line += u' ';
+    }
+    return line;
+}
