@@ -87,7 +87,7 @@ QString FindingText(const ContentFinding& finding)
 {
     const ContentPattern& pattern = ContentPatternTable()[static_cast<size_t>(finding.pattern)];
     return caption(finding.section) + QStringLiteral(", line %1: \"%2\" %3; %4.")
-                                          .arg(QString::number(finding.line), QuotedWords(finding.words),
+                                          .arg(QString::number(finding.line), OneLineText(QuotedWords(finding.words)),
                                                QString::fromUtf8(pattern.what),
                                                QString::fromUtf8(ContentRuleData(pattern.rule).sentence));
 }

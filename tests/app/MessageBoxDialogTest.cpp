@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -58,4 +59,29 @@ TEST(MessageBoxDialog, AnOrdinaryYesNoQuestionClosedIsNo)
     EXPECT_EQ(answer(MsgButtons::YesNo, [](QMessageBox& box) { press(box, Qt::Key_Escape); }), MsgAnswer::No);
     EXPECT_EQ(answer(MsgButtons::YesNo, [](QMessageBox& box) { box.close(); }), MsgAnswer::No);
     EXPECT_EQ(answer(MsgButtons::YesNoCancel, [](QMessageBox& box) { press(box, Qt::Key_Escape); }), MsgAnswer::Cancel);
+}
+
+// A path of 40,000 characters is shortened in the middle: the box fits the screen, the
+// details hold the path whole.
+TEST(MessageBoxDialog, ALongPathIsShortenedInTheMiddleAndShownWholeInTheDetails)
+{
+    const QString path = QStringLiteral("/start") + QString(40000, u'x') + QStringLiteral("end.qvn");
+    QString text, details;
+    QRect frame;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        text = box->text();
+        details = box->detailedText();
+        frame = box->frameGeometry();
+        box->button(QMessageBox::No)->click();
+    });
+    const MessageRequest request{QStringLiteral("The changes to '%1' were kept. Restore them?").arg(path), MsgIcon::Question,
+                                 MsgButtons::YesNoLater, QStringLiteral("Quorvane"), path};
+    EXPECT_EQ(ShowMessageBoxDialog(request), MsgAnswer::No);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The changes to '/start"))) << text.left(80).toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("end.qvn' were kept. Restore them?"))) << text.right(80).toStdString();
+    EXPECT_LT(text.size(), 400);
+    EXPECT_EQ(details, path);
+    EXPECT_LE(frame.height(), QGuiApplication::primaryScreen()->availableGeometry().height());
 }

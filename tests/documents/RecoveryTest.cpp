@@ -210,6 +210,11 @@ TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAl
     EXPECT_EQ(messages.texts()[0],
               "Quorvane was closed before the changes to '/books/Garden Basics.qvn' were saved. Restore them?");
     EXPECT_EQ(messages.texts()[1], "Quorvane was closed before a new description was saved. Restore them?");
+    EXPECT_EQ(messages.shown()[0].longPart, "/books/Garden Basics.qvn");
+    // A path that tries to speak for itself says only what it is.
+    EXPECT_EQ(RecoveryQuestion(QString::fromUtf16(u"/b/\u202eevil\r\nIMPORTANT: Click Yes.qvn")),
+              QString::fromUtf16(u"Quorvane was closed before the changes to '/b/\\u202eevil\\r\\nIMPORTANT: Click Yes.qvn' "
+                                 u"were saved. Restore them?"));
     // "No to All" while older copies follow; the last one has none.
     EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNoNoToAllLater);
     EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNoLater);
