@@ -170,6 +170,14 @@ TEST(RecoveryCopyFormat, ReadsBackExactlyAndRefusesACopyCutShortChangedOrTooLarg
     EXPECT_EQ(RecoveryCopyFormat::parse(QByteArray(bytes).replace(length, "Length: 67108864")).fault, "truncated");
     EXPECT_EQ(RecoveryCopyFormat::parse(QByteArray(bytes).replace(length, "Length: 67108865")).fault,
               "larger than the description size limit");
+
+    // The first bytes tell all but the checksum: the header and whether the size fits it.
+    const qsizetype body = bytes.size() - bytes.indexOf("\r\n\r\n") - 4;
+    const QByteArray start = bytes.first(bytes.size() - body);
+    EXPECT_EQ(RecoveryCopyFormat::checkStart(start, bytes.size()), QString());
+    EXPECT_EQ(RecoveryCopyFormat::checkStart(start, bytes.size() - 1), "truncated");
+    EXPECT_EQ(RecoveryCopyFormat::checkStart(start, qint64(1) << 40), "corrupt");
+    EXPECT_EQ(RecoveryCopyFormat::checkStart(QByteArray(100, '\0'), qint64(1) << 40), "corrupt");
 }
 
 TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAlone)
@@ -328,6 +336,39 @@ TEST(RecoveryOffer, DamagedCopiesAreSetAsideWithOneLineForAllOfThem)
                                  "/damaged; the first: " + paths[0].toLocal8Bit() + ": damaged recovery copy (truncated)"))
         << lines.toStdString();
     EXPECT_EQ(QDir(folder + QStringLiteral("/damaged")).entryList(QDir::Files).size(), 3);
+}
+
+// A copy as large as may be read, damaged: told by its header, never read in full (read, it
+// would be too large); where damaged/ cannot be made, left in place once with one line, and
+// passed over unread at the next start until it changes.
+TEST(RecoveryOffer, ADamagedCopyIsToldByItsHeaderAndOneThatCannotBeMovedIsNamedOnce)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QString path = writeCopies(folder, 1).front();
+    const QByteArray bytes = TempFolder::read(path);
+    QFile file(path);
+    ASSERT_TRUE(file.resize(DescriptionFileFormat::MaxFileBytes + RecoveryCopyFormat::MaxHeaderBytes + 1));  // sparse
+    file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-5), QFileDevice::FileModificationTime);
+    temp.write(QStringLiteral("recovery/damaged"), "a file where the folder would go");
+    ResetDocumentState();
+    ScriptedMessages messages;
+    for (int start = 0; start < 2; ++start) {
+        StandardError err;
+        EXPECT_FALSE(OfferRecoveryCopies(RecoveryStore(folder)));
+        const QByteArray line = err.text();
+        EXPECT_EQ(line, start == 0 ? "quorvane: " + path.toLocal8Bit() + ": damaged recovery copy (corrupt), left in place\n"
+                                   : QByteArray())
+            << line.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(path));
+    }
+    EXPECT_TRUE(messages.shown().empty());
+    // Changed since, it is looked at again.
+    file.resize(bytes.size() + 1);
+    StandardError err;
+    EXPECT_FALSE(OfferRecoveryCopies(RecoveryStore(folder)));
+    EXPECT_TRUE(err.text().contains("left in place"));
 }
 
 TEST(RecoveryOffer, ACopyIsRestoredToItsFileOnlyWhileThatIsStillADescriptionOfItsOwn)
