@@ -172,8 +172,7 @@ TEST(RecoveryCopyFormat, ReadsBackExactlyAndRefusesACopyCutShortChangedOrTooLarg
               "larger than the description size limit");
 
     // The first bytes tell all but the checksum: the header and whether the size fits it.
-    const qsizetype body = bytes.size() - bytes.indexOf("\r\n\r\n") - 4;
-    const QByteArray start = bytes.first(bytes.size() - body);
+    const QByteArray start = bytes.first(bytes.indexOf("\r\n\r\n") + 4);
     EXPECT_EQ(RecoveryCopyFormat::checkStart(start, bytes.size()), QString());
     EXPECT_EQ(RecoveryCopyFormat::checkStart(start, bytes.size() - 1), "truncated");
     EXPECT_EQ(RecoveryCopyFormat::checkStart(start, qint64(1) << 40), "corrupt");
@@ -347,25 +346,21 @@ TEST(RecoveryOffer, ADamagedCopyIsToldByItsHeaderAndOneThatCannotBeMovedIsNamedO
     const QString folder = temp.file(QStringLiteral("recovery"));
     QDir().mkpath(folder);
     const QString path = writeCopies(folder, 1).front();
-    const QByteArray bytes = TempFolder::read(path);
+    const qint64 size = QFileInfo(path).size();
     QFile file(path);
     ASSERT_TRUE(file.resize(DescriptionFileFormat::MaxFileBytes + RecoveryCopyFormat::MaxHeaderBytes + 1));  // sparse
-    file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-5), QFileDevice::FileModificationTime);
     temp.write(QStringLiteral("recovery/damaged"), "a file where the folder would go");
     ResetDocumentState();
     ScriptedMessages messages;
     for (int start = 0; start < 2; ++start) {
         StandardError err;
         EXPECT_FALSE(OfferRecoveryCopies(RecoveryStore(folder)));
-        const QByteArray line = err.text();
-        EXPECT_EQ(line, start == 0 ? "quorvane: " + path.toLocal8Bit() + ": damaged recovery copy (corrupt), left in place\n"
-                                   : QByteArray())
-            << line.toStdString();
-        EXPECT_TRUE(QFileInfo::exists(path));
+        EXPECT_EQ(err.text(), start == 0 ? "quorvane: " + path.toLocal8Bit() + ": damaged recovery copy (corrupt), left in place\n"
+                                         : QByteArray());
+        EXPECT_TRUE(QFileInfo::exists(path) && messages.shown().empty());
     }
-    EXPECT_TRUE(messages.shown().empty());
     // Changed since, it is looked at again.
-    file.resize(bytes.size() + 1);
+    file.resize(size + 1);
     StandardError err;
     EXPECT_FALSE(OfferRecoveryCopies(RecoveryStore(folder)));
     EXPECT_TRUE(err.text().contains("left in place"));
