@@ -105,6 +105,11 @@ TEST_F(LongLineFlowTest, TypedCopiedPastedAndSavedWithoutTheBoxesOwnSplits)
         EXPECT_EQ(edit->splitCount(), 3);
     }
     expected.remove(6 + Longest, 1);
+    // Delete at the end of a piece takes the next piece's first character.
+    cursor.setPosition(6 + Longest - 1);
+    edit->setTextCursor(cursor);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), expected.remove(6 + Longest, 1));
 
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
