@@ -21,6 +21,16 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
   -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DQUORVANE_LIBFUZZER=ON -DQUORVANE_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
+# FUZZ_TARGET=content fuzzes the content rules' checker instead of the file reader.
+if [ "${FUZZ_TARGET:-description}" = content ]; then
+  cmake --build "$build" --target content_check_fuzzer
+  mkdir -p "$build/content-corpus"
+  cd "$build"
+  ASAN_OPTIONS="detect_leaks=0" ./bin/content_check_fuzzer \
+    -max_total_time="$seconds" -max_len=8192 \
+    -print_final_stats=1 "$@" "$build/content-corpus" "$root/fuzz/content-corpus"
+  exit
+fi
 cmake --build "$build" --target description_fuzzer
 
 mkdir -p "$build/corpus"
