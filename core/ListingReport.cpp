@@ -95,7 +95,7 @@ QString FindingText(const ContentFinding& finding)
                    .arg(QString::number(finding.line), QString::fromUtf8(rule.name).toLower(), QuotedWords(finding.words));
     }
     return caption(finding.section) + QStringLiteral(", line %1: \"%2\" %3; %4.")
-                                          .arg(QString::number(finding.line), QuotedWords(finding.words),
+                                          .arg(QString::number(finding.line), OneLineText(QuotedWords(finding.words)),
                                                QString::fromUtf8(pattern.what),
                                                QString::fromUtf8(ContentRuleData(pattern.rule).sentence));
 }

@@ -109,13 +109,18 @@ int runExport(const QStringList& operands)
     const std::optional<Description> description = ReadCommandLineDescription(operands[1], stderr);
     if (!description)
         return ExitFailed;
-    if (!writeAll(stdout, TerminalSafeHtml(generate(*description)).toUtf8())) {
+    qsizetype leftOut = 0;
+    if (!writeAll(stdout, TerminalSafeHtml(generate(*description), &leftOut).toUtf8())) {
         printError(QStringLiteral("cannot write to standard output"));
         return ExitFailed;
     }
     // What the check finds in this fragment, as warnings: the output stays exactly the HTML.
     for (const QString& finding : FragmentFindingLines(CheckFragment(*description, target, ContentRulesFromSettings())))
         printError(QStringLiteral("warning: ") + finding);
+    if (leftOut > 0)
+        printError(QStringLiteral("warning: %1 left out of the HTML")
+                       .arg(leftOut == 1 ? QStringLiteral("1 control character")
+                                         : QStringLiteral("%1 control characters").arg(GroupedNumber(leftOut))));
     return ExitOk;
 }
 

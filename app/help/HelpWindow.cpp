@@ -5,6 +5,7 @@
 #include "HelpFile.h"
 #include "HelpPageAccessible.h"
 #include "HelpSearchQuery.h"
+#include "HelpSearchRunner.h"
 #include "WindowAccessibility.h"
 
 #include <QHBoxLayout>
@@ -184,8 +185,9 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     search->resultWidget()->setObjectName(QStringLiteral("helpSearchResults"));
     m_navigation->addTab(searchPage, QStringLiteral("Search"));
     NameSearchButtons(search->queryWidget(), search->resultWidget());
-    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
-            [search] { search->search(HelpSearchQuery(search->queryWidget()->searchInput())); });
+    auto* runner = new HelpSearchRunner(search);
+    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, runner,
+            [search, runner] { runner->search(HelpSearchQuery(search->queryWidget()->searchInput())); });
     connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, m_browser,
             [this](const QUrl& url) { m_browser->setSource(url); });
     // The index of a book this small is built in a moment, in the engine's own thread.

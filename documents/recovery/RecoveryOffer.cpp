@@ -4,6 +4,7 @@
 #include "DescriptionView.h"
 #include "DocumentState.h"
 #include "MessageBox.h"
+#include "OneLineText.h"
 #include "QuotedTexts.h"
 #include "WholeFile.h"
 
@@ -47,7 +48,8 @@ QString RecoveryQuestion(const QString& ownerPath)
 {
     if (ownerPath.isEmpty())
         return QString::fromLatin1(QuotedTexts::RecoveryQuestionNew);
-    return QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(ownerPath);
+    // The path comes from a file: it may say nothing but what it is.
+    return QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(OneLineText(ownerPath));
 }
 
 bool OfferRecoveryCopies(const RecoveryStore& store)
@@ -60,8 +62,10 @@ bool OfferRecoveryCopies(const RecoveryStore& store)
         if (!copy)
             continue;
         const bool older = i + 1 < orphans.size();
-        const MsgAnswer answer = ShowMessage(RecoveryQuestion(copy->ownerPath), MsgIcon::Question,
-                                             older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater);
+        MessageRequest question{RecoveryQuestion(copy->ownerPath), MsgIcon::Question,
+                                older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater, {}};
+        question.longPart = OneLineText(copy->ownerPath);
+        const MsgAnswer answer = ShowMessage(question);
         if (answer == MsgAnswer::Yes) {
             restore(*copy);
             taken = true;

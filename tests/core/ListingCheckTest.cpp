@@ -237,6 +237,9 @@ TEST(ListingCheck, ControlCharactersOtherThanTabAndBreaksAreFoundPerSectionAndCh
     EXPECT_EQ(FindingText(expected[7]), QStringLiteral("CLOSING REMARKS: control character U+0080 (PAD) appears once"));
     EXPECT_EQ(FindingText(expected[8]), QStringLiteral("CLOSING REMARKS: control character U+009B (CSI) appears once"));
     EXPECT_EQ(FindingText(expected[9]), QStringLiteral("CLOSING REMARKS: control character U+009F (APC) appears once"));
+    // The words quoted from the text show their invisible characters as escapes.
+    EXPECT_TRUE(FindingText(ContentFinding{Headline, 1, 0, QString::fromUtf16(u"best\u202eseller\u200b")})
+                    .contains(QStringLiteral("\"best\\u202eseller\\u200b\"")));
 
     // Each fragment gets the findings of its own sections; the check as a whole has each once.
     Description d = with(Subheadline, QString(1200, QChar(u'\x01')));

@@ -136,3 +136,37 @@ TEST_F(OneLineBoxTest, APasteThatMakesItTooLongGoesStraightIntoPiecesInPlaceOfTh
     keys(u"!"_s);
     EXPECT_EQ(text(), u"Roses "_s + words(Longest) + u" end!"_s);
 }
+
+TEST_F(OneLineBoxTest, EveryEditAcrossTheLimitIsUndoneAndRedoneTheCursorWhereTheAuthorPutIt)
+{
+    const QString limit = words(Longest);
+    for (const qsizetype length : {Longest - 1, Longest}) {
+        SCOPED_TRACE(length);
+        window.boxes().setBoxText(Headline, limit.left(length));
+        edit()->setFocus();
+        keys(u"z"_s);
+        EXPECT_EQ(field()->isVisible(), length == Longest);
+        keys({}, Qt::Key_Z, 1, Qt::ControlModifier);
+        EXPECT_TRUE(text() == limit.left(length) && edit()->isVisible());
+        keys({}, Qt::Key_Y, 1, Qt::ControlModifier);
+        EXPECT_TRUE(text() == limit.left(length) + u"z"_s && field()->isVisible() == (length == Longest));
+    }
+    // The whole of it deleted, brought back, deleted again.
+    const QString longer = limit + u"z"_s;
+    keys({}, Qt::Key_A, 1, Qt::ControlModifier);
+    keys({}, Qt::Key_Delete);
+    EXPECT_TRUE(text().isEmpty() && edit()->isVisible());
+    keys({}, Qt::Key_Z, 1, Qt::ControlModifier);
+    EXPECT_TRUE(text() == longer && field()->isVisible());
+    keys({}, Qt::Key_Y, 1, Qt::ControlModifier);
+    EXPECT_TRUE(text().isEmpty());
+
+    // Back to the line edit from past a split: the next key goes where the cursor was.
+    window.boxes().setBoxText(Headline, longer);
+    const qsizetype split = field()->splits().front();
+    placeCursor(split + 2);
+    keys({}, Qt::Key_Backspace);
+    ASSERT_TRUE(edit()->isVisible());
+    keys(u"k"_s);
+    EXPECT_EQ(text(), QString(longer).replace(split + 1, 1, u"k"_s));
+}
