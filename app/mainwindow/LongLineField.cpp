@@ -1,5 +1,7 @@
 #include "LongLineField.h"
 
+#include "PasteAsStoreTags.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
@@ -54,11 +56,11 @@ void LongLineField::keyPressEvent(QKeyEvent* event)
 
 void LongLineField::insertFromMimeData(const QMimeData* source)
 {
-    if (!source || !source->hasText()) {
+    if (!source || (!source->hasText() && !source->hasHtml())) {
         SectionTextEdit::insertFromMimeData(source);
         return;
     }
-    QString text = source->text();
+    QString text = PasteAsStoreTags::PastedText(*source, false);
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));

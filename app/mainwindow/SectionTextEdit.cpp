@@ -1,5 +1,7 @@
 #include "SectionTextEdit.h"
 
+#include "PasteAsStoreTags.h"
+
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -103,8 +105,18 @@ void SectionTextEdit::setWidgetText(const QString& text)
     setUndoRedoEnabled(m_splits.empty());
 }
 
+void SectionTextEdit::pasteText(const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    insertFromMimeData(&data);
+}
+
 void SectionTextEdit::insertFromMimeData(const QMimeData* source)
 {
+    // Formatted text arrives as the store's tags; where there is only HTML, its text still does.
+    if (source && source->hasHtml())
+        return pasteText(PasteAsStoreTags::PastedText(*source, false));
     QString pasted = source && source->hasText() ? source->text() : QString();
     std::vector<int> splits;
     SplitLongLines(pasted, splits);

@@ -22,6 +22,8 @@ public:
 
     // Sets the box to text (line breaks as "\n").
     void setWidgetText(const QString& text);
+    // Puts text in place of the selection as a paste of it would (line breaks as "\n").
+    void pasteText(const QString& text);
     // The box's text as the widget keeps it (paragraph separators between lines), without
     // the box's own splits.
     QString widgetText() const;
