@@ -3,6 +3,7 @@
 #include "HtmlGenerators.h"
 #include "HtmlImport.h"
 #include "NewDescription.h"
+#include "PastedHtml.h"
 
 #include <gtest/gtest.h>
 
@@ -152,4 +153,28 @@ TEST(HtmlImport, InputIsBoundedAndMustBeText)
     EXPECT_EQ(HtmlImport::textOfBytes(QByteArray("\xFF\xFE<\0b\0>\0", 8)), "<b>");
     EXPECT_EQ(HtmlImport::textOfBytes("\xEF\xBB\xBF\xC3\xA9"), "\u00e9");
     EXPECT_EQ(HtmlImport::textOfBytes("caf\xE9"), "caf\u00e9");
+}
+
+// What a paste of formatted text puts in a box: the lines, with <b> and <i> only.
+TEST(PastedHtml, WordProcessorAndPageHtmlBecomeLinesWithBoldAndItalics)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        // A document editor wraps everything in a bold tag of normal weight; styles say the rest.
+        {"<meta charset=\"utf-8\"><b style=\"font-weight:normal;\" id=\"docs-internal-guid-1\"><p dir=\"ltr\">"
+         "<span style=\"font-weight:700\">Bold</span> and <span style=\"font-style:italic;font-weight:400\">slanted"
+         "</span></p><p><span>Second</span></p></b>",
+         "<b>Bold</b> and <i>slanted</i>\nSecond"},
+        // Word: strong, em, u (dropped), a spacer paragraph, a list item with a break inside it.
+        {"<p class=MsoNormal><strong>One</strong> <em>two</em> <u>three</u></p><p class=MsoNormal><o:p>&nbsp;</o:p></p>"
+         "<ul><li>Item<br>continued</li><li>Next</li></ul>",
+         "<b>One</b> <i>two</i> three\nItem continued\nNext"},
+        // A page: headings and line breaks are lines; scripts and comments are nothing.
+        {"<!--StartFragment--><h3>Title</h3>Line one<br>Line two<script>alert(1)</script><!--EndFragment-->",
+         "Title\nLine one\nLine two"},
+        {"<span style=\"font-weight:bold\"><i>both</i></span>", "<b><i>both</i></b>"},
+        {"<img src=x>", ""},
+    };
+    for (const auto& [html, box] : cases)
+        EXPECT_EQ(HtmlToBoxText(QString::fromUtf8(html)), QString::fromUtf8(box)) << html;
+    EXPECT_EQ(HtmlToPlainText(QString::fromUtf8(cases[0].first)), "Bold and slanted\nSecond");
 }
