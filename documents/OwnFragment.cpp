@@ -200,8 +200,9 @@ bool mayBeGenerated(QStringView fragment)
 {
     if (!fragment.contains(Br) && !fragment.startsWith(ListOpen))
         return false;
-    for (const char16_t* foreign : {u"<br", u"<p>", u"<p ", u"<P>", u"<div", u"<DIV", u"<span", u"<SPAN"})
-        if (fragment.contains(QStringView(foreign)))
+    // An author may type the store's own tags ("<br>", "<i>") into a box, but not these.
+    for (const char16_t* foreign : {u"<p>", u"<p ", u"<div", u"<span", u"<font"})
+        if (fragment.contains(QStringView(foreign), Qt::CaseInsensitive))
             return false;
     return true;
 }
