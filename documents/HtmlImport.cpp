@@ -180,10 +180,9 @@ std::optional<QString> textOfBytes(QByteArrayView bytes)
         if (decoder.hasError())
             return std::nullopt;
     } else {
-        if (bytes.contains('\0'))
-            return std::nullopt;
         text = DecodeFileText(startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
     }
+    // Both decodings keep a NUL byte as a NUL character.
     if (text.contains(QChar(0)))
         return std::nullopt;
     return text;
