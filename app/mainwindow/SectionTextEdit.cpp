@@ -180,8 +180,8 @@ QString SectionTextEdit::widgetText() const
 
 QMimeData* SectionTextEdit::createMimeDataFromSelection() const
 {
-    if (m_splits.empty())
-        return QPlainTextEdit::createMimeDataFromSelection();
+    // The text alone: what a box holds is the store's markup as typed, and the rich form Qt
+    // would add beside it would paste back as escaped text in the box's own bold or plain.
     const QTextCursor cursor = textCursor();
     QString text = withoutSplits(document()->toRawText(), cursor.selectionStart(), cursor.selectionEnd());
     text.replace(QChar::ParagraphSeparator, u'\n');

@@ -14,7 +14,8 @@
 // split where a blank allows. Those splits are the box's own: the text read back, and the
 // text copied from it, has none of them. Lines up to that length look as they always did.
 // While a box holds splits it keeps no undo history: undoing the removal of a split would
-// bring it back as a line break of the text.
+// bring it back as a line break of the text. Copied text is the text alone, without splits
+// and without a rich form, so a copy pastes back as it was.
 class SectionTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
