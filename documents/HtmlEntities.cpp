@@ -29,19 +29,33 @@ constexpr NamedReference Named[] = {
     {u"Ntilde", 0x00D1}, {u"Ouml", 0x00D6},   {u"Uuml", 0x00DC},   {u"aelig", 0x00E6},  {u"oelig", 0x0153},
 };
 
-// The references that must stay references: as characters they would be markup.
-const char16_t* keptReference(char32_t c)
+// Whether text, as it stands, begins what a browser would read as a reference ("amp;",
+// "#38;") or a tag ("b>", "/i", "!--").
+bool beginsReference(QStringView text)
 {
-    switch (c) {
-    case u'<':
-        return u"&lt;";
-    case u'>':
-        return u"&gt;";
-    case u'&':
+    qsizetype n = 0;
+    while (n < text.size() && n < 32 && (text[n].isLetterOrNumber() || text[n] == u'#'))
+        ++n;
+    return n > 0 && n < text.size() && text[n] == u';';
+}
+
+bool beginsTag(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    const QChar c = text.front();
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'/' || c == u'!' || c == u'?';
+}
+
+// A box's text goes into the store's HTML as it stands: "&" and "<" become characters only
+// where the store would still read them as such, and otherwise stay references.
+const char16_t* keptReference(char32_t c, QStringView after)
+{
+    if (c == u'&' && beginsReference(after))
         return u"&amp;";
-    default:
-        return nullptr;
-    }
+    if (c == u'<' && beginsTag(after))
+        return u"&lt;";
+    return nullptr;
 }
 
 bool boxHolds(char32_t c)
@@ -103,7 +117,7 @@ QString DecodeHtmlText(QStringView text)
             out += c;
             continue;
         }
-        if (const char16_t* reference = keptReference(decoded))
+        if (const char16_t* reference = keptReference(decoded, text.sliced(semicolon + 1)))
             out += QStringView(reference);
         else
             out += QString::fromUcs4(&decoded, 1);

@@ -115,15 +115,15 @@ TEST(HtmlImport, StoreAndWordProcessorFragmentsImportWithoutLosingAWord)
          "<ol><li>Soil &amp; seeds</li><li>Watering&nbsp;&mdash; daily</li></ol><p>About the author</p>"
          "<p>Jo has <a href=\"x\">gardened</a> for years.<br>Still does.</p></div>",
          {"The Garden Book", "Grow more with less", "Gardening is easy.", "You will learn",
-          "Soil &amp; seeds\r\nWatering\u00a0\u2014 daily", "About the author\r\nJo has gardened for years.<br>Still does.", "",
+          "Soil & seeds\r\nWatering\u00a0\u2014 daily", "About the author\r\nJo has gardened for years.<br>Still does.", "",
           ""},
          "<a>, <div>, <script>, <span>, class, comments, href, style"},
         // A word processor's page: Word's classes and fonts, strong and em, an empty paragraph.
         {"<html><head><meta charset=utf-8><title>My Novel</title><style>p {}</style></head><body>"
          "<p class=MsoNormal><strong>Bold claim</strong></p><p class=MsoNormal><o:p>&nbsp;</o:p></p>"
          "<p class=MsoNormal><font face=Arial>First <em>para</em>,</font><u>under</u></p>"
-         "<p class=MsoNormal>Second\npara &#8211; &#150; &lt;ok&gt; &#0;</p></body></html>",
-         {"", "Bold claim", "\u00a0\r\n\r\nFirst <em>para</em>,<u>under</u>\r\n\r\nSecond para \u2013 \u2013 &lt;ok&gt; &#0;",
+         "<p class=MsoNormal>Second\npara &#8211; &#150; &lt;ok&gt; &#0; a &lt; b &amp;amp;</p></body></html>",
+         {"", "Bold claim", "\u00a0\r\n\r\nFirst <em>para</em>,<u>under</u>\r\n\r\nSecond para \u2013 \u2013 &lt;ok> &#0; a < b &amp;amp;",
           "", "", "", "", ""},
          "<font>, <meta>, <o:p>, <style>, charset, class, face"},
         // A heading alone and a second list after the benefits stay words and tags.

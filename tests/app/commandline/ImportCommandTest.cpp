@@ -23,7 +23,7 @@ TEST_F(ImportCommandTest, WritesANewDescriptionAndNeverReplacesOne)
     const QString page = m_files.write("page.htm", "<title>My &amp; Book</title><div class=x><p>One <span>two</span></p></div>");
     expectRun({"--import", page, m_files.file("page.qvn")}, 0, "",
               errorLine(page, "dropped what the store does not take, keeping its text: <div>, <span>, class"));
-    EXPECT_EQ(TempFolder::read(m_files.file("page.qvn")), "[[[QVN FILE]]]My &amp; Book\r\n\r\n\r\nOne two\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(TempFolder::read(m_files.file("page.qvn")), "[[[QVN FILE]]]My & Book\r\n\r\n\r\nOne two\r\n\r\n\r\n\r\n\r\n\r\n");
 
     // An existing name, ".qvn" or not, stays as it was; so does a dangling link.
     expectRun({"--import", page, made}, 2, "", errorLine(made + ".qvn", "already exists; --import writes only a new file, choose another name"));
