@@ -36,11 +36,16 @@ qsizetype commonSuffix(QStringView a, QStringView b, qsizetype limit)
 std::vector<ContentChecker::Line> ContentChecker::checkLines(SectionIndex index, QStringView text) const
 {
     std::vector<Line> lines;
+    QList<ContentFinding> found;
     for (qsizetype start = 0;;) {
         const qsizetype end = ContentLineEnd(text, start);
         Line line;
         line.length = (end < 0 ? text.size() : end) - start;
-        CheckContentLine(index, 0, text.sliced(start, line.length), m_rules, line.findings);
+        found.clear();
+        CheckContentLine(index, 0, text.sliced(start, line.length), m_rules, found);
+        line.findings.reserve(size_t(found.size()));
+        for (const ContentFinding& finding : found)
+            line.findings.push_back({finding.pattern, finding.unfinished, finding.start, finding.length});
         lines.push_back(std::move(line));
         if (end < 0)
             return lines;
@@ -101,15 +106,25 @@ const SectionContentFindings& ContentChecker::check(const Description& descripti
     for (const SectionInfo& info : SectionTable) {
         if (m_rules.isEmpty() || !update(info.index, description[info.index]))
             continue;
+        // Only the first ones are copied: a key costs the same however many there are.
         QList<ContentFinding>& findings = m_findings[info.index];
         findings.clear();
-        const std::vector<Line>& lines = m_sections[static_cast<size_t>(info.index)].lines;
-        for (size_t i = 0; i < lines.size(); ++i) {
-            for (ContentFinding finding : lines[i].findings) {
-                finding.line = static_cast<int>(i) + 1;
+        qsizetype count = 0;
+        const Section& section = m_sections[static_cast<size_t>(info.index)];
+        qsizetype lineStart = 0;
+        for (size_t i = 0; i < section.lines.size(); ++i) {
+            const Line& line = section.lines[i];
+            count += qsizetype(line.findings.size());
+            for (size_t f = 0; f < line.findings.size() && findings.size() < MaxKeptContentFindings; ++f) {
+                const LineFinding& kept = line.findings[f];
+                ContentFinding finding{info.index, static_cast<int>(i) + 1, kept.pattern,
+                                       section.text.sliced(lineStart + kept.start, kept.length), kept.start, kept.length};
+                finding.unfinished = kept.unfinished;
                 findings.append(std::move(finding));
             }
+            lineStart += line.length + LineBreak;
         }
+        m_findings.counts[info.index] = count;
     }
     return m_findings;
 }

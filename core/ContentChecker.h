@@ -17,9 +17,17 @@ public:
     const SectionContentFindings& check(const Description& description);
 
 private:
+    // A finding as a line keeps it: its words are read from the text when it is shown, so a
+    // million of them hold no copies of the text.
+    struct LineFinding {
+        int pattern = 0;
+        bool unfinished = false;
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
     struct Line {
-        qsizetype length = 0;              // without its CR LF
-        QList<ContentFinding> findings;    // numbered when the section's list is made
+        qsizetype length = 0;                // without its CR LF
+        std::vector<LineFinding> findings;   // numbered and given their words when the section's list is made
     };
     struct Section {
         QString text;

@@ -58,18 +58,30 @@ enum LineTrait : unsigned {
     Hyphen = 1u << 9,
     ManyCommas = 1u << 10,      // separators enough for a run of search phrases
     CentSign = 1u << 11,
+    LoneSurrogate = 1u << 12,
+    DecimalNumber = 1u << 13,   // "2.99", "0,99": a digit, a dot or a comma, a digit
+    DigitSlash = 1u << 14,      // "4/5", "4 / 5"   // half of a pair with no other half: the line is repaired first
 };
 
+// Every expression must run in time linear in its line, whatever the line: a run the pattern
+// may scan and then fail on is scanned from its start only (a look-behind that mirrors the
+// run's class), repetitions are bounded or possessive. bench_content_patterns proves it.
 struct ContentPattern {
     ContentRule rule;
     const char* what;        // "is a web address"
     const char* expression;  // PCRE, matched within one line; group "w", when present, is what is quoted.
                              // nullptr: the run of search phrases, tested by code with KeywordRunLimits
     unsigned needs;          // LineTrait bits the line must all have
-    const char* words;       // lower-case words, blank-separated, one of which the line must hold ("" none)
+    const char* words;       // lower-case words, blank-separated, one of which the line must hold ("" none);
+                             // a word is known by its first twelve letters, so list each form
+    const char* example;     // a line it reports, the words it quotes between two "|"
+    const char* advice = nullptr;  // what to do instead, when the rule's own sentence says too little
     int minDigits = 0;       // digits the match must hold, when not 0
     int maxDigits = 0;
 };
+
+// The pre-filter keeps a bit for each pattern.
+inline constexpr size_t MaxContentPatterns = 128;
 
 // A run of search phrases: a line of at least minPhrases short phrases (of at most
 // maxWordsPerPhrase words) separated by commas or semicolons, in which one word of at least

@@ -339,12 +339,18 @@ FragmentCheck fragmentCheck(const Description& description, ListingTarget target
             check.findings += sectionFindings.tags[section.index];
             check.controlCharacters += sectionFindings.controlCharacters[section.index];
             check.contentFindings += sectionFindings.content[section.index];
+            check.contentFindingCount += sectionFindings.content.count(section.index);
         }
     }
     return check;
 }
 
 } // namespace
+
+bool SectionGoesInto(SectionIndex section, ListingTarget target)
+{
+    return goesInto(SectionTable[static_cast<size_t>(section)], target);
+}
 
 QList<TagFinding> CheckSectionTags(SectionIndex section, QStringView text)
 {
@@ -378,7 +384,10 @@ ListingCheck CheckListing(const Description& description, const SectionContentFi
         check.tagFindings += findings;
     for (const QList<ControlCharacterFinding>& findings : sectionFindings.controlCharacters)
         check.controlCharacterFindings += findings;
-    for (const QList<ContentFinding>& findings : sectionFindings.content)
-        check.contentFindings += findings;
+    for (const SectionInfo& section : SectionTable) {
+        check.contentFindings += sectionFindings.content[section.index];
+        check.sectionContentCounts[section.index] = sectionFindings.content.count(section.index);
+        check.contentFindingCount += check.sectionContentCounts[section.index];
+    }
     return check;
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
+
 // What the store's description field will make of a fragment: whether it fits the field's
 // length limit, and whether the tags the author typed into a section are ones the store
 // keeps and are properly paired within that section (within each line, where every line
@@ -50,7 +52,8 @@ struct FragmentCheck {
     qsizetype length = 0;  // of the fragment exactly as copied
     QList<TagFinding> findings;
     QList<ControlCharacterFinding> controlCharacters;
-    QList<ContentFinding> contentFindings;
+    QList<ContentFinding> contentFindings;  // the first ones of each section
+    qsizetype contentFindingCount = 0;      // all of them
 
     bool fits() const { return length <= ListingLengthLimit; }
     bool clean() const
@@ -65,10 +68,15 @@ struct ListingCheck {
     // Each section's findings once, whichever fragments the section goes into.
     QList<TagFinding> tagFindings;
     QList<ControlCharacterFinding> controlCharacterFindings;
-    QList<ContentFinding> contentFindings;
+    QList<ContentFinding> contentFindings;  // the first ones of each section
+    qsizetype contentFindingCount = 0;      // all of them
+    std::array<qsizetype, SectionCount> sectionContentCounts{};
 
     bool clean() const { return kindle.clean() && createSpace.clean(); }
 };
+
+// Whether the section's text goes into the target's fragment.
+bool SectionGoesInto(SectionIndex section, ListingTarget target);
 
 FragmentCheck CheckFragment(const Description& description, ListingTarget target,
                             ContentRuleSet rules = ContentRuleSet::all());

@@ -86,6 +86,12 @@ QString FindingText(const ControlCharacterFinding& finding)
 QString FindingText(const ContentFinding& finding)
 {
     const ContentPattern& pattern = ContentPatternTable()[static_cast<size_t>(finding.pattern)];
+    const ContentRuleInfo& rule = ContentRuleData(pattern.rule);
+    if (finding.unfinished) {
+        return caption(finding.section) +
+               QStringLiteral(", line %1: the check for %2 could not finish at \"%3\"; the rest of the line is not checked.")
+                   .arg(QString::number(finding.line), QString::fromUtf8(rule.name).toLower(), QuotedWords(finding.words));
+    }
     return caption(finding.section) + QStringLiteral(", line %1: \"%2\" %3; %4.")
                                           .arg(QString::number(finding.line), QuotedWords(finding.words),
                                                QString::fromUtf8(pattern.what),
@@ -94,7 +100,16 @@ QString FindingText(const ContentFinding& finding)
 
 QString FindingAdvice(const ContentFinding& finding)
 {
-    return QString::fromUtf8(ContentRuleData(finding.rule()).advice);
+    if (finding.unfinished)
+        return QStringLiteral("Break the line into shorter ones so that it can be checked, or check the rest of it yourself.");
+    const ContentPattern& pattern = ContentPatternTable()[static_cast<size_t>(finding.pattern)];
+    return QString::fromUtf8(pattern.advice ? pattern.advice : ContentRuleData(pattern.rule).advice);
+}
+
+QString MoreContentFindingsText(qsizetype more)
+{
+    return more == 1 ? QStringLiteral("... and 1 more content finding")
+                     : QStringLiteral("... and %1 more content findings").arg(GroupedNumber(more));
 }
 
 QStringList SectionFindingLines(const FragmentCheck& check)
@@ -106,6 +121,8 @@ QStringList SectionFindingLines(const FragmentCheck& check)
         lines.append(FindingText(finding));
     for (const ContentFinding& finding : check.contentFindings)
         lines.append(FindingText(finding));
+    if (check.contentFindingCount > check.contentFindings.size())
+        lines.append(MoreContentFindingsText(check.contentFindingCount - check.contentFindings.size()));
     return lines;
 }
 
@@ -127,7 +144,7 @@ QString ListingStatusText(const ListingCheck& check)
         .arg(ListingTargetName(ListingTarget::Kindle), LengthAgainstLimit(check.kindle.length),
              ListingTargetName(ListingTarget::CreateSpace), LengthAgainstLimit(check.createSpace.length), tags);
     // Counted apart from the markup: a different kind of work.
-    const qsizetype content = check.contentFindings.size();
+    const qsizetype content = std::max(check.contentFindingCount, check.contentFindings.size());
     if (content > 0)
         status += content == 1 ? QStringLiteral(" \u00b7 1 content finding")
                                : QStringLiteral(" \u00b7 %1 content findings").arg(GroupedNumber(content));
@@ -153,6 +170,8 @@ QStringList ListingFindingLines(const ListingCheck& check)
         lines.append(FindingText(finding));
     for (const ContentFinding& finding : check.contentFindings)
         lines.append(FindingText(finding));
+    if (check.contentFindingCount > check.contentFindings.size())
+        lines.append(MoreContentFindingsText(check.contentFindingCount - check.contentFindings.size()));
     return lines;
 }
 

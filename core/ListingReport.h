@@ -27,6 +27,9 @@ QString FindingText(const ControlCharacterFinding& finding);
 // contact details in a description."
 QString FindingText(const ContentFinding& finding);
 
+// "... and 12,345 more content findings": those counted but not kept.
+QString MoreContentFindingsText(qsizetype more);
+
 // What the store wants instead of what a content finding names, in one sentence.
 QString FindingAdvice(const ContentFinding& finding);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes the description reader and both generators with libFuzzer for a given time.
 #   scripts/fuzz.sh [SECONDS] [extra libFuzzer options...]     (default 600 seconds)
-# QUORVANE_FUZZ_TARGET=html fuzzes the HTML importer instead (seeds in fuzz/html-corpus,
+# FUZZ_TARGET=html fuzzes the HTML importer instead (seeds in fuzz/html-corpus,
 # new inputs in build-fuzz/html-corpus).
 # Builds build-fuzz/ with clang, address and undefined-behaviour sanitizers and coverage
 # instrumentation. New inputs go to build-fuzz/corpus (the seeds in fuzz/corpus stay as
@@ -23,9 +23,19 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
   -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DQUORVANE_LIBFUZZER=ON -DQUORVANE_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
+# FUZZ_TARGET=content fuzzes the content rules' checker instead of the file reader.
+if [ "${FUZZ_TARGET:-description}" = content ]; then
+  cmake --build "$build" --target content_check_fuzzer
+  mkdir -p "$build/content-corpus"
+  cd "$build"
+  ASAN_OPTIONS="detect_leaks=0" ./bin/content_check_fuzzer \
+    -max_total_time="$seconds" -max_len=8192 \
+    -print_final_stats=1 "$@" "$build/content-corpus" "$root/fuzz/content-corpus"
+  exit
+fi
 cd "$build"
 # Leaks are Qt's to keep until exit (its global statics); the target itself frees all.
-if [ "${QUORVANE_FUZZ_TARGET:-description}" = html ]; then
+if [ "${FUZZ_TARGET:-description}" = html ]; then
   cmake --build "$build" --target html_import_fuzzer
   mkdir -p "$build/html-corpus"
   ASAN_OPTIONS="detect_leaks=0" ./bin/html_import_fuzzer \

@@ -20,16 +20,48 @@ bool writeAll(std::FILE* stream, const QByteArray& bytes)
            std::fflush(stream) == 0;
 }
 
-void appendFragment(QString& report, const FragmentCheck& check)
+QString lengthLine(const FragmentCheck& check)
 {
-    const QString target = ListingTargetName(check.target) + QStringLiteral(": ");
-    report += target + LengthAgainstLimit(check.length);
+    QString line = ListingTargetName(check.target) + QStringLiteral(": ") + LengthAgainstLimit(check.length);
     if (!check.fits())
-        report += QStringLiteral(" (%1 over)").arg(GroupedNumber(check.length - ListingLengthLimit));
-    report += QLatin1Char('\n');
-    for (const QString& line : SectionFindingLines(check))
-        report += target + line + QLatin1Char('\n');
+        line += QStringLiteral(" (%1 over)").arg(GroupedNumber(check.length - ListingLengthLimit));
+    return line + QLatin1Char('\n');
 }
+
+// "Kindle: ", "Print: " or "Kindle and Print: ": the fragments the section goes into, so that
+// a finding both share is named once.
+QString targets(SectionIndex section)
+{
+    const bool kindle = SectionGoesInto(section, ListingTarget::Kindle);
+    const bool print = SectionGoesInto(section, ListingTarget::CreateSpace);
+    const QString kindleName = ListingTargetName(ListingTarget::Kindle);
+    const QString printName = ListingTargetName(ListingTarget::CreateSpace);
+    return (kindle && print ? kindleName + QStringLiteral(" and ") + printName : kindle ? kindleName : printName) +
+           QStringLiteral(": ");
+}
+
+// Written as it is made: a description with a million findings is never held as text.
+class Report {
+public:
+    explicit Report(std::FILE* out) : m_out(out) {}
+    void add(const QString& line)
+    {
+        m_text += line;
+        if (m_text.size() >= 1 << 16)
+            flush();
+    }
+    bool flush()
+    {
+        m_ok = m_ok && writeAll(m_out, m_text.toUtf8());
+        m_text.clear();
+        return m_ok;
+    }
+
+private:
+    std::FILE* m_out;
+    QString m_text;
+    bool m_ok = true;
+};
 
 } // namespace
 
@@ -41,10 +73,25 @@ int RunCheckCommand(const QString& path, std::FILE* out, std::FILE* err)
         return ExitUnreadable;
 
     const ListingCheck check = CheckListing(*description, ContentRulesFromSettings());
-    QString report;
-    appendFragment(report, check.kindle);
-    appendFragment(report, check.createSpace);
-    if (!writeAll(out, report.toUtf8())) {
+    Report report(out);
+    report.add(lengthLine(check.kindle));
+    report.add(lengthLine(check.createSpace));
+    for (const TagFinding& finding : check.tagFindings)
+        report.add(targets(finding.section) + FindingText(finding) + QLatin1Char('\n'));
+    for (const ControlCharacterFinding& finding : check.controlCharacterFindings)
+        report.add(targets(finding.section) + FindingText(finding) + QLatin1Char('\n'));
+    std::array<qsizetype, SectionCount> shown{};
+    for (const ContentFinding& finding : check.contentFindings) {
+        report.add(targets(finding.section) + FindingText(finding) + QLatin1Char('\n'));
+        ++shown[static_cast<size_t>(finding.section)];
+    }
+    for (const SectionInfo& section : SectionTable) {
+        const qsizetype more = check.sectionContentCounts[section.index] - shown[section.index];
+        if (more > 0)
+            report.add(targets(section.index) + QString::fromLatin1(section.caption).trimmed() + QStringLiteral(": ") +
+                       MoreContentFindingsText(more) + QLatin1Char('\n'));
+    }
+    if (!report.flush()) {
         writeAll(err, "quorvane: cannot write to standard output\n");
         return ExitFindings;
     }

@@ -79,6 +79,8 @@ TEST(ContentBoundaries, PricesNeedTheirContext)
     expectQuiet("A $2 million debt due by dawn, only $50 to her name.");
     expectQuiet("The price is $5 million, and the bride is not for sale.");
     expectReported("Just 99 cents.", "99 cents");
+    expectReported(u8"Now only \u00a5480.", u8"\u00a5480");  // a price in yen is a price
+    expectReported(u8"Available for \u00a51,200 in Japan.", u8"\u00a51,200");
     expectReported("Get 30% off today.", "30% off");
     expectQuiet("Turn it 30% further off the axis.");
     expectQuiet("100% of the profits go to charity.");
@@ -91,6 +93,11 @@ TEST(ContentBoundaries, QuotedDialogueAgainstQuotedPraiseWithASource)
     expectQuiet(u8"\u201cRun,\u201d she said. \u201cThey are coming.\u201d");
     expectQuiet("\"Run\" - it was the only word she knew.");
     expectQuiet("\"A triumph,\" the king said, and the crowd cheered.");
+    // A source described after its name still names it.
+    expectReported(u8"\"Dark and clever.\" \u2014 Jane Doe, a mother of three from Ohio", "\"Dark and clever.\"");
+    // Two findings that touch are both named.
+    EXPECT_EQ(found(u8"https://example.com\u201cA triumph.\u201d \u2014 The Times"),
+              (QStringList{"https://example.com", u8"\u201cA triumph.\u201d"}));
 }
 
 TEST(ContentBoundaries, StarsAndCounts)
@@ -118,6 +125,13 @@ TEST(ContentBoundaries, KeywordRunsNeedSixPhrasesThatRepeat)
                    "dog training, puppy training, crate training, leash training, potty training, clicker training");
     expectQuiet("dog training, puppy training, crate training, leash training, potty training");
     expectQuiet("dogs, cats, rabbits, hamsters, parrots, goldfish and ferrets");
+    // A phrase of four words still belongs to a list; one of five is prose.
+    expectReported("dog training, puppy training, crate training, leash training, potty training, clicker training for puppies",
+                   "dog training, puppy training, crate training, leash training, potty training, clicker training for puppies");
+    expectQuiet("dog training, puppy training, crate training, leash training, potty training, clicker training for small puppies");
+    // Labelled, it is one finding, not a labelled list and a run of phrases as well.
+    expectReported("Keywords: dog training, puppy training, crate training, leash training, potty training, clicker training",
+                   "Keywords: dog training, puppy training, crate training, leash training, potty training, clicker training");
 }
 
 TEST(ContentBoundaries, FindingTextNamesSectionLineWordsAndRule)
@@ -138,7 +152,10 @@ TEST(ContentBoundaries, FindingTextNamesSectionLineWordsAndRule)
     EXPECT_EQ(QuotedWords(QString(40, u'a')), QString(40, u'a'));
     EXPECT_EQ(QuotedWords(QStringLiteral("one two three four five six seven eight nine")),
               "one two three four five six seven eight...");
-    EXPECT_EQ(QuotedWords(u"say \"hi\"\x1b]0;x"), "say 'hi' ]0;x");
+    // The author's own quotes stay, so the words can be searched for; controls never reach a terminal.
+    EXPECT_EQ(QuotedWords(u"say \"hi\"\x1b]0;x\x7fy\x9bz\x9fw"), "say \"hi\" ]0;x y z w");
+    // Cut at forty, never inside an emoji's surrogate pair.
+    EXPECT_EQ(QuotedWords(QString(39, u'a') + QString::fromUtf8("\xF0\x9F\x98\x80 b")), QString(39, u'a') + "...");
 }
 
 // The editor's checker sees one edit at a time; whatever the edits, its findings are those
@@ -162,4 +179,71 @@ TEST(ContentBoundaries, IncrementalCheckingAgreesWithAFreshCheck)
         ASSERT_EQ(incremental[MainBenefits], CheckSectionContent(MainBenefits, text, ContentRuleSet::all()))
             << "step " << step << ": " << text.toStdString();
     }
+}
+
+// Every pattern, alone, reports its own example, and the words it quotes are exactly where its
+// finding says they stand: the range the box marks.
+TEST(ContentBoundaries, EachPatternsExampleIsReportedAtTheRangeOfItsWords)
+{
+    const auto table = ContentPatternTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const QStringList parts = QString::fromUtf8(table[i].example).split(QLatin1Char('|'));
+        ASSERT_EQ(parts.size(), 3) << i << ": " << table[i].example;
+        const QString line = parts.join(QString());
+        QList<ContentFinding> findings;
+        CheckContentLine(OpeningRemarks, 1, line, ContentRuleSet::all(), table.subspan(i, 1), findings);
+        ASSERT_FALSE(findings.isEmpty()) << i << ": " << table[i].example;
+        const ContentFinding& finding = findings.first();
+        EXPECT_EQ(finding.words, parts[1]) << i << ": " << table[i].example;
+        EXPECT_EQ(finding.start, parts[0].size()) << i;
+        EXPECT_EQ(line.mid(finding.start, finding.length), finding.words) << i;
+        EXPECT_FALSE(FindingAdvice(finding).isEmpty());
+    }
+}
+
+// When the engine gives up on a line, the line is not called clean: a finding says where the
+// check stopped, marking the words from there, and the others still speak.
+TEST(ContentBoundaries, AnEngineThatGivesUpIsAFindingNotAPass)
+{
+    const ContentPattern patterns[] = {
+        {ContentRule::ContactDetails, "is slow", R"((*LIMIT_MATCH=1000)^(\w+\s?)+$)", 0, "", "|x|"},
+        {ContentRule::PricesAndShops, "is a price", R"(\$\d\.\d\d)", 0, "", "|$1.99|"},
+    };
+    const QString line = QString(30, u'a') + QString::fromUtf8("\xF0\x9F\x98\x80 then $1.99!");
+    QList<ContentFinding> findings;
+    CheckContentLine(OpeningRemarks, 3, line, ContentRuleSet::all(), patterns, findings);
+    ASSERT_EQ(findings.size(), 2);
+    EXPECT_TRUE(findings[0].unfinished);
+    EXPECT_EQ(findings[0].start, 0);
+    EXPECT_EQ(findings[0].words, line.first(findings[0].length));
+    EXPECT_EQ(findings[0].length, 40);
+    EXPECT_EQ(findings[1].words, "$1.99");
+    ContentFinding unfinished = findings[0];  // as the real table's first contact pattern would give it
+    const auto table = ContentPatternTable();
+    unfinished.pattern = int(std::find_if(table.begin(), table.end(), [](const ContentPattern& p) {
+                                 return p.rule == ContentRule::ContactDetails;
+                             }) - table.begin());
+    EXPECT_TRUE(FindingText(unfinished).startsWith("OPENING REMARKS, line 3: the check for contact details could not finish at"));
+}
+
+// A section keeps its first thousand findings and counts them all, fresh or incremental; the
+// length line and the lists count them all.
+TEST(ContentBoundaries, ASectionKeepsAThousandFindingsAndCountsTheRest)
+{
+    Description d;
+    d[OpeningRemarks] = QStringLiteral("www.example.com\r\n").repeated(MaxKeptContentFindings + 7);
+    qsizetype count = 0;
+    EXPECT_EQ(CheckSectionContent(OpeningRemarks, d[OpeningRemarks], ContentRuleSet::all(), &count).size(),
+              MaxKeptContentFindings);
+    EXPECT_EQ(count, MaxKeptContentFindings + 7);
+    ContentChecker checker;
+    EXPECT_EQ(checker.check(d).count(OpeningRemarks), MaxKeptContentFindings + 7);
+    d[OpeningRemarks].prepend(QStringLiteral("Call 555-123-4567\r\n"));
+    const SectionContentFindings& again = checker.check(d);
+    EXPECT_EQ(again.count(OpeningRemarks), MaxKeptContentFindings + 8);
+    EXPECT_EQ(again[OpeningRemarks].size(), MaxKeptContentFindings);
+    EXPECT_EQ(again[OpeningRemarks].last().line, int(MaxKeptContentFindings));
+    const ListingCheck check = CheckListing(d);
+    EXPECT_TRUE(ListingStatusText(check).endsWith(QString::fromUtf16(u"\u00b7 1,008 content findings")));
+    EXPECT_EQ(SectionFindingLines(check.kindle).last(), "... and 8 more content findings");
 }

@@ -30,15 +30,13 @@ TEST_F(CheckCommandTest, CleanDescriptionsPassAndFindingsFail)
                                         "Buy now", "Order the paperback"}),
               0, "Kindle: 105 / 4,000\nPrint: 111 / 4,000\n");
 
-    // Tags: each finding once per fragment its section goes into.
+    // Tags: each finding once, named with the fragments its section goes into.
     expectRun(description("tags.qvn", {"<b>My Book", "", "", "", "", "a <font>b</font>", "Buy</i>", "Order"}), 1,
               "Kindle: 62 / 4,000\n"
-              "Kindle: HEADLINE: <b> is not closed\n"
-              "Kindle: CLOSING REMARKS: <font> is not a tag the store accepts\n"
-              "Kindle: CALL TO ACTION FOR KINDLE BOOK: </i> closes a tag that is not open\n"
               "Print: 54 / 4,000\n"
-              "Print: HEADLINE: <b> is not closed\n"
-              "Print: CLOSING REMARKS: <font> is not a tag the store accepts\n");
+              "Kindle and Print: HEADLINE: <b> is not closed\n"
+              "Kindle and Print: CLOSING REMARKS: <font> is not a tag the store accepts\n"
+              "Kindle: CALL TO ACTION FOR KINDLE BOOK: </i> closes a tag that is not open\n");
 
     // Length alone: the print fragment exactly at the limit, then one over.
     expectRun(description("fits.qvn", {"", QByteArray(3992, 'x')}), 1,
@@ -52,14 +50,12 @@ TEST_F(CheckCommandTest, BenefitsThatWouldMakeBrokenBullets)
     // A pasted list with its last line break: the file keeps it as a final <BR>.
     expectRun(description("pasted.qvn", {"", "", "", "", "Soil<BR>Seeds<BR>"}), 1,
               "Kindle: 53 / 4,000\n"
-              "Kindle: MAIN BENEFITS: line 3 is empty and makes an empty bullet\n"
               "Print: 45 / 4,000\n"
-              "Print: MAIN BENEFITS: line 3 is empty and makes an empty bullet\n");
+              "Kindle and Print: MAIN BENEFITS: line 3 is empty and makes an empty bullet\n");
     expectRun(description("bold.qvn", {"", "", "", "", "<b>Soil<BR>Seeds</b>"}), 1,
               "Kindle: 51 / 4,000\n"
-              "Kindle: MAIN BENEFITS: <b> is still open at the end of line 1; each line is its own bullet\n"
               "Print: 43 / 4,000\n"
-              "Print: MAIN BENEFITS: <b> is still open at the end of line 1; each line is its own bullet\n");
+              "Kindle and Print: MAIN BENEFITS: <b> is still open at the end of line 1; each line is its own bullet\n");
     expectRun(description("fine.qvn", {"", "", "", "", "<b>Soil</b><BR>Seeds"}), 0,
               "Kindle: 51 / 4,000\nPrint: 43 / 4,000\n");
 }
@@ -68,10 +64,9 @@ TEST_F(CheckCommandTest, ControlCharactersAreFindings)
 {
     expectRun(description("odd.qvn", {QByteArray("My\0Book\0", 8), "tab\tis fine", "", "", "", "", "Buy\x1b", "Order\x7f"}), 1,
               "Kindle: 59 / 4,000\n"
-              "Kindle: HEADLINE: control character U+0000 (NUL) appears 2 times\n"
-              "Kindle: CALL TO ACTION FOR KINDLE BOOK: control character U+001B (ESC) appears once\n"
               "Print: 48 / 4,000\n"
-              "Print: HEADLINE: control character U+0000 (NUL) appears 2 times\n"
+              "Kindle and Print: HEADLINE: control character U+0000 (NUL) appears 2 times\n"
+              "Kindle: CALL TO ACTION FOR KINDLE BOOK: control character U+001B (ESC) appears once\n"
               "Print: CALL TO ACTION FOR CREATESPACE PRINT BOOK: control character U+007F (DEL) appears once\n");
 }
 
@@ -99,8 +94,7 @@ TEST_F(CheckCommandTest, UnreadableFilesAndWrongUse)
     expectRun(empty, 2, "", errorLine(empty, "the file is empty"));
     // A file that ends early is still read, as the editor would read it.
     expectRun(m_files.write("short.qvn", "[[[QVN FILE]]]\r\n<i>My Book\r\n"), 1,
-              "Kindle: 31 / 4,000\nKindle: HEADLINE: <i> is not closed\n"
-              "Print: 25 / 4,000\nPrint: HEADLINE: <i> is not closed\n",
+              "Kindle: 31 / 4,000\nPrint: 25 / 4,000\nKindle and Print: HEADLINE: <i> is not closed\n",
               errorLine(m_files.file("short.qvn"), "the file ends early; its missing sections are empty"));
 
     for (const QStringList& wrong : {QStringList{}, QStringList{"a.qvn", "b.qvn"}, QStringList{""}}) {
@@ -151,18 +145,30 @@ TEST_F(CheckCommandTest, ContentFindingsAndTheSettingThatTurnsARuleOff)
                                                      "Scroll up and grab your copy today!", "Order the paperback"});
     const QByteArray contact = "OPENING REMARKS, line 2: \"www.example.com\" is a web address; the store does not allow "
                                "contact details in a description.\n";
-    const QByteArray praise = "CLOSING REMARKS, line 1: \"'Gripping.'\" is quoted praise with its "
+    // The author's quotes stay as typed, so the words can be searched for.
+    const QByteArray praise = "CLOSING REMARKS, line 1: \"\"Gripping.\"\" is quoted praise with its "
                               "source; the store does not allow reviews, quotes or testimonials in a description.\n";
-    expectRun(file, 1,
-              "Kindle: 187 / 4,000\nKindle: " + contact + "Kindle: " + praise +
-              "Print: 165 / 4,000\nPrint: " + contact + "Print: " + praise);
+    expectRun(file, 1, "Kindle: 187 / 4,000\nPrint: 165 / 4,000\nKindle and Print: " + contact + "Kindle and Print: " + praise);
 
     // A rule turned off in the settings is not applied; the others still are.
     QDir().mkpath(m_config.file("Quorvane"));
     m_config.write("Quorvane/Quorvane.conf", "[General]\nCheckContactDetails=0\n");
-    expectRun(file, 1, "Kindle: 187 / 4,000\nKindle: " + praise + "Print: 165 / 4,000\nPrint: " + praise);
+    expectRun(file, 1, "Kindle: 187 / 4,000\nPrint: 165 / 4,000\nKindle and Print: " + praise);
     m_config.write("Quorvane/Quorvane.conf", "[General]\nCheckContactDetails=0\nCheckReviews=0\n");
     expectRun(file, 0, "Kindle: 187 / 4,000\nPrint: 165 / 4,000\n");
+}
+
+// A section names its first thousand content findings and counts the rest, once for both fragments.
+TEST_F(CheckCommandTest, AThousandFindingsAndACountOfTheRest)
+{
+    const QByteArray lines = QByteArray("www.example.com<BR>").repeated(1100) + "the end";
+    const ProgramRun run = check({description("many.qvn", {"", "", lines})});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.count("\nKindle and Print: OPENING REMARKS, line "), 1000);
+    EXPECT_TRUE(run.out.endsWith("\nKindle and Print: OPENING REMARKS, line 1000: \"www.example.com\" is a web address; the "
+                                 "store does not allow contact details in a description.\n"
+                                 "Kindle and Print: OPENING REMARKS: ... and 100 more content findings\n"))
+        << run.out.right(300).toStdString();
 }
 
 // --export writes the HTML unchanged and the fragment's findings as warnings on stderr.
