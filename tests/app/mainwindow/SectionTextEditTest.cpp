@@ -8,6 +8,7 @@
 #include "frmMain.h"
 
 #include <QClipboard>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -75,6 +76,19 @@ TEST(SectionTextEdit, ALongLineIsLaidOutInPiecesWhileWordsWrapAsBefore)
         }
     }
     EXPECT_GT(edit->document()->firstBlock().next().layout()->lineCount(), 1);
+}
+
+// A box's own markup copied and pasted back comes back as typed, not as escaped rich text.
+TEST(SectionTextEdit, ACopyPastesBackAsItWas)
+{
+    SectionTextEdit edit;
+    edit.setWidgetText(u"<i>Tom</i> &amp; Jerry\nline two"_s);
+    edit.selectAll();
+    edit.copy();
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasHtml());
+    edit.moveCursor(QTextCursor::End);
+    edit.paste();
+    EXPECT_EQ(edit.widgetText(), u"<i>Tom</i> &amp; Jerry\u2029line two<i>Tom</i> &amp; Jerry\u2029line two"_s);
 }
 
 using LongLineFlowTest = FirstRunTest;
