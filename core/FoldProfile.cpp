@@ -1,0 +1,56 @@
+#include "FoldProfile.h"
+
+#include "SettingsStore.h"
+
+#include <array>
+
+namespace {
+// Reports of the product page's layout that reached us second-hand, and the dates we noted
+// them; the phone's figure is a claim without a method behind it.
+constexpr std::array<FoldProfile, FoldProfileCount> Profiles = {{
+    {"Desktop page", "desktop page", 683, 14, 280, 0, "2026-12-08",
+     "second-hand report of the current desktop product page", false},
+    {"Desktop page, older", "older desktop page", 683, 14, 140, 0, "2026-12-08",
+     "second-hand report of earlier desktop product pages (date of those pages unknown)", false},
+    {"Phone", "phone", 360, 14, 0, 3, "2026-12-08",
+     "claims without method of a few lines on phones; a placeholder until measured", true},
+    {"Whole description", "whole description", 0, 0, 0, 0, "", "no fold: the whole description shows", false},
+}};
+} // namespace
+
+std::span<const FoldProfile> FoldProfiles()
+{
+    return Profiles;
+}
+
+int FoldProfileIndex(const QString& key)
+{
+    for (int i = 0; i < FoldProfileCount; ++i) {
+        if (key.trimmed().compare(QLatin1String(Profiles[static_cast<size_t>(i)].key), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return 0;
+}
+
+const FoldProfile& FoldProfileAt(int index)
+{
+    return Profiles[static_cast<size_t>(index >= 0 && index < FoldProfileCount ? index : 0)];
+}
+
+int FoldProfileFromSettings()
+{
+    return FoldProfileIndex(SettingsStore::read(SettingKey::Fold, QString::fromLatin1(Profiles[0].key)));
+}
+
+ChoiceSettingRow FoldSettingRow()
+{
+    ChoiceSettingRow row;
+    row.key = SettingKey::Fold;
+    row.caption = QStringLiteral("Show the fold (\"Read more\") of:");
+    for (const FoldProfile& profile : Profiles)
+        row.choices << QString::fromLatin1(profile.key);
+    row.defaultValue = row.choices.first();
+    row.explanation = QStringLiteral("Where the store's page cuts the description short, in the preview, the boxes "
+                                     "and --check.");
+    return row;
+}
