@@ -263,12 +263,12 @@ void frmMain::cmdCopyCreatespaceHTML_Click()
 
 void frmMain::cmdPreviewKindle_Click()
 {
-    ShowPreview(this, PreviewTarget::Kindle, GenerateKindleHTML(ReadDescription(*m_boxes)));
+    ShowPreview(this, PreviewTarget::Kindle, ReadDescription(*m_boxes));
 }
 
 void frmMain::cmdPreviewCreatespace_Click()
 {
-    ShowPreview(this, PreviewTarget::CreateSpace, GenerateCreatespaceHTML(ReadDescription(*m_boxes)));
+    ShowPreview(this, PreviewTarget::CreateSpace, ReadDescription(*m_boxes));
 }
 
 void frmMain::cmdHelp_Click()
