@@ -25,8 +25,10 @@ std::span<const FoldProfile> FoldProfiles()
 
 int FoldProfileIndex(const QString& key)
 {
+    // A hand-edited settings file may space the comma of "Desktop page, older" either way.
+    const auto bare = [](QString text) { return text.remove(u' ').toLower(); };
     for (int i = 0; i < FoldProfileCount; ++i) {
-        if (key.trimmed().compare(QLatin1String(Profiles[static_cast<size_t>(i)].key), Qt::CaseInsensitive) == 0)
+        if (bare(key) == bare(QString::fromLatin1(Profiles[static_cast<size_t>(i)].key)))
             return i;
     }
     return 0;
