@@ -54,7 +54,7 @@ void ListingMeter::updateNow()
     m_timer.stop();
     const Description description = ReadDescription(m_view);
     m_check = CheckListing(description, m_content.check(description));
-    setText(ListingStatusText(m_check));
+    setText(ListingStatusText(m_check) + m_foldNote);
 
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, warns() ? WarningRed : QuietGrey);
@@ -65,6 +65,12 @@ void ListingMeter::updateNow()
     // every tag, and one finding a line, unwrapped, reads best.
     setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
     setAccessibleDescription(findings);
+}
+
+void ListingMeter::setFoldNote(const QString& note)
+{
+    m_foldNote = note.isEmpty() ? QString() : QStringLiteral(" \u00b7 ") + note;
+    setText(ListingStatusText(m_check) + m_foldNote);
 }
 
 void ListingMeter::paintEvent(QPaintEvent* event)

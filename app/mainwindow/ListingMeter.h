@@ -24,6 +24,9 @@ public:
     // Checks the description now.
     void updateNow();
 
+    // What the length line says of the fold ("fold in OPENING REMARKS, line 2"); empty for none.
+    void setFoldNote(const QString& note);
+
     const ListingCheck& lastCheck() const { return m_check; }
     bool warns() const { return !m_check.clean(); }
     // The content rules it applies, read from the settings when it was made; the copy
@@ -44,4 +47,5 @@ private:
     // Checks again only the lines typed into since the last update.
     ContentChecker m_content;
     ListingCheck m_check;
+    QString m_foldNote;
 };

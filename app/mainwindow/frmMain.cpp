@@ -11,6 +11,7 @@
 #include "DocumentState.h"
 #include "DottedFrame.h"
 #include "FileTypeRegistration.h"
+#include "FoldView.h"
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
@@ -160,9 +161,13 @@ void frmMain::createControls()
     m_meter = new ListingMeter(this, *m_boxes);
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
+    // Measured only after a change: nothing of it before the window first paints.
+    m_fold = new FoldView(*m_boxes, *m_meter);
     connect(m_boxes, &DescriptionBoxes::changed, m_meter, [this](int box) {
-        if (box != BookTitleBox)  // the title is in neither fragment
+        if (box != BookTitleBox) { // the title is in neither fragment
             m_meter->scheduleUpdate();
+            m_fold->scheduleUpdate();
+        }
     });
     m_boxes->widget(Headline)->setFocus();
 }
@@ -264,11 +269,13 @@ void frmMain::cmdCopyCreatespaceHTML_Click()
 void frmMain::cmdPreviewKindle_Click()
 {
     ShowPreview(this, PreviewTarget::Kindle, ReadDescription(*m_boxes));
+    m_fold->previewed(PreviewTarget::Kindle);
 }
 
 void frmMain::cmdPreviewCreatespace_Click()
 {
     ShowPreview(this, PreviewTarget::CreateSpace, ReadDescription(*m_boxes));
+    m_fold->previewed(PreviewTarget::CreateSpace);
 }
 
 void frmMain::cmdHelp_Click()

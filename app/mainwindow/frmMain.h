@@ -9,6 +9,7 @@
 #include <array>
 
 class CandyButton;
+class FoldView;
 class ListingMeter;
 class RecoveryKeeper;
 class QSessionManager;
@@ -32,6 +33,7 @@ public:
 
     DescriptionBoxes& boxes() { return *m_boxes; }
     ListingMeter* meter() const { return m_meter; }
+    FoldView* fold() const { return m_fold; }
     CandyButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
 
     // The desktop session is ending. Asks about unsaved changes when it may; false means
@@ -68,6 +70,7 @@ private:
 
     DescriptionBoxes* m_boxes = nullptr;
     ListingMeter* m_meter = nullptr;
+    FoldView* m_fold = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
     QPointer<QWidget> m_splash;
     std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};
