@@ -25,5 +25,5 @@ QString SectionPhrase(SectionIndex section);
 // description" when nothing folds, "nothing" when the fold comes before any text.
 QString FoldAboveText(const FoldPlace& place, const Description& description);
 // For the length line: "fold in OPENING REMARKS, line 2" (the last line above it), "fold above
-// BENEFITS HEADLINE", or "all above the fold".
+// BENEFITS HEADLINE", or "all above the fold" when nothing folds.
 QString FoldMeterText(const FoldPlace& place);

@@ -45,16 +45,12 @@ void FoldView::updateNow()
 {
     m_timer.stop();
     const Description description = ReadDescription(m_boxes);
-    const FoldProfile& profile = FoldProfileAt(FoldProfileFromSettings());
-    m_place = MeasureFold(description, m_target, profile);
+    m_place = MeasureFold(description, m_target, FoldProfileAt(FoldProfileFromSettings()));
     for (FoldRule* rule : m_rules)
         if (rule)
             rule->hide();
-    if (!profile.folds()) {
-        m_meter.setFoldNote({});
-        return;
-    }
-    const QString note = FoldMeterText(m_place);
+    // The length line speaks of the fold only while something stands below it.
+    const QString note = m_place.folds ? FoldMeterText(m_place) : QString();
     m_meter.setFoldNote(note);
     if (!m_place.folds)
         return;
