@@ -21,6 +21,7 @@ constexpr double HeadingLineHeight = 1.167;
 constexpr double HeadingMarginEm = 0.476;
 constexpr int ListIndentPx = 40;
 constexpr double NarrowerBy = 0.995;
+constexpr qsizetype MaxSegment = 16384;
 
 // The engine takes a family of the style sheet's list only when that font is installed or
 // stands in for it metric for metric; a look-alike it skips for the next name. Qt would take
@@ -61,9 +62,17 @@ double normalLineHeight(const QFont& font)
     return std::round(metrics.ascent()) + std::round(metrics.descent()) + std::round(metrics.leading());
 }
 
+// A line shows above the fold only whole.
+bool BelowFold(const FoldProfile& profile, const ColumnLine& line, size_t index)
+{
+    return profile.collapsedPx > 0 ? line.bottom > profile.collapsedPx + 0.01
+                                   : index >= static_cast<size_t>(profile.collapsedLines);
+}
+
 class ColumnFlow {
 public:
-    ColumnFlow(PreviewTarget target, const FoldProfile& profile) : m_width(profile.columnPx)
+    ColumnFlow(PreviewTarget target, const FoldProfile& profile, bool untilFold)
+        : m_width(profile.columnPx), m_profile(profile), m_untilFold(untilFold)
     {
         const bool kindle = target == PreviewTarget::Kindle;
         const QStringList body = kindle ? QStringList{QStringLiteral("Verdana"), QStringLiteral("Helvetica Neue"),
@@ -80,6 +89,10 @@ public:
 
     void text(QChar c, qsizetype at)
     {
+        // The fold comes within a few dozen lines: a paragraph of megabytes need not be held
+        // and laid out whole to find it.
+        if (m_untilFold && m_text.size() >= MaxSegment)
+            return;
         if (c.isSpace()) {
             if (m_text.isEmpty() || m_text.back() == u' ')
                 return;
@@ -129,6 +142,8 @@ public:
         placeSegment(false);
         m_segmentStart = after;
     }
+    // Past the fold, with words below it: nothing further can change where the fold falls.
+    bool done() const { return m_done; }
     std::vector<ColumnLine> finish()
     {
         placeSegment(false);
@@ -150,6 +165,7 @@ private:
         const qsizetype markAt = m_blockStart >= 0 ? m_blockStart : anchor;
         m_lines.push_back({m_y, m_y + height, anchor, markAt, hasText});
         m_y += height;
+        m_done = m_done || (m_untilFold && hasText && BelowFold(m_profile, m_lines.back(), m_lines.size() - 1));
         m_blockStart = -1;
         ++m_itemLines;
     }
@@ -197,7 +213,7 @@ private:
         }
         layout.setFormats(formats);
         layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        for (QTextLine line = layout.createLine(); line.isValid() && !m_done; line = layout.createLine()) {
             // A hair narrower than the column: where the engine's break and ours differ by a
             // word, ours comes first, so "Read more" never leaves a word on a line of its own.
             line.setLineWidth((m_width - m_indent) * NarrowerBy);
@@ -207,6 +223,9 @@ private:
     }
 
     double m_width;
+    const FoldProfile& m_profile;
+    bool m_untilFold;
+    bool m_done = false;
     QFont m_body, m_bodyBold, m_heading;
     double m_bodyLine = 0, m_headingLine = 0, m_listMargin = 0;
 
@@ -269,11 +288,12 @@ void handleTag(ColumnFlow& flow, QStringView inner, qsizetype at, qsizetype afte
 
 } // namespace
 
-std::vector<ColumnLine> LayOutColumn(const QString& fragment, PreviewTarget target, const FoldProfile& profile)
+std::vector<ColumnLine> LayOutColumn(const QString& fragment, PreviewTarget target, const FoldProfile& profile,
+                                     bool untilFold)
 {
-    ColumnFlow flow(target, profile);
+    ColumnFlow flow(target, profile, untilFold);
     const qsizetype n = fragment.size();
-    for (qsizetype i = 0; i < n;) {
+    for (qsizetype i = 0; i < n && !flow.done();) {
         const QChar c = fragment[i];
         if (c == u'<' && i + 1 < n && isTagStart(fragment[i + 1])) {
             if (fragment.mid(i, 4) == u"<!--") {
@@ -310,12 +330,10 @@ FoldPlace MeasureFold(const Description& description, PreviewTarget target, cons
     if (!profile.folds())
         return place;
     const bool kindle = target == PreviewTarget::Kindle;
-    const std::vector<ColumnLine> lines =
-        LayOutColumn(kindle ? GenerateKindleHTML(description) : GenerateCreatespaceHTML(description), target, profile);
-    // A line shows above the fold only whole.
+    const std::vector<ColumnLine> lines = LayOutColumn(
+        kindle ? GenerateKindleHTML(description) : GenerateCreatespaceHTML(description), target, profile, true);
     size_t fold = 0;
-    while (fold < lines.size() && (profile.collapsedPx > 0 ? lines[fold].bottom <= profile.collapsedPx + 0.01
-                                                           : fold < static_cast<size_t>(profile.collapsedLines)))
+    while (fold < lines.size() && !BelowFold(profile, lines[fold], fold))
         ++fold;
     const bool wordsBelow = std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(fold), lines.end(),
                                         [](const ColumnLine& line) { return line.hasText; });

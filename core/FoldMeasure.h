@@ -20,8 +20,10 @@ struct ColumnLine {
 
 // Lays a fragment out the way the preview's style sheet sets it in a column of the profile's
 // width and type size, with Qt's own text layout: headings, bold, breaks, list items, margins.
-// Needs the application's fonts (a QGuiApplication), no window.
-std::vector<ColumnLine> LayOutColumn(const QString& fragment, PreviewTarget target, const FoldProfile& profile);
+// Needs the application's fonts (a QGuiApplication), no window. untilFold: stops once a line with
+// words lies below the profile's fold.
+std::vector<ColumnLine> LayOutColumn(const QString& fragment, PreviewTarget target, const FoldProfile& profile,
+                                     bool untilFold = false);
 
 // Where the fold falls in the description's fragment for that target on that kind of page.
 FoldPlace MeasureFold(const Description& description, PreviewTarget target, const FoldProfile& profile);
