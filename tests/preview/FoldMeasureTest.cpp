@@ -4,7 +4,10 @@
 #include "Form2.h"
 #include "HtmlGenerators.h"
 #include "PreviewEngine.h"
+#include "SettingsStore.h"
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -34,6 +37,17 @@ const Description Long = book(Sentence.repeated(9) + u"\r\nThis book shows anoth
 const Description Short = book(u"Start small."_s, u"Plots"_s);
 
 // Where the engine puts "Read more", from the column's top edge; -1 when it shows none.
+double markerTop(Form2& form)
+{
+    QVariant result;
+    bool done = false;
+    form.browser()->page()->runJavaScript(
+        u"(() => { const m = document.querySelector('.qvn-more'); return m ? m.getBoundingClientRect().top - "
+        "document.querySelector('.qvn-column').getBoundingClientRect().top : -1; })()"_s,
+        QWebEngineScript::ApplicationWorld, [&](const QVariant& v) { result = v, done = true; });
+    return QTest::qWaitFor([&] { return done; }, 30000) ? result.toDouble() : -2;
+}
+
 double engineFold(const QString& page)
 {
     Form2 form;
@@ -42,13 +56,7 @@ double engineFold(const QString& page)
     form.show();
     if (!QTest::qWaitForWindowExposed(&form) || (loaded.isEmpty() && !loaded.wait(30000)))
         return -2;
-    QVariant result;
-    bool done = false;
-    form.browser()->page()->runJavaScript(
-        u"(() => { const m = document.querySelector('.qvn-more'); return m ? m.getBoundingClientRect().top - "
-        "document.querySelector('.qvn-column').getBoundingClientRect().top : -1; })()"_s,
-        QWebEngineScript::ApplicationWorld, [&](const QVariant& v) { result = v, done = true; });
-    return QTest::qWaitFor([&] { return done; }, 30000) ? result.toDouble() : -2;
+    return markerTop(form);
 }
 } // namespace
 
@@ -77,4 +85,22 @@ TEST(FoldMeasure, AgreesWithThePreviewToALineOnEveryPageForBothFragments)
             }
         }
     }
+}
+
+TEST(FoldMeasure, F6SwitchesThePreviewToTheNextKindOfPageAndTheSettingsFollow)
+{
+    Form2 form;
+    form.setFoldMarks(MeasureFoldMarks(Long, PreviewTarget::Kindle, 0));
+    QSignalSpy loaded(&form, &Form2::pageLoaded);
+    form.showPage(BuildPreviewPage(PreviewTarget::Kindle, GenerateKindleHTML(Long)).toUtf8());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form) && (!loaded.isEmpty() || loaded.wait(30000)));
+    EXPECT_TRUE(form.foldChoice()->isVisible());
+    const double desktop = markerTop(form);
+    EXPECT_GT(desktop, 140);
+    QTest::keyClick(form.closeButton(), Qt::Key_F6);
+    ASSERT_TRUE(loaded.size() == 2 || loaded.wait(30000));
+    EXPECT_EQ(form.foldChoice()->currentText(), "Desktop page, older");
+    EXPECT_EQ(SettingsStore::read(SettingKey::Fold, {}), "Desktop page, older");
+    EXPECT_LE(markerTop(form), 140);
 }
