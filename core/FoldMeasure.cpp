@@ -324,14 +324,20 @@ std::vector<ColumnLine> LayOutColumn(const QString& fragment, PreviewTarget targ
     return flow.finish();
 }
 
-FoldPlace MeasureFold(const Description& description, PreviewTarget target, const FoldProfile& profile)
+namespace {
+QString fragmentOf(const Description& description, PreviewTarget target)
+{
+    return target == PreviewTarget::Kindle ? GenerateKindleHTML(description) : GenerateCreatespaceHTML(description);
+}
+
+FoldPlace measureFragment(const Description& description, const QString& fragment, PreviewTarget target,
+                          const FoldProfile& profile)
 {
     FoldPlace place;
     if (!profile.folds())
         return place;
     const bool kindle = target == PreviewTarget::Kindle;
-    const std::vector<ColumnLine> lines = LayOutColumn(
-        kindle ? GenerateKindleHTML(description) : GenerateCreatespaceHTML(description), target, profile, true);
+    const std::vector<ColumnLine> lines = LayOutColumn(fragment, target, profile, true);
     size_t fold = 0;
     while (fold < lines.size() && !BelowFold(profile, lines[fold], fold))
         ++fold;
@@ -359,17 +365,22 @@ FoldPlace MeasureFold(const Description& description, PreviewTarget target, cons
             ++place.linesAbove;
     return place;
 }
+} // namespace
+
+FoldPlace MeasureFold(const Description& description, PreviewTarget target, const FoldProfile& profile)
+{
+    return profile.folds() ? measureFragment(description, fragmentOf(description, target), target, profile) : FoldPlace{};
+}
 
 FoldMarks MeasureFoldMarks(const Description& description, PreviewTarget target, int chosen)
 {
     FoldMarks marks;
-    const QString fragment = target == PreviewTarget::Kindle ? GenerateKindleHTML(description)
-                                                             : GenerateCreatespaceHTML(description);
+    const QString fragment = fragmentOf(description, target);
     marks.fragmentStart = PreviewPageHead(target).size();
     marks.fragmentEnd = marks.fragmentStart + fragment.size();
     marks.chosen = chosen;
     for (int i = 0; i < FoldProfileCount; ++i) {
-        const FoldPlace place = MeasureFold(description, target, FoldProfileAt(i));
+        const FoldPlace place = measureFragment(description, fragment, target, FoldProfileAt(i));
         marks.at[static_cast<size_t>(i)] = place.folds ? place.fragmentOffset : -1;
         marks.above[static_cast<size_t>(i)] = FoldAboveText(place, description);
     }
