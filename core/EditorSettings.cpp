@@ -1,5 +1,6 @@
 #include "EditorSettings.h"
 
+#include "FoldProfile.h"
 #include "SettingsStore.h"
 #include "SpellDictionary.h"
 
@@ -34,6 +35,7 @@ QList<SettingRow> EditorSettings::standardRows()
     }
     rows.append({SettingRow::Kind::Choice, QStringLiteral("Spelling"), QStringLiteral("Language"),
                  SettingKey::SpellLanguage, QString(), languageChoices});
+    rows.append(FoldSettingRow());
     return rows;
 }
 

@@ -27,6 +27,8 @@ inline const QString CheckReviews = QStringLiteral("CheckReviews");
 inline const QString CheckReviewRequests = QStringLiteral("CheckReviewRequests");
 inline const QString CheckTimeLimited = QStringLiteral("CheckTimeLimited");
 inline const QString CheckKeywordLists = QStringLiteral("CheckKeywordLists");
+// Which kind of store page's fold the preview, the boxes and --check show (FoldProfile.h).
+inline const QString Fold = QStringLiteral("FoldProfile");
 } // namespace SettingKey
 
 // Per-user string values of the program, kept in an INI file under the user's

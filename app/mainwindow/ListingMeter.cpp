@@ -47,7 +47,7 @@ void ListingMeter::showCheck()
     const QString off = RulesOffText(m_model.rulesOff());
     if (!off.isEmpty())
         status += QStringLiteral(" \u00b7 ") + off;
-    setText(status);
+    setText(status + m_foldNote);
 
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, warns() ? WarningRed : QuietGrey);
@@ -74,6 +74,12 @@ void ListingMeter::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void ListingMeter::setFoldNote(const QString& note)
+{
+    m_foldNote = note.isEmpty() ? QString() : QStringLiteral(" \u00b7 ") + note;
+    showCheck();
 }
 
 void ListingMeter::paintEvent(QPaintEvent* event)

@@ -19,6 +19,9 @@ public:
     void scheduleUpdate() { m_model.scheduleUpdate(); }
     void updateNow() { m_model.updateNow(); }
 
+    // What the length line says of the fold ("fold in OPENING REMARKS, line 2"); empty for none.
+    void setFoldNote(const QString& note);
+
     const ListingCheck& lastCheck() const { return m_model.check(); }
     bool warns() const { return !m_model.check().clean(); }
     // The content rules applied; the copy message applies the same.
@@ -42,4 +45,5 @@ private:
     void showCheck();
 
     FindingsModel& m_model;
+    QString m_foldNote;
 };

@@ -15,6 +15,7 @@
 #include "FindingsList.h"
 #include "FindingsModel.h"
 #include "FileTypeRegistration.h"
+#include "FoldView.h"
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
@@ -186,9 +187,13 @@ void frmMain::createFindings(SpellService& spelling)
     m_findings->updateNow();
     // The meter's findings are reached by Tab after the last box.
     QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
+    // Measured only after a change: nothing of it before the window first paints.
+    m_fold = new FoldView(*m_boxes, *m_meter);
     connect(m_boxes, &DescriptionBoxes::changed, m_findings, [this](int box) {
-        if (box != BookTitleBox)  // the title is in neither fragment
+        if (box != BookTitleBox) { // the title is in neither fragment
             m_findings->scheduleUpdate();
+            m_fold->scheduleUpdate();
+        }
     });
     connect(m_meter, &ListingMeter::activated, this, &frmMain::showFindings);
     addFindingKeys(this, *m_findings);
@@ -196,6 +201,8 @@ void frmMain::createFindings(SpellService& spelling)
     connect(m_settings, &EditorSettings::changed, this, [this, spelling = &spelling](const QString& key) {
         if (key == SettingKey::SpellLanguage)
             spelling->languageChanged();
+        else if (key == SettingKey::Fold)
+            m_fold->updateNow();
         else
             m_findings->setRules(ContentRulesFromSettings());
     });
@@ -308,12 +315,14 @@ void frmMain::cmdCopyCreatespaceHTML_Click()
 
 void frmMain::cmdPreviewKindle_Click()
 {
-    ShowPreview(this, PreviewTarget::Kindle, GenerateKindleHTML(ReadDescription(*m_boxes)));
+    ShowPreview(this, PreviewTarget::Kindle, ReadDescription(*m_boxes));
+    m_fold->previewed(PreviewTarget::Kindle);
 }
 
 void frmMain::cmdPreviewCreatespace_Click()
 {
-    ShowPreview(this, PreviewTarget::CreateSpace, GenerateCreatespaceHTML(ReadDescription(*m_boxes)));
+    ShowPreview(this, PreviewTarget::CreateSpace, ReadDescription(*m_boxes));
+    m_fold->previewed(PreviewTarget::CreateSpace);
 }
 
 void frmMain::cmdHelp_Click()

@@ -11,6 +11,7 @@
 class CandyButton;
 class EditorSettings;
 class FindingsModel;
+class FoldView;
 class ListingMeter;
 class SpellService;
 class RecoveryKeeper;
@@ -40,6 +41,7 @@ public:
     // The findings list beside the window, and the settings window.
     void showFindings();
     void showSettings();
+    FoldView* fold() const { return m_fold; }
     CandyButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
 
     // The desktop session is ending. Asks about unsaved changes when it may; false means
@@ -79,6 +81,7 @@ private:
     ListingMeter* m_meter = nullptr;
     FindingsModel* m_findings = nullptr;
     EditorSettings* m_settings = nullptr;
+    FoldView* m_fold = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
     QPointer<QWidget> m_splash;
     std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};
