@@ -97,7 +97,8 @@ frmMain::frmMain(bool withSplash)
 
     createControls();
     // Large fonts on a small screen: the designed window would reach past the screen.
-    new WindowScroller(this, QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
+    new WindowScroller(this, m_topBar, m_sections, m_meter,
+                       QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
     PerfMark::mark("controls_built");
     Document().Boxes = m_boxes;
     // A copy of unsaved changes, for when the program ends before it can ask about them.
@@ -106,6 +107,10 @@ frmMain::frmMain(bool withSplash)
     Document().StoredOrReplaced = [keeper = QPointer<RecoveryKeeper>(m_recovery)] {
         if (keeper)
             keeper->storedOrReplaced();
+    };
+    Document().Saved = [meter = QPointer<ListingMeter>(m_meter)] {
+        if (meter)
+            meter->showSaved();
     };
 
     AddDocumentShortcuts(this);
@@ -119,13 +124,23 @@ frmMain::~frmMain()
     if (Document().Boxes == m_boxes) {
         Document().Boxes = nullptr;
         Document().StoredOrReplaced = nullptr;
+        Document().Saved = nullptr;
     }
 }
 
 void frmMain::createControls()
 {
-    auto* topBar = new TopBar(this);
+    auto* topBar = m_topBar = new TopBar(this);
     PanelAccessible::Show(topBar, QStringLiteral("Commands"));
+    // The sections at their designed places in the window, in an area that clips them
+    // where they scroll (WindowScroller).
+    auto* sectionView = new QWidget(this);
+    sectionView->setObjectName(QStringLiteral("sectionView"));
+    PanelAccessible::Show(sectionView, QStringLiteral("Sections"));
+    m_sections = new QWidget(sectionView);
+    m_sections->setObjectName(QStringLiteral("sections"));
+    PanelAccessible::Show(m_sections, QStringLiteral("Sections"));
+    m_sections->setGeometry(0, 0, PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight));
     const QList<SavedControl> saved = ReadSavedControls(QStringLiteral(":/forms/frmMain.controls"));
     for (int i = 0; i < L::MainButtonCount; ++i) {
         m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i], saved);
@@ -143,7 +158,7 @@ void frmMain::createControls()
 
     createSectionFrames();
     PerfMark::mark("frames_built");
-    m_boxes = new DescriptionBoxes(this, topBar);
+    m_boxes = new DescriptionBoxes(m_sections, topBar);
     connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
     // Each caption names its box to assistive tools, as "Book Title:" names the title box.
     for (const SectionInfo& section : SectionTable)
@@ -222,13 +237,13 @@ void frmMain::showSettings()
 void frmMain::createSectionFrames()
 {
     for (const SectionInfo& section : SectionTable) {
-        auto* frame = new DottedFrame(this, L::LightGrey);
+        auto* frame = new DottedFrame(m_sections, L::LightGrey);
         frame->setObjectName(QStringLiteral("Shape1_%1").arg(section.index));
         // Named as its box is, rather than an unnamed filler round it.
         PanelAccessible::Show(frame, DescriptionBoxes::accessibleNameOf(section.index));
         frame->setGeometry(PixelRect(L::SectionFrame(section.index)));
 
-        auto* caption = new QLabel(QString::fromLatin1(section.caption), this);
+        auto* caption = new QLabel(QString::fromLatin1(section.caption), m_sections);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(section.index));
         caption->setFont(verdana(L::CaptionPointSize));
         QPalette colours = caption->palette();

@@ -15,6 +15,7 @@ class FoldView;
 class ListingMeter;
 class SpellService;
 class RecoveryKeeper;
+class TopBar;
 class QSessionManager;
 
 // The program's document window: the top bar of command buttons, the title and the
@@ -77,6 +78,9 @@ private:
     void Unload();
     void Text1_Change(int box);
 
+    TopBar* m_topBar = nullptr;
+    // Holds the section frames, captions and boxes (WindowScroller scrolls it).
+    QWidget* m_sections = nullptr;
     DescriptionBoxes* m_boxes = nullptr;
     ListingMeter* m_meter = nullptr;
     FindingsModel* m_findings = nullptr;
