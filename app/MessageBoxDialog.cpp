@@ -3,6 +3,8 @@
 #include "PanelAccessible.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QIcon>
@@ -133,12 +135,31 @@ protected:
 };
 } // namespace
 
+namespace {
+// text with its long part shortened in the middle to the width a message box gives a line on
+// screen: a path of any length leaves the buttons in sight.
+QString fitted(const MessageRequest& request, const QWidget* owner)
+{
+    QString text = MessageTextForDisplay(request.text);
+    const qsizetype at = request.longPart.isEmpty() ? -1 : text.indexOf(request.longPart);
+    if (at < 0)
+        return text;
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->availableGeometry().width() : 800;
+    const int width = std::max(200, std::min(screenWidth - 480, 1000) * 4 / 5);
+    const QString shortened =
+        QFontMetrics(QApplication::font("QMessageBox")).elidedText(request.longPart, Qt::ElideMiddle, width);
+    return text.replace(at, request.longPart.size(), shortened);
+}
+} // namespace
+
 MsgAnswer ShowMessageBoxDialog(const MessageRequest& request)
 {
     const QMessageBox::Icon icon = dialogIcon(request.icon);
-    const QString text = MessageTextForDisplay(request.text);
+    QWidget* const active = QApplication::activeWindow();
+    const QString text = fitted(request, active);
     const QMessageBox::StandardButtons buttons = dialogButtons(request.buttons);
-    QWidget* const owner = QApplication::activeWindow();
+    QWidget* const owner = active;
     std::unique_ptr<QMessageBox> shown;
     if (mayGoUnanswered(request.buttons))
         shown = std::make_unique<UnansweredMessageBox>(icon, request.caption, text, buttons, owner);
@@ -146,6 +167,8 @@ MsgAnswer ShowMessageBoxDialog(const MessageRequest& request)
         shown = std::make_unique<QMessageBox>(icon, request.caption, text, buttons, owner);
     QMessageBox& box = *shown;
     box.setTextFormat(Qt::PlainText);
+    if (text != MessageTextForDisplay(request.text))
+        box.setDetailedText(request.longPart);
     if (request.icon == MsgIcon::Information) {
         // The style's own sign is only enlarged on a screen that scales by two; ours has a drawing for it.
         QIcon sign(QStringLiteral(":/icons/information.png"));

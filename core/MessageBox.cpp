@@ -39,13 +39,19 @@ QString MessageTextForDisplay(const QString& text)
 
 MsgAnswer ShowMessage(const QString& text, MsgIcon icon, MsgButtons buttons, const QString& caption)
 {
-    MessageRequest request{text, icon, buttons, caption.isEmpty() ? AppInfo::Title() : caption};
+    return ShowMessage(MessageRequest{text, icon, buttons, caption});
+}
+
+MsgAnswer ShowMessage(MessageRequest request)
+{
+    if (request.caption.isEmpty())
+        request.caption = AppInfo::Title();
     if (const auto& handler = installedHandler())
         return handler(request);
     const QByteArray line = MessageTextForDisplay(request.text).toUtf8();
     std::fprintf(stderr, "%s\n", line.constData());
     std::fflush(stderr);
-    return quietAnswer(buttons);
+    return quietAnswer(request.buttons);
 }
 
 MessageHandler SetMessageHandler(MessageHandler handler)

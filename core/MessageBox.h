@@ -19,6 +19,9 @@ struct MessageRequest {
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::OK;
     QString caption;
+    // A part of text (a file's path) that a dialog may shorten in the middle to fit the
+    // screen; the dialog's details then show it whole.
+    QString longPart = {};
 };
 
 using MessageHandler = std::function<MsgAnswer(const MessageRequest&)>;
@@ -26,6 +29,9 @@ using MessageHandler = std::function<MsgAnswer(const MessageRequest&)>;
 // Shows the message and returns the button chosen. The caption defaults to the program's title.
 MsgAnswer ShowMessage(const QString& text, MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::OK,
                       const QString& caption = {});
+
+// The same for a request made in full; an empty caption is the program's title.
+MsgAnswer ShowMessage(MessageRequest request);
 
 // Installs the handler; returns the one it replaces. An empty handler restores the default.
 MessageHandler SetMessageHandler(MessageHandler handler);

@@ -62,25 +62,36 @@ int errorNumber(int systemError, Step step, const QString& path)
     }
 }
 
-ReadResult read(const QString& path, qint64 maxBytes)
+namespace {
+// A regular file opened for reading, or -1 and the error that refused it.
+int openRegular(const QString& path, struct stat& info, ReadResult& result)
 {
-    ReadResult result;
     // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
-    const FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
         result.errorNumber = errorNumber(errno, Step::Open, path);
-        return result;
+        return -1;
     }
-    struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
         result.errorNumber = errorNumber(errno, Step::Open, path);
-        return result;
+        return -1;
     }
     // Only a regular file has an end and a size known beforehand.
     if (!S_ISREG(info.st_mode)) {
         result.errorNumber = ErrorNumber::PathFileAccessError;
-        return result;
+        return -1;
     }
+    return fd.release();
+}
+} // namespace
+
+ReadResult read(const QString& path, qint64 maxBytes)
+{
+    ReadResult result;
+    struct stat info {};
+    const FileDescriptor fd(openRegular(path, info, result));
+    if (fd.get() < 0)
+        return result;
     if (exceedsLimit(info.st_size, maxBytes)) {
         result.tooLarge = true;
         return result;
@@ -91,6 +102,20 @@ ReadResult read(const QString& path, qint64 maxBytes)
         result.bytes.clear();
         result.tooLarge = true;
     }
+    return result;
+}
+
+ReadResult readStart(const QString& path, qint64 count, qint64& size)
+{
+    ReadResult result;
+    struct stat info {};
+    size = 0;
+    const FileDescriptor fd(openRegular(path, info, result));
+    if (fd.get() < 0)
+        return result;
+    size = info.st_size;
+    if (const int error = ReadBounded(fd.get(), qMin<qint64>(info.st_size, count), count - 1, result.bytes))
+        result.errorNumber = errorNumber(error, Step::Transfer, path);
     return result;
 }
 

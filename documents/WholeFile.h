@@ -20,6 +20,10 @@ struct ReadResult {
 // one that grows past it while being read stops there.
 ReadResult read(const QString& path, qint64 maxBytes);
 
+// The first count bytes of a regular file (fewer when it is shorter), and its size in size:
+// enough to judge a large file by before reading it whole. Refuses what read refuses.
+ReadResult readStart(const QString& path, qint64 count, qint64& size);
+
 // Whether size bytes are more than limit allows: the one place both directions count.
 inline bool exceedsLimit(qint64 size, qint64 limit) { return size > limit; }
 

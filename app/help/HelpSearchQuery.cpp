@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 bool isBareWord(const QString& word)
 {
@@ -46,13 +48,34 @@ QString eitherWay(const QString& digits)
     }
     return QStringLiteral("(%1 OR %2)").arg(phrase(digits), phrase(grouped));
 }
+
+// word with a "*" only at its end, and there only after enough letters: a search for every
+// word beginning with one or two letters reads the whole index.
+QString boundedWildcard(const QString& word)
+{
+    if (!word.contains(QLatin1Char('*')))
+        return word;
+    QString bare = word;
+    bare.remove(QLatin1Char('*'));
+    const auto letters = std::count_if(bare.cbegin(), bare.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+    return word.endsWith(QLatin1Char('*')) && letters >= HelpSearchLimits::MinPrefix ? bare + QLatin1Char('*') : bare;
+}
 } // namespace
 
-QString HelpSearchQuery(const QString& typed)
+QString HelpSearchQuery(const QString& typedIn)
 {
-    if (typed.contains(QLatin1Char('"')))
-        return typed;
+    qsizetype length = std::min(typedIn.size(), HelpSearchLimits::MaxLength);
+    if (length > 0 && length < typedIn.size() && typedIn[length - 1].isHighSurrogate())
+        --length;
+    const QString typed = typedIn.left(length);
     QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() > HelpSearchLimits::MaxTerms)
+        words.resize(HelpSearchLimits::MaxTerms);
+    for (QString& word : words)
+        word = boundedWildcard(word);
+    words.removeAll(QString());
+    if (typed.contains(QLatin1Char('"')))
+        return words.join(QLatin1Char(' '));
     for (QString& word : words) {
         if (plainNumber().match(word).hasMatch())
             word = eitherWay(word);

@@ -5,6 +5,7 @@
 #include "HelpFile.h"
 #include "HelpPageAccessible.h"
 #include "HelpSearchQuery.h"
+#include "HelpSearchRunner.h"
 #include "WindowAccessibility.h"
 
 #include <QHBoxLayout>
@@ -207,8 +208,9 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     m_navigation->addTab(searchPage, QStringLiteral("Search"));
     NameSearchButtons(search->queryWidget(), search->resultWidget());
     NameSearchResults(search);
-    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
-            [search] { search->search(HelpSearchQuery(search->queryWidget()->searchInput())); });
+    auto* runner = new HelpSearchRunner(search);
+    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, runner,
+            [search, runner] { runner->search(HelpSearchQuery(search->queryWidget()->searchInput())); });
     connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, m_browser,
             [this](const QUrl& url) { m_browser->setSource(url); });
     // The index of a book this small is built in a moment, in the engine's own thread.
@@ -270,10 +272,14 @@ void HelpWindow::showUnreadable(const QString& file)
     pageChanged();
 }
 
-void HelpWindow::showTopic(const QString& topic)
+void HelpWindow::showTopic(const QString& topic, const QString& anchor)
 {
-    if (m_engine)
-        m_browser->setSource(HelpFile::TopicUrl(topic));
+    if (!m_engine)
+        return;
+    QUrl url = HelpFile::TopicUrl(topic);
+    if (!anchor.isEmpty())
+        url.setFragment(anchor);
+    m_browser->setSource(url);
 }
 
 void HelpWindow::pageChanged()

@@ -1,5 +1,9 @@
 #include "LongLineField.h"
 
+#include "OneLineText.h"
+#include "PasteAsStoreTags.h"
+
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
@@ -28,6 +32,12 @@ int LongLineField::shownPosition(qsizetype position) const
     return static_cast<int>(shown);
 }
 
+qsizetype LongLineField::textPosition(int shown) const
+{
+    const auto& all = splits();
+    return shown - (std::lower_bound(all.begin(), all.end(), shown) - all.begin());
+}
+
 qsizetype LongLineField::textLength() const
 {
     return document()->characterCount() - 1 - splitCount();
@@ -38,6 +48,16 @@ void LongLineField::keyPressEvent(QKeyEvent* event)
     // Enter means what it means in a line edit: nothing to the text.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->ignore();
+        return;
+    }
+    // A separator typed (from an input method or a keyboard layout) is a space too; the
+    // other breaks are control characters, which no key types.
+    if (const QString typed = event->text();
+        typed.contains(QChar::LineSeparator) || typed.contains(QChar::ParagraphSeparator)) {
+        QKeyEvent flat(event->type(), event->key(), event->modifiers(), BreaksAsSpaces(typed), event->isAutoRepeat(),
+                       static_cast<quint16>(event->count()));
+        SectionTextEdit::keyPressEvent(&flat);
+        event->setAccepted(flat.isAccepted());
         return;
     }
     // Home and End go to the ends of the whole line, not of the piece in view.
@@ -54,17 +74,20 @@ void LongLineField::keyPressEvent(QKeyEvent* event)
 
 void LongLineField::insertFromMimeData(const QMimeData* source)
 {
-    if (!source || !source->hasText()) {
+    if (!source || (!source->hasText() && !source->hasHtml())) {
         SectionTextEdit::insertFromMimeData(source);
         return;
     }
-    QString text = source->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     QMimeData flat;
-    flat.setText(text);
+    flat.setText(BreaksAsSpaces(PasteAsStoreTags::PastedText(*source, false)));
     SectionTextEdit::insertFromMimeData(&flat);
+}
+
+void LongLineField::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (const QString committed = event->commitString(); BreaksAsSpaces(committed) != committed)
+        event->setCommitString(BreaksAsSpaces(committed), event->replacementStart(), event->replacementLength());
+    SectionTextEdit::inputMethodEvent(event);
 }
 
 void LongLineField::resizeEvent(QResizeEvent* event)

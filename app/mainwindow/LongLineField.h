@@ -13,11 +13,14 @@ public:
 
     // Where a position in the text lies in the box, past the box's own splits before it.
     int shownPosition(qsizetype position) const;
+    // Where a position in the box lies in the text, without the splits before it.
+    qsizetype textPosition(int shown) const;
     // The text's length, without reading it back.
     qsizetype textLength() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 };

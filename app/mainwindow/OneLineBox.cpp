@@ -25,6 +25,7 @@ OneLineBox::OneLineBox(QLineEdit* edit) : QObject(edit), m_edit(edit), m_field(n
     // (After the tab order: Qt leaves a widget that takes no focus out of it.)
     m_field->setFocusPolicy(Qt::NoFocus);
     edit->installEventFilter(this);
+    m_field->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, [this] {
         if (!m_long && tooLong(m_edit->text().size()))
             recheckLater();
@@ -47,17 +48,56 @@ QString OneLineBox::text() const
 
 void OneLineBox::setText(const QString& text)
 {
-    show(tooLong(text.size()), text, text.size());
+    show(tooLong(text.size()), text, text.size(), true);
+}
+
+void OneLineBox::undo()
+{
+    if (m_long ? m_field->document()->isUndoAvailable() : m_edit->isUndoAvailable()) {
+        m_long ? m_field->undo() : m_edit->undo();
+        return;
+    }
+    // The other form as it was left: the same text, with the edits before it to undo.
+    if (m_long ? !m_edit->isUndoAvailable() || m_edit->text() != m_field->widgetText()
+               : !m_field->document()->isUndoAvailable() || m_field->widgetText() != m_edit->text())
+        return;
+    show(!m_long, text(), m_long ? m_field->textPosition(m_field->textCursor().position()) : m_edit->cursorPosition());
+    m_long ? m_field->undo() : m_edit->undo();
+}
+
+void OneLineBox::redo()
+{
+    if (m_long ? m_field->document()->isRedoAvailable() : m_edit->isRedoAvailable()) {
+        m_long ? m_field->redo() : m_edit->redo();
+        return;
+    }
+    if (m_long ? !m_edit->isRedoAvailable() || m_edit->text() != m_field->widgetText()
+               : !m_field->document()->isRedoAvailable() || m_field->widgetText() != m_edit->text())
+        return;
+    show(!m_long, text(), m_long ? m_field->textPosition(m_field->textCursor().position()) : m_edit->cursorPosition());
+    m_long ? m_field->redo() : m_edit->redo();
 }
 
 bool OneLineBox::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+        if (m_edit->isReadOnly())
+            return false;
+        key->matches(QKeySequence::Undo) ? undo() : redo();
+        return true;
+    }
+    return watched == m_edit && key->matches(QKeySequence::Paste) && pasteIntoField();
+}
+
+bool OneLineBox::pasteIntoField()
+{
     // A paste that makes the text too long goes straight to the field: the line edit would
     // lay all of it out once first.
-    if (event->type() != QEvent::KeyPress || m_long || m_edit->isReadOnly() ||
-        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
-        return QObject::eventFilter(watched, event);
-    if (!tooLong(m_edit->text().size() + QGuiApplication::clipboard()->text().size()))
+    if (m_long || m_edit->isReadOnly() ||
+        !tooLong(m_edit->text().size() + QGuiApplication::clipboard()->text().size()))
         return false;
     const int start = m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition();
     const int end = m_edit->hasSelectedText() ? m_edit->selectionEnd() : start;
@@ -80,31 +120,34 @@ void OneLineBox::recheckLater()
 void OneLineBox::recheck()
 {
     m_recheckDue = false;
-    if (m_long && !tooLong(m_field->textLength())) {
-        // A text no longer than one piece holds no splits: the cursor's place is its position.
-        show(false, m_field->widgetText(), m_field->textCursor().position());
-    } else if (!m_long && tooLong(m_edit->text().size())) {
+    if (m_long && !tooLong(m_field->textLength()))
+        show(false, m_field->widgetText(), m_field->textPosition(m_field->textCursor().position()));
+    else if (!m_long && tooLong(m_edit->text().size()))
         show(true, m_edit->text(), m_edit->cursorPosition());
-    }
 }
 
-void OneLineBox::show(bool longForm, const QString& text, qsizetype cursor)
+void OneLineBox::show(bool longForm, const QString& text, qsizetype cursor, bool fresh)
 {
     const bool swap = longForm != m_long;
     const bool focused = m_edit->hasFocus();  // the field's focus too, through the proxy
     m_long = longForm;
-    // The new form takes the text first: whoever hears of the change reads it there.
+    // The new form takes the text first: whoever hears of the change reads it there. A form
+    // that holds it already keeps its history; the other keeps its own for an undo to return.
+    // A new text starts both histories again: neither may lead back to another text.
     if (longForm) {
-        m_field->setWidgetText(text);
+        if (fresh || m_field->textLength() != text.size() || m_field->widgetText() != text)
+            m_field->setWidgetText(text);
+        if (fresh)
+            m_edit->setText(QString());
         QTextCursor moved = m_field->textCursor();
         moved.setPosition(m_field->shownPosition(cursor));
         m_field->setTextCursor(moved);
-        m_edit->clear();
     } else {
-        m_edit->setText(text);
-        m_edit->setCursorPosition(static_cast<int>(cursor));
-        if (m_field->document()->characterCount() > 1)
+        if (fresh || m_edit->text() != text)
+            m_edit->setText(text);
+        if (fresh)
             m_field->setWidgetText(QString());
+        m_edit->setCursorPosition(static_cast<int>(cursor));
     }
     if (!swap)
         return;

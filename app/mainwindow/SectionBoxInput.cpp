@@ -1,5 +1,7 @@
 #include "SectionBoxInput.h"
 
+#include "OneLineText.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -51,13 +53,9 @@ QString SectionBoxInput::InsertedBreaksAsSpaces(const QString& before, const QSt
     while (end < most - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
         ++end;
     const QString inserted = after.mid(start, after.size() - end - start);
-    if (!inserted.contains(QLatin1Char('\n')) && !inserted.contains(QLatin1Char('\r')))
+    const QString flat = BreaksAsSpaces(inserted);
+    if (flat == inserted)
         return after;
-
-    QString flat = inserted;
-    flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
     cursor = static_cast<int>(start + flat.size());
     return after.left(start) + flat + after.right(end);
 }
@@ -80,10 +78,28 @@ bool SectionBoxInput::eventFilter(QObject* watched, QEvent* event)
 
 void SectionBoxInput::keepOnOneLine(QLineEdit* edit, const QString& edited)
 {
+    // An undo may bring back a break that was loaded: that one stays. (An edit of the
+    // author's own leaves nothing to redo.)
+    if (m_correcting || edit->isRedoAvailable())
+        return;
     int cursor = 0;
     const QString flat = InsertedBreaksAsSpaces(m_before, edited, cursor);
     if (flat == edited)
         return;
-    edit->setText(flat);
+    m_correcting = true;
+    // The edit is taken back and made again without its breaks, so that no undo or redo
+    // brings them in: setText would forget the box's whole history.
+    if (edit->isUndoAvailable())
+        edit->undo();
+    const QString now = edit->text();
+    qsizetype start = 0;
+    while (start < now.size() && start < flat.size() && now[start] == flat[start])
+        ++start;
+    qsizetype end = 0;
+    while (end < now.size() - start && end < flat.size() - start && now[now.size() - 1 - end] == flat[flat.size() - 1 - end])
+        ++end;
+    edit->setSelection(static_cast<int>(start), static_cast<int>(now.size() - end - start));
+    edit->insert(flat.mid(start, flat.size() - end - start));
     edit->setCursorPosition(cursor);
+    m_correcting = false;
 }

@@ -9,8 +9,9 @@ class QLineEdit;
 // What a section box takes in besides what the text widgets do on their own:
 // - a key pressed with Alt or Ctrl held is a command, never text: it types nothing
 //   (AltGr, reported by some systems as Ctrl+Alt, still types its characters);
-// - a line break pasted or dropped into a one-line box, which would not show there
-//   but would reach the HTML, becomes a space. A break loaded from a file stays.
+// - a line break (CR, LF, CR LF, vertical tab, form feed, U+0085, U+2028, U+2029) pasted,
+//   dropped or typed into a one-line box, which would not show there but would reach the
+//   HTML, becomes a space (BreaksAsSpaces). A break loaded from a file stays.
 class SectionBoxInput : public QObject {
     Q_OBJECT
 public:
@@ -30,4 +31,5 @@ private:
     void keepOnOneLine(QLineEdit* edit, const QString& edited);
 
     QString m_before;  // the one-line box's text before the edit in progress
+    bool m_correcting = false;
 };

@@ -1,5 +1,8 @@
 #include "SectionTextEdit.h"
 
+#include "PasteAsStoreTags.h"
+
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -15,6 +18,34 @@ constexpr int TextMargin = 4;
 bool endsLine(QChar c)
 {
     return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator;
+}
+
+// The mark of a piece that continues the line before it.
+constexpr int PieceProperty = QTextFormat::UserProperty + 1;
+
+bool isPiece(const QTextBlock& block)
+{
+    return block.blockFormat().boolProperty(PieceProperty);
+}
+
+QTextBlockFormat pieceFormat()
+{
+    QTextBlockFormat format;
+    format.setProperty(PieceProperty, true);
+    return format;
+}
+
+qsizetype longestLine(const QString& text)
+{
+    qsizetype longest = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !endsLine(text[i]))
+            continue;
+        longest = std::max(longest, i - start);
+        start = i + 1;
+    }
+    return longest;
 }
 } // namespace
 
@@ -99,37 +130,138 @@ void SectionTextEdit::setWidgetText(const QString& text)
     m_splits = std::move(splits);
     m_setting = true;
     setPlainText(shown);
+    if (!m_splits.empty()) {
+        // Marking the pieces is part of the new text, not an edit to undo.
+        document()->setUndoRedoEnabled(false);
+        markPieces();
+        document()->setUndoRedoEnabled(true);
+    }
     m_setting = false;
-    setUndoRedoEnabled(m_splits.empty());
+}
+
+void SectionTextEdit::markPieces()
+{
+    const QTextBlockFormat piece = pieceFormat();
+    for (const int split : m_splits) {
+        QTextCursor cursor(document()->findBlock(split + 1));
+        cursor.mergeBlockFormat(piece);
+    }
+}
+
+qsizetype SectionTextEdit::findSplits(int from, int to)
+{
+    qsizetype found = 0;
+    QTextBlock block = document()->findBlock(from + 1);
+    if (block.isValid() && block.position() <= from)
+        block = block.next();
+    for (; block.isValid() && block.position() <= to; block = block.next()) {
+        if (!isPiece(block))
+            continue;
+        const int split = block.position() - 1;
+        m_splits.insert(std::lower_bound(m_splits.begin(), m_splits.end(), split), split);
+        ++found;
+    }
+    return found;
+}
+
+void SectionTextEdit::keyPressEvent(QKeyEvent* event)
+{
+    QTextCursor cursor = textCursor();
+    if (isReadOnly() || cursor.hasSelection()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    // A key that deletes acts on the character the author sees beside the cursor, never on
+    // a split alone, which would change nothing in sight.
+    const bool plain = !(event->modifiers() & ~Qt::ShiftModifier);
+    int at = cursor.position();
+    if ((event->key() == Qt::Key_Backspace && plain) || event->matches(QKeySequence::DeleteStartOfWord)) {
+        while (at > 0 && isSplit(at - 1))
+            --at;
+    } else if (event->matches(QKeySequence::Delete) || event->matches(QKeySequence::DeleteEndOfWord)) {
+        while (isSplit(at))
+            ++at;
+    } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain &&
+               !(event->modifiers() & Qt::ShiftModifier) && isPiece(cursor.block())) {
+        // A new line is a line of the author's, not a piece: it takes no mark with it.
+        cursor.insertBlock(QTextBlockFormat());
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        return;
+    }
+    if (at != cursor.position()) {
+        cursor.setPosition(at);
+        setTextCursor(cursor);
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void SectionTextEdit::pasteText(const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    insertFromMimeData(&data);
 }
 
 void SectionTextEdit::insertFromMimeData(const QMimeData* source)
 {
-    QString pasted = source && source->hasText() ? source->text() : QString();
-    std::vector<int> splits;
-    SplitLongLines(pasted, splits);
-    if (splits.empty() || isReadOnly()) {
+    // Formatted text arrives as the store's tags; where there is only HTML, its text still does.
+    if (source && source->hasHtml() && !isReadOnly())
+        return pasteText(PasteAsStoreTags::PastedText(*source, false));
+    if (!source || !source->hasText() || isReadOnly()) {
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
-    // The whole text again, with the paste in place of the selection: one layout of pieces
-    // instead of one of a paragraph of megabytes.
+    QString pasted = source->text();
     pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QTextCursor cursor = textCursor();
-    const QString raw = document()->toRawText();
-    const QString before = withoutSplits(raw, 0, cursor.selectionStart());
-    const QString after = withoutSplits(raw, cursor.selectionEnd(), static_cast<int>(raw.size()));
-    const auto toNewline = [](QString text) { return text.replace(QChar::ParagraphSeparator, u'\n'); };
-    setWidgetText(toNewline(before) + pasted + toNewline(after));
-    // Back to just after the pasted text, past the splits that come before it.
-    const qsizetype end = before.size() + pasted.size();
-    qsizetype shown = end;
-    for (size_t i = 0; i < m_splits.size() && m_splits[i] - qsizetype(i) < end; ++i)
-        ++shown;
-    QTextCursor moved(document());
-    moved.setPosition(static_cast<int>(shown));
-    setTextCursor(moved);
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    const bool breaks = std::any_of(pasted.cbegin(), pasted.cend(), endsLine);
+    // The widget's own paste would give each new line the piece's mark, and lay a long line
+    // out whole.
+    if (longestLine(pasted) + first.length() + last.length() <= LongLineLength && !(breaks && isPiece(first))) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    insertPieces(pasted);
     ensureCursorVisible();
+}
+
+void SectionTextEdit::insertPieces(const QString& text)
+{
+    QTextCursor cursor = textCursor();
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    // The lines the selection touches are made again with the text in it: one layout of
+    // pieces instead of one of a paragraph of megabytes, and one edit to undo.
+    const int from = first.position();
+    const QString before = first.text().left(cursor.selectionStart() - from);
+    const QString whole = before + text + last.text().mid(cursor.selectionEnd() - last.position());
+    std::vector<int> splits;
+    const QString shown = SplitLongLines(whole, splits);
+    const QTextBlockFormat piece = pieceFormat();
+    cursor.beginEditBlock();
+    cursor.setPosition(from);
+    cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    qsizetype at = 0;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (!endsLine(shown[i]))
+            continue;
+        cursor.insertText(shown.sliced(at, i - at));
+        cursor.insertBlock(std::binary_search(splits.begin(), splits.end(), int(i)) ? piece : QTextBlockFormat());
+        at = i + 1;
+    }
+    cursor.insertText(shown.sliced(at));
+    cursor.endEditBlock();
+    // Just after the inserted text, past the splits that come before it.
+    const qsizetype end = before.size() + text.size();
+    qsizetype position = end;
+    for (size_t i = 0; i < splits.size() && splits[i] - qsizetype(i) < end; ++i)
+        ++position;
+    cursor.setPosition(from + static_cast<int>(position));
+    setTextCursor(cursor);
 }
 
 QString SectionTextEdit::withoutSplits(const QString& text, int from, int to) const
@@ -168,8 +300,8 @@ QString SectionTextEdit::widgetText() const
 
 QMimeData* SectionTextEdit::createMimeDataFromSelection() const
 {
-    if (m_splits.empty())
-        return QPlainTextEdit::createMimeDataFromSelection();
+    // The text alone: what a box holds is the store's markup as typed, and the rich form Qt
+    // would add beside it would paste back as escaped text in the box's own bold or plain.
     const QTextCursor cursor = textCursor();
     QString text = withoutSplits(document()->toRawText(), cursor.selectionStart(), cursor.selectionEnd());
     text.replace(QChar::ParagraphSeparator, u'\n');
@@ -200,23 +332,16 @@ void SectionTextEdit::contentsChange(int position, int removed, int added)
     // Equal counts are also what a change of formats reports.
     if (removed == added)
         note(Change::Unknown);
-    if (m_splits.empty()) {
-        if (removed != added)
-            note(Change::Some);
-        return;
-    }
-    auto first = std::lower_bound(m_splits.begin(), m_splits.end(), position);
-    auto last = std::lower_bound(first, m_splits.end(), position + removed);
-    // The range reported may be wider than what changed: a split still in its place, within
-    // what the range holds now, stays a split.
-    const QTextDocument* doc = document();
-    const auto gone = std::remove_if(first, last, [doc, position, added](int split) {
-        return split >= position + added || doc->characterAt(split) != QChar::ParagraphSeparator;
-    });
-    // Taking away nothing but splits leaves the text as it was.
-    if (removed != added)
-        note(added == 0 && last - gone == removed ? Change::None : Change::Some);
-    const auto after = m_splits.erase(gone, last);
+    // The range reported may be wider than what changed; the marks tell which separators in
+    // it are splits, whether they stayed, came with an undo or with a paste.
+    const auto first = std::lower_bound(m_splits.begin(), m_splits.end(), position);
+    const auto last = std::lower_bound(first, m_splits.end(), position + removed);
+    const qsizetype gone = last - first;
+    const auto after = m_splits.erase(first, last);
     for (auto split = after; split != m_splits.end(); ++split)
         *split += added - removed;
+    const qsizetype found = findSplits(position, position + added);
+    // Taking away or putting back nothing but splits leaves the text as it was.
+    if (removed != added)
+        note(removed == gone && added == found ? Change::None : Change::Some);
 }

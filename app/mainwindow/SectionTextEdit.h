@@ -13,8 +13,11 @@
 // square of its length; so a line longer than LongLineLength is shown as several paragraphs,
 // split where a blank allows. Those splits are the box's own: the text read back, and the
 // text copied from it, has none of them. Lines up to that length look as they always did.
-// While a box holds splits it keeps no undo history: undoing the removal of a split would
-// bring it back as a line break of the text.
+// Each piece after a split carries a mark in its block format, which the document's own undo
+// and redo keep with it: so every edit, splits or not, can be undone, and a split that comes
+// back with an undo is known again as a split, not taken for a line break.
+// Copied text is the text alone, without splits and without a rich form, so a copy pastes
+// back as it was.
 class SectionTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -22,6 +25,8 @@ public:
 
     // Sets the box to text (line breaks as "\n").
     void setWidgetText(const QString& text);
+    // Puts text in place of the selection as a paste of it would (line breaks as "\n").
+    void pasteText(const QString& text);
     // The box's text as the widget keeps it (paragraph separators between lines), without
     // the box's own splits.
     QString widgetText() const;
@@ -45,14 +50,23 @@ public:
     static QString SplitLongLines(const QString& text, std::vector<int>& splits);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     // A pasted or dropped text with a long line goes in split like a loaded one.
     void insertFromMimeData(const QMimeData* source) override;
 
+    // Puts text (breaks as "\n") in place of the selection as one edit, long lines in pieces.
+    void insertPieces(const QString& text);
+    // Whether the paragraph separator at position is a split.
+    bool isSplit(int position) const { return std::binary_search(m_splits.begin(), m_splits.end(), position); }
+
 private:
     void fitWholeLines();
+    void markPieces();
+    // Adds the splits whose separators lie in [from, to) to m_splits; returns how many.
+    qsizetype findSplits(int from, int to);
     void contentsChange(int position, int removed, int added);
     void note(Change change);
     // text[from, to) without the splits that lie in it.

@@ -10,6 +10,8 @@
 #include "DocumentShortcuts.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
+#include "EditorChecks.h"
+#include "FoldView.h"
 #include "FileTypeRegistration.h"
 #include "Help.h"
 #include "HtmlGenerators.h"
@@ -42,6 +44,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSessionManager>
+#include <QShortcut>
 
 namespace L = MainWindowLayout;
 
@@ -98,7 +101,7 @@ frmMain::frmMain(bool withSplash)
 
     createControls();
     // Large fonts on a small screen: the designed window would reach past the screen.
-    new WindowScroller(this, m_topBar, m_sections, m_meter,
+    new WindowScroller(this, m_topBar, m_sections, meter(),
                        QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
     PerfMark::mark("controls_built");
     Document().Boxes = m_boxes;
@@ -109,7 +112,7 @@ frmMain::frmMain(bool withSplash)
         if (keeper)
             keeper->storedOrReplaced();
     };
-    Document().Saved = [meter = QPointer<ListingMeter>(m_meter)] {
+    Document().Saved = [meter = QPointer<ListingMeter>(meter())] {
         if (meter)
             meter->showSaved();
     };
@@ -180,13 +183,7 @@ void frmMain::createControls()
             attachSpelling(box, *spelling, std::move(continuesLine));
         }
     }
-    m_meter = new ListingMeter(this, *m_boxes);
-    // The meter's findings are reached by Tab after the last box.
-    QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
-    connect(m_boxes, &DescriptionBoxes::changed, m_meter, [this](int box) {
-        if (box != BookTitleBox)  // the title is in neither fragment
-            m_meter->scheduleUpdate();
-    });
+    m_checks = new EditorChecks(this, *m_boxes, *spelling);
     m_boxes->widget(Headline)->setFocus();
 }
 
@@ -275,24 +272,26 @@ void frmMain::cmdCopyKindleHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateKindleHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, m_meter->contentRules())));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, meter()->contentRules())));
 }
 
 void frmMain::cmdCopyCreatespaceHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateCreatespaceHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, m_meter->contentRules())));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, meter()->contentRules())));
 }
 
 void frmMain::cmdPreviewKindle_Click()
 {
-    ShowPreview(this, PreviewTarget::Kindle, GenerateKindleHTML(ReadDescription(*m_boxes)));
+    ShowPreview(this, PreviewTarget::Kindle, ReadDescription(*m_boxes));
+    fold()->previewed(PreviewTarget::Kindle);
 }
 
 void frmMain::cmdPreviewCreatespace_Click()
 {
-    ShowPreview(this, PreviewTarget::CreateSpace, GenerateCreatespaceHTML(ReadDescription(*m_boxes)));
+    ShowPreview(this, PreviewTarget::CreateSpace, ReadDescription(*m_boxes));
+    fold()->previewed(PreviewTarget::CreateSpace);
 }
 
 void frmMain::cmdHelp_Click()

@@ -129,7 +129,8 @@ void frmOnLoad::cmdNew_Click()
 void frmOnLoad::cmdOpen_Click()
 {
     OpenDescription();
-    if (!Document().CurrentFileName.isEmpty())
+    // An HTML description opens unnamed, but it is a document all the same.
+    if (!Document().CurrentFileName.isEmpty() || Document().DocumentDirty)
         accept();
 }
 

@@ -49,37 +49,68 @@ QByteArray format(const RecoveryCopy& copy)
     return bytes;
 }
 
-Parsed parse(QByteArrayView bytes)
+namespace {
+struct Header {
+    QByteArray values[FieldCount];
+    qsizetype bodyStart = 0;
+    QString fault;
+};
+
+// The header of a copy of fileSize bytes that begins with bytes, and whether the file is as
+// long as the header says: all of it from the first bytes alone.
+Header readHeader(QByteArrayView bytes, qint64 fileSize)
 {
+    Header header;
+    const auto failed = [&header](const char* what) {
+        header.fault = QString::fromLatin1(what);
+        return header;
+    };
     const qsizetype headerEnd = QByteArrayView(bytes.first(qMin<qsizetype>(bytes.size(), MaxHeaderBytes))).indexOf(HeaderEnd);
     if (!bytes.startsWith(Marker + LineEnd))
-        return Marker.startsWith(bytes.first(qMin(bytes.size(), Marker.size()))) ? fault("truncated") : fault("corrupt");
+        return failed(Marker.startsWith(bytes.first(qMin(bytes.size(), Marker.size()))) ? "truncated" : "corrupt");
     if (headerEnd < 0)
-        return bytes.size() < MaxHeaderBytes ? fault("truncated") : fault("corrupt");
+        return failed(fileSize < MaxHeaderBytes ? "truncated" : "corrupt");
 
     const QList<QByteArray> lines = bytes.first(headerEnd).toByteArray().split('\n');
     if (lines.size() != FieldCount + 1)
-        return fault("corrupt");
-    QByteArray values[FieldCount];
+        return failed("corrupt");
     for (int i = 0; i < FieldCount; ++i) {
         QByteArray line = lines[i + 1];
         if (line.endsWith('\r'))
             line.chop(1);
         if (!line.startsWith(Fields[i]))
-            return fault("corrupt");
-        values[i] = line.mid(qstrlen(Fields[i]));
+            return failed("corrupt");
+        header.values[i] = line.mid(qstrlen(Fields[i]));
     }
 
     bool numeric = false;
-    const qint64 length = values[LengthField].toLongLong(&numeric);
+    const qint64 length = header.values[LengthField].toLongLong(&numeric);
     if (!numeric || length < 0)
-        return fault("corrupt");
+        return failed("corrupt");
     if (length > DescriptionFileFormat::MaxFileBytes)
-        return fault("larger than the description size limit");
-    const QByteArrayView body = bytes.sliced(headerEnd + HeaderEnd.size());
-    if (body.size() < length)
-        return fault("truncated");
-    if (body.size() > length || checksum(body) != values[ChecksumField])
+        return failed("larger than the description size limit");
+    header.bodyStart = headerEnd + HeaderEnd.size();
+    if (fileSize - header.bodyStart < length)
+        return failed("truncated");
+    if (fileSize - header.bodyStart > length)
+        return failed("corrupt");
+    return header;
+}
+} // namespace
+
+QString checkStart(QByteArrayView start, qint64 fileSize)
+{
+    return readHeader(start, fileSize).fault;
+}
+
+Parsed parse(QByteArrayView bytes)
+{
+    const Header header = readHeader(bytes, bytes.size());
+    if (!header.fault.isEmpty())
+        return {std::nullopt, header.fault};
+    const QByteArray(&values)[FieldCount] = header.values;
+    const QByteArrayView body = bytes.sliced(header.bodyStart);
+    if (checksum(body) != values[ChecksumField])
         return fault("corrupt");
 
     RecoveryCopy copy;

@@ -34,4 +34,9 @@ struct Parsed {
 };
 Parsed parse(QByteArrayView bytes);
 
+// What is wrong with a copy of fileSize bytes, judged by its first bytes (MaxHeaderBytes of
+// them, or all when it is shorter): its header and the length it declares. Empty when those
+// are right, and only parse can tell the rest.
+QString checkStart(QByteArrayView start, qint64 fileSize);
+
 } // namespace RecoveryCopyFormat

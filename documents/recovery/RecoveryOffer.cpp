@@ -4,6 +4,7 @@
 #include "DescriptionView.h"
 #include "DocumentState.h"
 #include "MessageBox.h"
+#include "OneLineText.h"
 #include "QuotedTexts.h"
 #include "WholeFile.h"
 
@@ -48,8 +49,9 @@ QString RecoveryQuestion(const QString& ownerPath, const QString& bookTitle)
     if (ownerPath.isEmpty())
         return bookTitle.trimmed().isEmpty()
                    ? QString::fromLatin1(QuotedTexts::RecoveryQuestionNew)
-                   : QString::fromLatin1(QuotedTexts::RecoveryQuestionNewTitled).arg(bookTitle.trimmed());
-    return QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(ownerPath);
+                   : QString::fromLatin1(QuotedTexts::RecoveryQuestionNewTitled).arg(OneLineText(bookTitle.trimmed()));
+    // The path and the title come from a file: they may say nothing but what they are.
+    return QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(OneLineText(ownerPath));
 }
 
 bool OfferRecoveryCopies(const RecoveryStore& store)
@@ -62,8 +64,10 @@ bool OfferRecoveryCopies(const RecoveryStore& store)
         if (!copy)
             continue;
         const bool older = i + 1 < orphans.size();
-        const MsgAnswer answer = ShowMessage(RecoveryQuestion(copy->ownerPath, copy->description.BookTitle), MsgIcon::Question,
-                                             older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater);
+        MessageRequest question{RecoveryQuestion(copy->ownerPath, copy->description.BookTitle), MsgIcon::Question,
+                                older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater, {}};
+        question.longPart = OneLineText(copy->ownerPath);
+        const MsgAnswer answer = ShowMessage(question);
         if (answer == MsgAnswer::Yes) {
             restore(*copy);
             taken = true;

@@ -19,6 +19,15 @@ QString nameWithoutSuffix(const QString& fileName)
     return fileName.endsWith(RecoveryStore::Suffix) ? fileName.chopped(RecoveryStore::Suffix.size()) : QString();
 }
 
+// The list of damaged copies left in place stays small: past this it starts again.
+constexpr qint64 MaxLeftInPlaceListBytes = 1024 * 1024;
+
+// A copy as the list of those left in place knows it.
+QString leftInPlaceKey(const QFileInfo& copy)
+{
+    return QStringLiteral("%1\t%2\t%3").arg(copy.fileName()).arg(copy.size()).arg(copy.lastModified().toMSecsSinceEpoch());
+}
+
 bool writerHasEnded(const QString& identityName)
 {
     const std::optional<ProcessIdentity> writer = ProcessIdentity::fromName(identityName);
@@ -95,26 +104,72 @@ QStringList RecoveryStore::orphans() const
 
 std::optional<RecoveryCopy> RecoveryStore::claim(const QString& orphanPath, DamagedCopies& damaged) const
 {
+    const QString key = leftInPlaceKey(QFileInfo(orphanPath));
+    if (leftInPlace().contains(key))
+        return std::nullopt;
     // Renaming is the claim: of two editors starting at once, only one can succeed.
     const QString own = ownCopyPath();
     if (::rename(QFile::encodeName(orphanPath).constData(), QFile::encodeName(own).constData()) != 0)
         return std::nullopt;
-    const WholeFile::ReadResult file =
-        WholeFile::read(own, DescriptionFileFormat::MaxFileBytes + RecoveryCopyFormat::MaxHeaderBytes);
+    // The header and the length it declares first: a damaged copy is not read in full.
+    qint64 size = 0;
+    const WholeFile::ReadResult start = WholeFile::readStart(own, RecoveryCopyFormat::MaxHeaderBytes, size);
     RecoveryCopyFormat::Parsed parsed;
-    if (file.tooLarge)
-        parsed.fault = QStringLiteral("larger than the description size limit");
-    else if (file.errorNumber != 0)
-        parsed.fault = QStringLiteral("unreadable (%1)").arg(StandardErrorDescription(file.errorNumber));
-    else
-        parsed = RecoveryCopyFormat::parse(file.bytes);
+    if (start.errorNumber == 0)
+        parsed.fault = RecoveryCopyFormat::checkStart(start.bytes, size);
+    if (start.errorNumber == 0 && parsed.fault.isEmpty()) {
+        const WholeFile::ReadResult file =
+            WholeFile::read(own, DescriptionFileFormat::MaxFileBytes + RecoveryCopyFormat::MaxHeaderBytes);
+        if (file.tooLarge)
+            parsed.fault = QStringLiteral("larger than the description size limit");
+        else if (file.errorNumber != 0)
+            parsed.fault = QStringLiteral("unreadable (%1)").arg(StandardErrorDescription(file.errorNumber));
+        else
+            parsed = RecoveryCopyFormat::parse(file.bytes);
+    } else if (start.errorNumber != 0) {
+        parsed.fault = QStringLiteral("unreadable (%1)").arg(StandardErrorDescription(start.errorNumber));
+    }
     if (!parsed.copy) {
         const QString movedTo = setAside(own, orphanPath);
-        if (movedTo.isEmpty())
+        if (movedTo.isEmpty()) {
             release(orphanPath);  // not to be taken for this editor's own copy
+            rememberLeftInPlace(key);
+        }
         damaged.add(orphanPath, parsed.fault, movedTo);
     }
     return std::move(parsed.copy);
+}
+
+QString RecoveryStore::leftInPlaceList() const
+{
+    return QFileInfo(m_folder).absolutePath() + QStringLiteral("/damaged-recovery-copies");
+}
+
+const QSet<QString>& RecoveryStore::leftInPlace() const
+{
+    if (!m_leftInPlace) {
+        m_leftInPlace.emplace();
+        const WholeFile::ReadResult list = WholeFile::read(leftInPlaceList(), MaxLeftInPlaceListBytes);
+        for (const QByteArray& line : list.bytes.split('\n')) {
+            if (!line.isEmpty())
+                m_leftInPlace->insert(QString::fromUtf8(line));
+        }
+    }
+    return *m_leftInPlace;
+}
+
+void RecoveryStore::rememberLeftInPlace(const QString& key) const
+{
+    leftInPlace();
+    m_leftInPlace->insert(key);
+    const QString path = leftInPlaceList();
+    const OwnFiles::Kind kind = OwnFiles::KindOf(path);
+    if (kind != OwnFiles::Kind::Missing && kind != OwnFiles::Kind::File)
+        return;
+    QFile list(path);
+    const bool full = list.size() + key.size() + 1 > MaxLeftInPlaceListBytes;
+    if (list.open(full ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::WriteOnly | QIODevice::Append))
+        list.write(key.toUtf8() + '\n');
 }
 
 void RecoveryStore::release(const QString& orphanPath) const

@@ -5,6 +5,7 @@
 #include "RecoveryCopyFormat.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -34,9 +35,12 @@ public:
     // left half written are removed on the way; everything of a running editor stays.
     QStringList orphans() const;
 
-    // Takes an orphan over as this editor's own copy and reads it. Nothing when another
-    // editor took it first, or when it is damaged: such a copy is moved to damaged/ and
-    // noted in damaged.
+    // Takes an orphan over as this editor's own copy and reads it, its header first: a
+    // damaged copy of any size is told by its first bytes. Nothing when another editor took
+    // it first, or when it is damaged: such a copy is moved to damaged/ and noted in damaged.
+    // One that cannot be moved is left in place and remembered (by name, size and time, in
+    // LeftInPlaceList beside the folder), so that later starts pass over it unread and
+    // unsaid.
     std::optional<RecoveryCopy> claim(const QString& orphanPath, DamagedCopies& damaged) const;
     // Gives a claimed copy back under its old name, for the next start to offer again.
     void release(const QString& orphanPath) const;
@@ -44,11 +48,16 @@ public:
     void discard(const QString& orphanPath) const;
 
     QString damagedFolder() const { return m_folder + QStringLiteral("/damaged"); }
+    QString leftInPlaceList() const;
 
 private:
     // Where path now lies in damaged/, or nothing when it could not be moved.
     QString setAside(const QString& path, const QString& shownPath) const;
 
+    const QSet<QString>& leftInPlace() const;
+    void rememberLeftInPlace(const QString& key) const;
+
     QString m_folder;
     ProcessIdentity m_self;
+    mutable std::optional<QSet<QString>> m_leftInPlace;
 };

@@ -346,3 +346,20 @@ TEST_F(KeyboardEndToEnd, AHeadlinePastTheLongestLineTakesKeysAsALineEdit)
     EXPECT_EQ(TempFolder::read(file).toStdString(),
               ("[[[QVN FILE]]]Roses\r\ny" + headline.left(4095) + "\r\nSubX" + QByteArray("\r\n").repeated(7)).toStdString());
 }
+
+// A long headline deleted whole and brought back with Ctrl+Z: the file gets every character.
+TEST_F(KeyboardEndToEnd, ALongHeadlineDeletedAndUndoneIsSavedWhole)
+{
+    const QByteArray headline = QByteArray("Grow roses in any garden ").repeated(200);
+    const QByteArray rest = "\r\nSub" + QByteArray("\r\n").repeated(7);
+    const QString file = temp.write("Roses.qvn", "[[[QVN FILE]]]Roses\r\n" + headline + rest);
+    program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane", {file});
+    expectWindows({"Quorvane"}, "main window");
+
+    keys("ctrl+a Delete ctrl+s");
+    QTest::qWait(1000);
+    EXPECT_EQ(TempFolder::read(file).toStdString(), ("[[[QVN FILE]]]Roses\r\n" + rest).toStdString());
+    keys("ctrl+z ctrl+s");
+    QTest::qWait(1000);
+    EXPECT_EQ(TempFolder::read(file).toStdString(), ("[[[QVN FILE]]]Roses\r\n" + headline + rest).toStdString());
+}

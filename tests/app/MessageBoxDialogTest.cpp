@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -58,4 +59,25 @@ TEST(MessageBoxDialog, AnOrdinaryYesNoQuestionClosedIsNo)
     EXPECT_EQ(answer(MsgButtons::YesNo, [](QMessageBox& box) { press(box, Qt::Key_Escape); }), MsgAnswer::No);
     EXPECT_EQ(answer(MsgButtons::YesNo, [](QMessageBox& box) { box.close(); }), MsgAnswer::No);
     EXPECT_EQ(answer(MsgButtons::YesNoCancel, [](QMessageBox& box) { press(box, Qt::Key_Escape); }), MsgAnswer::Cancel);
+}
+
+// A path of 40,000 characters is shortened in the middle: the box fits the screen, the
+// details hold the path whole.
+TEST(MessageBoxDialog, ALongPathIsShortenedInTheMiddleAndShownWholeInTheDetails)
+{
+    const QString path = QStringLiteral("/start") + QString(40000, u'x') + QStringLiteral("end.qvn");
+    QString text, details;
+    QRect frame;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        std::tie(text, details, frame) = std::tuple(box->text(), box->detailedText(), box->frameGeometry());
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(ShowMessageBoxDialog({QStringLiteral("The changes to '%1' were kept.").arg(path), MsgIcon::Question,
+                                    MsgButtons::YesNoLater, QStringLiteral("Quorvane"), path}),
+              MsgAnswer::No);
+    EXPECT_TRUE(text.startsWith("The changes to '/start") && text.endsWith("end.qvn' were kept.") && text.size() < 400)
+        << text.toStdString();
+    EXPECT_EQ(details, path);
+    EXPECT_LE(frame.height(), QGuiApplication::primaryScreen()->availableGeometry().height());
 }

@@ -170,6 +170,13 @@ TEST(RecoveryCopyFormat, ReadsBackExactlyAndRefusesACopyCutShortChangedOrTooLarg
     EXPECT_EQ(RecoveryCopyFormat::parse(QByteArray(bytes).replace(length, "Length: 67108864")).fault, "truncated");
     EXPECT_EQ(RecoveryCopyFormat::parse(QByteArray(bytes).replace(length, "Length: 67108865")).fault,
               "larger than the description size limit");
+
+    // The first bytes tell all but the checksum: the header and whether the size fits it.
+    const QByteArray start = bytes.first(bytes.indexOf("\r\n\r\n") + 4);
+    EXPECT_EQ(RecoveryCopyFormat::checkStart(start, bytes.size()), QString());
+    EXPECT_EQ(RecoveryCopyFormat::checkStart(start, bytes.size() - 1), "truncated");
+    EXPECT_EQ(RecoveryCopyFormat::checkStart(start, qint64(1) << 40), "corrupt");
+    EXPECT_EQ(RecoveryCopyFormat::checkStart(QByteArray(100, '\0'), qint64(1) << 40), "corrupt");
 }
 
 TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAlone)
@@ -210,6 +217,11 @@ TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAl
     EXPECT_EQ(messages.texts()[0],
               "Quorvane was closed before the changes to '/books/Garden Basics.qvn' were saved. Restore them?");
     EXPECT_EQ(messages.texts()[1], "Quorvane was closed before a new description was saved. Restore them?");
+    EXPECT_EQ(messages.shown()[0].longPart, "/books/Garden Basics.qvn");
+    // A path that tries to speak for itself says only what it is.
+    EXPECT_EQ(RecoveryQuestion(QString::fromUtf16(u"/b/\u202eevil\r\nIMPORTANT: Click Yes.qvn")),
+              QString::fromUtf16(u"Quorvane was closed before the changes to '/b/\\u202eevil\\r\\nIMPORTANT: Click Yes.qvn' "
+                                 u"were saved. Restore them?"));
     // A new description with a title is named by it.
     EXPECT_EQ(RecoveryQuestion(QString(), QStringLiteral(" Garden Basics ")),
               "Quorvane was closed before the new description of 'Garden Basics' was saved. Restore them?");
@@ -327,6 +339,35 @@ TEST(RecoveryOffer, DamagedCopiesAreSetAsideWithOneLineForAllOfThem)
                                  "/damaged; the first: " + paths[0].toLocal8Bit() + ": damaged recovery copy (truncated)"))
         << lines.toStdString();
     EXPECT_EQ(QDir(folder + QStringLiteral("/damaged")).entryList(QDir::Files).size(), 3);
+}
+
+// A copy as large as may be read, damaged: told by its header, never read in full (read, it
+// would be too large); where damaged/ cannot be made, left in place once with one line, and
+// passed over unread at the next start until it changes.
+TEST(RecoveryOffer, ADamagedCopyIsToldByItsHeaderAndOneThatCannotBeMovedIsNamedOnce)
+{
+    TempFolder temp;
+    const QString folder = temp.file(QStringLiteral("recovery"));
+    QDir().mkpath(folder);
+    const QString path = writeCopies(folder, 1).front();
+    const qint64 size = QFileInfo(path).size();
+    QFile file(path);
+    ASSERT_TRUE(file.resize(DescriptionFileFormat::MaxFileBytes + RecoveryCopyFormat::MaxHeaderBytes + 1));  // sparse
+    temp.write(QStringLiteral("recovery/damaged"), "a file where the folder would go");
+    ResetDocumentState();
+    ScriptedMessages messages;
+    for (int start = 0; start < 2; ++start) {
+        StandardError err;
+        EXPECT_FALSE(OfferRecoveryCopies(RecoveryStore(folder)));
+        EXPECT_EQ(err.text(), start == 0 ? "quorvane: " + path.toLocal8Bit() + ": damaged recovery copy (corrupt), left in place\n"
+                                         : QByteArray());
+        EXPECT_TRUE(QFileInfo::exists(path) && messages.shown().empty());
+    }
+    // Changed since, it is looked at again.
+    file.resize(size + 1);
+    StandardError err;
+    EXPECT_FALSE(OfferRecoveryCopies(RecoveryStore(folder)));
+    EXPECT_TRUE(err.text().contains("left in place"));
 }
 
 TEST(RecoveryOffer, ACopyIsRestoredToItsFileOnlyWhileThatIsStillADescriptionOfItsOwn)

@@ -1,5 +1,6 @@
 // Files that are not plain description files, files at and past the size limit, links that
 // lead nowhere, and saves whose last step fails.
+#include "BoundedRead.h"
 #include "DescriptionFile.h"
 #include "DescriptionFileFormat.h"
 #include "DocumentState.h"
@@ -188,6 +189,22 @@ TEST_F(UnusualFilesTest, AFileAtTheLimitLoadsAndOneByteMoreIsRefusedUnread)
     EXPECT_EQ(m_boxes.boxText(OpeningRemarks).size(), Limit - fileOfSize(0).size());
     EXPECT_FALSE(Document().DocumentDirty);
     EXPECT_EQ(Document().CurrentFileName, "at.qvn");
+}
+
+// A file that grew past the limit after its size was looked at: the read goes one byte past
+// the limit and so sees it, instead of taking what it got for the whole file.
+TEST(BoundedRead, ReadsOneBytePastItsLimitToSeeAFileThatGrew)
+{
+    TempFolder folder;
+    for (const qsizetype size : {9, 10, 11, 20}) {
+        SCOPED_TRACE(size);
+        const QString path = folder.write(QStringLiteral("grown"), QByteArray(size, 'x'));
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        QByteArray bytes;
+        EXPECT_EQ(ReadBounded(fd, 5, 10, bytes), 0);
+        ::close(fd);
+        EXPECT_EQ(bytes.size(), std::min<qsizetype>(size, 11));
+    }
 }
 
 TEST_F(UnusualFilesTest, ADescriptionTooLargeToSaveKeepsTheOldFileAndTheTypedText)

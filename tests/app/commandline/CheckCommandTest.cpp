@@ -2,6 +2,7 @@
 #include "ProgramRunTest.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 class CheckCommandTest : public ProgramRunTest {
@@ -82,7 +83,26 @@ TEST_F(CheckCommandTest, TagNamesAreEscapedAndExportsCarryNoControlCharacters)
     const ProgramRun exported = quorvane({"--export", "kindle", file});
     EXPECT_EQ(exported.exitCode, 0);
     EXPECT_FALSE(exported.out.contains('\x1b') || exported.out.contains('\x07')) << exported.out.toStdString();
-    EXPECT_TRUE(exported.out.contains("&#x1B;[2J")) << exported.out.toStdString();
+    EXPECT_TRUE(exported.out.contains("Sub[2J")) << exported.out.toStdString();
+}
+
+// Nor can a file reorder the line: the bidirectional and zero-width characters in a tag's
+// name come out escaped, in a page as references; C1 and NUL leave the page with a warning.
+TEST_F(CheckCommandTest, FormatCharactersAreEscapedAndControlsLeftOutOfExports)
+{
+    const QByteArray rlo = "\xe2\x80\xae", zwj = "\xe2\x80\x8d", bom = "\xef\xbb\xbf";
+    const QString file = description("bidi.qvn", {"<x" + rlo + zwj + ">Head" + bom, "Sub\xc2\x9c" + rlo + QByteArray(1, '\0')});
+    const ProgramRun run = check({file});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains("<x\\u202e\\u200d>")) << run.out.toStdString();
+    for (const QByteArray& raw : {rlo, zwj, bom})
+        EXPECT_FALSE(run.out.contains(raw)) << run.out.toStdString();
+
+    const ProgramRun exported = quorvane({"--export", "kindle", file});
+    EXPECT_EQ(exported.exitCode, 0);
+    EXPECT_EQ(exported.out.toStdString(), "<H2><x&#x202E;&#x200D;>Head&#xFEFF;</H2><BR><B>Sub&#x202E;</B><BR><BR><BR><BR>");
+    EXPECT_TRUE(exported.err.contains("warning: 2 control characters left out of the HTML")) << exported.err.toStdString();
+    EXPECT_FALSE(exported.err.contains(rlo)) << exported.err.toStdString();
 }
 
 TEST_F(CheckCommandTest, UnreadableFilesAndWrongUse)
@@ -178,4 +198,27 @@ TEST_F(CheckCommandTest, ExportWarnsOfContentFindingsOnStandardError)
     expectRun(QStringList{"--export", "kindle", file}, 0, "<H2>Call 555-123-4567 today</H2><BR>Buy now<BR><BR>",
               "quorvane: warning: HEADLINE, line 1: \"555-123-4567\" is a telephone number; the store does not allow "
               "contact details in a description.\n");
+}
+
+// The fold of the chosen kind of page, once something stands below it; no line when nothing does.
+TEST_F(CheckCommandTest, WhatStandsAboveTheFold)
+{
+    const QByteArray opening = QByteArray("Most gardens waste half their space on paths and plants. ").repeated(24);
+    const QString file = description("long.qvn", {"Grow More", "A plan", opening, "Learn", "Beds", "", "Buy", "Order"});
+    const QRegularExpression fold("Kindle: above the fold \\(desktop page\\): the headline, the sub-headline and "
+                                  "(\\d+) characters of the opening remarks\n");
+    ProgramRun run = check({file});
+    const QRegularExpressionMatch match = fold.match(QString::fromUtf8(run.out));
+    ASSERT_TRUE(match.hasMatch()) << run.out.toStdString();
+    EXPECT_GT(match.captured(1).toInt(), 500);
+    EXPECT_LT(match.captured(1).toInt(), opening.size());
+    EXPECT_EQ(run.err, "");
+
+    QDir(m_config.path()).mkpath("Quorvane");
+    m_config.write("Quorvane/Quorvane.conf", "[General]\nFoldProfile=Phone\n");
+    run = check({file});
+    EXPECT_TRUE(run.out.contains("Kindle: above the fold (phone): the headline and the sub-headline\n")
+                && run.out.contains("Print: above the fold (phone): the headline and the sub-headline\n")) << run.out.toStdString();
+    m_config.write("Quorvane/Quorvane.conf", "[General]\nFoldProfile=Whole description\n");
+    EXPECT_FALSE(check({file}).out.contains("fold"));
 }

@@ -3,6 +3,7 @@
 #include "HelpBrowser.h"
 #include "HelpFile.h"
 #include "HelpSearchQuery.h"
+#include "HelpSearchRunner.h"
 #include "HelpWindow.h"
 #include "QuotedTexts.h"
 #include "TempFolder.h"
@@ -117,9 +118,9 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
     QTest::qWaitFor([&] { return contents->model()->rowCount() != 0; }, 6000);
     ASSERT_EQ(contents->model()->rowCount(), 1);
     const QModelIndex top = contents->model()->index(0, 0);
-    EXPECT_EQ(contents->model()->rowCount(top), 11);
+    EXPECT_EQ(contents->model()->rowCount(top), 12);
     EXPECT_EQ(contents->model()->index(4, 0, top).data().toString(), QStringLiteral("The store's content rules"));
-    EXPECT_EQ(contents->model()->index(9, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
+    EXPECT_EQ(contents->model()->index(10, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
     // Every title whole, none cut short by the width of the pane.
     const QAbstractItemView* tree = contents;
     EXPECT_TRUE(QTest::qWaitFor([&] { return tree->sizeHintForColumn(0) <= tree->viewport()->width(); }, 3000))
@@ -143,6 +144,25 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
     const QWidget* results = window->findChild<QWidget*>(QStringLiteral("helpSearchResults"));
     EXPECT_EQ(results->accessibleName(), QStringLiteral("Search results"));
     EXPECT_TRUE(results->findChild<QTextBrowser*>()->accessibleDescription().contains(QStringLiteral("Previewing and copying")));
+}
+
+// A search asked for while one runs waits its turn instead of holding the window up, and
+// only the newest of those runs.
+TEST(HelpWindow, ASearchWhileOneRunsWaitsItsTurnAndOnlyTheNewestRuns)
+{
+    QWidget owner;
+    HelpWindow* window = ShowHelpFrom(&owner, {builtHelpFile()});
+    auto* runner = window->findChild<HelpSearchRunner*>();
+    auto* search = window->findChild<QHelpSearchEngine*>();
+    ASSERT_TRUE(runner && search);
+    QSignalSpy started(search, &QHelpSearchEngine::searchingStarted);
+    runner->search(QStringLiteral("clipboard"));
+    runner->search(QStringLiteral("wizard"));
+    runner->search(QStringLiteral("tags"));
+    EXPECT_TRUE(runner->isSearching());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !runner->isSearching(); }, 20000));
+    EXPECT_EQ(started.count(), 2);
+    EXPECT_EQ(search->searchInput(), QStringLiteral("tags"));
 }
 
 TEST(HelpWindow, TheLengthLimitTagsCommandLineAndUpdatesAreFound)
@@ -218,6 +238,15 @@ TEST(HelpSearchQuery, WordsWithOtherCharactersAreLookedForAsPhrases)
     EXPECT_EQ(HelpSearchQuery(QStringLiteral("1234567")), QStringLiteral("(\"1234567\" OR \"1 234 567\")"));
     EXPECT_EQ(HelpSearchQuery(QStringLiteral("999 1.5")), QStringLiteral("999 \"1.5\""));
     EXPECT_EQ(HelpSearchQuery(QStringLiteral("\"tag findings\" 4,000")), QStringLiteral("\"tag findings\" 4,000"));
+
+    // Bounded: 200 characters, 16 words, "*" only after three letters.
+    const QStringList words = QStringLiteral("w1 w2 w3 w4 w5 w6 w7 w8 w9 w10 w11 w12 w13 w14 w15 w16 w17").split(u' ');
+    EXPECT_EQ(HelpSearchQuery(words.first(16).join(u' ')), words.first(16).join(u' '));
+    EXPECT_EQ(HelpSearchQuery(words.join(u' ')), words.first(16).join(u' '));
+    const QString longWord = QString(199, u'a');
+    EXPECT_EQ(HelpSearchQuery(longWord + u'b'), longWord + u'b');
+    EXPECT_EQ(HelpSearchQuery(longWord + QStringLiteral("bc")), longWord + u'b');
+    EXPECT_EQ(HelpSearchQuery(QStringLiteral("abc* ab* a* * *abc ab*c \"ab*\" 12*")), QStringLiteral("abc* ab a abc abc \"ab\" 12"));
 }
 
 TEST(HelpWindow, AMissingHelpFileIsExplainedInsideTheWindow)

@@ -3,12 +3,14 @@
 #include "HtmlGenerators.h"
 #include "MainWindowLayout.h"
 #include "ScriptedMessages.h"
+#include "TempFolder.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
+#include <QWindow>
 
 namespace L = MainWindowLayout;
 
@@ -76,4 +78,15 @@ TEST_F(MainWindowExport, CopyButtonsPutTheGeneratorsTextOnTheClipboard)
     // Copying changes nothing in the document.
     EXPECT_EQ(ReadDescription(window.boxes()), before);
     EXPECT_FALSE(Document().DocumentDirty);
+}
+
+// The load waits for the window to be on screen: a large file never keeps it blank.
+TEST_F(MainWindowExport, TheCommandLineFileLoadsOnlyOnceTheWindowIsOnScreen)
+{
+    TempFolder temp;
+    Document().CommandLineFile = temp.write(QStringLiteral("Book.qvn"), DescriptionFileBytes(QStringLiteral("Book"), {"Grow"}));
+    bool onScreen = false;
+    QObject::connect(&window.boxes(), &DescriptionBoxes::changed, [&] { onScreen = window.windowHandle()->isExposed(); });
+    ASSERT_TRUE(window.Load());
+    EXPECT_TRUE(onScreen);
 }

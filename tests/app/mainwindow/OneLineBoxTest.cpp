@@ -1,6 +1,7 @@
 // A headline past the longest piece a box lays out at once: shown in pieces, read whole.
 #include "AppTestSupport.h"
 #include "DescriptionFile.h"
+#include "FindingsModel.h"
 #include "LongLineField.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
@@ -89,6 +90,14 @@ TEST_F(OneLineBoxTest, TheLimitStaysALineEditOneMoreIsShownInPiecesBothReadBackW
     keys(u"k"_s);
     EXPECT_EQ(text(), expected.remove(12, 8).insert(12, u"k"_s));
     EXPECT_TRUE(edit()->isVisible());
+
+    // A finding that starts the second piece: F8 selects its words there, not the break before.
+    window.boxes().setBoxText(Headline, QString(Longest - 1, u'x') + u" www.example.com today"_s);
+    ASSERT_EQ(field()->splits(), std::vector<int>{int(Longest)});
+    window.findings().updateNow();
+    keys({}, Qt::Key_F8);
+    EXPECT_EQ(QApplication::focusWidget(), field());
+    EXPECT_EQ(field()->textCursor().selectedText(), u"www.example.com"_s);
 }
 
 TEST_F(OneLineBoxTest, AMegabyteHeadlineIsLoadedSavedPastedCopiedAndKeptForRecoveryWhole)
@@ -127,4 +136,38 @@ TEST_F(OneLineBoxTest, APasteThatMakesItTooLongGoesStraightIntoPiecesInPlaceOfTh
         EXPECT_LE(change.front().toString().size(), Longest) << "the line edit laid the whole text out";
     keys(u"!"_s);
     EXPECT_EQ(text(), u"Roses "_s + words(Longest) + u" end!"_s);
+}
+
+TEST_F(OneLineBoxTest, EveryEditAcrossTheLimitIsUndoneAndRedoneTheCursorWhereTheAuthorPutIt)
+{
+    const QString limit = words(Longest);
+    for (const qsizetype length : {Longest - 1, Longest}) {
+        SCOPED_TRACE(length);
+        window.boxes().setBoxText(Headline, limit.left(length));
+        edit()->setFocus();
+        keys(u"z"_s);
+        EXPECT_EQ(field()->isVisible(), length == Longest);
+        keys({}, Qt::Key_Z, 1, Qt::ControlModifier);
+        EXPECT_TRUE(text() == limit.left(length) && edit()->isVisible());
+        keys({}, Qt::Key_Y, 1, Qt::ControlModifier);
+        EXPECT_TRUE(text() == limit.left(length) + u"z"_s && field()->isVisible() == (length == Longest));
+    }
+    // The whole of it deleted, brought back, deleted again.
+    const QString longer = limit + u"z"_s;
+    keys({}, Qt::Key_A, 1, Qt::ControlModifier);
+    keys({}, Qt::Key_Delete);
+    EXPECT_TRUE(text().isEmpty() && edit()->isVisible());
+    keys({}, Qt::Key_Z, 1, Qt::ControlModifier);
+    EXPECT_TRUE(text() == longer && field()->isVisible());
+    keys({}, Qt::Key_Y, 1, Qt::ControlModifier);
+    EXPECT_TRUE(text().isEmpty());
+
+    // Back to the line edit from past a split: the next key goes where the cursor was.
+    window.boxes().setBoxText(Headline, longer);
+    const qsizetype split = field()->splits().front();
+    placeCursor(split + 2);
+    keys({}, Qt::Key_Backspace);
+    ASSERT_TRUE(edit()->isVisible());
+    keys(u"k"_s);
+    EXPECT_EQ(text(), QString(longer).replace(split + 1, 1, u"k"_s));
 }

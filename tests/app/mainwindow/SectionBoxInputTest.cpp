@@ -1,5 +1,6 @@
 // What the section boxes take from the keyboard and the clipboard.
 #include "AppTestSupport.h"
+#include "LongLine.h"
 #include "SectionBoxInput.h"
 #include "frmMain.h"
 
@@ -75,6 +76,29 @@ TEST_F(SectionBoxInputTest, ABreakPastedIntoAOneLineBoxBecomesASpace)
     box(OpeningRemarks)->setFocus();
     pasteInto(OpeningRemarks, QStringLiteral("one\ntwo"));
     EXPECT_EQ(window.boxes().boxText(OpeningRemarks), QStringLiteral("one\r\ntwo"));
+}
+
+TEST_F(SectionBoxInputTest, EveryKindOfBreakPastedOrTypedIntoEitherFormBecomesASpaceForGood)
+{
+    const char16_t* breaks[] = {u"\r\n", u"\r", u"\n", u"\v", u"\f", u"\u0085", u"\u2028", u"\u2029"};
+    for (const QString& start : {QStringLiteral("ab"), QStringLiteral("ab ").repeated(LongLineLength / 3 + 1)}) {
+        for (const char16_t* kind : breaks) {
+            const QString cut = QString::fromUtf16(kind);
+            SCOPED_TRACE(testing::Message() << start.size() << " characters, break U+" << std::hex << int(cut.back().unicode()));
+            window.boxes().setBoxText(Headline, start);
+            box(Headline)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+            QApplication::clipboard()->setText(u'x' + cut + u'y');
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, cut.back(), Qt::NoModifier);
+            const QString expected = start + QStringLiteral("x y") + (cut.back().isPrint() ? QStringLiteral(" ") : QString());
+            EXPECT_EQ(window.boxes().boxText(Headline), expected);
+            // Undone and redone, the break never comes back.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+            EXPECT_EQ(window.boxes().boxText(Headline), expected);
+        }
+    }
 }
 
 TEST_F(SectionBoxInputTest, ABreakLoadedIntoAOneLineBoxStaysThroughEditing)

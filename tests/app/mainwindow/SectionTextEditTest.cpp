@@ -8,6 +8,7 @@
 #include "frmMain.h"
 
 #include <QClipboard>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -31,7 +32,17 @@ std::vector<int> splitsOf(const QString& text)
 TEST(SectionTextEdit, OnlyLinesLongerThanTheLongestBlockAreSplitAndPreferablyAfterABlank)
 {
     EXPECT_TRUE(splitsOf(QString(Longest, u'x') + u'\n' + QString(Longest, u'y')).empty());
-    EXPECT_EQ(splitsOf(u"ab\n"_s + QString(2 * Longest + 1, u'z')), (std::vector<int>{3 + Longest, 3 + 2 * Longest + 1}));
+    const std::vector<int> pieces = splitsOf(u"ab\n"_s + QString(2 * Longest + 1, u'z'));
+    EXPECT_EQ(pieces, (std::vector<int>{3 + Longest, 3 + 2 * Longest + 1}));
+    // A position of the text at a piece's end shows before the box's break, or after it at
+    // the next piece's start; back in the text both are the same position.
+    EXPECT_EQ(ShownPosition(pieces, 2 + Longest, true), 2 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + Longest), 3 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + Longest, true), 4 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + 2 * Longest, true), 5 + 2 * Longest);
+    EXPECT_EQ(TextPosition(pieces, 3 + Longest), 3 + Longest);
+    EXPECT_EQ(TextPosition(pieces, 4 + Longest), 3 + Longest);
+    EXPECT_EQ(TextPosition(pieces, 5 + 2 * Longest), 3 + 2 * Longest);
     // After a blank in the second half; one in the first half is too early.
     QString words = QString(Longest, u'x') + u"tail"_s;
     words[10] = words[Longest - 10] = u' ';
@@ -67,6 +78,19 @@ TEST(SectionTextEdit, ALongLineIsLaidOutInPiecesWhileWordsWrapAsBefore)
     EXPECT_GT(edit->document()->firstBlock().next().layout()->lineCount(), 1);
 }
 
+// A box's own markup copied and pasted back comes back as typed, not as escaped rich text.
+TEST(SectionTextEdit, ACopyPastesBackAsItWas)
+{
+    SectionTextEdit edit;
+    edit.setWidgetText(u"<i>Tom</i> &amp; Jerry\nline two"_s);
+    edit.selectAll();
+    edit.copy();
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasHtml());
+    edit.moveCursor(QTextCursor::End);
+    edit.paste();
+    EXPECT_EQ(edit.widgetText(), u"<i>Tom</i> &amp; Jerry\u2029line two<i>Tom</i> &amp; Jerry\u2029line two"_s);
+}
+
 using LongLineFlowTest = FirstRunTest;
 
 TEST_F(LongLineFlowTest, TypedCopiedPastedAndSavedWithoutTheBoxesOwnSplits)
@@ -84,7 +108,7 @@ TEST_F(LongLineFlowTest, TypedCopiedPastedAndSavedWithoutTheBoxesOwnSplits)
     QSignalSpy changed(&window.boxes(), &DescriptionBoxes::changed);
 
     // Typing into the second piece; then Backspace just after the first split takes the
-    // split away, not a character, and a second one a character.
+    // character before it, which is what the author sees there, and undo brings it back.
     QTextCursor cursor = edit->textCursor();
     cursor.setPosition(6 + Longest + 1 + 10);
     edit->setTextCursor(cursor);
@@ -96,17 +120,30 @@ TEST_F(LongLineFlowTest, TypedCopiedPastedAndSavedWithoutTheBoxesOwnSplits)
     cursor.setPosition(6 + Longest + 1);
     edit->setTextCursor(cursor);
     QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit->splitCount(), 2);
-    EXPECT_EQ(changed.count(), 2);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    expected.remove(6 + Longest, 1);
-    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), expected);
+    EXPECT_EQ(edit->splitCount(), 3);
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), QString(expected).remove(6 + Longest, 1));
     EXPECT_EQ(changed.count(), 3);
-    EXPECT_FALSE(edit->isUndoRedoEnabled()) << "undoing a split's removal would bring back a line break";
+    for (const auto& [key, text] : {std::pair{Qt::Key_Z, expected}, {Qt::Key_Y, QString(expected).remove(6 + Longest, 1)}}) {
+        QTest::keyClick(edit, key, Qt::ControlModifier);
+        EXPECT_EQ(window.boxes().boxText(OpeningRemarks), text);
+        EXPECT_EQ(edit->splitCount(), 3);
+    }
+    expected.remove(6 + Longest, 1);
+    // Delete at the end of a piece takes the next piece's first character.
+    cursor.setPosition(6 + Longest - 1);
+    edit->setTextCursor(cursor);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), expected.remove(6 + Longest, 1));
 
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(expected).replace(u"\r\n"_s, u"\n"_s));
+    // Deleting it all, undone: every piece back, and known as pieces.
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), QString());
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.boxes().boxText(OpeningRemarks), expected);
+    EXPECT_EQ(edit->splitCount(), 3);
 
     // A pasted long line goes in split too, in place of the selection ("tart"), with the
     // cursor after it: its CR LF one character in the box, past the two splits in it.
