@@ -46,7 +46,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QSessionManager>
 #include <QShortcut>
 
@@ -149,22 +148,9 @@ void frmMain::createControls()
     for (const SectionInfo& section : SectionTable)
         findChild<QLabel*>(QStringLiteral("Label1_%1").arg(section.index))->setBuddy(m_boxes->widget(section.index));
     titleLabel->setBuddy(m_boxes->widget(BookTitleBox));
-    // Nothing of the spelling library is loaded until a box holds words to check.
-    // The title box is read-only: nothing there to correct.
+    // No spelling library until a box holds words; nothing to correct in the read-only title.
     PerfMark::mark("boxes_built");
-    auto* spelling = new SpellService(this);
-    for (const SectionInfo& section : SectionTable) {
-        // A box's lines in pieces are checked as the lines they are.
-        for (QWidget* box : {m_boxes->widget(section.index), m_boxes->longForm(section.index)}) {
-            if (!box)
-                continue;
-            std::function<bool(int)> continuesLine;
-            if (auto* edit = qobject_cast<SectionTextEdit*>(box))
-                continuesLine = [edit](int position) { return edit->continuesLine(position); };
-            attachSpelling(box, *spelling, std::move(continuesLine));
-        }
-    }
-    createFindings(*spelling);
+    createFindings(*new SpellService(this));
     m_boxes->widget(Headline)->setFocus();
 }
 
@@ -173,12 +159,17 @@ void frmMain::createFindings(SpellService& spelling)
     m_settings = new EditorSettings(this);
     m_findings = new FindingsModel([boxes = m_boxes] { return ReadDescription(*boxes); }, ContentRulesFromSettings(), this);
     for (const SectionInfo& section : SectionTable) {
+        // Lines in pieces are checked as lines; spelling first, so a finding's menu wins.
         for (QWidget* box : {m_boxes->widget(section.index), m_boxes->longForm(section.index)}) {
             if (!box)
                 continue;
+            std::function<bool(int)> continuesLine;
             BoxSplits splits;
-            if (auto* edit = qobject_cast<SectionTextEdit*>(box))
+            if (auto* edit = qobject_cast<SectionTextEdit*>(box)) {
+                continuesLine = [edit](int position) { return edit->continuesLine(position); };
                 splits = [edit]() -> const std::vector<int>& { return edit->splits(); };
+            }
+            attachSpelling(box, spelling, std::move(continuesLine));
             attachFindings(box, *m_findings, section.index, std::move(splits), *m_settings);
         }
     }
