@@ -1,4 +1,7 @@
+#include "AttachFindings.h"
 #include "DescriptionBoxes.h"
+#include "EditorSettings.h"
+#include "LongLineField.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,12 +34,18 @@ QString headline(qsizetype characters)
     return text;
 }
 
-// The main window's boxes with a long headline, the focus and the cursor in it.
+// The main window's boxes with a long headline, the focus and the cursor in it; the
+// headline's findings marked (a web address at its start), as the main window marks them.
 struct Window {
-    explicit Window(qsizetype characters) : boxes(&window, &window)
+    explicit Window(qsizetype characters)
+        : boxes(&window, &window), model([this] { return ReadDescription(boxes); }, ContentRuleSet::all())
     {
         window.resize(1000, 750);
-        boxes.setBoxText(Headline, headline(characters));
+        boxes.setBoxText(Headline, QStringLiteral("www.example.com ") + headline(characters));
+        attachFindings(boxes.widget(Headline), model, Headline, {}, settings);
+        auto* field = static_cast<LongLineField*>(boxes.longForm(Headline));
+        attachFindings(field, model, Headline, [field]() -> const std::vector<int>& { return field->splits(); }, settings);
+        model.updateNow();
         window.show();
         QApplication::setActiveWindow(&window);
         boxes.widget(Headline)->setFocus();
@@ -50,6 +59,8 @@ struct Window {
     }
     QWidget window;
     DescriptionBoxes boxes;
+    EditorSettings settings;
+    FindingsModel model;
 };
 
 // The share of a core the program takes while nothing happens but the cursor blinking.

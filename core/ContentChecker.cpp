@@ -42,7 +42,9 @@ std::vector<ContentChecker::Line> ContentChecker::checkLines(SectionIndex index,
         Line line;
         line.length = (end < 0 ? text.size() : end) - start;
         found.clear();
-        CheckContentLine(index, 0, text.sliced(start, line.length), m_rules, found);
+        // With every rule off the lines are still kept: where they start places the markup findings.
+        if (!m_rules.isEmpty())
+            CheckContentLine(index, 0, text.sliced(start, line.length), m_rules, found);
         line.findings.reserve(size_t(found.size()));
         for (const ContentFinding& finding : found)
             line.findings.push_back({finding.pattern, finding.unfinished, finding.start, finding.length});
@@ -104,7 +106,7 @@ bool ContentChecker::update(SectionIndex index, const QString& text)
 const SectionContentFindings& ContentChecker::check(const Description& description)
 {
     for (const SectionInfo& info : SectionTable) {
-        if (m_rules.isEmpty() || !update(info.index, description[info.index]))
+        if (!update(info.index, description[info.index]))
             continue;
         // Only the first ones are copied: a key costs the same however many there are.
         QList<ContentFinding>& findings = m_findings[info.index];
@@ -127,4 +129,17 @@ const SectionContentFindings& ContentChecker::check(const Description& descripti
         m_findings.counts[info.index] = count;
     }
     return m_findings;
+}
+
+std::vector<qsizetype> ContentChecker::lineStarts(SectionIndex index) const
+{
+    const std::vector<Line>& lines = m_sections[static_cast<size_t>(index)].lines;
+    std::vector<qsizetype> starts;
+    starts.reserve(lines.size());
+    qsizetype at = 0;
+    for (const Line& line : lines) {
+        starts.push_back(at);
+        at += line.length + LineBreak;
+    }
+    return starts;
 }

@@ -15,6 +15,8 @@ public:
 
     ContentRuleSet rules() const { return m_rules; }
     const SectionContentFindings& check(const Description& description);
+    // Where each line of the section began in its text (CR LF breaks) at the last check.
+    std::vector<qsizetype> lineStarts(SectionIndex index) const;
 
 private:
     // A finding as a line keeps it: its words are read from the text when it is shown, so a

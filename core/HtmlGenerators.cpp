@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace {
 
 // How one section becomes a piece of a fragment. A section without markup is not part of it.
@@ -92,4 +94,43 @@ QString GenerateKindleHTML(const Description& description)
 QString GenerateCreatespaceHTML(const Description& description)
 {
     return generate(description, CreateSpaceMarkup, {});
+}
+
+QList<FragmentSection> FragmentSections(const Description& description, bool kindle)
+{
+    const FragmentMarkup& markup = kindle ? KindleMarkup : CreateSpaceMarkup;
+    QList<FragmentSection> pieces;
+    qsizetype at = 0;
+    for (size_t i = 0; i < markup.size(); ++i) {
+        const SectionMarkup& m = markup[i];
+        const QString& text = description.Sections[i];
+        if (!m.used || IsBlankSection(text))
+            continue;
+        at += m.before.size();
+        qsizetype length = text.size();
+        if (!m.lineBreak.isEmpty())
+            length += text.count(u"\r\n") * (m.lineBreak.size() - 2);
+        pieces.append({static_cast<SectionIndex>(i), at, at + length, m.lineBreak});
+        at += length + m.after.size();
+    }
+    return pieces;
+}
+
+qsizetype SectionTextOffset(const QString& text, const FragmentSection& piece, qsizetype fragmentOffset)
+{
+    const qsizetype wanted = fragmentOffset - piece.start;
+    if (piece.lineBreak.isEmpty() || wanted <= 0)
+        return std::clamp<qsizetype>(wanted, 0, text.size());
+    qsizetype out = 0; // in the fragment, from the piece's start
+    qsizetype i = 0;
+    while (i < text.size() && out < wanted) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            out += piece.lineBreak.size();
+            i += 2;
+        } else {
+            ++out;
+            ++i;
+        }
+    }
+    return i;
 }

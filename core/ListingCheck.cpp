@@ -18,19 +18,8 @@ struct AcceptedTag {
 
 // The tags the store's description field keeps; everything else it strips or shows.
 constexpr std::array<AcceptedTag, 13> AcceptedTags = {{
-    {u"b", false},
-    {u"strong", false},
-    {u"i", false},
-    {u"em", false},
-    {u"u", false},
-    {u"br", true},
-    {u"p", false},
-    {u"h4", false},
-    {u"h5", false},
-    {u"h6", false},
-    {u"ul", false},
-    {u"ol", false},
-    {u"li", false},
+    {u"b", false}, {u"strong", false}, {u"i", false}, {u"em", false}, {u"u", false}, {u"br", true}, {u"p", false},
+    {u"h4", false}, {u"h5", false}, {u"h6", false}, {u"ul", false}, {u"ol", false}, {u"li", false},
 }};
 constexpr int AcceptedCount = static_cast<int>(AcceptedTags.size());
 constexpr int NotAccepted = -1;
@@ -136,21 +125,10 @@ std::optional<Tag> readTag(QStringView text, qsizetype at)
     return tag;
 }
 
-// The next CR LF from `from` on, found by its line feed: a plain character search is the
-// fast one.
-qsizetype nextLineBreak(QStringView text, qsizetype from)
-{
-    for (qsizetype at = text.indexOf(u'\n', from + 1); at > 0; at = text.indexOf(u'\n', at + 1)) {
-        if (text[at - 1] == u'\r')
-            return at - 1;
-    }
-    return -1;
-}
-
 qsizetype countLineBreaks(QStringView text)
 {
     qsizetype count = 0;
-    for (qsizetype at = nextLineBreak(text, 0); at >= 0; at = nextLineBreak(text, at + 2))
+    for (qsizetype at = ContentLineEnd(text, 0); at >= 0; at = ContentLineEnd(text, at + 2))
         ++count;
     return count;
 }
@@ -171,8 +149,11 @@ public:
                 continue;
             }
             passLines(text.sliced(m_passed, at - m_passed));
+            m_tag = {at, tag->end - at};
             if (!tag->finished) {
-                // Everything after it is inside the tag, as is whatever the generator appends.
+                // Everything after it is inside the tag, as is whatever the generator appends;
+                // the mark stays on its name.
+                m_tag.length = tag->name.end() - text.sliced(at).begin();
                 add(TagProblem::Unfinished, lowered(tag->name));
                 m_passed = text.size();
                 break;
@@ -184,17 +165,31 @@ public:
             m_passed = at = tag->end;
         }
         passLines(text.sliced(m_passed));
-        for (const int open : m_stack)
-            add(TagProblem::LeftOpen, acceptedNames()[static_cast<size_t>(open)]);
+        for (size_t i = 0; i < m_stack.size(); ++i) {
+            m_tag = m_opened[i];
+            add(TagProblem::LeftOpen, acceptedNames()[static_cast<size_t>(m_stack[i])]);
+        }
         return std::move(m_findings);
     }
 
 private:
     static QString lowered(QStringView name) { return name.toString().toLower(); }
 
+    // At the tag in m_tag.
     void add(TagProblem problem, const QString& name, const QString& inner = {}, int line = 0)
     {
-        m_findings.append({m_section, problem, name, inner, line});
+        m_findings.append({m_section, problem, name, inner, line, m_tag.start, m_tag.length});
+    }
+
+    void push(int index)
+    {
+        m_stack.push_back(index);
+        m_opened.push_back(m_tag);
+    }
+    void pop()
+    {
+        m_stack.pop_back();
+        m_opened.pop_back();
     }
 
     // Text between tags. Where each line becomes an element, a line break ends the element,
@@ -206,14 +201,18 @@ private:
         const qsizetype breaks = countLineBreaks(between);
         if (breaks == 0)
             return;
-        for (const int open : m_stack) {
-            const auto i = static_cast<size_t>(open);
+        const Place here = m_tag;
+        for (size_t k = 0; k < m_stack.size(); ++k) {
+            const auto i = static_cast<size_t>(m_stack[k]);
+            m_tag = m_opened[k];
             add(TagProblem::OpenAtLineEnd, acceptedNames()[i], {}, m_line);
             // Its closing tag on a later line is part of the same mistake.
             --m_open[i];
             ++m_forgiven[i];
         }
+        m_tag = here;
         m_stack.clear();
+        m_opened.clear();
         m_line += static_cast<int>(breaks);
     }
 
@@ -242,7 +241,7 @@ private:
 
     void open(int index)
     {
-        m_stack.push_back(index);
+        push(index);
         ++m_open[static_cast<size_t>(index)];
     }
 
@@ -250,7 +249,7 @@ private:
     {
         const auto i = static_cast<size_t>(index);
         if (!m_stack.empty() && m_stack.back() == index) {
-            m_stack.pop_back();
+            pop();
             --m_open[i];
         } else if (m_open[i] > 0) {
             add(TagProblem::MisNested, acceptedNames()[i], acceptedNames()[static_cast<size_t>(m_stack.back())]);
@@ -259,11 +258,11 @@ private:
             // stack once, which keeps the check linear.
             while (m_stack.back() != index) {
                 const auto inner = static_cast<size_t>(m_stack.back());
-                m_stack.pop_back();
+                pop();
                 --m_open[inner];
                 ++m_forgiven[inner];
             }
-            m_stack.pop_back();
+            pop();
             --m_open[i];
         } else if (m_forgiven[i] > 0) {
             --m_forgiven[i];
@@ -277,7 +276,10 @@ private:
     bool m_linesBecomeElements;
     qsizetype m_passed = 0;  // the text up to here is checked for line ends
     int m_line = 1;
+    struct Place { qsizetype start = 0, length = 0; };
+    Place m_tag;  // the tag being read
     std::vector<int> m_stack;
+    std::vector<Place> m_opened;  // where each tag of m_stack was opened
     std::array<int, AcceptedCount> m_open{};
     std::array<int, AcceptedCount> m_forgiven{};
     QSet<QString> m_reportedUnknown;
@@ -290,10 +292,10 @@ QList<TagFinding> emptyLines(SectionIndex section, QStringView text)
     QList<TagFinding> findings;
     int number = 1;
     for (qsizetype start = 0;; ++number) {
-        const qsizetype end = nextLineBreak(text, start);
+        const qsizetype end = ContentLineEnd(text, start);
         const QStringView line = text.sliced(start, (end < 0 ? text.size() : end) - start);
         if (std::all_of(line.begin(), line.end(), [](QChar c) { return c.isSpace(); }))
-            findings.append({section, TagProblem::EmptyLine, {}, {}, number});
+            findings.append({section, TagProblem::EmptyLine, {}, {}, number, start, line.size()});
         if (end < 0)
             return findings;
         start = end + 2;

@@ -39,6 +39,10 @@ struct TagFinding {
     QString name;   // the tag's name in lower case, without brackets
     QString inner;  // MisNested: the tag still open inside it
     int line = 0;   // OpenAtLineEnd, EmptyLine: the line, counted from 1
+    // The characters it is about in the section's text (CR LF breaks): the tag itself, the
+    // opening tag of one left open, the empty line; what the box marks.
+    qsizetype start = 0;
+    qsizetype length = 0;
 
     bool operator==(const TagFinding&) const = default;
 };

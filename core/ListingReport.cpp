@@ -3,6 +3,8 @@
 #include "HtmlGenerators.h"
 #include "OneLineText.h"
 
+#include <limits>
+
 namespace {
 
 QString caption(SectionIndex section)
@@ -113,6 +115,42 @@ QString MoreContentFindingsText(qsizetype more)
                      : QStringLiteral("... and %1 more content findings").arg(GroupedNumber(more));
 }
 
+QString FindingAdvice(const TagFinding& finding)
+{
+    switch (finding.problem) {
+    case TagProblem::NotAccepted:
+        return QStringLiteral("Use only <b>, <i>, <u>, <em>, <strong>, <br>, <p>, <h4> to <h6>, <ul>, <ol> and <li>, "
+                              "or write the words without the tag.");
+    case TagProblem::NotOpened:
+        return QStringLiteral("Take the closing tag out, or open the tag before it.");
+    case TagProblem::LeftOpen:
+        return QStringLiteral("Close the tag where its words end.");
+    case TagProblem::MisNested:
+        return QStringLiteral("Close the inner tag first: tags close in the reverse order they were opened.");
+    case TagProblem::Unfinished:
+        return QStringLiteral("End the tag with \">\".");
+    case TagProblem::BrokenByLineBreak:
+        return QStringLiteral("Keep the whole tag on one line.");
+    case TagProblem::OpenAtLineEnd:
+        return QStringLiteral("Close the tag before the end of its line.");
+    case TagProblem::EmptyLine:
+        break;
+    }
+    return QStringLiteral("Remove the empty line.");
+}
+
+QString FindingAdvice(const ControlCharacterFinding&)
+{
+    return QStringLiteral("Delete the character: it does not show, and the store's form may refuse it.");
+}
+
+QString RulesOffText(int off)
+{
+    if (off <= 0)
+        return {};
+    return off == 1 ? QStringLiteral("1 rule off") : QStringLiteral("%1 rules off").arg(off);
+}
+
 QStringList SectionFindingLines(const FragmentCheck& check)
 {
     QStringList lines;
@@ -141,9 +179,15 @@ QString ListingStatusText(const ListingCheck& check)
     const QString tags = count == 0   ? QStringLiteral("no tag findings")
                          : count == 1 ? QStringLiteral("1 tag finding")
                                       : QStringLiteral("%1 tag findings").arg(GroupedNumber(count));
+    const auto length = [](const FragmentCheck& fragment) {
+        QString text = LengthAgainstLimit(fragment.length);
+        if (!fragment.fits())
+            text += QStringLiteral(", %1 over").arg(GroupedNumber(fragment.length - ListingLengthLimit));
+        return text;
+    };
     QString status = QStringLiteral("%1 %2 \u00b7 %3 %4 \u00b7 %5")
-        .arg(ListingTargetName(ListingTarget::Kindle), LengthAgainstLimit(check.kindle.length),
-             ListingTargetName(ListingTarget::CreateSpace), LengthAgainstLimit(check.createSpace.length), tags);
+        .arg(ListingTargetName(ListingTarget::Kindle), length(check.kindle),
+             ListingTargetName(ListingTarget::CreateSpace), length(check.createSpace), tags);
     // Counted apart from the markup: a different kind of work.
     const qsizetype content = std::max(check.contentFindingCount, check.contentFindings.size());
     if (content > 0)
@@ -158,22 +202,39 @@ QString ListingStatusText(const ListingCheck& check)
     return status;
 }
 
-QStringList ListingFindingLines(const ListingCheck& check)
+namespace {
+// Both fragments' findings, one a line, formatting only the first `most` of them: a key in a
+// description with a million findings formats no more than a tooltip shows. The rest summed
+// up in a last line.
+QStringList findingLines(const ListingCheck& check, qsizetype most)
 {
     QStringList lines;
+    qsizetype total = 0;
+    const auto add = [&](const auto& format) {
+        if (total++ < most)
+            lines.append(format());
+    };
     for (const FragmentCheck* fragment : {&check.kindle, &check.createSpace}) {
         if (!fragment->fits())
-            lines.append(ListingTargetName(fragment->target) + QStringLiteral(": ") + tooLong(*fragment));
+            add([&] { return ListingTargetName(fragment->target) + QStringLiteral(": ") + tooLong(*fragment); });
     }
     for (const TagFinding& finding : check.tagFindings)
-        lines.append(FindingText(finding));
+        add([&] { return FindingText(finding); });
     for (const ControlCharacterFinding& finding : check.controlCharacterFindings)
-        lines.append(FindingText(finding));
+        add([&] { return FindingText(finding); });
     for (const ContentFinding& finding : check.contentFindings)
-        lines.append(FindingText(finding));
-    if (check.contentFindingCount > check.contentFindings.size())
-        lines.append(MoreContentFindingsText(check.contentFindingCount - check.contentFindings.size()));
+        add([&] { return FindingText(finding); });
+    // Findings past those kept were counted, not formatted.
+    total += std::max<qsizetype>(0, check.contentFindingCount - check.contentFindings.size());
+    if (total > most)
+        lines.append(QStringLiteral("... and %1 more").arg(GroupedNumber(total - most)));
     return lines;
+}
+} // namespace
+
+QStringList ListingFindingLines(const ListingCheck& check)
+{
+    return findingLines(check, std::numeric_limits<qsizetype>::max());
 }
 
 QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
@@ -187,7 +248,7 @@ QStringList FirstLines(const QStringList& lines, qsizetype maxLines)
 
 QString ListingFindingsText(const ListingCheck& check, qsizetype maxLines)
 {
-    QStringList lines = FirstLines(ListingFindingLines(check), maxLines);
+    QStringList lines = findingLines(check, maxLines);
     if (lines.isEmpty()) {
         lines.append(QStringLiteral("Both descriptions fit the store's %1 characters and use only tags it accepts.")
                          .arg(GroupedNumber(ListingLengthLimit)));

@@ -32,6 +32,12 @@ QString MoreContentFindingsText(qsizetype more);
 
 // What the store wants instead of what a content finding names, in one sentence.
 QString FindingAdvice(const ContentFinding& finding);
+// The same for the markup and for control characters.
+QString FindingAdvice(const TagFinding& finding);
+QString FindingAdvice(const ControlCharacterFinding& finding);
+
+// "2 rules off" when content rules are off, else nothing.
+QString RulesOffText(int off);
 
 // The fragment's findings in the sections, one a line: the tags, the control characters,
 // then the content rules.
@@ -42,7 +48,8 @@ QStringList SectionFindingLines(const FragmentCheck& check);
 QStringList FragmentFindingLines(const FragmentCheck& check);
 
 // "Kindle 1,234 / 4,000 · Print 1,180 / 4,000 · no tag findings", then the content findings
-// and the control characters when there are any.
+// and the control characters when there are any; a fragment too long says by how much
+// ("Kindle 4,597 / 4,000, 597 over").
 QString ListingStatusText(const ListingCheck& check);
 
 // Both fragments' findings, one a line, each tag finding once: for the status line's tooltip.

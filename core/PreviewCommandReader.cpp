@@ -41,7 +41,8 @@ QList<PreviewCommandReader::Event> PreviewCommandReader::feed(const QByteArray& 
             events << Event::Malformed;
             return events;
         }
-        m_owner = PreviewProtocol::ParseOwnerArguments(words.mid(2));
+        m_arguments = words.mid(2);
+        m_owner = PreviewProtocol::ParseOwnerArguments(m_arguments);
         m_pageSize = size;
     }
 }

@@ -120,10 +120,10 @@ QByteArray AwayLine()
     return QByteArrayLiteral("away\n");
 }
 
-QByteArray PageMessage(const QByteArray& utf8Page, const OwnerWindow& owner)
+QByteArray PageMessage(const QByteArray& utf8Page, const OwnerWindow& owner, const QStringList& more)
 {
     QByteArray header = QByteArrayLiteral("page ") + QByteArray::number(utf8Page.size());
-    for (const QString& argument : OwnerArguments(owner))
+    for (const QString& argument : OwnerArguments(owner) + more)
         header += ' ' + argument.toLatin1();
     return header + '\n' + utf8Page;
 }

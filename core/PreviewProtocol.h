@@ -54,8 +54,10 @@ QByteArray WarmLine();
 // Editor to helper: the pointer or the focus is on a preview button, or has left both.
 QByteArray NearLine();
 QByteArray AwayLine();
-// Editor to helper: "page <bytes> <owner arguments>" and the page's bytes.
-QByteArray PageMessage(const QByteArray& utf8Page, const OwnerWindow& owner);
+// Editor to helper: "page <bytes> <owner arguments> <more arguments>" and the page's bytes. The
+// more arguments (no blanks in them) are for what the page shows beside itself, such as the fold;
+// a helper that knows none of them shows the page as it is.
+QByteArray PageMessage(const QByteArray& utf8Page, const OwnerWindow& owner, const QStringList& more = {});
 
 // Written as soon as the window is on screen, before its page may have loaded: from
 // then on the user can close it, and a clean exit is an ordinary close.

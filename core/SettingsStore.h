@@ -18,6 +18,8 @@ inline const QString PrePopulate = QStringLiteral("PrePopulate");
 inline const QString CheckForUpdates = QStringLiteral("CheckForUpdates");
 // "0" turns spell checking in the section boxes off.
 inline const QString SpellCheck = QStringLiteral("SpellCheck");
+// The spelling dictionary's language ("en_GB"); empty: the language of the user's locale.
+inline const QString SpellLanguage = QStringLiteral("SpellLanguage");
 // "0" turns one of the store's content rules off (ContentRules.h), in the editor and for --check.
 inline const QString CheckContactDetails = QStringLiteral("CheckContactDetails");
 inline const QString CheckPricesAndShops = QStringLiteral("CheckPricesAndShops");
@@ -25,6 +27,8 @@ inline const QString CheckReviews = QStringLiteral("CheckReviews");
 inline const QString CheckReviewRequests = QStringLiteral("CheckReviewRequests");
 inline const QString CheckTimeLimited = QStringLiteral("CheckTimeLimited");
 inline const QString CheckKeywordLists = QStringLiteral("CheckKeywordLists");
+// Which kind of store page's fold the preview, the boxes and --check show (FoldProfile.h).
+inline const QString Fold = QStringLiteral("FoldProfile");
 } // namespace SettingKey
 
 // Per-user string values of the program, kept in an INI file under the user's

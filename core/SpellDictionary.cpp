@@ -1,6 +1,7 @@
 #include "SpellDictionary.h"
 
 #include "OwnFiles.h"
+#include "SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,6 +84,7 @@ struct SpellDictionary::Library {
     decltype(&enchant_dict_suggest) suggest = nullptr;
     decltype(&enchant_dict_free_string_list) freeList = nullptr;
     decltype(&enchant_dict_add_to_session) addToSession = nullptr;
+    decltype(&enchant_broker_list_dicts) listDicts = nullptr;  // only for the settings window
 
     ~Library()
     {
@@ -121,6 +123,7 @@ private:
                               l.resolve(l.suggest, "enchant_dict_suggest") &&
                               l.resolve(l.freeList, "enchant_dict_free_string_list") &&
                               l.resolve(l.addToSession, "enchant_dict_add_to_session");
+        l.resolve(l.listDicts, "enchant_broker_list_dicts");
         return complete ? library : nullptr;
     }
 };
@@ -251,6 +254,35 @@ QString SpellDictionary::languageFromEnvironment()
 {
     return languageFromLocale(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
                               qEnvironmentVariable("LANG"));
+}
+
+QString SpellDictionary::chosenLanguage()
+{
+    const QString chosen = SettingsStore::read(SettingKey::SpellLanguage).trimmed();
+    return chosen.isEmpty() ? languageFromEnvironment() : chosen;
+}
+
+QStringList SpellDictionary::installedLanguages()
+{
+    const std::shared_ptr<const Library> library = Library::get();
+    if (!library || !library->listDicts)
+        return {};
+    EnchantBroker* broker = library->brokerInit();
+    if (!broker)
+        return {};
+    QStringList languages;
+    library->listDicts(
+        broker,
+        [](const char* tag, const char*, const char*, const char*, void* data) {
+            const QString language = QString::fromUtf8(tag);
+            auto* found = static_cast<QStringList*>(data);
+            if (!found->contains(language))
+                found->append(language);
+        },
+        &languages);
+    library->brokerFree(broker);
+    languages.sort();
+    return languages;
 }
 
 bool SpellDictionary::check(QStringView word) const

@@ -43,6 +43,10 @@ public:
     // when the locale names none. Arguments are LC_ALL, LC_MESSAGES and LANG.
     static QString languageFromLocale(const QString& all, const QString& messages, const QString& lang);
     static QString languageFromEnvironment();
+    // The language chosen in the settings, else that of the environment.
+    static QString chosenLanguage();
+    // The languages of the dictionaries installed, sorted; none without the library.
+    static QStringList installedLanguages();
 
     // Longer words are not checked: no language has them, and each would cost its length.
     static constexpr qsizetype MaxWordLength = 100;

@@ -1,8 +1,10 @@
 #include "DocumentCommands.h"
 
 #include "DescriptionFile.h"
+#include "DescriptionImport.h"
 #include "Dialogs.h"
 #include "DocumentState.h"
+#include "HtmlImport.h"
 #include "MessageBox.h"
 #include "NewDescriptionWizard.h"
 
@@ -45,8 +47,12 @@ void OpenDescription()
 {
     if (!PromptToSaveChanges())
         return;
-    const QString path = ShowOpenDialog(Document().DescriptionFileFilter);
-    if (!path.isEmpty())
+    const QString path = ShowOpenDialog(OpenDialogFilter(Document().DescriptionFileFilter));
+    if (path.isEmpty())
+        return;
+    if (HtmlImport::isHtmlPath(path))
+        ImportDescriptionFile(path);
+    else
         LoadDescriptionFile(path);
 }
 

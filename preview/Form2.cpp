@@ -1,13 +1,17 @@
 #include "Form2.h"
 
 #include "Form2Layout.h"
+#include "SettingsStore.h"
 #include "PageSchemeHandler.h"
 #include "PageTitle.h"
 #include "PreviewEngine.h"
+#include "PreviewPage.h"
 #include "PreviewWebPage.h"
 #include "RequestBlocker.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -72,6 +76,21 @@ Form2::Form2(QWidget* parent)
     cmdClose->setContextMenuPolicy(Qt::NoContextMenu);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Which kind of store page's fold shows; hidden until a page comes with its folds.
+    lblFold = new QLabel(QStringLiteral("&Fold:"), this);
+    lblFold->setGeometry(Form2Layout::FoldLabel);
+    cboFold = new QComboBox(this);
+    cboFold->setObjectName(QStringLiteral("cboFold"));
+    cboFold->setGeometry(Form2Layout::FoldChoice);
+    cboFold->setAccessibleName(QStringLiteral("Fold of the page"));
+    cboFold->setToolTip(QStringLiteral("Where the store's page cuts the description short (F6: the next kind of page)"));
+    for (const FoldProfile& profile : FoldProfiles())
+        cboFold->addItem(QString::fromLatin1(profile.key));
+    lblFold->setBuddy(cboFold);
+    lblFold->hide();
+    cboFold->hide();
+    connect(cboFold, &QComboBox::activated, this, &Form2::foldChosen);
+
     connect(WebBrowser1, &QWebEngineView::loadFinished, this, [this](bool ok) {
         if (m_warming) {
             m_warming = false;
@@ -118,6 +137,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Enter:
         cmdClose->click();
         return true;
+    case Qt::Key_F6:
+        if (!m_marks.isValid())
+            return false;
+        foldChosen((cboFold->currentIndex() + 1) % cboFold->count());
+        return true;
     default:
         return false;
     }
@@ -136,11 +160,45 @@ void Form2::warmUp()
     m_page->setContent(QByteArray(), QString::fromLatin1(PageMimeType));
 }
 
+void Form2::setFoldMarks(const FoldMarks& marks)
+{
+    m_marks = marks;
+    cboFold->setCurrentIndex(marks.chosen);
+    lblFold->setVisible(marks.isValid());
+    cboFold->setVisible(marks.isValid());
+}
+
+void Form2::foldChosen(int profile)
+{
+    cboFold->setCurrentIndex(profile);
+    // The editor's boxes and --check follow the page chosen here.
+    SettingsStore::write(SettingKey::Fold, cboFold->itemText(profile));
+    showBuiltPage();
+}
+
 void Form2::showPage(const QByteArray& builtPage)
 {
+    m_builtPage = builtPage;
+    showBuiltPage();
+}
+
+void Form2::showBuiltPage()
+{
     Q_ASSERT(!m_warming);
-    // A screen reader names the page by the window's caption.
-    const QByteArray utf8Page = PageWithTitle(builtPage, windowTitle());
+    const QByteArray& builtPage = m_builtPage;
+    // A screen reader names the page by the window's caption, "Preview" for both fragments;
+    // the description says which one this is.
+    const QString fragment = builtPage.startsWith(PreviewPageHead(PreviewTarget::Kindle).toUtf8())
+                                 ? QStringLiteral("Kindle description")
+                             : builtPage.startsWith(PreviewPageHead(PreviewTarget::CreateSpace).toUtf8())
+                                 ? QStringLiteral("CreateSpace description")
+                                 : QString();
+    setAccessibleDescription(fragment);
+    WebBrowser1->setAccessibleDescription(fragment);
+    const QByteArray folded = m_marks.isValid()
+        ? FoldedPreviewPage(QString::fromUtf8(builtPage), m_marks, cboFold->currentIndex()).toUtf8()
+        : builtPage;
+    const QByteArray utf8Page = PageWithTitle(folded, windowTitle());
     m_loadReported = false;
     m_servedByScheme = !FitsInDataAddress(utf8Page);
     if (m_servedByScheme) {
@@ -164,5 +222,7 @@ void Form2::layoutControls()
     // On a screen too small for the whole window, Close keeps its corner.
     const QSize shrunk = size() - Form2Layout::ClientSize;
     cmdClose->setGeometry(Form2Layout::CloseButton.translated(shrunk.width(), shrunk.height()));
+    lblFold->setGeometry(Form2Layout::FoldLabel.translated(0, shrunk.height()));
+    cboFold->setGeometry(Form2Layout::FoldChoice.translated(0, shrunk.height()));
     WebBrowser1->setGeometry(Form2Layout::BrowserGeometry(size(), cmdClose->y()));
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "FoldedPage.h"
+
 #include <QByteArray>
 #include <QDialog>
 
 class PageSchemeHandler;
+class QComboBox;
+class QLabel;
 class PreviewWebPage;
 class QPushButton;
 class QWebEngineProfile;
@@ -25,6 +29,10 @@ public:
     bool isWarmingUp() const { return m_warming; }
     // Shows the page (UTF-8). Pages too long for a data address go through our scheme.
     void showPage(const QByteArray& utf8Page);
+    // Where the fold falls on each kind of page; valid marks bring the choice of page
+    // under the browser (F6 takes the next), and the page shows that page's fold.
+    void setFoldMarks(const FoldMarks& marks);
+    QComboBox* foldChoice() const { return cboFold; }
     // Whether the last page went through our scheme rather than a data address.
     bool servedByScheme() const { return m_servedByScheme; }
 
@@ -46,6 +54,8 @@ protected:
 
 private:
     void layoutControls();
+    void showBuiltPage();
+    void foldChosen(int profile);
 
     QWebEngineProfile* m_profile;
     RequestBlocker* m_blocker;
@@ -53,6 +63,10 @@ private:
     PreviewWebPage* m_page;
     QWebEngineView* WebBrowser1;
     QPushButton* cmdClose;
+    QLabel* lblFold;
+    QComboBox* cboFold;
+    QByteArray m_builtPage;
+    FoldMarks m_marks;
     bool m_servedByScheme = false;
     bool m_loadReported = true;
     bool m_warming = false;

@@ -13,6 +13,9 @@ constexpr int Pixels(int twips) { return twips / TwipsPerPixel; }
 
 constexpr QSize ClientSize{Pixels(11145), Pixels(9705)};
 constexpr QRect CloseButton{Pixels(9780), Pixels(9165), Pixels(1215), Pixels(375)};
+// The choice of page whose fold shows, in the row of the Close button at the other end.
+constexpr QRect FoldLabel{12, CloseButton.top(), 40, CloseButton.height()};
+constexpr QRect FoldChoice{54, CloseButton.top(), 200, CloseButton.height()};
 
 // The browser starts 2 pixels outside the client area on the left, top and right, so
 // that its own border is hidden, and ends 12 pixels above the Close button.

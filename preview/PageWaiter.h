@@ -25,6 +25,7 @@ public:
 
     const QByteArray& page() const { return m_reader.page(); }
     const PreviewProtocol::OwnerWindow& owner() const { return m_reader.owner(); }
+    const QStringList& arguments() const { return m_reader.arguments(); }
 
 signals:
     void finished();

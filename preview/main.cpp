@@ -1,3 +1,4 @@
+#include "FoldedPage.h"
 #include "Form2.h"
 #include "OwnerPlacement.h"
 #include "PageWaiter.h"
@@ -103,6 +104,7 @@ int main(int argc, char* argv[])
         heartbeat.start();
     });
 
+    form.setFoldMarks(ParseFoldArguments(waiter.arguments()));
     form.showPage(waiter.page());
     // Only now: the browser's first page gives the window a new native window.
     PlaceOnOwner(&form, waiter.owner());

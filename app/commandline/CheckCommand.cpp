@@ -2,10 +2,14 @@
 
 #include "CommandLineFile.h"
 #include "ContentRules.h"
+#include "FoldMeasure.h"
 #include "ListingCheck.h"
 #include "ListingReport.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
+
+#include <memory>
 
 namespace {
 
@@ -63,6 +67,31 @@ private:
     bool m_ok = true;
 };
 
+// Where the store's page folds the fragment, when something stands below the fold.
+QString foldLine(const Description& description, ListingTarget target, int profile)
+{
+    const FoldPlace place = MeasureFold(
+        description, target == ListingTarget::Kindle ? PreviewTarget::Kindle : PreviewTarget::CreateSpace,
+        FoldProfileAt(profile));
+    if (!place.folds)
+        return {};
+    return ListingTargetName(target) + QStringLiteral(": above the fold (%1): ")
+               .arg(QLatin1String(FoldProfileAt(profile).phrase)) + FoldAboveText(place, description) + u'\n';
+}
+
+// Laying text out takes fonts, and fonts a GUI application: one that opens no display. What
+// Qt says while it starts (a missing runtime folder, say) is no part of the report.
+std::unique_ptr<QGuiApplication> fontsWithoutDisplay()
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static char name[] = "quorvane", option[] = "-platform", platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    static int argc = 3;
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int RunCheckCommand(const QString& path, std::FILE* out, std::FILE* err)
@@ -73,9 +102,13 @@ int RunCheckCommand(const QString& path, std::FILE* out, std::FILE* err)
         return ExitUnreadable;
 
     const ListingCheck check = CheckListing(*description, ContentRulesFromSettings());
+    const int fold = FoldProfileFromSettings();
+    const std::unique_ptr<QGuiApplication> fonts = FoldProfileAt(fold).folds() ? fontsWithoutDisplay() : nullptr;
     Report report(out);
     report.add(lengthLine(check.kindle));
+    report.add(foldLine(*description, ListingTarget::Kindle, fold));
     report.add(lengthLine(check.createSpace));
+    report.add(foldLine(*description, ListingTarget::CreateSpace, fold));
     for (const TagFinding& finding : check.tagFindings)
         report.add(targets(finding.section) + FindingText(finding) + QLatin1Char('\n'));
     for (const ControlCharacterFinding& finding : check.controlCharacterFindings)

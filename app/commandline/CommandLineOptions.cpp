@@ -4,6 +4,7 @@
 #include "CheckCommand.h"
 #include "CommandLineFile.h"
 #include "HtmlGenerators.h"
+#include "ImportCommand.h"
 #include "ListingCheck.h"
 #include "ListingReport.h"
 #include "OneLineText.h"
@@ -27,6 +28,7 @@ struct UsageError {
 
 int runExport(const QStringList& operands);
 int runCheck(const QStringList& operands);
+int runImport(const QStringList& operands);
 int runHelp(const QStringList& operands);
 int runVersion(const QStringList& operands);
 
@@ -43,6 +45,7 @@ struct Option {
 const Option Options[] = {
     {"--export", nullptr, "kindle|createspace FILE", 2, "write FILE's HTML to standard output", runExport},
     {"--check", nullptr, "FILE", 1, "check FILE's HTML against the store's limits", runCheck},
+    {"--import", nullptr, "HTML NEW.qvn", 2, "bring an HTML description in as the new file NEW.qvn", runImport},
     {"--help", "-h", "", 0, "show this help", runHelp},
     {"--version", "-v", "", 0, "show the program's name and version", runVersion},
 };
@@ -68,7 +71,8 @@ QByteArray usage()
         text += "  " + names.leftJustified(38) + ' ' + option.help + '\n';
     }
     text += "\nExit status: 0 done, 1 the file could not be used or there is no display,\n"
-            "2 the command line was wrong; --check: 1 with findings, 2 when FILE cannot be read.\n";
+            "2 the command line was wrong; --check: 1 with findings, 2 when FILE cannot be read;\n"
+            "--import: 2 when NEW.qvn already exists.\n";
     return text;
 }
 
@@ -129,6 +133,13 @@ int runCheck(const QStringList& operands)
     if (operands[0].isEmpty())
         throw UsageError{QStringLiteral("--check: the file name is empty")};
     return RunCheckCommand(operands[0], stdout, stderr);
+}
+
+int runImport(const QStringList& operands)
+{
+    if (operands[0].isEmpty() || operands[1].isEmpty())
+        throw UsageError{QStringLiteral("--import: a file name is empty")};
+    return RunImportCommand(operands[0], operands[1], stderr);
 }
 
 int runHelp(const QStringList&)

@@ -23,7 +23,7 @@ public:
     HelpBrowser* browser() const { return m_browser; }
     QTabWidget* navigation() const { return m_navigation; }
 
-    void showTopic(const QString& topic);
+    void showTopic(const QString& topic, const QString& anchor = {});
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,6 +4,7 @@
 #include "LongLineField.h"
 #include "MainWindowLayout.h"
 #include "OneLineBox.h"
+#include "PasteAsStoreTags.h"
 #include "SectionBoxInput.h"
 #include "SectionTextEdit.h"
 #include "SteadyCursor.h"
@@ -76,6 +77,7 @@ DescriptionBoxes::DescriptionBoxes(QWidget* sectionParent, QWidget* titleParent)
         auto* line = new OneLineBox(static_cast<QLineEdit*>(widget(i)));
         nameParts(line->field(), accessibleNameOf(i));
         new SectionBoxInput(line->field());
+        PasteAsStoreTags::Attach(line->field());
         connect(line->field(), &QPlainTextEdit::textChanged, this, [this, i] { noteEdit(i); });
         m_lines[static_cast<size_t>(i)] = line;
     }
@@ -111,6 +113,7 @@ QWidget* DescriptionBoxes::createSectionBox(QWidget* parent, const SectionInfo& 
     box->setObjectName(QStringLiteral("Text1_%1").arg(i));
     box->setAccessibleName(accessibleNameOf(i));
     new SectionBoxInput(box);
+    PasteAsStoreTags::Attach(box);
     box->setFont(boxFont(section.pointSize, section.bold));
     setColours(box, L::White, section.orange ? L::Orange : QColor(Qt::black));
     box->setGeometry(PixelRect(L::SectionBoxes[static_cast<size_t>(i)]));

@@ -1,9 +1,12 @@
 #include "ListingMeter.h"
 
-#include "DescriptionView.h"
 #include "FocusFrame.h"
 #include "ListingReport.h"
 #include "MainWindowLayout.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 
 
 namespace L = MainWindowLayout;
@@ -15,8 +18,7 @@ const QColor WarningRed{192, 0, 0};
 constexpr qsizetype MaxTooltipLines = 30;
 } // namespace
 
-ListingMeter::ListingMeter(QWidget* parent, const DescriptionView& view)
-    : QLabel(parent), m_view(view), m_content(ContentRulesFromSettings())
+ListingMeter::ListingMeter(QWidget* parent, FindingsModel& model) : QLabel(parent), m_model(model)
 {
     setObjectName(QStringLiteral("lblListingMeter"));
     QFont font(QString::fromLatin1(L::FontFamily));
@@ -26,11 +28,12 @@ ListingMeter::ListingMeter(QWidget* parent, const DescriptionView& view)
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setGeometry(placement());
     setFocusPolicy(Qt::TabFocus);
-
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(DelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &ListingMeter::updateNow);
-    updateNow();
+    setCursor(Qt::PointingHandCursor);
+    connect(&model, &FindingsModel::updated, this, &ListingMeter::showCheck);
+    m_saved.setSingleShot(true);
+    m_saved.setInterval(SavedMs);
+    connect(&m_saved, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    showCheck();
 }
 
 QRect ListingMeter::placement()
@@ -42,34 +45,59 @@ QRect ListingMeter::placement()
     return {lastFrame.left() + indent, top, lastFrame.width() - indent, PixelsFromTwips(L::ClientHeight) - top};
 }
 
-void ListingMeter::scheduleUpdate()
+void ListingMeter::showCheck()
 {
-    // Not restarted while running: typing without a pause still sees the meter move.
-    if (!m_timer.isActive())
-        m_timer.start();
-}
-
-void ListingMeter::updateNow()
-{
-    m_timer.stop();
-    const Description description = ReadDescription(m_view);
-    m_check = CheckListing(description, m_content.check(description));
-    setText(ListingStatusText(m_check));
+    const ListingCheck& check = m_model.check();
+    QString status = ListingStatusText(check);
+    const QString off = RulesOffText(m_model.rulesOff());
+    if (!off.isEmpty())
+        status += QStringLiteral(" \u00b7 ") + off;
+    setText(status + m_foldNote);
 
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, warns() ? WarningRed : QuietGrey);
     setPalette(colours);
 
-    const QString findings = ListingFindingsText(m_check, MaxTooltipLines);
+    const QString findings = ListingFindingsText(check, MaxTooltipLines);
     // Qt would take "<b> is not closed" for rich text; as HTML of its own the text shows
-    // every tag, and one finding a line, unwrapped, reads best.
-    setToolTip(QStringLiteral("<p style=\"white-space:pre\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
+    // every tag, one finding a line, a long one wrapped so that the tip stays on the screen.
+    setToolTip(QStringLiteral("<p style=\"white-space:pre-wrap\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
     setAccessibleDescription(findings);
+}
+
+void ListingMeter::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit activated();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ListingMeter::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        emit activated();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ListingMeter::setFoldNote(const QString& note)
+{
+    m_foldNote = note.isEmpty() ? QString() : QStringLiteral(" \u00b7 ") + note;
+    showCheck();
+#include <QPainter>
+
 }
 
 void ListingMeter::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
+    if (m_saved.isActive()) {
+        // At the far end, clear of the figures.
+        QPainter painter(this);
+        painter.setPen(QuietGrey);
+        painter.drawText(contentsRect().adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Saved"));
+    }
     if (!hasFocus())
         return;
     // Around the text, not the whole width of the window.

@@ -1,6 +1,7 @@
 #include "LongLineField.h"
 
 #include "OneLineText.h"
+#include "PasteAsStoreTags.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -73,12 +74,12 @@ void LongLineField::keyPressEvent(QKeyEvent* event)
 
 void LongLineField::insertFromMimeData(const QMimeData* source)
 {
-    if (!source || !source->hasText()) {
+    if (!source || (!source->hasText() && !source->hasHtml())) {
         SectionTextEdit::insertFromMimeData(source);
         return;
     }
     QMimeData flat;
-    flat.setText(BreaksAsSpaces(source->text()));
+    flat.setText(BreaksAsSpaces(PasteAsStoreTags::PastedText(*source, false)));
     SectionTextEdit::insertFromMimeData(&flat);
 }
 

@@ -1,5 +1,7 @@
 #include "SectionTextEdit.h"
 
+#include "PasteAsStoreTags.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QSignalBlocker>
@@ -194,8 +196,18 @@ void SectionTextEdit::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
+void SectionTextEdit::pasteText(const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    insertFromMimeData(&data);
+}
+
 void SectionTextEdit::insertFromMimeData(const QMimeData* source)
 {
+    // Formatted text arrives as the store's tags; where there is only HTML, its text still does.
+    if (source && source->hasHtml() && !isReadOnly())
+        return pasteText(PasteAsStoreTags::PastedText(*source, false));
     if (!source || !source->hasText() || isReadOnly()) {
         QPlainTextEdit::insertFromMimeData(source);
         return;
@@ -288,8 +300,8 @@ QString SectionTextEdit::widgetText() const
 
 QMimeData* SectionTextEdit::createMimeDataFromSelection() const
 {
-    if (m_splits.empty())
-        return QPlainTextEdit::createMimeDataFromSelection();
+    // The text alone: what a box holds is the store's markup as typed, and the rich form Qt
+    // would add beside it would paste back as escaped text in the box's own bold or plain.
     const QTextCursor cursor = textCursor();
     QString text = withoutSplits(document()->toRawText(), cursor.selectionStart(), cursor.selectionEnd());
     text.replace(QChar::ParagraphSeparator, u'\n');

@@ -16,6 +16,8 @@
 // Each piece after a split carries a mark in its block format, which the document's own undo
 // and redo keep with it: so every edit, splits or not, can be undone, and a split that comes
 // back with an undo is known again as a split, not taken for a line break.
+// Copied text is the text alone, without splits and without a rich form, so a copy pastes
+// back as it was.
 class SectionTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -23,6 +25,8 @@ public:
 
     // Sets the box to text (line breaks as "\n").
     void setWidgetText(const QString& text);
+    // Puts text in place of the selection as a paste of it would (line breaks as "\n").
+    void pasteText(const QString& text);
     // The box's text as the widget keeps it (paragraph separators between lines), without
     // the box's own splits.
     QString widgetText() const;

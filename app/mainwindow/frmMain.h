@@ -9,8 +9,13 @@
 #include <array>
 
 class CandyButton;
+class EditorSettings;
+class FindingsModel;
+class FoldView;
 class ListingMeter;
+class SpellService;
 class RecoveryKeeper;
+class TopBar;
 class QSessionManager;
 
 // The program's document window: the top bar of command buttons, the title and the
@@ -32,6 +37,12 @@ public:
 
     DescriptionBoxes& boxes() { return *m_boxes; }
     ListingMeter* meter() const { return m_meter; }
+    FindingsModel& findings() const { return *m_findings; }
+    EditorSettings& settings() const { return *m_settings; }
+    // The findings list beside the window, and the settings window.
+    void showFindings();
+    void showSettings();
+    FoldView* fold() const { return m_fold; }
     CandyButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
 
     // The desktop session is ending. Asks about unsaved changes when it may; false means
@@ -60,14 +71,21 @@ protected:
 private:
     void createControls();
     void createSectionFrames();
+    void createFindings(SpellService& spelling);
     void onCommitDataRequest(QSessionManager& manager);
     // Asks about unsaved changes; false when the window must stay open.
     bool QueryUnload();
     void Unload();
     void Text1_Change(int box);
 
+    TopBar* m_topBar = nullptr;
+    // Holds the section frames, captions and boxes (WindowScroller scrolls it).
+    QWidget* m_sections = nullptr;
     DescriptionBoxes* m_boxes = nullptr;
     ListingMeter* m_meter = nullptr;
+    FindingsModel* m_findings = nullptr;
+    EditorSettings* m_settings = nullptr;
+    FoldView* m_fold = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
     QPointer<QWidget> m_splash;
     std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};

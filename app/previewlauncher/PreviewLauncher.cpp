@@ -1,5 +1,7 @@
 #include "PreviewLauncher.h"
 
+#include "FoldMeasure.h"
+#include "HtmlGenerators.h"
 #include "InputBlocker.h"
 #include "MessageBox.h"
 #include "HelperProgramLocation.h"
@@ -154,7 +156,7 @@ PreviewLauncher::Outcome PreviewLauncher::runWith(QProcess& helper, const QByteA
                 }
                 greeted = true;
                 // The owner as it is now: the window may have moved since the helper started.
-                helper.write(PreviewProtocol::PageMessage(page, ownerOf(m_owner)));
+                helper.write(PreviewProtocol::PageMessage(page, ownerOf(m_owner), m_pageArguments));
                 helper.closeWriteChannel();
                 continue;
             }
@@ -202,9 +204,13 @@ PreviewLauncher::Outcome PreviewLauncher::runWith(QProcess& helper, const QByteA
     return outcome;
 }
 
-void ShowPreview(QWidget* owner, PreviewTarget target, const QString& fragment)
+void ShowPreview(QWidget* owner, PreviewTarget target, const Description& description)
 {
     PreviewLauncher launcher(owner);
     launcher.setWarmer(owner ? owner->window()->findChild<PreviewWarmer*>() : nullptr);
+    // The fold of every kind of page goes along, so the preview can switch without the editor.
+    launcher.setPageArguments(FoldArguments(MeasureFoldMarks(description, target, FoldProfileFromSettings())));
+    const QString fragment =
+        target == PreviewTarget::Kindle ? GenerateKindleHTML(description) : GenerateCreatespaceHTML(description);
     launcher.run(BuildPreviewPage(target, fragment));
 }

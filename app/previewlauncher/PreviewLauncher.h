@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Description.h"
 #include "PreviewPage.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -36,6 +38,8 @@ public:
     void setLimits(Limits limits) { m_limits = limits; }
     // Where a helper may already be warm; without one, each preview starts its helper.
     void setWarmer(PreviewWarmer* warmer) { m_warmer = warmer; }
+    // What the helper shows beside the page (the fold of each kind of page), sent with it.
+    void setPageArguments(const QStringList& arguments) { m_pageArguments = arguments; }
 
     // Returns when the preview has closed, or failed and the user has been told.
     Outcome run(const QString& page);
@@ -56,7 +60,8 @@ private:
     QString m_helperPath;
     Limits m_limits;
     PreviewWarmer* m_warmer = nullptr;
+    QStringList m_pageArguments;
 };
 
 // The preview buttons: builds the target's page around the fragment and shows it.
-void ShowPreview(QWidget* owner, PreviewTarget target, const QString& fragment);
+void ShowPreview(QWidget* owner, PreviewTarget target, const Description& description);

@@ -6,6 +6,8 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <utility>
+
 namespace {
 // A piece of the personal word list small enough to take between two keys.
 constexpr qsizetype WordsAtOnce = 5000;
@@ -61,7 +63,7 @@ void SpellService::startLoading()
         return;
     }
     m_state = State::Loading;
-    const QString language = SpellDictionary::languageFromEnvironment();
+    const QString language = SpellDictionary::chosenLanguage();
     // The library and the dictionary take a while to read: not on the window's thread.
     SpellDictionary::prepare();
     m_load = std::make_shared<Load>();
@@ -87,6 +89,10 @@ void SpellService::loaded()
     m_personal = std::move(m_load->personal);
     m_load.reset();
     m_state = m_dictionary ? State::Ready : State::Off;
+    if (std::exchange(m_reloadWanted, false)) {
+        languageChanged();
+        return;
+    }
     if (m_state != State::Ready)
         return;
     // The ordinary words are marked at once; the personal ones take their marks away as they come.
@@ -148,6 +154,20 @@ void SpellService::ignore(const QString& word)
     if (m_state != State::Ready)
         return;
     m_dictionary->ignore(word);
+    forget();
+}
+
+void SpellService::languageChanged()
+{
+    if (m_state == State::Loading) {
+        m_reloadWanted = true;
+        return;
+    }
+    m_personalFeed.stop();
+    m_personal = QByteArray();
+    m_personalAt = 0;
+    m_dictionary.reset();
+    m_state = State::NotAsked;
     forget();
 }
 

@@ -37,6 +37,8 @@ public:
     QStringList suggestions(QStringView word);
     void addToDictionary(const QString& word);
     void ignore(const QString& word);
+    // The language chosen in the settings changed: the dictionary loads again on the next check.
+    void languageChanged();
 
     static constexpr int MostSuggestions = 5;
     // What the words looked up may take: a word is its letters and about as much again.
@@ -67,4 +69,5 @@ private:
     // Words already looked up: a description repeats its words over and over.
     QHash<QString, bool> m_known;
     qsizetype m_knownBytes = 0;
+    bool m_reloadWanted = false;  // the language changed while a load was running
 };

@@ -173,6 +173,11 @@ TEST(AccessibilityEndToEnd, TheBoxesTheLengthLineTheHelpAndAboutAsAScreenReaderR
     const Accessible meter = program.find(QStringLiteral("label"), QStringLiteral("Kindle .* 1 tag finding"));
     EXPECT_TRUE(meter.states.contains(QStringLiteral("focused"))) << meter.states.join(u' ').toStdString();
     EXPECT_EQ(meter.description, QStringLiteral("HEADLINE: <b> is not closed"));
+    // F8 from there: the finding's words selected in their box, which now describes the finding.
+    program.keys(Main, {QStringLiteral("F8")});
+    const Accessible headline = program.find(QStringLiteral("text"), QStringLiteral("Headline"));
+    EXPECT_TRUE(headline.states.contains(QStringLiteral("focused"))) << headline.states.join(u' ').toStdString();
+    EXPECT_EQ(headline.description, QStringLiteral("HEADLINE: <b> is not closed"));
 
     // F1: the help, a window named by its caption with named buttons, its contents named and its page a
     // document to read; Esc closes it.

@@ -53,7 +53,7 @@ TEST(ListingCheck, LengthCountsUtf16UnitsOfTheFragmentAsCopied)
     EXPECT_EQ(both.kindle.length, text.size() + 23);  // <B>, </B><BR><BR> and the closing <BR><BR>
     EXPECT_EQ(both.createSpace.length, 4001);
     EXPECT_FALSE(both.clean());
-    EXPECT_EQ(ListingStatusText(both), QString::fromUtf16(u"Kindle 4,016 / 4,000 \u00b7 Print 4,001 / 4,000 \u00b7 no tag findings"));
+    EXPECT_EQ(ListingStatusText(both), QString::fromUtf16(u"Kindle 4,016 / 4,000, 16 over \u00b7 Print 4,001 / 4,000, 1 over \u00b7 no tag findings"));
     EXPECT_EQ(ListingFindingLines(both), (QStringList{"Kindle: 4,016 characters, 16 more than the store's 4,000",
                                                       "Print: 4,001 characters, 1 more than the store's 4,000"}));
 }
@@ -106,7 +106,18 @@ TEST(ListingCheck, EachKindOfFindingNamesItsSectionAndTag)
     EXPECT_TRUE(check.kindle.fits() && !check.kindle.clean());
     EXPECT_TRUE(ListingStatusText(check).endsWith(QStringLiteral("4 tag findings")));
     const TagFinding misNested = CheckSectionTags(OpeningRemarks, u"<p><b>x</p>").first();
-    EXPECT_EQ(misNested, (TagFinding{OpeningRemarks, TagProblem::MisNested, "p", "b"}));
+    EXPECT_EQ(misNested, (TagFinding{OpeningRemarks, TagProblem::MisNested, "p", "b", 0, 7, 4}));
+    // Where each is in the section, for the box to mark: a tag left open at its opening tag,
+    // an unfinished one at its name, an empty bullet at its line.
+    using Place = std::pair<qsizetype, qsizetype>;
+    const auto place = [](SectionIndex section, QStringView text) {
+        const TagFinding finding = CheckSectionTags(section, text).first();
+        return Place(finding.start, finding.length);
+    };
+    EXPECT_EQ(place(OpeningRemarks, u"ab <b>x<br>y"), Place(3, 3));
+    EXPECT_EQ(place(OpeningRemarks, u"x <i title=\"y"), Place(2, 2));
+    EXPECT_EQ(place(MainBenefits, u"a\r\n \r\nb"), Place(3, 1));
+    EXPECT_EQ(place(MainBenefits, u"<b>a\r\nb</b>"), Place(0, 3));
 }
 
 TEST(ListingCheck, WellFormedMarkupAndThingsThatAreNoTags)
@@ -191,7 +202,7 @@ TEST(ListingCheck, EveryMistakeIsReportedOnceAndTheRestStillPairs)
     crossing += QString("</i>").repeated(100);
     const QList<TagFinding> findings = CheckSectionTags(OpeningRemarks, crossing);
     ASSERT_EQ(findings.size(), 1);
-    EXPECT_EQ(findings.first(), (TagFinding{OpeningRemarks, TagProblem::MisNested, "b", "i"}));
+    EXPECT_EQ(findings.first(), (TagFinding{OpeningRemarks, TagProblem::MisNested, "b", "i", 0, 600, 4}));
     EXPECT_EQ(sectionFindings(OpeningRemarks, crossing + "</i>"),
               (QStringList{"OPENING REMARKS: </b> closes <b> while <i> inside it is still open",
                            "OPENING REMARKS: </i> closes a tag that is not open"}));

@@ -4,7 +4,8 @@ folders, and no source file outside the tests grows past 400 lines.
 
 Layers, lowest first: core/; controls/, dialogs/, preview/, updater/; documents/, then its
 recovery/ folder; app/. Inside app/: the shared files in app/ itself; the features that need no
-other feature (commandline, desktop, help, previewlauncher, spelling, update); startup;
+other feature (commandline, desktop, help, previewlauncher, settings, spelling, update); findings
+and startup;
 mainwindow; and last the process entry (main.cpp, StartProgram). A file may include from its own
 folder or a lower rank."""
 import pathlib
@@ -16,7 +17,7 @@ ranks = {'core': 0, 'controls': 1, 'dialogs': 1, 'preview': 1, 'updater': 1, 'do
 # Sub-folders of a layer that rank above the rest of it.
 sub_ranks = {('documents', 'recovery'): 2.1}
 app_ranks = {'': 3.0, 'commandline': 3.1, 'desktop': 3.1, 'help': 3.1, 'previewlauncher': 3.1,
-             'spelling': 3.1, 'update': 3.1, 'startup': 3.2, 'mainwindow': 3.3}
+             'settings': 3.1, 'spelling': 3.1, 'update': 3.1, 'findings': 3.2, 'startup': 3.2, 'mainwindow': 3.3}
 entry = {'main.cpp', 'StartProgram.h', 'StartProgram.cpp'}
 max_lines = 400
 max_app_files = 15

@@ -2,6 +2,7 @@
 #include "ProgramRunTest.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 class CheckCommandTest : public ProgramRunTest {
@@ -197,4 +198,27 @@ TEST_F(CheckCommandTest, ExportWarnsOfContentFindingsOnStandardError)
     expectRun(QStringList{"--export", "kindle", file}, 0, "<H2>Call 555-123-4567 today</H2><BR>Buy now<BR><BR>",
               "quorvane: warning: HEADLINE, line 1: \"555-123-4567\" is a telephone number; the store does not allow "
               "contact details in a description.\n");
+}
+
+// The fold of the chosen kind of page, once something stands below it; no line when nothing does.
+TEST_F(CheckCommandTest, WhatStandsAboveTheFold)
+{
+    const QByteArray opening = QByteArray("Most gardens waste half their space on paths and plants. ").repeated(24);
+    const QString file = description("long.qvn", {"Grow More", "A plan", opening, "Learn", "Beds", "", "Buy", "Order"});
+    const QRegularExpression fold("Kindle: above the fold \\(desktop page\\): the headline, the sub-headline and "
+                                  "(\\d+) characters of the opening remarks\n");
+    ProgramRun run = check({file});
+    const QRegularExpressionMatch match = fold.match(QString::fromUtf8(run.out));
+    ASSERT_TRUE(match.hasMatch()) << run.out.toStdString();
+    EXPECT_GT(match.captured(1).toInt(), 500);
+    EXPECT_LT(match.captured(1).toInt(), opening.size());
+    EXPECT_EQ(run.err, "");
+
+    QDir(m_config.path()).mkpath("Quorvane");
+    m_config.write("Quorvane/Quorvane.conf", "[General]\nFoldProfile=Phone\n");
+    run = check({file});
+    EXPECT_TRUE(run.out.contains("Kindle: above the fold (phone): the headline and the sub-headline\n")
+                && run.out.contains("Print: above the fold (phone): the headline and the sub-headline\n")) << run.out.toStdString();
+    m_config.write("Quorvane/Quorvane.conf", "[General]\nFoldProfile=Whole description\n");
+    EXPECT_FALSE(check({file}).out.contains("fold"));
 }

@@ -77,6 +77,8 @@ TEST_F(CommandLineTest, WrongCommandLinesExitWithTwoBeforeAnyWindow)
         {{"--export", "kindle", "a.qvn", "b.qvn"}, "--export takes kindle|createspace FILE"},
         {{"--export", "kindle", ""}, "--export: the file name is empty"},
         {{"--version", "now"}, "--version takes nothing after it"},
+        {{"--import", "a.html"}, "--import takes HTML NEW.qvn"},
+        {{"--import", "", "b.qvn"}, "--import: a file name is empty"},
         {{"--bad\nline"}, "unknown option '--bad\\nline'"},
     };
     for (const auto& row : rows)

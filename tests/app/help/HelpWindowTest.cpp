@@ -118,9 +118,9 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
     QTest::qWaitFor([&] { return contents->model()->rowCount() != 0; }, 6000);
     ASSERT_EQ(contents->model()->rowCount(), 1);
     const QModelIndex top = contents->model()->index(0, 0);
-    EXPECT_EQ(contents->model()->rowCount(top), 11);
+    EXPECT_EQ(contents->model()->rowCount(top), 12);
     EXPECT_EQ(contents->model()->index(4, 0, top).data().toString(), QStringLiteral("The store's content rules"));
-    EXPECT_EQ(contents->model()->index(9, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
+    EXPECT_EQ(contents->model()->index(10, 0, top).data().toString(), QStringLiteral("When something goes wrong"));
     // Every title whole, none cut short by the width of the pane.
     const QAbstractItemView* tree = contents;
     EXPECT_TRUE(QTest::qWaitFor([&] { return tree->sizeHintForColumn(0) <= tree->viewport()->width(); }, 3000))
@@ -140,6 +140,10 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
 
     const QString found = searchFor(window, QStringLiteral("clipboard"));
     EXPECT_TRUE(found.contains(QStringLiteral("Previewing and copying"))) << found.toStdString();
+    // A screen reader hears the pane by its name and the pages found in its description.
+    const QWidget* results = window->findChild<QWidget*>(QStringLiteral("helpSearchResults"));
+    EXPECT_EQ(results->accessibleName(), QStringLiteral("Search results"));
+    EXPECT_TRUE(results->findChild<QTextBrowser*>()->accessibleDescription().contains(QStringLiteral("Previewing and copying")));
 }
 
 // A search asked for while one runs waits its turn instead of holding the window up, and

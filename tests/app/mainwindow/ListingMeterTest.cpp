@@ -1,6 +1,10 @@
 // The listing meter under the last section and the copy message, on an offscreen screen.
 #include "AppTestSupport.h"
 #include "DescriptionFile.h"
+#include "EditorSettings.h"
+#include "FindingMarks.h"
+#include "FindingsList.h"
+#include "FindingsModel.h"
 #include "HtmlGenerators.h"
 #include "ListingMeter.h"
 #include "MainWindowLayout.h"
@@ -15,9 +19,13 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
+#include <QTreeWidget>
 
 
 namespace L = MainWindowLayout;
@@ -43,7 +51,9 @@ protected:
     void SetUp() override
     {
         window.show();
+        window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
     ListingMeter& meter() { return *window.meter(); }
     QColor colour() { return meter().palette().color(QPalette::WindowText); }
@@ -101,7 +111,7 @@ TEST_F(ListingMeterTest, FollowsTypingOnceABurstIsOver)
     // Too long without any tag: the warning colour, and the lengths in the tooltip.
     window.boxes().setBoxText(OpeningRemarks, QString(3990, u'x'));
     ASSERT_TRUE(QTest::qWaitFor([&] { return meter().warns(); }, 20000));
-    EXPECT_EQ(meter().text(), QString::fromUtf16(u"Kindle 4,033 / 4,000 \u00b7 Print 4,027 / 4,000 \u00b7 no tag findings"));
+    EXPECT_EQ(meter().text(), QString::fromUtf16(u"Kindle 4,033 / 4,000, 33 over \u00b7 Print 4,027 / 4,000, 27 over \u00b7 no tag findings"));
     EXPECT_EQ(colour(), Red);
     EXPECT_EQ(shown(meter().toolTip()), QStringLiteral("Kindle: 4,033 characters, 33 more than the store's 4,000\n"
                                                 "Print: 4,027 characters, 27 more than the store's 4,000"));
@@ -273,11 +283,77 @@ TEST_F(ListingMeterTest, ContentFindingsAfterTypingAForbiddenSentence)
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown(meter().toolTip()).contains(QStringLiteral("line 3:")); }, 20000));
     EXPECT_TRUE(meter().text().endsWith(QString::fromUtf16(u"1 tag finding \u00b7 2 content findings")));
 
-    // A rule turned off in the settings: the next meter leaves it out.
-    SettingsStore::write(SettingKey::CheckContactDetails, QStringLiteral("0"));
-    ListingMeter quiet(&window, window.boxes());
-    EXPECT_TRUE(quiet.lastCheck().contentFindings.isEmpty());
-    SettingsStore::write(SettingKey::CheckContactDetails, QStringLiteral("1"));
-    ListingMeter again(&window, window.boxes());
-    EXPECT_EQ(again.lastCheck().contentFindings.size(), 2);
+    // The marks move with what is typed before them at once, ahead of the next check.
+    auto* marks = opening->findChild<FindingMarks*>();
+    ASSERT_NE(marks, nullptr);
+    const qsizetype address = marks->marked().value(1).start;
+    QTest::keyClicks(opening, QStringLiteral("ab"));
+    EXPECT_EQ(marks->marked().value(1).start, address + 2);
+    QTest::keyClick(opening, Qt::Key_Backspace);
+    EXPECT_EQ(marks->marked().value(1).start, address + 1);
+    QTest::keyClick(opening, Qt::Key_Backspace);
+
+    // F8 from the first box goes through the three in order and round again; Shift+F8 back.
+    window.boxes().widget(Headline)->setFocus();
+    const auto selected = [opening] { return static_cast<QPlainTextEdit*>(opening)->textCursor().selectedText(); };
+    for (const char* words : {"<b>", "www.example.com", "555-123-4567", "<b>"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        EXPECT_EQ(selected(), QString::fromLatin1(words));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), QStringLiteral("555-123-4567"));
+    EXPECT_EQ(opening->accessibleDescription(), findings.split(u'\n').last().replace(QStringLiteral("line 2"), QStringLiteral("line 3")));
+
+    // Hovering the marked words shows the finding and what to do instead.
+    auto* edit = static_cast<QPlainTextEdit*>(opening);
+    QTextCursor onWords(edit->document());
+    onWords.setPosition(6 + 23 + 8);
+    const QPoint at = edit->cursorRect(onWords).center();
+    QHelpEvent hover(QEvent::ToolTip, at, edit->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(edit->viewport(), &hover);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
+    EXPECT_TRUE(QToolTip::text().startsWith(findings.split(u'\n')[1].replace(QStringLiteral("line 2"), QStringLiteral("line 3"))))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
+
+    // The menu on marked words explains them; on a content finding it turns the rule off,
+    // which applies at once and is said.
+    const std::unique_ptr<QMenu> onTag(marks->createMenu(6 + 15));
+    EXPECT_EQ(onTag->actions().value(0)->text(), FindingMarks::whyText());
+    EXPECT_TRUE(onTag->actions().value(1)->isSeparator());
+    const std::unique_ptr<QMenu> onAddress(marks->createMenu(6 + 23 + 8));
+    EXPECT_EQ(onAddress->actions().value(0)->text(), FindingMarks::whyText());
+    ASSERT_EQ(onAddress->actions().value(1)->text(), FindingMarks::turnOffText());
+    onAddress->actions().value(1)->trigger();
+    EXPECT_EQ(SettingsStore::read(SettingKey::CheckContactDetails), QStringLiteral("0"));
+    EXPECT_TRUE(meter().lastCheck().contentFindings.isEmpty());
+    EXPECT_TRUE(meter().text().endsWith(QString::fromUtf16(u"1 tag finding \u00b7 1 rule off")));
+    window.settings().setRuleOn(ContentRule::ContactDetails, true);
+    EXPECT_EQ(meter().lastCheck().contentFindings.size(), 2);
+}
+
+// A click on the length line, or Enter on it, opens the list: a row a finding under its box.
+TEST_F(ListingMeterTest, OpensTheFindingsList)
+{
+    window.boxes().setBoxText(Headline, QStringLiteral("<i>Grow"));
+    window.boxes().setBoxText(KindleCallToAction, QStringLiteral("Only $2.99 this week"));
+    QTest::mouseClick(&meter(), Qt::LeftButton);
+    auto* list = window.findChild<FindingsList*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(list->screen()->availableGeometry().contains(list->frameGeometry()));
+    QTreeWidget* tree = list->tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("HEADLINE"));
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("\"<i>\""));
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(2), QStringLiteral("Close the tag where its words end."));
+    EXPECT_EQ(tree->topLevelItem(1)->childCount(), 1);
+    list->close();
+    meter().setFocus();
+    QTest::keyClick(&meter(), Qt::Key_Return);
+    EXPECT_TRUE(list->isVisible());
+    // It follows the text.
+    window.boxes().setBoxText(Headline, QStringLiteral("Grow"));
+    window.findings().updateNow();
+    EXPECT_EQ(tree->topLevelItemCount(), 1);
 }

@@ -1,6 +1,7 @@
 // A headline past the longest piece a box lays out at once: shown in pieces, read whole.
 #include "AppTestSupport.h"
 #include "DescriptionFile.h"
+#include "FindingsModel.h"
 #include "LongLineField.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
@@ -83,11 +84,20 @@ TEST_F(OneLineBoxTest, TheLimitStaysALineEditOneMoreIsShownInPiecesBothReadBackW
     placeCursor(20);
     keys({}, Qt::Key_Backspace, 7);
     EXPECT_TRUE(edit()->isVisible() && !field()->isVisible());
+    EXPECT_EQ(field()->focusPolicy(), Qt::NoFocus) << "the hidden field offered as a box of its own";
     EXPECT_EQ(QApplication::focusWidget(), edit());
     keys({}, Qt::Key_Backspace);
     keys(u"k"_s);
     EXPECT_EQ(text(), expected.remove(12, 8).insert(12, u"k"_s));
     EXPECT_TRUE(edit()->isVisible());
+
+    // A finding that starts the second piece: F8 selects its words there, not the break before.
+    window.boxes().setBoxText(Headline, QString(Longest - 1, u'x') + u" www.example.com today"_s);
+    ASSERT_EQ(field()->splits(), std::vector<int>{int(Longest)});
+    window.findings().updateNow();
+    keys({}, Qt::Key_F8);
+    EXPECT_EQ(QApplication::focusWidget(), field());
+    EXPECT_EQ(field()->textCursor().selectedText(), u"www.example.com"_s);
 }
 
 TEST_F(OneLineBoxTest, AMegabyteHeadlineIsLoadedSavedPastedCopiedAndKeptForRecoveryWhole)

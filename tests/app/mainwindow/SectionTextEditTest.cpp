@@ -8,6 +8,7 @@
 #include "frmMain.h"
 
 #include <QClipboard>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -31,7 +32,17 @@ std::vector<int> splitsOf(const QString& text)
 TEST(SectionTextEdit, OnlyLinesLongerThanTheLongestBlockAreSplitAndPreferablyAfterABlank)
 {
     EXPECT_TRUE(splitsOf(QString(Longest, u'x') + u'\n' + QString(Longest, u'y')).empty());
-    EXPECT_EQ(splitsOf(u"ab\n"_s + QString(2 * Longest + 1, u'z')), (std::vector<int>{3 + Longest, 3 + 2 * Longest + 1}));
+    const std::vector<int> pieces = splitsOf(u"ab\n"_s + QString(2 * Longest + 1, u'z'));
+    EXPECT_EQ(pieces, (std::vector<int>{3 + Longest, 3 + 2 * Longest + 1}));
+    // A position of the text at a piece's end shows before the box's break, or after it at
+    // the next piece's start; back in the text both are the same position.
+    EXPECT_EQ(ShownPosition(pieces, 2 + Longest, true), 2 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + Longest), 3 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + Longest, true), 4 + Longest);
+    EXPECT_EQ(ShownPosition(pieces, 3 + 2 * Longest, true), 5 + 2 * Longest);
+    EXPECT_EQ(TextPosition(pieces, 3 + Longest), 3 + Longest);
+    EXPECT_EQ(TextPosition(pieces, 4 + Longest), 3 + Longest);
+    EXPECT_EQ(TextPosition(pieces, 5 + 2 * Longest), 3 + 2 * Longest);
     // After a blank in the second half; one in the first half is too early.
     QString words = QString(Longest, u'x') + u"tail"_s;
     words[10] = words[Longest - 10] = u' ';
@@ -65,6 +76,19 @@ TEST(SectionTextEdit, ALongLineIsLaidOutInPiecesWhileWordsWrapAsBefore)
         }
     }
     EXPECT_GT(edit->document()->firstBlock().next().layout()->lineCount(), 1);
+}
+
+// A box's own markup copied and pasted back comes back as typed, not as escaped rich text.
+TEST(SectionTextEdit, ACopyPastesBackAsItWas)
+{
+    SectionTextEdit edit;
+    edit.setWidgetText(u"<i>Tom</i> &amp; Jerry\nline two"_s);
+    edit.selectAll();
+    edit.copy();
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasHtml());
+    edit.moveCursor(QTextCursor::End);
+    edit.paste();
+    EXPECT_EQ(edit.widgetText(), u"<i>Tom</i> &amp; Jerry\u2029line two<i>Tom</i> &amp; Jerry\u2029line two"_s);
 }
 
 using LongLineFlowTest = FirstRunTest;
