@@ -85,8 +85,12 @@ void ListingMeter::setFoldNote(const QString& note)
 {
     m_foldNote = note.isEmpty() ? QString() : QStringLiteral(" \u00b7 ") + note;
     showCheck();
-#include <QPainter>
+}
 
+void ListingMeter::showSaved()
+{
+    m_saved.start();
+    update();
 }
 
 void ListingMeter::paintEvent(QPaintEvent* event)
