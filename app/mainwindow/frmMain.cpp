@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
-#include "AttachFindings.h"
 #include "AttachSpelling.h"
 #include "CandyButton.h"
 #include "cFileDialog.h"
@@ -11,11 +10,9 @@
 #include "DocumentShortcuts.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
-#include "EditorSettings.h"
-#include "FindingsList.h"
-#include "FindingsModel.h"
-#include "FileTypeRegistration.h"
+#include "EditorChecks.h"
 #include "FoldView.h"
+#include "FileTypeRegistration.h"
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
@@ -31,7 +28,6 @@
 #include "RecoveryKeeper.h"
 #include "SectionTextEdit.h"
 #include "SettingsStore.h"
-#include "SettingsWindow.h"
 #include "SpellService.h"
 #include "Splash.h"
 #include "StartupTail.h"
@@ -97,7 +93,7 @@ frmMain::frmMain(bool withSplash)
 
     createControls();
     // Large fonts on a small screen: the designed window would reach past the screen.
-    new WindowScroller(this, m_topBar, m_sections, m_meter,
+    new WindowScroller(this, m_topBar, m_sections, meter(),
                        QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
     PerfMark::mark("controls_built");
     Document().Boxes = m_boxes;
@@ -108,7 +104,7 @@ frmMain::frmMain(bool withSplash)
         if (keeper)
             keeper->storedOrReplaced();
     };
-    Document().Saved = [meter = QPointer<ListingMeter>(m_meter)] {
+    Document().Saved = [meter = QPointer<ListingMeter>(meter())] {
         if (meter)
             meter->showSaved();
     };
@@ -179,59 +175,8 @@ void frmMain::createControls()
             attachSpelling(box, *spelling, std::move(continuesLine));
         }
     }
-    createFindings(*spelling);
+    m_checks = new EditorChecks(this, *m_boxes, *spelling);
     m_boxes->widget(Headline)->setFocus();
-}
-
-void frmMain::createFindings(SpellService& spelling)
-{
-    m_settings = new EditorSettings(this);
-    m_findings = new FindingsModel([boxes = m_boxes] { return ReadDescription(*boxes); }, ContentRulesFromSettings(), this);
-    for (const SectionInfo& section : SectionTable) {
-        for (QWidget* box : {m_boxes->widget(section.index), m_boxes->longForm(section.index)}) {
-            if (!box)
-                continue;
-            BoxSplits splits;
-            if (auto* edit = qobject_cast<SectionTextEdit*>(box))
-                splits = [edit]() -> const std::vector<int>& { return edit->splits(); };
-            attachFindings(box, *m_findings, section.index, std::move(splits), *m_settings);
-        }
-    }
-    m_meter = new ListingMeter(this, *m_findings);
-    // The empty boxes: cheap, no pattern runs on an empty line.
-    m_findings->updateNow();
-    // The meter's findings are reached by Tab after the last box.
-    QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
-    // Measured only after a change: nothing of it before the window first paints.
-    m_fold = new FoldView(*m_boxes, *m_meter);
-    connect(m_boxes, &DescriptionBoxes::changed, m_findings, [this](int box) {
-        if (box != BookTitleBox) { // the title is in neither fragment
-            m_findings->scheduleUpdate();
-            m_fold->scheduleUpdate();
-        }
-    });
-    connect(m_meter, &ListingMeter::activated, this, &frmMain::showFindings);
-    addFindingKeys(this, *m_findings);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this, this, &frmMain::showSettings);
-    connect(m_settings, &EditorSettings::changed, this, [this, spelling = &spelling](const QString& key) {
-        if (key == SettingKey::SpellLanguage)
-            spelling->languageChanged();
-        else if (key == SettingKey::Fold)
-            m_fold->updateNow();
-        else
-            m_findings->setRules(ContentRulesFromSettings());
-    });
-}
-
-void frmMain::showFindings()
-{
-    FindingsList* list = FindingsList::showFor(this, *m_findings);
-    connect(list, &FindingsList::settingsRequested, this, &frmMain::showSettings, Qt::UniqueConnection);
-}
-
-void frmMain::showSettings()
-{
-    SettingsWindow::showFor(this, *m_settings);
 }
 
 void frmMain::createSectionFrames()
@@ -318,26 +263,26 @@ void frmMain::cmdCopyKindleHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateKindleHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, m_meter->contentRules())));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, meter()->contentRules())));
 }
 
 void frmMain::cmdCopyCreatespaceHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateCreatespaceHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, m_meter->contentRules())));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, meter()->contentRules())));
 }
 
 void frmMain::cmdPreviewKindle_Click()
 {
     ShowPreview(this, PreviewTarget::Kindle, ReadDescription(*m_boxes));
-    m_fold->previewed(PreviewTarget::Kindle);
+    fold()->previewed(PreviewTarget::Kindle);
 }
 
 void frmMain::cmdPreviewCreatespace_Click()
 {
     ShowPreview(this, PreviewTarget::CreateSpace, ReadDescription(*m_boxes));
-    m_fold->previewed(PreviewTarget::CreateSpace);
+    fold()->previewed(PreviewTarget::CreateSpace);
 }
 
 void frmMain::cmdHelp_Click()
