@@ -1,6 +1,7 @@
 #include "StartProgram.h"
 
 #include "CommandLine.h"
+#include "DesignFonts.h"
 #include "DisplayCheck.h"
 #include "DocumentState.h"
 #include "MessageBoxDialog.h"
@@ -20,6 +21,7 @@ int StartProgram(int argc, char* argv[], const QStringList& fileArguments)
     QApplication app(argc, argv);
     displayCheck.reset();
     PerfMark::mark("application_ready");
+    SubstituteDesignFonts();
     QApplication::setWindowIcon(ResourceIcon(QStringLiteral("AAA")));
     InstallMessageBoxDialogs();
     KeepWindowsOnScreen();

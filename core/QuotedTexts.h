@@ -6,6 +6,7 @@
 namespace QuotedTexts {
 inline constexpr char RecoveryQuestion[] = "Quorvane was closed before the changes to '%1' were saved. Restore them?";
 inline constexpr char RecoveryQuestionNew[] = "Quorvane was closed before a new description was saved. Restore them?";
+inline constexpr char RecoveryQuestionNewTitled[] = "Quorvane was closed before the new description of '%1' was saved. Restore them?";
 inline constexpr char UpdateQuestion[] = "An update is available, do you want\r\nto read the update notes?";
 inline constexpr char Downloading[] = "Downloading Update, please wait.";
 inline constexpr char PreviewNotStarted[] = "The preview could not be shown because the preview program could not be started.";

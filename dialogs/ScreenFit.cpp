@@ -4,16 +4,17 @@
 #include "WindowFrameWatch.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
+constexpr int SettleMs = 250;
+
 QMargins FrameOf(const QWidget* window)
 {
-    const QRect frame = window->frameGeometry();
-    const QRect inner = window->geometry();
-    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                    frame.bottom() - inner.bottom());
+    return WindowFrameWatch::frameMargins(window);
 }
 
 // The window manager frames a window only once it is on screen; until then a framed window
@@ -40,6 +41,26 @@ bool IsPlacedWindow(const QWidget* widget)
     return type == Qt::Dialog || type == Qt::Tool || type == Qt::SplashScreen;
 }
 
+// A tooltip wider than its screen wraps its text to the screen's width and moves onto it.
+void FitTipOnScreen(QLabel* tip)
+{
+    const QScreen* screen = QGuiApplication::screenAt(tip->geometry().center());
+    if (!screen)
+        screen = tip->screen();
+    if (!screen)
+        return;
+    const QRect area = FittingArea(screen);
+    const QRect frame = tip->frameGeometry();
+    const int extra = frame.width() - tip->width();
+    if (frame.width() > area.width()) {
+        tip->setWordWrap(true);
+        tip->resize(area.width() - extra, tip->heightForWidth(area.width() - extra));
+    }
+    const QRect fitted = FitWindowToArea(tip->frameGeometry(), tip->frameGeometry().size(), area);
+    if (fitted.topLeft() != tip->frameGeometry().topLeft())
+        tip->move(fitted.topLeft());
+}
+
 class ScreenKeeper : public QObject {
 public:
     using QObject::QObject;
@@ -50,6 +71,10 @@ protected:
         if (event->type() != QEvent::Show || !watched->isWidgetType())
             return false;
         auto* window = static_cast<QWidget*>(watched);
+        if (auto* tip = qobject_cast<QLabel*>(window); tip && window->windowType() == Qt::ToolTip) {
+            FitTipOnScreen(tip);
+            return false;
+        }
         if (!IsPlacedWindow(window))
             return false;
         // Show comes after a dialog has centred itself and before the window is mapped. The
@@ -57,8 +82,19 @@ protected:
         // moves half off the screen stays there.
         const bool guessed = !WindowFrameWatch::hasFrame(window);
         FitWindowOnScreen(window);
+        // Placed before the window manager framed it, a window may find its client area
+        // where its frame was meant to be: the frame goes there once it is known.
+        const QPoint meant = window->pos();
+        const bool placed = window->testAttribute(Qt::WA_Moved);
         if (guessed)
-            WindowFrameWatch::whenFramed(window, [window] { FitWindowOnScreen(window); });
+            WindowFrameWatch::whenFramed(window, [window, meant, placed] {
+                if (placed && WindowFrameWatch::frameGeometry(window).topLeft() != meant)
+                    WindowFrameWatch::moveFrameTo(window, meant);
+                FitWindowOnScreen(window);
+                // The window manager may still be placing it as its frame comes: once more a
+                // moment later, before the user can have moved it.
+                QTimer::singleShot(SettleMs, window, [window] { FitWindowOnScreen(window); });
+            });
         return false;
     }
 };
@@ -67,17 +103,37 @@ protected:
 void FitWindowOnScreen(QWidget* window)
 {
     const QMargins margins = ExpectedFrame(window);
-    const QRect frame(window->pos(), window->size().grownBy(margins));
+    // Left to the system, a window may open anywhere, even half off the screen: over the
+    // middle of its owner instead, as a dialog opens, or of its owner's screen.
+    if (!window->testAttribute(Qt::WA_Moved)) {
+        const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+        const QScreen* home = owner ? owner->screen() : window->screen();
+        const QRect over = owner && owner->isVisible() ? WindowFrameWatch::frameGeometry(owner)
+                           : home                      ? home->availableGeometry()
+                                                       : QRect();
+        if (over.isValid()) {
+            const QSize outer = window->size().grownBy(margins);
+            window->move(over.x() + (over.width() - outer.width()) / 2, over.y() + (over.height() - outer.height()) / 2);
+        }
+    }
+    const QPoint at = WindowFrameWatch::isPlaced(window) ? WindowFrameWatch::frameGeometry(window).topLeft() : window->pos();
+    const QRect frame(at, window->size().grownBy(margins));
     QScreen* screen = QGuiApplication::screenAt(frame.center());
     if (!screen)
         screen = window->screen();
     if (!screen)
         return;
-    const QRect fitted = FitWindowToArea(frame, window->minimumSize().grownBy(margins), screen->availableGeometry());
+    const QRect fitted = FitWindowToArea(frame, window->minimumSize().grownBy(margins), FittingArea(screen));
     if (fitted.size() != frame.size())
         window->resize(fitted.size().shrunkBy(margins));
     if (window->testAttribute(Qt::WA_Moved) && fitted.topLeft() != frame.topLeft())
-        window->move(fitted.topLeft());
+        WindowFrameWatch::moveFrameTo(window, fitted.topLeft());
+}
+
+QRect FittingArea(const QScreen* screen)
+{
+    const QRect area = screen->availableGeometry();
+    return screen->devicePixelRatio() > 1.0 ? area.adjusted(1, 1, -1, -1) : area;
 }
 
 void KeepWindowsOnScreen()

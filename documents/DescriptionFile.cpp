@@ -69,6 +69,8 @@ void WriteDescriptionFile(QString& path)
     RememberRecentFile(path);
     Document().DocumentDirty = false;
     NotifyStoredOrReplaced();
+    if (Document().Saved)
+        Document().Saved();
 }
 
 std::optional<Description> ReadDescriptionFile(const QString& path)

@@ -24,6 +24,8 @@ struct DocumentState {
     DescriptionView* Boxes = nullptr;  // the main window's nine boxes, once it exists
     // Told after the description was saved, loaded, or replaced by a new one.
     std::function<void()> StoredOrReplaced;
+    // Told after the description was written to its file.
+    std::function<void()> Saved;
 
     // The open document's path: folder, separator, file name.
     QString currentPath() const;

@@ -2,15 +2,22 @@
 
 #include "ImmediateMnemonic.h"
 #include "NewDescription.h"
+#include "WrappingCheckBox.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+// What a window manager's frame may take across the window, and a pixel of rounding.
+constexpr int FrameRoom = 16;
+
 QLabel* wrappedLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -29,10 +36,10 @@ frmNew::frmNew(QWidget* owner) : QDialog(owner)
     auto* titleLabel = new QLabel(QStringLiteral("&The title of your book:"), this);
     titleLabel->setBuddy(txtTitle);
 
-    chkUseTitle = new QCheckBox(
+    chkUseTitle = new WrappingCheckBox(
         QStringLiteral("&Use my book title as the main headline at the start of my description"), this);
     chkUseTitle->setObjectName(QStringLiteral("chkUseTitle"));
-    chkPrePopulate = new QCheckBox(QStringLiteral("&Pre-populate my description using default text"), this);
+    chkPrePopulate = new WrappingCheckBox(QStringLiteral("&Pre-populate my description using default text"), this);
     chkPrePopulate->setObjectName(QStringLiteral("chkPrePopulate"));
     // Alt+U then Enter at once: the tick must be in place before OK reads it.
     ImmediateMnemonic::attach(chkUseTitle);
@@ -66,7 +73,17 @@ frmNew::frmNew(QWidget* owner) : QDialog(owner)
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(460);
+    // Large fonts on a narrow screen: no wider than the screen's free area, frame included;
+    // the long check box captions wrap instead.
+    int widest = 460;
+    if (const QScreen* shownOn = screen()) {
+        const QMargins margins = layout->contentsMargins();
+        const int room = shownOn->availableGeometry().width() - FrameRoom;
+        widest = std::min(widest, room);
+        for (QCheckBox* box : {chkUseTitle, chkPrePopulate})
+            static_cast<WrappingCheckBox*>(box)->setWidestHint(room - margins.left() - margins.right());
+    }
+    setMinimumWidth(widest);
 
     const WizardChoices choices = ReadWizardChoices();
     chkUseTitle->setChecked(choices.useTitleAsHeading);

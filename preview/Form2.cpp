@@ -5,6 +5,7 @@
 #include "PageSchemeHandler.h"
 #include "PageTitle.h"
 #include "PreviewEngine.h"
+#include "PreviewPage.h"
 #include "PreviewWebPage.h"
 #include "RequestBlocker.h"
 
@@ -185,10 +186,18 @@ void Form2::showBuiltPage()
 {
     Q_ASSERT(!m_warming);
     const QByteArray& builtPage = m_builtPage;
+    // A screen reader names the page by the window's caption, "Preview" for both fragments;
+    // the description says which one this is.
+    const QString fragment = builtPage.startsWith(PreviewPageHead(PreviewTarget::Kindle).toUtf8())
+                                 ? QStringLiteral("Kindle description")
+                             : builtPage.startsWith(PreviewPageHead(PreviewTarget::CreateSpace).toUtf8())
+                                 ? QStringLiteral("CreateSpace description")
+                                 : QString();
+    setAccessibleDescription(fragment);
+    WebBrowser1->setAccessibleDescription(fragment);
     const QByteArray folded = m_marks.isValid()
         ? FoldedPreviewPage(QString::fromUtf8(builtPage), m_marks, cboFold->currentIndex()).toUtf8()
         : builtPage;
-    // A screen reader names the page by the window's caption.
     const QByteArray utf8Page = PageWithTitle(folded, windowTitle());
     m_loadReported = false;
     m_servedByScheme = !FitsInDataAddress(utf8Page);

@@ -17,12 +17,14 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -71,6 +73,26 @@ void NameSearchButtons(QWidget* query, QWidget* results)
         for (int i = 0; i < pages.size(); ++i)
             Name(pages[i], names[i]);
     }
+}
+// The results pane and its parts by what they are; the links to the pages found, which a
+// screen reader does not read out of the text, named in the pane's description.
+void NameSearchResults(QHelpSearchEngine* search)
+{
+    QWidget* results = search->resultWidget();
+    results->setAccessibleName(QStringLiteral("Search results"));
+    for (QWidget* part : results->findChildren<QWidget*>())
+        if (part->accessibleName().isEmpty() && !qobject_cast<QAbstractButton*>(part) && !qobject_cast<QLabel*>(part))
+            part->setAccessibleName(QStringLiteral("Search results"));
+    QObject::connect(search, &QHelpSearchEngine::searchingFinished, results, [search, results](int hits) {
+        QStringList titles;
+        for (const QHelpSearchResult& result : search->searchResults(0, hits))
+            titles << result.title();
+        const QString found = hits == 0 ? QStringLiteral("Nothing found.")
+                                        : QStringLiteral("%1 found: %2").arg(hits).arg(titles.join(QStringLiteral("; ")));
+        results->setAccessibleDescription(found);
+        for (QTextBrowser* list : results->findChildren<QTextBrowser*>())
+            list->setAccessibleDescription(found);
+    });
 }
 } // namespace
 
@@ -185,6 +207,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QStringList& candidates)
     search->resultWidget()->setObjectName(QStringLiteral("helpSearchResults"));
     m_navigation->addTab(searchPage, QStringLiteral("Search"));
     NameSearchButtons(search->queryWidget(), search->resultWidget());
+    NameSearchResults(search);
     auto* runner = new HelpSearchRunner(search);
     connect(search->queryWidget(), &QHelpSearchQueryWidget::search, runner,
             [search, runner] { runner->search(HelpSearchQuery(search->queryWidget()->searchInput())); });

@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
 
 namespace L = MainWindowLayout;
 
@@ -28,6 +30,9 @@ ListingMeter::ListingMeter(QWidget* parent, FindingsModel& model) : QLabel(paren
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     connect(&model, &FindingsModel::updated, this, &ListingMeter::showCheck);
+    m_saved.setSingleShot(true);
+    m_saved.setInterval(SavedMs);
+    connect(&m_saved, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     showCheck();
 }
 
@@ -55,7 +60,7 @@ void ListingMeter::showCheck()
 
     const QString findings = ListingFindingsText(check, MaxTooltipLines);
     // Qt would take "<b> is not closed" for rich text; as HTML of its own the text shows
-    // every tag, one finding a line, wrapped only where a line is wider than the screen.
+    // every tag, one finding a line, a long one wrapped so that the tip stays on the screen.
     setToolTip(QStringLiteral("<p style=\"white-space:pre-wrap\">") + findings.toHtmlEscaped() + QStringLiteral("</p>"));
     setAccessibleDescription(findings);
 }
@@ -82,9 +87,21 @@ void ListingMeter::setFoldNote(const QString& note)
     showCheck();
 }
 
+void ListingMeter::showSaved()
+{
+    m_saved.start();
+    update();
+}
+
 void ListingMeter::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
+    if (m_saved.isActive()) {
+        // At the far end, clear of the figures.
+        QPainter painter(this);
+        painter.setPen(QuietGrey);
+        painter.drawText(contentsRect().adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Saved"));
+    }
     if (!hasFocus())
         return;
     // Around the text, not the whole width of the window.

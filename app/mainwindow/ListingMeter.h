@@ -18,6 +18,10 @@ public:
     // A box changed: the model follows a moment later, once for a whole burst of typing.
     void scheduleUpdate() { m_model.scheduleUpdate(); }
     void updateNow() { m_model.updateNow(); }
+    // The description was saved: "Saved" shows at the line's end for a few seconds, beside
+    // the figures, which stay as they are.
+    void showSaved();
+    bool showsSaved() const { return m_saved.isActive(); }
 
     // What the length line says of the fold ("fold in OPENING REMARKS, line 2"); empty for none.
     void setFoldNote(const QString& note);
@@ -31,6 +35,7 @@ public:
     static QRect placement();
 
     static constexpr int DelayMs = FindingsModel::DelayMs;
+    static constexpr int SavedMs = 4000;
 
 signals:
     // Clicked, or Enter while it has the focus: the author wants the findings list.
@@ -46,4 +51,5 @@ private:
 
     FindingsModel& m_model;
     QString m_foldNote;
+    QTimer m_saved;
 };

@@ -50,6 +50,22 @@ const std::array<TwipRect, SectionCount> SectionBoxes = {{
     {405, 10455, 14130, 420},
 }};
 
+std::vector<GroupPlace> FlowGroups(const std::vector<int>& widths, int available)
+{
+    std::vector<GroupPlace> places;
+    int left = 0, row = 0;
+    for (const int width : widths) {
+        // A group wider than the bar still starts a row of its own, at the left edge.
+        if (left > 0 && left + width > available) {
+            left = 0;
+            ++row;
+        }
+        places.push_back({left, row});
+        left += width;
+    }
+    return places;
+}
+
 TwipRect SectionFrame(int section)
 {
     // Wider on the left than on the right, and high enough above the box for its caption.

@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include <array>
+#include <vector>
 
 // Where everything on the main window sits, in twips, and the colours it is drawn in.
 namespace MainWindowLayout {
@@ -42,6 +43,17 @@ inline constexpr TwipRect BookTitleBox{1365, 1110, 13395, 285};
 inline constexpr TwipRect TitleBand{0, 975, ClientWidth, 525};
 // Between the button groups, under the buttons and under the title row.
 extern const std::array<TwipLine, 6> SeparatorLines;
+
+// Where the top bar's button groups (the runs between the vertical separators) go in a bar
+// narrower than the design: in their order, left to right, a row filled before the next one
+// begins. Each group's left edge (pixels) and row; a bar of the design's width or more gets
+// the design's one row.
+struct GroupPlace {
+    int left;
+    int row;
+    bool operator==(const GroupPlace&) const = default;
+};
+std::vector<GroupPlace> FlowGroups(const std::vector<int>& widths, int available);
 
 // The eight section boxes, in index order.
 extern const std::array<TwipRect, SectionCount> SectionBoxes;

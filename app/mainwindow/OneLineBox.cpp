@@ -21,6 +21,9 @@ OneLineBox::OneLineBox(QLineEdit* edit) : QObject(edit), m_edit(edit), m_field(n
     m_field->hide();
     // Tab goes from the line edit's place to the field while the line edit is hidden.
     QWidget::setTabOrder(edit, m_field);
+    // Hidden, it is nothing to tab to: assistive tools would offer it as a second box.
+    // (After the tab order: Qt leaves a widget that takes no focus out of it.)
+    m_field->setFocusPolicy(Qt::NoFocus);
     edit->installEventFilter(this);
     m_field->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, [this] {
@@ -151,6 +154,8 @@ void OneLineBox::show(bool longForm, const QString& text, qsizetype cursor, bool
     // The form coming takes the focus before the other hides, which would pass it on.
     QWidget* coming = longForm ? static_cast<QWidget*>(m_field) : m_edit;
     QWidget* going = longForm ? static_cast<QWidget*>(m_edit) : m_field;
+    // Focusable before it becomes the proxy, which keeps it in the tab order behind the edit.
+    m_field->setFocusPolicy(longForm ? Qt::StrongFocus : Qt::NoFocus);
     m_edit->setFocusProxy(longForm ? m_field : nullptr);
     coming->setVisible(true);
     if (focused)

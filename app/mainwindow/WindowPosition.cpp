@@ -2,11 +2,11 @@
 
 #include "SettingsStore.h"
 #include "Twips.h"
+#include "WindowFit.h"
 #include "WindowFrameWatch.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
 #include <QWidget>
 
 std::optional<int> WindowPosition::applied(std::optional<int> saved, int screenExtent, int windowExtent)
@@ -17,61 +17,66 @@ std::optional<int> WindowPosition::applied(std::optional<int> saved, int screenE
 }
 
 namespace {
-struct Placement {
-    std::optional<int> left; // twips
-    std::optional<int> top;
-};
-
-Placement StoredPlacement(const QScreen* screen, QSize windowSize)
+QRect InTwips(const QRect& pixels)
 {
-    const QRect desk = screen->geometry();
-    const auto stored = [](const QString& key) {
-        return SettingsStore::toWindowCoordinate(SettingsStore::read(key, QStringLiteral("-1")));
+    return {TwipsFromPixels(pixels.x()), TwipsFromPixels(pixels.y()), TwipsFromPixels(pixels.width()),
+            TwipsFromPixels(pixels.height())};
+}
+
+// Where the frame of that size goes (pixels), from the stored twips; nothing to move.
+std::optional<QPoint> Target(QSize frame)
+{
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return std::nullopt;
+    QList<QRect> screens{InTwips(primary->geometry())};
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != primary)
+            screens << InTwips(screen->geometry());
+    // -1, the default, is no position at all.
+    const auto stored = [](const QString& key) -> std::optional<int> {
+        const std::optional<int> value = SettingsStore::toWindowCoordinate(SettingsStore::read(key, QStringLiteral("-1")));
+        return value == -1 ? std::nullopt : value;
     };
-    return {WindowPosition::applied(stored(SettingKey::WindowLeft), TwipsFromPixels(desk.width()),
-                                    TwipsFromPixels(windowSize.width())),
-            WindowPosition::applied(stored(SettingKey::WindowTop), TwipsFromPixels(desk.height()),
-                                    TwipsFromPixels(windowSize.height()))};
+    const std::optional<QPoint> twips =
+        RestoredWindowPosition(stored(SettingKey::WindowLeft), stored(SettingKey::WindowTop),
+                               QSize(TwipsFromPixels(frame.width()), TwipsFromPixels(frame.height())), screens,
+                               InTwips(primary->availableGeometry()));
+    if (!twips)
+        return std::nullopt;
+    return QPoint(PixelsFromTwips(twips->x()), PixelsFromTwips(twips->y()));
 }
-
-// A coordinate that is not applied stays where the system would put it: centred.
-QPoint Target(const QScreen* screen, QSize windowSize, const Placement& placement)
-{
-    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, windowSize, screen->availableGeometry());
-    return {placement.left ? PixelsFromTwips(*placement.left) : centred.left(),
-            placement.top ? PixelsFromTwips(*placement.top) : centred.top()};
-}
-
 } // namespace
+
+bool WindowPosition::platformKeepsPositions()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 void WindowPosition::restore(QWidget* window)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    if (!platformKeepsPositions())
         return;
-    const QSize size = window->frameGeometry().size();
-    const Placement placement = StoredPlacement(screen, size);
-    if (!placement.left && !placement.top)
+    if (const std::optional<QPoint> target = Target(window->frameGeometry().size()))
+        window->move(*target);
+    if (window->isVisible())
         return;
-    window->move(Target(screen, size, placement));
-    if (WindowFrameWatch::hasFrame(window))
-        return;
-    // Checked again against the frame's size once it has one.
-    WindowFrameWatch::whenFramed(window, [window, placement] {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen)
-            return;
-        const QSize frame = window->frameGeometry().size();
-        const Placement now = StoredPlacement(screen, frame);
-        if ((placement.left && !now.left) || (placement.top && !now.top))
-            window->move(Target(screen, frame, now));
+    // Against the frame's size once it has one. A window placed before it had a native window
+    // sits with its frame at the point; one that had, with its client area there (the frame
+    // was not known): that one is moved where it belongs now that Qt knows the frame.
+    WindowFrameWatch::whenFramed(window, [window] {
+        const QRect frame = WindowFrameWatch::frameGeometry(window);
+        const std::optional<QPoint> target = Target(frame.size());
+        if (target && frame.topLeft() != *target)
+            WindowFrameWatch::moveFrameTo(window, *target);
     });
 }
 
 void WindowPosition::save(const QWidget* window)
 {
-    if (window->isMinimized())
+    if (window->isMinimized() || !platformKeepsPositions())
         return;
-    SettingsStore::write(SettingKey::WindowLeft, QString::number(TwipsFromPixels(window->x())));
-    SettingsStore::write(SettingKey::WindowTop, QString::number(TwipsFromPixels(window->y())));
+    const QPoint frame = WindowFrameWatch::frameGeometry(window).topLeft();
+    SettingsStore::write(SettingKey::WindowLeft, QString::number(TwipsFromPixels(frame.x())));
+    SettingsStore::write(SettingKey::WindowTop, QString::number(TwipsFromPixels(frame.y())));
 }

@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
-#include "AttachFindings.h"
 #include "AttachSpelling.h"
 #include "CandyButton.h"
 #include "cFileDialog.h"
@@ -11,11 +10,9 @@
 #include "DocumentShortcuts.h"
 #include "DocumentState.h"
 #include "DottedFrame.h"
-#include "EditorSettings.h"
-#include "FindingsList.h"
-#include "FindingsModel.h"
-#include "FileTypeRegistration.h"
+#include "EditorChecks.h"
 #include "FoldView.h"
+#include "FileTypeRegistration.h"
 #include "Help.h"
 #include "HtmlGenerators.h"
 #include "KeyPreview.h"
@@ -31,7 +28,6 @@
 #include "RecoveryKeeper.h"
 #include "SectionTextEdit.h"
 #include "SettingsStore.h"
-#include "SettingsWindow.h"
 #include "SpellService.h"
 #include "Splash.h"
 #include "StartupTail.h"
@@ -46,6 +42,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QSessionManager>
 #include <QShortcut>
 
@@ -96,7 +93,8 @@ frmMain::frmMain(bool withSplash)
 
     createControls();
     // Large fonts on a small screen: the designed window would reach past the screen.
-    new WindowScroller(this, QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
+    new WindowScroller(this, m_topBar, m_sections, meter(),
+                       QSize(PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight)));
     PerfMark::mark("controls_built");
     Document().Boxes = m_boxes;
     // A copy of unsaved changes, for when the program ends before it can ask about them.
@@ -105,6 +103,10 @@ frmMain::frmMain(bool withSplash)
     Document().StoredOrReplaced = [keeper = QPointer<RecoveryKeeper>(m_recovery)] {
         if (keeper)
             keeper->storedOrReplaced();
+    };
+    Document().Saved = [meter = QPointer<ListingMeter>(meter())] {
+        if (meter)
+            meter->showSaved();
     };
 
     AddDocumentShortcuts(this);
@@ -118,13 +120,23 @@ frmMain::~frmMain()
     if (Document().Boxes == m_boxes) {
         Document().Boxes = nullptr;
         Document().StoredOrReplaced = nullptr;
+        Document().Saved = nullptr;
     }
 }
 
 void frmMain::createControls()
 {
-    auto* topBar = new TopBar(this);
+    auto* topBar = m_topBar = new TopBar(this);
     PanelAccessible::Show(topBar, QStringLiteral("Commands"));
+    // The sections at their designed places in the window, in an area that clips them
+    // where they scroll (WindowScroller).
+    auto* sectionView = new QWidget(this);
+    sectionView->setObjectName(QStringLiteral("sectionView"));
+    PanelAccessible::Show(sectionView, QStringLiteral("Sections"));
+    m_sections = new QWidget(sectionView);
+    m_sections->setObjectName(QStringLiteral("sections"));
+    PanelAccessible::Show(m_sections, QStringLiteral("Sections"));
+    m_sections->setGeometry(0, 0, PixelsFromTwips(L::ClientWidth), PixelsFromTwips(L::ClientHeight));
     const QList<SavedControl> saved = ReadSavedControls(QStringLiteral(":/forms/frmMain.controls"));
     for (int i = 0; i < L::MainButtonCount; ++i) {
         m_buttons[i] = CreateCommandButton(topBar, L::Buttons[i], saved);
@@ -142,84 +154,41 @@ void frmMain::createControls()
 
     createSectionFrames();
     PerfMark::mark("frames_built");
-    m_boxes = new DescriptionBoxes(this, topBar);
+    m_boxes = new DescriptionBoxes(m_sections, topBar);
     connect(m_boxes, &DescriptionBoxes::changed, this, &frmMain::Text1_Change);
     // Each caption names its box to assistive tools, as "Book Title:" names the title box.
     for (const SectionInfo& section : SectionTable)
         findChild<QLabel*>(QStringLiteral("Label1_%1").arg(section.index))->setBuddy(m_boxes->widget(section.index));
     titleLabel->setBuddy(m_boxes->widget(BookTitleBox));
-    // No spelling library until a box holds words; nothing to correct in the read-only title.
+    // Nothing of the spelling library is loaded until a box holds words to check.
+    // The title box is read-only: nothing there to correct.
     PerfMark::mark("boxes_built");
-    createFindings(*new SpellService(this));
-    m_boxes->widget(Headline)->setFocus();
-}
-
-void frmMain::createFindings(SpellService& spelling)
-{
-    m_settings = new EditorSettings(this);
-    m_findings = new FindingsModel([boxes = m_boxes] { return ReadDescription(*boxes); }, ContentRulesFromSettings(), this);
+    auto* spelling = new SpellService(this);
     for (const SectionInfo& section : SectionTable) {
-        // Lines in pieces are checked as lines; spelling first, so a finding's menu wins.
+        // A box's lines in pieces are checked as the lines they are.
         for (QWidget* box : {m_boxes->widget(section.index), m_boxes->longForm(section.index)}) {
             if (!box)
                 continue;
             std::function<bool(int)> continuesLine;
-            BoxSplits splits;
-            if (auto* edit = qobject_cast<SectionTextEdit*>(box)) {
+            if (auto* edit = qobject_cast<SectionTextEdit*>(box))
                 continuesLine = [edit](int position) { return edit->continuesLine(position); };
-                splits = [edit]() -> const std::vector<int>& { return edit->splits(); };
-            }
-            attachSpelling(box, spelling, std::move(continuesLine));
-            attachFindings(box, *m_findings, section.index, std::move(splits), *m_settings);
+            attachSpelling(box, *spelling, std::move(continuesLine));
         }
     }
-    m_meter = new ListingMeter(this, *m_findings);
-    // The empty boxes: cheap, no pattern runs on an empty line.
-    m_findings->updateNow();
-    // The meter's findings are reached by Tab after the last box.
-    QWidget::setTabOrder(m_boxes->widget(BookTitleBox), m_meter);
-    // Measured only after a change: nothing of it before the window first paints.
-    m_fold = new FoldView(*m_boxes, *m_meter);
-    connect(m_boxes, &DescriptionBoxes::changed, m_findings, [this](int box) {
-        if (box != BookTitleBox) { // the title is in neither fragment
-            m_findings->scheduleUpdate();
-            m_fold->scheduleUpdate();
-        }
-    });
-    connect(m_meter, &ListingMeter::activated, this, &frmMain::showFindings);
-    addFindingKeys(this, *m_findings);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this, this, &frmMain::showSettings);
-    connect(m_settings, &EditorSettings::changed, this, [this, spelling = &spelling](const QString& key) {
-        if (key == SettingKey::SpellLanguage)
-            spelling->languageChanged();
-        else if (key == SettingKey::Fold)
-            m_fold->updateNow();
-        else
-            m_findings->setRules(ContentRulesFromSettings());
-    });
-}
-
-void frmMain::showFindings()
-{
-    FindingsList* list = FindingsList::showFor(this, *m_findings);
-    connect(list, &FindingsList::settingsRequested, this, &frmMain::showSettings, Qt::UniqueConnection);
-}
-
-void frmMain::showSettings()
-{
-    SettingsWindow::showFor(this, *m_settings);
+    m_checks = new EditorChecks(this, *m_boxes, *spelling);
+    m_boxes->widget(Headline)->setFocus();
 }
 
 void frmMain::createSectionFrames()
 {
     for (const SectionInfo& section : SectionTable) {
-        auto* frame = new DottedFrame(this, L::LightGrey);
+        auto* frame = new DottedFrame(m_sections, L::LightGrey);
         frame->setObjectName(QStringLiteral("Shape1_%1").arg(section.index));
         // Named as its box is, rather than an unnamed filler round it.
         PanelAccessible::Show(frame, DescriptionBoxes::accessibleNameOf(section.index));
         frame->setGeometry(PixelRect(L::SectionFrame(section.index)));
 
-        auto* caption = new QLabel(QString::fromLatin1(section.caption), this);
+        auto* caption = new QLabel(QString::fromLatin1(section.caption), m_sections);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(section.index));
         caption->setFont(verdana(L::CaptionPointSize));
         QPalette colours = caption->palette();
@@ -294,26 +263,26 @@ void frmMain::cmdCopyKindleHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateKindleHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, m_meter->contentRules())));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::Kindle, meter()->contentRules())));
 }
 
 void frmMain::cmdCopyCreatespaceHTML_Click()
 {
     const Description description = ReadDescription(*m_boxes);
     CopyToClipboard(GenerateCreatespaceHTML(description),
-                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, m_meter->contentRules())));
+                    FragmentFindingLines(CheckFragment(description, ListingTarget::CreateSpace, meter()->contentRules())));
 }
 
 void frmMain::cmdPreviewKindle_Click()
 {
     ShowPreview(this, PreviewTarget::Kindle, ReadDescription(*m_boxes));
-    m_fold->previewed(PreviewTarget::Kindle);
+    fold()->previewed(PreviewTarget::Kindle);
 }
 
 void frmMain::cmdPreviewCreatespace_Click()
 {
     ShowPreview(this, PreviewTarget::CreateSpace, ReadDescription(*m_boxes));
-    m_fold->previewed(PreviewTarget::CreateSpace);
+    fold()->previewed(PreviewTarget::CreateSpace);
 }
 
 void frmMain::cmdHelp_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DescriptionBoxes.h"
+#include "EditorChecks.h"
 #include "MainWindowLayout.h"
 
 #include <QPointer>
@@ -15,6 +16,7 @@ class FoldView;
 class ListingMeter;
 class SpellService;
 class RecoveryKeeper;
+class TopBar;
 class QSessionManager;
 
 // The program's document window: the top bar of command buttons, the title and the
@@ -35,13 +37,13 @@ public:
     void AssociateFileExtn();
 
     DescriptionBoxes& boxes() { return *m_boxes; }
-    ListingMeter* meter() const { return m_meter; }
-    FindingsModel& findings() const { return *m_findings; }
-    EditorSettings& settings() const { return *m_settings; }
+    ListingMeter* meter() const { return m_checks->meter(); }
+    FindingsModel& findings() const { return m_checks->findings(); }
+    EditorSettings& settings() const { return m_checks->settings(); }
     // The findings list beside the window, and the settings window.
-    void showFindings();
-    void showSettings();
-    FoldView* fold() const { return m_fold; }
+    void showFindings() { m_checks->showFindings(); }
+    void showSettings() { m_checks->showSettings(); }
+    FoldView* fold() const { return m_checks->fold(); }
     CandyButton* button(MainWindowLayout::MainButton which) const { return m_buttons[which]; }
 
     // The desktop session is ending. Asks about unsaved changes when it may; false means
@@ -70,18 +72,17 @@ protected:
 private:
     void createControls();
     void createSectionFrames();
-    void createFindings(SpellService& spelling);
     void onCommitDataRequest(QSessionManager& manager);
     // Asks about unsaved changes; false when the window must stay open.
     bool QueryUnload();
     void Unload();
     void Text1_Change(int box);
 
+    TopBar* m_topBar = nullptr;
+    // Holds the section frames, captions and boxes (WindowScroller scrolls it).
+    QWidget* m_sections = nullptr;
     DescriptionBoxes* m_boxes = nullptr;
-    ListingMeter* m_meter = nullptr;
-    FindingsModel* m_findings = nullptr;
-    EditorSettings* m_settings = nullptr;
-    FoldView* m_fold = nullptr;
+    EditorChecks* m_checks = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
     QPointer<QWidget> m_splash;
     std::array<CandyButton*, MainWindowLayout::MainButtonCount> m_buttons{};

@@ -71,6 +71,9 @@ QMenu* SpellMenu::createMenu(int position)
         connect(action, &QAction::triggered, this, [this, start, word, suggestion] { replace(start, word, suggestion); });
         menu->insertAction(usual, action);
     }
+    // The suggestions apart from what is done to the word itself.
+    if (usual != menu->actions().value(0))
+        menu->insertSeparator(usual);
     QAction* add = new QAction(addText(), menu);
     connect(add, &QAction::triggered, this, [this, word] { m_service.addToDictionary(word); });
     menu->insertAction(usual, add);

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include <array>
 
@@ -30,6 +31,8 @@ constexpr int FirstButtonTop = 900;
 constexpr int ButtonTop(int index) { return FirstButtonTop + index * (ButtonHeight + ButtonGap); }
 constexpr TwipRect CancelButton{ClientWidth - Margin - 1200, ButtonTop(3) + 60, 1200, 375};
 constexpr int ClientHeight = CancelButton.top + CancelButton.height + Margin;
+// What a window manager's frame may take on either side.
+constexpr int NarrowFrameRoom = 16;
 
 enum StartButton { NewButton, OpenButton, OpenRecentButton };
 constexpr auto Left = PicturePlacement::LeftOfCaption;
@@ -64,7 +67,12 @@ frmOnLoad::frmOnLoad(QWidget* owner)
 {
     setObjectName(QStringLiteral("frmOnLoad"));
     setWindowTitle(AppInfo::Title());
-    setFixedSize(PixelsFromTwips(ClientWidth), PixelsFromTwips(ClientHeight));
+    const QSize designed(PixelsFromTwips(ClientWidth), PixelsFromTwips(ClientHeight));
+    setFixedSize(designed);
+    // Large fonts on a narrow screen: the dialog may narrow to fit it (ScreenFit), its
+    // buttons and labels with it.
+    if (screen() && screen()->availableGeometry().width() < designed.width() + 2 * NarrowFrameRoom)
+        setMinimumWidth(designed.width() / 2);
     setModal(true);
     createControls();
     KeyboardCue::ShowIfOpenedByKey(this);
@@ -94,6 +102,21 @@ void frmOnLoad::createControls()
     // Esc cancels (QDialog's reject); Enter must not end the program by way of Cancel.
     m_cmdCancel->setAutoDefault(false);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmOnLoad::cmdCancel_Click);
+}
+
+void frmOnLoad::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // Narrower than the design: everything keeps its left margin and gives up the width lost.
+    const int lost = PixelsFromTwips(ClientWidth) - width();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QRect place = child->geometry();
+        if (child == m_cmdCancel)
+            place.moveLeft(PixelsFromTwips(CancelButton.left) - lost);
+        else
+            place.setWidth(PixelsFromTwips(ButtonWidth) - lost);
+        child->setGeometry(place);
+    }
 }
 
 void frmOnLoad::cmdNew_Click()

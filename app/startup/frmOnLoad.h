@@ -23,6 +23,9 @@ public:
     void cmdOpenRecent_Click();
     void cmdCancel_Click();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void createControls();
 

@@ -44,11 +44,13 @@ void restore(const RecoveryCopy& copy)
 }
 } // namespace
 
-QString RecoveryQuestion(const QString& ownerPath)
+QString RecoveryQuestion(const QString& ownerPath, const QString& bookTitle)
 {
     if (ownerPath.isEmpty())
-        return QString::fromLatin1(QuotedTexts::RecoveryQuestionNew);
-    // The path comes from a file: it may say nothing but what it is.
+        return bookTitle.trimmed().isEmpty()
+                   ? QString::fromLatin1(QuotedTexts::RecoveryQuestionNew)
+                   : QString::fromLatin1(QuotedTexts::RecoveryQuestionNewTitled).arg(OneLineText(bookTitle.trimmed()));
+    // The path and the title come from a file: they may say nothing but what they are.
     return QString::fromLatin1(QuotedTexts::RecoveryQuestion).arg(OneLineText(ownerPath));
 }
 
@@ -62,9 +64,10 @@ bool OfferRecoveryCopies(const RecoveryStore& store)
         if (!copy)
             continue;
         const bool older = i + 1 < orphans.size();
-        MessageRequest question{RecoveryQuestion(copy->ownerPath), MsgIcon::Question,
+        MessageRequest question{RecoveryQuestion(copy->ownerPath, copy->description.BookTitle), MsgIcon::Question,
                                 older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater, {}};
-        question.longPart = OneLineText(copy->ownerPath);
+        // What the file names, the one part that may be long, shortened in the middle on screen.
+        question.longPart = OneLineText(copy->ownerPath.isEmpty() ? copy->description.BookTitle.trimmed() : copy->ownerPath);
         const MsgAnswer answer = ShowMessage(question);
         if (answer == MsgAnswer::Yes) {
             restore(*copy);

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-// The question that offers a recovery copy of the file at ownerPath (empty: a new
-// description), naming the file by its full path.
-QString RecoveryQuestion(const QString& ownerPath);
+// The question that offers a recovery copy of the file at ownerPath, naming the file by its
+// full path; a new description (no path) by its book title, where it has one.
+QString RecoveryQuestion(const QString& ownerPath, const QString& bookTitle = QString());
 
 // At start-up: offers the copies of editors that have ended, newest first, one after
 // another until the user takes one, which becomes the open description with its changes

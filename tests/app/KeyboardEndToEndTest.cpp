@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -181,6 +183,36 @@ TEST_F(KeyboardEndToEnd, TheWholeJobWithKeysOnly)
                   (kindle + "\r\n" + print + "\r\n").toStdString());
 }
 
+namespace {
+// Pixels of the program's window on screen, its client area (where xwininfo has it).
+QImage shot(const QString& window)
+{
+    QRect client;
+    for (const QString& line : runProgram("xwininfo", {"-id", window}).split(u'\n')) {
+        const int value = line.section(u':', 1).trimmed().toInt();
+        if (line.contains("Absolute upper-left X"))
+            client.moveLeft(value);
+        else if (line.contains("Absolute upper-left Y"))
+            client.moveTop(value);
+        else if (line.trimmed().startsWith("Width:"))
+            client.setWidth(value);
+        else if (line.trimmed().startsWith("Height:"))
+            client.setHeight(value);
+    }
+    return QGuiApplication::primaryScreen()->grabWindow(0, client.x(), client.y(), client.width(), client.height()).toImage();
+}
+int count(const QImage& image, QRect area, const std::function<bool(QRgb)>& matches)
+{
+    int n = 0;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += matches(image.pixel(x, y));
+    return n;
+}
+bool dark(QRgb p) { return qRed(p) < 150 && qGreen(p) < 150; }
+} // namespace
+
 // Twice the font size makes the main window larger than this 1600 by 1200 screen; the
 // windows the program places are kept inside it all the same.
 TEST_F(KeyboardEndToEnd, AtTwiceTheFontSizeTheWindowsFitTheScreen)
@@ -188,10 +220,47 @@ TEST_F(KeyboardEndToEnd, AtTwiceTheFontSizeTheWindowsFitTheScreen)
     QProcessEnvironment environment = program.processEnvironment();
     environment.insert("QT_FONT_DPI", "192");
     program.setProcessEnvironment(environment);
+    const QByteArray headline = QByteArray("Grow roses in any garden ").repeated(6) + "at last";
+    const QByteArray cta = QByteArray("Take action now and read on. ").repeated(8);
     program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane",
-                  {temp.write("Book.qvn", "[[[QVN FILE]]]Book\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n")});
+                  {temp.write("Book.qvn", "[[[QVN FILE]]]Book\r\n" + headline + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n" + cta + "\r\n")});
     expectWindows({"Quorvane"}, "main window");
     const QRect screen(0, 0, 1600, 1200);
+    const QString mainId = windowIds("^Quorvane$").value(0);
+
+    // The main window and its frame on the screen.
+    const QRect main = frameOf(mainId);
+    EXPECT_TRUE(screen.contains(main)) << main.x() << ',' << main.y() << ' ' << main.width() << 'x' << main.height();
+
+    // The headline's end in view: its orange ink stops short of the window's right edge,
+    // where the box ends inside the window, and reaches well across it.
+    keys("End");
+    QImage image = shot(mainId);
+    int inkRight = -1;
+    for (int y = 0; y < image.height() / 2; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)) == QColor(255, 128, 0))
+                inkRight = std::max(inkRight, x);
+    EXPECT_GT(inkRight, image.width() * 2 / 3) << "no end of the headline in view";
+    EXPECT_LT(inkRight, image.width() - 60) << "the headline runs past the window's edge";
+    // Every frame round a box ends inside the window: its dotted right edge shows, near the edge.
+    int edge = 0;
+    for (int x = image.width() - 90; x < image.width() - 20; ++x)
+        edge = std::max(edge, count(image, QRect(x, 0, 1, image.height()), [](QRgb p) { return QColor(p) == QColor(192, 192, 192); }));
+    EXPECT_GT(edge, 100) << "no right edge of the section frames in the window";
+
+    // Focus in the last box, at its end: the top bar (the title's grey band) and the length
+    // line still show, and no sideways scroll bar lies along the bottom.
+    keys("Tab Tab Tab Tab Tab Tab Tab ctrl+End");
+    image = shot(mainId);
+    int bandRows = 0;
+    for (int y = 0; y < 400; ++y)
+        bandRows += count(image, QRect(0, y, image.width(), 1), [](QRgb p) { return QColor(p) == QColor(224, 224, 224); }) > image.width() * 4 / 5;
+    EXPECT_GT(bandRows, 40) << "the top bar scrolled away";
+    EXPECT_GT(count(image, QRect(0, image.height() - 44, image.width() - 40, 44), dark), 200) << "no length line";
+    for (int y = image.height() - 24; y < image.height(); ++y)
+        EXPECT_LT(count(image, QRect(0, y, image.width(), 1), [](QRgb p) { return QColor(p) != QColor(Qt::white); }), image.width() / 2)
+            << "a scroll bar along the bottom, row " << y;
 
     keys("ctrl+shift+s");
     expectWindows({"Quorvane", "Save File"}, "Save As dialog");
@@ -208,28 +277,9 @@ TEST_F(KeyboardEndToEnd, AtTwiceTheFontSizeTheWindowsFitTheScreen)
     keys("Escape");
     expectWindows({"Quorvane"}, "help closed");
 
-    // The main window fits too; Tab scrolls its length line into view, under the last box.
-    const QString mainId = windowIds("^Quorvane$").value(0);
-    const QRect main = frameOf(mainId);
-    EXPECT_TRUE(screen.contains(main)) << main.x() << ',' << main.y() << ' ' << main.width() << 'x' << main.height();
-    const auto lengthLineShows = [&] {
-        // Above the bottom scroll bar and left of the side one, where the last box ends.
-        const QRect client = windowGeometry(mainId);
-        const QImage shot = QGuiApplication::primaryScreen()
-                                ->grabWindow(0, client.x(), client.bottom() - 120, client.width() - 40, 90)
-                                .toImage();
-        int dark = 0;  // the line's grey text; the frames and captions are lighter
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                dark += qRed(shot.pixel(x, y)) < 150 && qGreen(shot.pixel(x, y)) < 150;
-        return dark > 200;
-    };
-    EXPECT_FALSE(lengthLineShows()) << "the window shows its top first";
-    keys("Tab Tab Tab Tab Tab Tab Tab Tab Tab");
-    EXPECT_TRUE(QTest::qWaitFor(lengthLineShows, 5000)) << "length line not scrolled into view";
-
-    // The preview fits as well, and closes with Enter.
-    keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab");
+    // The preview fits as well, and closes with Enter: from the last box back to the headline,
+    // then into the top bar (Close, About, Help, the CreateSpace and Kindle previews).
+    keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab");
     keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return");
     expectWindows({"Preview", "Quorvane"}, "Kindle preview");
     const QRect preview = frameOf(windowIds("^Preview$").value(0));
@@ -242,6 +292,32 @@ TEST_F(KeyboardEndToEnd, AtTwiceTheFontSizeTheWindowsFitTheScreen)
     keys("Tab Tab Tab Tab Return");
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 15000)) << openWindows();
     EXPECT_EQ(program.exitCode(), 0);
+}
+
+// Ten starts, each closed where it opened: the window opens each time where the last start
+// left it, its frame where the frame was.
+TEST_F(KeyboardEndToEnd, TheWindowComesBackWhereItWasLeft)
+{
+    QDir(temp.path()).mkpath("config/Quorvane");
+    temp.write("config/Quorvane/Quorvane.conf", "[General]\nWindowLeft=3000\nWindowTop=3840\n");
+    const QString book = temp.write("Book.qvn", "[[[QVN FILE]]]Book\r\n" + QByteArray("\r\n").repeated(8));
+    QPoint expected(200, 256);
+    for (int start = 0; start < 10; ++start) {
+        SCOPED_TRACE(start);
+        program.start(qEnvironmentVariable("QUORVANE_BIN_DIR") + "/quorvane", {book});
+        expectWindows({"Quorvane"}, "main window");
+        const QString id = windowIds("^Quorvane$").value(0);
+        QTest::qWait(300);
+        const QRect frame = frameOf(id);
+        EXPECT_LE((frame.topLeft() - expected).manhattanLength(), 1) << frame.x() << ',' << frame.y();
+        ASSERT_TRUE(closedWithTheCloseButton(program, id));
+        const QString settings = QString::fromUtf8(TempFolder::read(temp.file("config/Quorvane/Quorvane.conf")));
+        const auto stored = [&](const char* key) {
+            return settings.section(QLatin1String(key) + u'=', 1).section(u'\n', 0, 0).toInt() / 15;
+        };
+        EXPECT_LE((QPoint(stored("WindowLeft"), stored("WindowTop")) - frame.topLeft()).manhattanLength(), 1);
+        expected = frame.topLeft();
+    }
 }
 
 // A headline at the longest a line edit shows, then one key past it and back: every key

@@ -41,3 +41,41 @@ TEST(WindowFit, ASecondScreenKeepsItsOwnOrigin)
     EXPECT_EQ(FitWindowToArea(QRect(2900, 500, 400, 600), Small, right), QRect(2800, 424, 400, 600));
     EXPECT_EQ(FitWindowToArea(QRect(2900, 500, 400, 600), Small, QRect()), QRect(2900, 500, 400, 600));
 }
+
+// A saved position (here in pixels) comes back where the whole frame stays on a screen.
+TEST(RestoredWindowPosition, EachCoordinateUpToTheScreenMinusTheFrame)
+{
+    const QList<QRect> screen{QRect(0, 0, 1600, 1200)};
+    const QRect free(0, 40, 1600, 1160);
+    const QSize frame(1000, 800);
+    EXPECT_EQ(RestoredWindowPosition(600, 400, frame, screen, free), QPoint(600, 400));
+    EXPECT_EQ(RestoredWindowPosition(0, 0, frame, screen, free), QPoint(0, 0));
+    // One pixel off the right edge, or the left: that coordinate centred, the other kept.
+    EXPECT_EQ(RestoredWindowPosition(601, 400, frame, screen, free), QPoint(300, 400));
+    EXPECT_EQ(RestoredWindowPosition(-1, 399, frame, screen, free), QPoint(300, 399));
+    EXPECT_EQ(RestoredWindowPosition(10, 401, frame, screen, free), QPoint(10, 220));
+    // Off both ways: centred in the free area; nothing saved: left to the system.
+    EXPECT_EQ(RestoredWindowPosition(-1, 401, frame, screen, free), QPoint(300, 220));
+    EXPECT_EQ(RestoredWindowPosition(std::nullopt, 100, frame, screen, free), QPoint(300, 100));
+    EXPECT_EQ(RestoredWindowPosition(std::nullopt, std::nullopt, frame, screen, free), std::nullopt);
+}
+
+TEST(RestoredWindowPosition, AScreenThatShrankCentresWhatNoLongerFits)
+{
+    // Saved on a 1600 by 1200 screen, now 1280 by 1024: the frame would reach past both edges.
+    const QList<QRect> smaller{QRect(0, 0, 1280, 1024)};
+    EXPECT_EQ(RestoredWindowPosition(600, 400, QSize(1000, 800), smaller, smaller.front()), QPoint(140, 112));
+    EXPECT_EQ(RestoredWindowPosition(280, 224, QSize(1000, 800), smaller, smaller.front()), QPoint(280, 224));
+    // No longer any room at all: the free area's corner, the title bar on the screen.
+    EXPECT_EQ(RestoredWindowPosition(9, 9, QSize(1300, 1100), smaller, smaller.front()), QPoint(0, 0));
+    EXPECT_EQ(RestoredWindowPosition(0, 5, QSize(1200, 1100), smaller, smaller.front()), QPoint(0, 0));
+}
+
+TEST(RestoredWindowPosition, ASecondScreenKeepsAWindowWhollyOnIt)
+{
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    EXPECT_EQ(RestoredWindowPosition(2200, 100, QSize(900, 700), screens, screens.front()), QPoint(2200, 100));
+    // Across the two screens, and partly off the second one: judged by the first alone.
+    EXPECT_EQ(RestoredWindowPosition(1500, 100, QSize(900, 700), screens, screens.front()), QPoint(510, 100));
+    EXPECT_EQ(RestoredWindowPosition(2400, 400, QSize(900, 700), screens, screens.front()), QPoint(510, 190));
+}

@@ -222,6 +222,10 @@ TEST(RecoveryOffer, OffersCopiesOfEndedEditorsNewestFirstAndLeavesARunningOnesAl
     EXPECT_EQ(RecoveryQuestion(QString::fromUtf16(u"/b/\u202eevil\r\nIMPORTANT: Click Yes.qvn")),
               QString::fromUtf16(u"Quorvane was closed before the changes to '/b/\\u202eevil\\r\\nIMPORTANT: Click Yes.qvn' "
                                  u"were saved. Restore them?"));
+    // A new description with a title is named by it.
+    EXPECT_EQ(RecoveryQuestion(QString(), QStringLiteral(" Garden Basics ")),
+              "Quorvane was closed before the new description of 'Garden Basics' was saved. Restore them?");
+    EXPECT_EQ(RecoveryQuestion(QString(), QStringLiteral(" ")), messages.texts()[1]);
     // "No to All" while older copies follow; the last one has none.
     EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNoNoToAllLater);
     EXPECT_EQ(messages.shown()[1].buttons, MsgButtons::YesNoLater);

@@ -127,6 +127,9 @@ TEST_F(PreviewWindow, WindowIsLaidOutAsDesigned)
 TEST_F(PreviewWindow, PagesLookAsInTheStoresAndEachPreviewIsFresh)
 {
     ASSERT_TRUE(open(BuildPreviewPage(PreviewTarget::Kindle, GenerateKindleHTML(example()))));
+    // Both captioned "Preview"; a screen reader is told which fragment it shows.
+    EXPECT_EQ(form->windowTitle(), u"Preview"_s);
+    EXPECT_EQ(form->accessibleDescription(), u"Kindle description"_s);
     for (bool reloaded : {false, true}) {
         SCOPED_TRACE(reloaded ? "after a reload" : "as loaded");
         EXPECT_EQ(computed("h2", "color"), "rgb(228, 121, 17)");
@@ -147,6 +150,7 @@ TEST_F(PreviewWindow, PagesLookAsInTheStoresAndEachPreviewIsFresh)
 
     // The next preview, in a fresh window: only its own page, bold for both headings.
     ASSERT_TRUE(open(BuildPreviewPage(PreviewTarget::CreateSpace, GenerateCreatespaceHTML(example()))));
+    EXPECT_EQ(form->browser()->accessibleDescription(), u"CreateSpace description"_s);
     EXPECT_TRUE(computed("body", "font-family").startsWith("Arial"));
     EXPECT_EQ(computed("body", "font-size"), "14.5px");
     EXPECT_EQ(computed("li", "font-size"), "14.5px");

@@ -140,6 +140,10 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToPages)
 
     const QString found = searchFor(window, QStringLiteral("clipboard"));
     EXPECT_TRUE(found.contains(QStringLiteral("Previewing and copying"))) << found.toStdString();
+    // A screen reader hears the pane by its name and the pages found in its description.
+    const QWidget* results = window->findChild<QWidget*>(QStringLiteral("helpSearchResults"));
+    EXPECT_EQ(results->accessibleName(), QStringLiteral("Search results"));
+    EXPECT_TRUE(results->findChild<QTextBrowser*>()->accessibleDescription().contains(QStringLiteral("Previewing and copying")));
 }
 
 // A search asked for while one runs waits its turn instead of holding the window up, and

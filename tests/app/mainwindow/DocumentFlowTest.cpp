@@ -7,6 +7,7 @@
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
 #include "cFileDialog.h"
+#include "ListingMeter.h"
 #include "frmMain.h"
 #include "frmNew.h"
 #include "frmOnLoad.h"
@@ -156,9 +157,15 @@ TEST_F(DocumentFlowTest, TheStartDialogAndTheDocumentButtonsRunTheCommands)
     dialogs->choose(book).choose(folder + QStringLiteral("/Copy.qvn"));
     ClickButton(window.button(L::OpenButton));
     EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Book.qvn"));
+    EXPECT_FALSE(window.meter()->showsSaved()) << "a load is no save";
     window.boxes().setBoxText(Headline, QStringLiteral("Saved"));
+    window.meter()->updateNow();
+    const QString figures = window.meter()->text();
     ClickButton(window.button(L::SaveButton));
     EXPECT_FALSE(Document().DocumentDirty);
+    // The length line says so for a while, its figures as they were.
+    EXPECT_TRUE(window.meter()->showsSaved());
+    EXPECT_EQ(window.meter()->text(), figures);
     EXPECT_EQ(TempFolder::read(book), DescriptionFileBytes(QStringLiteral("Book"), {QStringLiteral("Saved")}));
     ClickButton(window.button(L::SaveAsButton));
     EXPECT_EQ(Document().CurrentFileName, QStringLiteral("Copy.qvn"));

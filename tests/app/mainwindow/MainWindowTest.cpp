@@ -255,3 +255,15 @@ TEST_F(MainWindowTest, TheCallToActionShowsItsSecondLineWhole)
     cta->clearFocus();
     EXPECT_EQ(cta->viewport()->grab().toImage(), top) << "the second line was cut";
 }
+
+// The top bar's groups in a bar narrower than the design: a group goes on while it fits.
+TEST(MainWindowLayoutFlow, GroupsWrapWhereTheNextNoLongerFits)
+{
+    using P = L::GroupPlace;
+    const std::vector<int> widths{263, 215, 230, 213, 73};
+    EXPECT_EQ(L::FlowGroups(widths, 994), (std::vector<P>{{0, 0}, {263, 0}, {478, 0}, {708, 0}, {921, 0}}));
+    EXPECT_EQ(L::FlowGroups(widths, 708), (std::vector<P>{{0, 0}, {263, 0}, {478, 0}, {0, 1}, {213, 1}}));
+    EXPECT_EQ(L::FlowGroups(widths, 707), (std::vector<P>{{0, 0}, {263, 0}, {0, 1}, {230, 1}, {443, 1}}));
+    // Narrower than a group: each on a row of its own, at the left edge.
+    EXPECT_EQ(L::FlowGroups(widths, 200), (std::vector<P>{{0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}}));
+}

@@ -84,6 +84,7 @@ TEST_F(OneLineBoxTest, TheLimitStaysALineEditOneMoreIsShownInPiecesBothReadBackW
     placeCursor(20);
     keys({}, Qt::Key_Backspace, 7);
     EXPECT_TRUE(edit()->isVisible() && !field()->isVisible());
+    EXPECT_EQ(field()->focusPolicy(), Qt::NoFocus) << "the hidden field offered as a box of its own";
     EXPECT_EQ(QApplication::focusWidget(), edit());
     keys({}, Qt::Key_Backspace);
     keys(u"k"_s);

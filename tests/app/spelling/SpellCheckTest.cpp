@@ -121,10 +121,11 @@ TEST_F(SpellCheckTest, AChosenSuggestionReplacesExactlyTheWordAsOneUndoStep)
     const auto n = suggestions.size();
     for (qsizetype i = 0; i < n; ++i)
         EXPECT_EQ(actions[i]->text(), suggestions[i]);
-    EXPECT_EQ(actions[n]->text(), SpellMenu::addText());
-    EXPECT_EQ(actions[n + 1]->text(), SpellMenu::ignoreText());
-    EXPECT_TRUE(actions[n + 2]->isSeparator());
-    EXPECT_GT(actions.size(), n + 5);  // the box's usual entries follow
+    EXPECT_TRUE(actions[n]->isSeparator());
+    EXPECT_EQ(actions[n + 1]->text(), SpellMenu::addText());
+    EXPECT_EQ(actions[n + 2]->text(), SpellMenu::ignoreText());
+    EXPECT_TRUE(actions[n + 3]->isSeparator());
+    EXPECT_GT(actions.size(), n + 6);  // the box's usual entries follow
 
     actions[0]->trigger();
     EXPECT_EQ(window.boxes().boxText(OpeningRemarks), "First line.\r\nA " + suggestions[0] + " word.");
@@ -150,7 +151,7 @@ TEST_F(SpellCheckTest, AChosenSuggestionReplacesExactlyTheWordAsOneUndoStep)
     // A correct word has only the usual entries.
     std::unique_ptr<QMenu> plain(remarks()->findChild<SpellMenu*>()->createMenu(1));
     EXPECT_NE(plain->actions().value(0)->text(), SpellMenu::addText());
-    EXPECT_EQ(plain->actions().size(), actions.size() - n - 3);
+    EXPECT_EQ(plain->actions().size(), actions.size() - n - 4);
 }
 
 TEST_F(SpellCheckTest, AddedWordsStayForGoodAndIgnoredOnesForThisRun)
