@@ -10,9 +10,10 @@ bin="${3:-$root/build/bin}"
 build_floor
 
 # A description whose Kindle call to action carries a block in the marker colour: only
-# the Kindle preview shows it, the CreateSpace preview does not.
+# the Kindle preview shows it, the CreateSpace preview does not. Short, so that the block
+# stands above the store page's fold, where the preview does not dim it.
 write_description "$work/marker.qvn" '[[[QVN FILE]]]Marker Book' 'Marker Book' 'A sub-headline' \
-  'Opening <i>words</i><BR>and a second line' 'Why read it' 'Fast<BR>Easy' 'Closing remarks.' \
+  'Opening <i>words</i>' '' '' '' \
   '<div style="background:#123456; width:240px; height:60px"></div>Buy the Kindle book now' \
   'Order the paperback'
 

@@ -92,7 +92,8 @@ QString FindingText(const ContentFinding& finding)
     if (finding.unfinished) {
         return caption(finding.section) +
                QStringLiteral(", line %1: the check for %2 could not finish at \"%3\"; the rest of the line is not checked.")
-                   .arg(QString::number(finding.line), QString::fromUtf8(rule.name).toLower(), QuotedWords(finding.words));
+                   .arg(QString::number(finding.line), QString::fromUtf8(rule.name).toLower(),
+                        OneLineText(QuotedWords(finding.words)));
     }
     return caption(finding.section) + QStringLiteral(", line %1: \"%2\" %3; %4.")
                                           .arg(QString::number(finding.line), OneLineText(QuotedWords(finding.words)),

@@ -66,7 +66,8 @@ bool OfferRecoveryCopies(const RecoveryStore& store)
         const bool older = i + 1 < orphans.size();
         MessageRequest question{RecoveryQuestion(copy->ownerPath, copy->description.BookTitle), MsgIcon::Question,
                                 older ? MsgButtons::YesNoNoToAllLater : MsgButtons::YesNoLater, {}};
-        question.longPart = OneLineText(copy->ownerPath);
+        // What the file names, the one part that may be long, shortened in the middle on screen.
+        question.longPart = OneLineText(copy->ownerPath.isEmpty() ? copy->description.BookTitle.trimmed() : copy->ownerPath);
         const MsgAnswer answer = ShowMessage(question);
         if (answer == MsgAnswer::Yes) {
             restore(*copy);
