@@ -33,12 +33,6 @@ int bluePixels(const QRect& area)
     return count;
 }
 
-void keys(const QString& names)
-{
-    xdotool(QStringList{"key", "--delay", "80"} + names.split(' '));
-    QTest::qWait(300);
-}
-
 // quorvane --check on the file: its output, and whether it called the file clean.
 std::pair<QString, int> check(const QString& file, const QProcessEnvironment& environment)
 {
@@ -91,7 +85,7 @@ TEST(FindingsEndToEnd, MarkedListedReachedAndTurnedOff)
     EXPECT_GT(bluePixels(remarks), 20) << "no mark under the review request";
     // Under the words, not under the whole line: the headline's first word has none.
     EXPECT_EQ(bluePixels(QRect(headline.topLeft(), QSize(20, headline.height()))), 0);
-    keys("ctrl+s");
+    keys("ctrl+s", 300);
     const auto [before, dirty] = check(file, environment);
     EXPECT_NE(dirty, 0);
     EXPECT_TRUE(before.contains("www.example.com") && before.contains("review")) << before.toStdString();
@@ -99,29 +93,29 @@ TEST(FindingsEndToEnd, MarkedListedReachedAndTurnedOff)
     // The list from the length line, by click; Esc closes it.
     clickAt(window, 120, 739);
     EXPECT_EQ(windowsShown("^Findings$", program.processId(), 10000).size(), 1) << "no list after a click";
-    keys("Escape");
+    keys("Escape", 300);
     EXPECT_TRUE(QTest::qWaitFor([&] { return windowsNamed("^Findings$", program.processId()).isEmpty(); }, 5000));
 
     // By keyboard: Tab from the last box past the title to the length line, Enter. The first row
     // is the web address; Enter there selects it in the headline, and typing replaces it.
     clickAt(window, 400, 711);
-    keys("Tab Tab Return");
+    keys("Tab Tab Return", 300);
     EXPECT_EQ(windowsShown("^Findings$", program.processId(), 10000).size(), 1) << "no list after Enter";
-    keys("Return");
+    keys("Return", 300);
     xdotool({"type", "--delay", "15", "our garden"});
-    keys("ctrl+s");
+    keys("ctrl+s", 300);
     EXPECT_EQ(QString::fromLatin1(TempFolder::read(file).split('\n').value(1)).trimmed(), "See our garden today");
 
     // F8 from there: the next finding, in the other box, its words selected.
-    keys("F8 ctrl+c");
+    keys("F8 ctrl+c", 300);
     const QString selected = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(selected.contains("review") && !selected.contains("Amazon.")) << selected.toStdString();
 
     // The rule off in the settings window (its fourth check box): the mark goes at once, and
     // --check no longer reports the sentence.
-    keys("ctrl+comma");
+    keys("ctrl+comma", 300);
     ASSERT_EQ(windowsShown("^Settings$", program.processId(), 10000).size(), 1);
-    keys("Tab Tab Tab space Escape");
+    keys("Tab Tab Tab space Escape", 300);
     EXPECT_TRUE(QTest::qWaitFor([&] { return bluePixels(remarks) == 0; }, 5000)) << "the mark stayed";
     EXPECT_TRUE(TempFolder::read(temp.path() + "/config/Quorvane/Quorvane.conf").contains("CheckReviewRequests=0"));
     const auto [after, clean] = check(file, environment);

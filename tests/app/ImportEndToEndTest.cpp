@@ -13,26 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::string openWindows()
-{
-    QStringList titles;
-    for (const QString& id : windowsNamed(QStringLiteral(".")))
-        titles << windowName(id).trimmed();
-    titles.sort();
-    return titles.join(" | ").toStdString();
-}
-
-void keys(const QString& names)
-{
-    xdotool(QStringList{"key", "--delay", "80"} + names.split(' '));
-    QTest::qWait(250);
-}
-
-void type(const QString& text)
-{
-    xdotool({"type", "--delay", "20", text});
-}
-
 bool windowsAre(QStringList titles)
 {
     titles.sort();

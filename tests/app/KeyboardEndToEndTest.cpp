@@ -21,27 +21,6 @@ namespace {
 QString run(const QString& program, const QStringList& arguments) { return runProgram(program, arguments); }
 QStringList windowIds(const QString& title) { return windowsNamed(title); }
 
-// The titles of the windows on screen, sorted, as "Preview | Quorvane".
-std::string openWindows()
-{
-    QStringList titles;
-    for (const QString& id : windowIds(QStringLiteral(".")))
-        titles << windowName(id).trimmed();
-    titles.sort();
-    return titles.join(" | ").toStdString();
-}
-
-// Keys as a person presses them, one after the other, to whichever window has the focus.
-void keys(const QString& names)
-{
-    xdotool(QStringList{"key", "--delay", "80"} + names.split(' '));
-    QTest::qWait(250);
-}
-void type(const QString& text)
-{
-    xdotool({"type", "--delay", "20", text});
-}
-
 constexpr int TopBarHeight = 101;
 } // namespace
 

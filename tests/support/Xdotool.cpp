@@ -104,3 +104,23 @@ bool closedWithTheCloseButton(QProcess& program, const QString& mainWindow)
     clickAt(mainWindow, 958, 32);
     return program.waitForFinished(15000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
 }
+
+void keys(const QString& names, int settleMs)
+{
+    xdotool(QStringList{"key", "--delay", "80"} + names.split(' '));
+    QTest::qWait(settleMs);
+}
+
+void type(const QString& text)
+{
+    xdotool({"type", "--delay", "20", text});
+}
+
+std::string openWindows()
+{
+    QStringList titles;
+    for (const QString& id : windowsNamed(QStringLiteral(".")))
+        titles << windowName(id).trimmed();
+    titles.sort();
+    return titles.join(" | ").toStdString();
+}

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QStringList>
 
+#include <string>
+
 // The test's X server driven from outside, as a user, a window manager and a task bar would:
 // xdotool for keys, the pointer and windows; xwininfo and xprop for what the window manager did.
 
@@ -33,6 +35,13 @@ bool isMainWindow(const QString& window);
 
 // Keys pressed one after another, and text typed, into the window brought to the keyboard first.
 void pressKeys(const QString& window, const QStringList& keys, int delayMs = 50);
+// Keys as a person presses them, one after the other, to whichever window has the focus
+// ("ctrl+s Return"), then a moment for the program to answer.
+void keys(const QString& names, int settleMs = 250);
+// Text typed into whichever window has the focus.
+void type(const QString& text);
+// The titles of the windows on screen, sorted, as "Preview | Quorvane".
+std::string openWindows();
 void typeText(const QString& window, const QString& text, int delayMs = 30);
 // A key for the visible window of that title once it shows. The key goes in a call of its own:
 // chained to the search, xdotool looks at the window again after the press, fails as it has
