@@ -140,6 +140,10 @@ TEST(FoldEndToEnd, ReadMoreInThePreviewTheRuleInTheBoxAndTheFoldMovingOnAsTheAut
     ASSERT_TRUE(QTest::qWaitFor([&] { return windowsNamed(QStringLiteral("^Preview$")).isEmpty(); }, 30000));
 
     // Short first boxes: the fold moves on into the benefits, in the box and on the length line.
+    // The main window takes the keyboard back once the preview has gone; a slow build does that
+    // late, so the click into the opening remarks waits for it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return xdotool({QStringLiteral("getactivewindow")}).value(0).trimmed() == main; }, 15000));
+    QTest::qWait(1000);
     clickAt(main, 300, 250);
     pressKeys(main, {QStringLiteral("ctrl+a")});
     typeText(main, QStringLiteral("Start small."));
